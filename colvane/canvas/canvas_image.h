@@ -1,0 +1,48 @@
+// The canvas image: the 640 x 480 24-bit picture every tool paints on, its one-step undo and
+// redo snapshots, and the picture-modified flag.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "colvane/canvas/picture_block.h"
+#include "colvane/canvas/pixel_view.h"
+
+constexpr int kCanvasWidth = 640;
+constexpr int kCanvasHeight = 480;
+constexpr int kCanvasStride = 1920;
+
+struct CanvasImage {
+  Block canvasImage;   // packed bitmap: 40-byte header, then stride x height pixel bytes
+  Block undoSnapshot;  // full copies of canvasImage; empty = absent
+  Block redoSnapshot;
+  int undoShown = 0;        // 1 when the last thing that happened was an undo
+  int pictureModified = 0;  // set by every change, cleared by load and save
+  int height = 0;           // rows of the loaded picture (biHeight)
+  int stride = kCanvasStride;
+};
+
+// Replaces the canvas with the picture in `data` (a bitmap file's bytes; null or unreadable
+// gives the blank white page), frees both snapshots and takes a fresh undo snapshot of the new
+// picture. Pictures of another size or depth are converted: placed at the top-left corner of a
+// white page and cut to it. 0 when not even the blank page could be allocated (no canvas then).
+int OpenPictureBytes(CanvasImage* canvas, const uint8_t* data, size_t size);
+// The same for a file on disk; a missing file gives the blank page.
+int OpenPicture(CanvasImage* canvas, const char* path);
+// Makes the canvas a blank white page (no snapshot change). 0 on no memory.
+int MakeBlankPage(CanvasImage* canvas);
+
+// The pixels as a view (empty when there is no canvas).
+PixelView CanvasView(const CanvasImage& canvas);
+// The pixel at (x, y), y from the top, as a COLORREF; 0 outside the canvas.
+uint32_t ReadCanvasPixel(const CanvasImage& canvas, int x, int y);
+
+// A change begins: clears the undo toggle, sets the modified flag and copies the pixels into the
+// undo snapshot (created whole when absent).
+void TakeUndoSnapshot(CanvasImage* canvas);
+// The undo command: the first undo after a change restores the undo snapshot and keeps the
+// changed picture as redo; the next restores the redo snapshot; and so on. The caller then
+// refreshes the whole screen copy of the canvas.
+void UndoCanvas(CanvasImage* canvas);
+
+// Frees the canvas and both snapshots.
+void ReleaseCanvasImage(CanvasImage* canvas);

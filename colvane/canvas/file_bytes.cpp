@@ -1,0 +1,26 @@
+// Whole-file reads with the C library (the path is an ANSI string of the system code page).
+#include "colvane/canvas/file_bytes.h"
+
+#include <cstdio>
+
+int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes) {
+  bytes->clear();
+  if (!path) return 0;
+  std::FILE* f = std::fopen(path, "rb");
+  if (!f) return 0;
+  uint8_t piece[32768];
+  int ok = 1;
+  while (bytes->size() < limit) {
+    size_t want = sizeof piece;
+    if (limit - bytes->size() < want) want = limit - bytes->size();
+    size_t got = std::fread(piece, 1, want, f);
+    bytes->insert(bytes->end(), piece, piece + got);
+    if (got < want) {
+      if (std::ferror(f)) ok = 0;
+      break;
+    }
+  }
+  std::fclose(f);
+  if (!ok) bytes->clear();
+  return ok;
+}

@@ -1,0 +1,30 @@
+// What a stroke paints into and with (canvas, clip, mode, colours, grain, area picture), and the
+// state that runs on from dab to dab (carried distance, last point, toothpaste shading).
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "colvane/canvas/clip_mask.h"
+#include "colvane/canvas/pixel_view.h"
+
+struct StrokeTexture;
+
+struct StrokeTarget {
+  PixelView canvas;                       // the canvas image's pixels
+  const ClipMask* clip = nullptr;         // pixels that may change: the visible canvas or the rope selection
+  int drawingMode = 0;
+  uint32_t foreground = 0;                // COLORREF
+  uint32_t background = 0xFFFFFF;         // COLORREF
+  const StrokeTexture* texture = nullptr; // null or off: no grain
+  const PixelView* areaPicture = nullptr; // the picture eraser's tiles; null: mode 20 paints nothing
+  int* pictureModified = nullptr;         // set by every walk and stamp when not null
+};
+
+struct StrokeState {
+  double carried = 0;       // distance of the last segment too short for another dab
+  int lastX = -1, lastY = -1;
+  int firstDab = 0;         // set before the first dab of each walk, cleared by every dab
+  double hue = 0;           // toothpaste colour of the current walk
+  double saturation = 0;
+  std::vector<uint32_t> shadeCache;  // D x D toothpaste colours (COLORREF), filled by the first dab
+};

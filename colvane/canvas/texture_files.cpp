@@ -1,0 +1,78 @@
+// Paper texture and magic-stamp file loading.
+//
+// p<n>.dat:    OFFSET 0,           SIZE 4096,  64 rows of 64 weight bytes, top row first
+// pat<n>.dat:  OFFSET 65536 * f,   SIZE 65536, frame f: 128 rows of 128 pixels (R, G, B, A)
+#include "colvane/canvas/texture_files.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "colvane/canvas/file_bytes.h"
+
+StrokeTexture::StrokeTexture() { std::memset(grain, 255, sizeof grain); }
+
+std::string DataFilePath(const char* runPath, const char* fileName) {
+  std::string path = runPath ? runPath : "";
+  path += (!path.empty() && path.back() == '\\') ? "data\\" : "\\data\\";
+  path += fileName;
+  return path;
+}
+
+void SetTextureOff(StrokeTexture* texture) {
+  std::memset(texture->grain, 255, sizeof texture->grain);
+  texture->on = 0;
+}
+
+int LoadTextureBytes(StrokeTexture* texture, const uint8_t* data, size_t size) {
+  if (!data || size < kTextureBytes) {
+    SetTextureOff(texture);
+    return 0;
+  }
+  for (size_t i = 0; i < kTextureBytes; ++i) {
+    uint8_t b = data[i];
+    texture->grain[i] = b == 0 ? 10 : (b > 128 ? 128 : b);
+  }
+  texture->on = 1;
+  return 1;
+}
+
+int LoadPaperTexture(StrokeTexture* texture, const char* runPath, int n) {
+  if (n <= 0) {
+    SetTextureOff(texture);
+    return 1;
+  }
+  char name[32];
+  std::snprintf(name, sizeof name, "p%d.dat", n);
+  std::vector<uint8_t> bytes;
+  ReadFileBytes(DataFilePath(runPath, name).c_str(), kTextureBytes, &bytes);
+  LoadTextureBytes(texture, bytes.data(), bytes.size());
+  return 1;
+}
+
+int LoadStampBytes(MagicStamp* stamp, const uint8_t* data, size_t size) {
+  FreeMagicStamp(stamp);
+  size_t frames = data ? size / kStampFrameBytes : 0;
+  if (frames > static_cast<size_t>(kMaxStampFrames)) frames = kMaxStampFrames;
+  if (frames == 0 || !AllocateBlock(&stamp->frames, frames * kStampFrameBytes)) return 0;
+  std::memcpy(stamp->frames.Data(), data, frames * kStampFrameBytes);
+  stamp->frameCount = static_cast<int>(frames);
+  stamp->frameIndex = 0;
+  return 1;
+}
+
+int LoadMagicStamp(MagicStamp* stamp, const char* runPath, int n) {
+  FreeMagicStamp(stamp);
+  char name[32];
+  std::snprintf(name, sizeof name, "pat%d.dat", n);
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(DataFilePath(runPath, name).c_str(), kMaxStampFrames * kStampFrameBytes, &bytes))
+    return 0;
+  return LoadStampBytes(stamp, bytes.data(), bytes.size());
+}
+
+void FreeMagicStamp(MagicStamp* stamp) {
+  FreeBlock(&stamp->frames);
+  stamp->frameCount = 0;
+  stamp->frameIndex = 0;
+}

@@ -1,0 +1,91 @@
+// Dab masks: weights of the 64 phases at the smallest sizes, the toothpaste's halved masks, and
+// the disc-with-soft-rim shape.
+#include "colvane/canvas/dab_masks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Calls fn(weight, distance from the mask's centre) for every cell of every phase.
+template <class Fn>
+void ForEachCell(const DabMasks& m, Fn fn) {
+  for (int index = 0; index < 64; ++index) {
+    const int32_t* mask = DabMask(m, index);
+    double cx = m.margin + 1 + (index % 8) * 0.125, cy = m.margin + 1 + (index / 8) * 0.125;
+    for (int r = 0; r < m.dim; ++r)
+      for (int c = 0; c < m.dim; ++c) fn(mask[r * m.dim + c], std::hypot(c - cx, r - cy), index, r, c);
+  }
+}
+
+TEST(DabMasks, SizeTwoWeighsOnlyCellsWithinOnePixel) {
+  for (int mode : {kModePencil, kModeBrush}) {
+    DabMasks m;
+    SetStrokeSize(&m, 2, mode);
+    ASSERT_EQ(2, m.margin);
+    ASSERT_EQ(6, m.dim);
+    int weighted = 0;
+    ForEachCell(m, [&](int32_t w, double d, int index, int r, int c) {
+      if (w == 0) return;
+      ++weighted;
+      EXPECT_LT(d, 1.0) << index << " " << r << "," << c;
+      // Below 128 everywhere but on the centre itself, which only the whole-pixel phase hits.
+      if (index == 0 && r == 3 && c == 3)
+        EXPECT_EQ(128, w);
+      else
+        EXPECT_LT(w, 128) << index << " " << r << "," << c;
+    });
+    EXPECT_GT(weighted, 64);
+  }
+}
+
+TEST(DabMasks, SizesZeroAndOneWeighNothing) {
+  for (int size : {0, 1})
+    for (int mode : {kModePencil, kModeBrush, kModeToothpaste, kModeSoftEraser}) {
+      DabMasks m;
+      SetStrokeSize(&m, size, mode);
+      EXPECT_EQ(0.0, m.radius);
+      ForEachCell(m, [&](int32_t w, double, int, int, int) { ASSERT_EQ(0, w) << size << " " << mode; });
+    }
+}
+
+TEST(DabMasks, ToothpasteMasksAreHalved) {
+  DabMasks m;
+  SetStrokeSize(&m, 52, kModeToothpaste);
+  EXPECT_EQ(27, m.margin);
+  EXPECT_EQ(56, m.dim);
+  EXPECT_DOUBLE_EQ(3.25, m.spacing);
+  int32_t top = 0;
+  ForEachCell(m, [&](int32_t w, double, int, int, int) { top = std::max(top, w); });
+  EXPECT_EQ(64, top);
+}
+
+TEST(DabMasks, FullDiscWithQuadraticRim) {
+  DabMasks m;
+  SetStrokeSize(&m, 20, kModeBrush);  // h = 10, E = 20 / 3
+  double inner = 10 - 20 / 3.0;
+  ForEachCell(m, [&](int32_t w, double d, int index, int r, int c) {
+    if (d <= inner - 1e-9) {
+      ASSERT_EQ(128, w) << index << " " << r << "," << c;
+    }
+    if (d >= 10) {
+      ASSERT_EQ(0, w) << index << " " << r << "," << c;
+    }
+    if (d > inner + 1e-9 && d < 10) {
+      ASSERT_LT(w, 128);
+      ASSERT_NEAR(128 * (10 - d) * (10 - d) / (400 / 9.0), w, 1.0);
+    }
+  });
+  // Spans cover exactly the weighted cells.
+  for (int index = 0; index < 64; ++index)
+    for (int r = 0; r < m.dim; ++r) {
+      const DabSpan s = DabSpans(m, index)[r];
+      for (int c = 0; c < m.dim; ++c)
+        if (DabMask(m, index)[r * m.dim + c]) {
+          ASSERT_TRUE(c >= s.begin && c < s.end);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Stroke walker: dab spacing independent of mouse speed, the carried distance of line mode,
+// clipping of dab centres, and the repaint rectangle.
+#include "colvane/canvas/stroke_walker.h"
+
+#include <gtest/gtest.h>
+
+#include "colvane/canvas/dab_modes.h"
+#include "tests/canvas/paint_test_support.h"
+
+namespace {
+
+struct Brush {
+  DabMasks masks;
+  StrokeState state;
+  StrokeTarget target;
+  int modified = 0;
+
+  Brush(TestCanvas* canvas, int size, int mode = kModeBrush, const ClipMask* clip = nullptr) {
+    SetStrokeSize(&masks, size, mode);
+    target.canvas = canvas->view;
+    target.clip = clip ? clip : &canvas->all;
+    target.drawingMode = mode;
+    target.foreground = 0x000000;
+    target.pictureModified = &modified;
+  }
+  ChangedRect Walk(int x0, int y0, int x1, int y1) { return ::Walk(&state, masks, target, x0, y0, x1, y1); }
+};
+
+TEST(StrokeWalker, OneLongMoveLaysTheSameDabsAsManyShortOnes) {
+  for (int size : {16, 20}) {  // spacing 2 and 2.5
+    TestCanvas fast(90, 40), slow(90, 40);
+    Brush a(&fast, size), b(&slow, size);
+    a.Walk(10, 20, 10, 20);
+    a.Walk(10, 20, 70, 20);
+    b.Walk(10, 20, 10, 20);
+    int drawn = 0;
+    for (int x = 11; x <= 70; ++x) drawn += b.Walk(x - 1, 20, x, 20).changed;
+    EXPECT_EQ(fast.bytes, slow.bytes) << "size " << size;
+    // Spacing 2: every second one-pixel move lays a dab; 2.5: two in every five.
+    EXPECT_EQ(size == 16 ? 30 : 24, drawn);
+  }
+}
+
+TEST(StrokeWalker, ShortMovesCarryTheirDistanceWithoutRepainting) {
+  TestCanvas canvas(40, 40);
+  Brush brush(&canvas, 16);
+  brush.Walk(20, 20, 20, 20);
+  brush.modified = 0;
+  TestCanvas before = canvas;
+  ChangedRect r = brush.Walk(20, 20, 21, 20);
+  EXPECT_EQ(0, r.changed);
+  EXPECT_EQ(1, brush.modified);
+  EXPECT_EQ(before.bytes, canvas.bytes);
+  EXPECT_DOUBLE_EQ(1.0, brush.state.carried);
+  EXPECT_EQ(21, brush.state.lastX);
+}
+
+TEST(StrokeWalker, PressLaysExactlyOneDabOnThePoint) {
+  TestCanvas walked(30, 30), dabbed(30, 30);
+  Brush a(&walked, 12), b(&dabbed, 12);
+  a.state.carried = 1.5;
+  ChangedRect r = a.Walk(15, 14, 15, 14);
+  EXPECT_DOUBLE_EQ(0.0, a.state.carried);
+  b.state.firstDab = 1;
+  Dab(&b.state, b.masks, b.target, 15, 14);
+  EXPECT_EQ(dabbed.bytes, walked.bytes);
+  // Widened by the margin R = 7: left = x - R - 1, right = x + R + 2.
+  EXPECT_EQ(1, r.changed);
+  EXPECT_EQ(7, r.left);
+  EXPECT_EQ(6, r.top);
+  EXPECT_EQ(24, r.right);
+  EXPECT_EQ(23, r.bottom);
+}
+
+TEST(StrokeWalker, LineModeIsShiftedByTheCarriedDistance) {
+  TestCanvas line(60, 60), expected(60, 60);
+  Brush a(&line, 16), b(&expected, 16);  // spacing 2
+  // An earlier free stroke leaves 1 pixel carried.
+  for (Brush* brush : {&a, &b}) {
+    brush->Walk(10, 10, 10, 10);
+    brush->Walk(10, 10, 13, 10);
+    ASSERT_DOUBLE_EQ(1.0, brush->state.carried);
+  }
+  // The line from (20, 40) to (30, 40) starts without a press dab: its first dab lies
+  // spacing - carried = 1 from the press point, none on the press point itself.
+  a.Walk(20, 40, 30, 40);
+  for (int x = 21; x <= 29; x += 2) Dab(&b.state, b.masks, b.target, x, 40);
+  EXPECT_EQ(expected.bytes, line.bytes);
+  EXPECT_DOUBLE_EQ(1.0, a.state.carried);
+}
+
+TEST(StrokeWalker, DabsStayInsideTheClip) {
+  TestCanvas canvas(60, 40);
+  ClipMask clip;
+  clip.SetRects(60, 40, {{20, 0, 40, 40}});
+  Brush brush(&canvas, 16, kModeBrush, &clip);
+  // A stroke that starts outside the selection, crosses it and leaves the canvas.
+  brush.Walk(2, 20, 2, 20);
+  ChangedRect r = brush.Walk(2, 20, 75, 20);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x)
+      if (x < 20 || x >= 40) {
+        ASSERT_EQ(0xFFFFFFu, canvas.Get(x, y)) << x << "," << y;
+      }
+  EXPECT_NE(0xFFFFFFu, canvas.Get(30, 20));
+  EXPECT_EQ(0, r.left);
+  EXPECT_EQ(59, r.right);  // cut to the canvas
+}
+
+TEST(StrokeWalker, SizeZeroStillWalksAndRepaints) {
+  TestCanvas canvas(20, 20);
+  Brush brush(&canvas, 0);
+  EXPECT_EQ(1, brush.Walk(5, 5, 5, 5).changed);
+  EXPECT_EQ(1, brush.Walk(5, 5, 15, 9).changed);
+  EXPECT_EQ(15, brush.state.lastX);
+  EXPECT_TRUE(canvas.Changed(0xFFFFFF).empty());
+}
+
+}  // namespace
