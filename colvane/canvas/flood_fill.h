@@ -1,0 +1,68 @@
+// Flood fill: region growing from a seed pixel, then colour, texture or gradient painting of the
+// area with a soft rim.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "colvane/canvas/changed_rect.h"
+#include "colvane/canvas/clip_mask.h"
+#include "colvane/canvas/pixel_view.h"
+
+// Colours closer than this in every channel belong to the same area (33 does not).
+constexpr int kFillTolerance = 32;
+
+// A run of area pixels on one row, both ends inclusive.
+struct FillSpan {
+  int left, right, y;
+};
+
+// The fill's working state, kept between fills so the buffers are allocated once.
+struct FloodFill {
+  int width = 0, height = 0;   // canvas size of the last grown area
+  std::vector<uint8_t> mask;   // (width + 2) x (height + 2), one byte a pixel: 1 = in the area;
+                               // the border row and column around the canvas stay 0
+  ClipRect rect{0, 0, 0, 0};   // bounding box of the area, right and bottom exclusive
+  std::vector<FillSpan> pending;
+};
+
+// The canvas pixel at (x, y) as a COLORREF.
+inline uint32_t ReadPixelColour(const PixelView& view, int x, int y) {
+  const uint8_t* p = view.At(x, y);
+  return MakeColour(p[2], p[1], p[0]);
+}
+// Largest of the three channel differences, 0..255.
+int ColourDistance(uint32_t a, uint32_t b);
+
+// Grows the area of pixels similar to the seed's colour around (x, y), 4-connected; spans on the
+// first and the last row spread no further. 0 (and nothing grown) when the seed lies outside the
+// clip or the canvas.
+int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip, int x, int y);
+// 1 when (x, y) belongs to the last grown area.
+int InFillArea(const FloodFill& fill, int x, int y);
+
+// Paint the grown area (only pixels inside the clip change): area pixels take the colour, and a
+// pixel outside the area but inside its bounding box takes 16/128 of the colour per neighbour
+// (of eight) in the area.
+void PaintFillColour(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour);
+// The colour of each pixel is the texture's pixel at (x mod width, y mod height).
+void PaintFillTexture(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+                      const PixelView& texture);
+
+// A gradient gesture: press point, release point and the two colours (the gradient runs from
+// the foreground at the press side to the background at the far side of the area).
+struct GradientGesture {
+  int x0, y0, x1, y1;
+  uint32_t foreground, background;
+};
+// Paints the area with the gradient. With a clip region (not IsAll) the box is first cut to the
+// region's bounding box, so the gradient spans only what can change. Returns the painted box.
+ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+                           const GradientGesture& gesture);
+
+// The colour and texture fills at a seed: grow, then paint with `texture` when it holds pixels,
+// else with the colour. Returns the box to refresh (nothing when the seed was refused).
+ChangedRect FillAtPoint(FloodFill* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
+                     uint32_t colour, const PixelView* texture);
+// The gradient fill of the area around the press point. Returns the box to refresh.
+ChangedRect GradientFill(FloodFill* fill, PixelView* canvas, const ClipMask& clip,
+                      const GradientGesture& gesture);
