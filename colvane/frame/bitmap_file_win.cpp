@@ -1,0 +1,139 @@
+// Bitmap files and palettes on GDI. The file bytes are checked by the pure reader first, so a
+// damaged or lying file gives a null bitmap instead of a wild read.
+#include "colvane/frame/bitmap_file.h"
+
+#include <cstdlib>
+
+#include "colvane/frame/dib_file.h"
+
+namespace {
+// Art files are at most a screen of 32-bit pixels plus headers; anything larger is refused.
+const size_t kMaxBitmapFile = 64u << 20;
+}
+
+bool ReadWholeFile(const char* path, size_t maxBytes, void** data, size_t* size) {
+  *data = nullptr;
+  *size = 0;
+  HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER length{};
+  if (!GetFileSizeEx(f, &length) || length.QuadPart < 0 ||
+      static_cast<unsigned long long>(length.QuadPart) > maxBytes) {
+    CloseHandle(f);
+    return false;
+  }
+  size_t n = static_cast<size_t>(length.QuadPart);
+  void* buffer = std::malloc(n ? n : 1);
+  DWORD got = 0;
+  bool ok = buffer && (n == 0 || (ReadFile(f, buffer, static_cast<DWORD>(n), &got, nullptr) && got == n));
+  CloseHandle(f);
+  if (!ok) {
+    std::free(buffer);
+    return false;
+  }
+  *data = buffer;
+  *size = n;
+  return true;
+}
+
+// "非[QVF]檔案：<path>": shown in Unicode so it reads right whatever the system code page.
+static void ShowNotBitmapMessage(HWND owner, const char* path) {
+  wchar_t message[400] = L"\x975E[QVF]\x6A94\x6848\xFF1A";
+  int used = lstrlenW(message);
+  MultiByteToWideChar(CP_ACP, 0, path, -1, message + used, 400 - used);
+  message[399] = 0;
+  MessageBoxW(owner, message, nullptr, MB_ICONHAND);
+}
+
+static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
+  void* bytes = nullptr;
+  size_t size = 0;
+  if (!path || !path[0] || !ReadWholeFile(path, kMaxBitmapFile, &bytes, &size)) return nullptr;
+  DibImage image;
+  DibResult r = ReadDibFile(static_cast<const uint8_t*>(bytes), size, &image);
+  std::free(bytes);
+  if (r == kDibNotBitmap) {
+    ShowNotBitmapMessage(owner, path);
+    return nullptr;
+  }
+  if (r != kDibOk) return nullptr;
+  HDC dc = GetDC(owner);
+  HPALETTE old = nullptr;
+  if (palette) {
+    old = SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+  }
+  auto* info = reinterpret_cast<const BITMAPINFO*>(image.packed.data());
+  HBITMAP bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, image.Bits(), info, DIB_RGB_COLORS);
+  if (old) SelectPalette(dc, old, FALSE);
+  ReleaseDC(owner, dc);
+  return bitmap;
+}
+
+HBITMAP LoadBitmapFile(HWND owner, const char* path, HPALETTE palette) {
+  return BitmapFromFile(owner, path, palette);
+}
+
+HBITMAP LoadBitmapFileScaled(HWND owner, const char* path, HPALETTE palette, int width, int height) {
+  if (width <= 0 || height <= 0) return nullptr;
+  HBITMAP picture = BitmapFromFile(owner, path, palette);
+  if (!picture) return nullptr;
+  BITMAP bm{};
+  GetObjectA(picture, sizeof(bm), &bm);
+  HDC dc = GetDC(owner);
+  HBITMAP scaled = CreateCompatibleBitmap(dc, width, height);
+  if (scaled) {
+    HDC from = CreateCompatibleDC(dc);
+    HDC to = CreateCompatibleDC(dc);
+    HGDIOBJ oldFrom = SelectObject(from, picture);
+    HGDIOBJ oldTo = SelectObject(to, scaled);
+    SetStretchBltMode(to, COLORONCOLOR);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+  }
+  ReleaseDC(owner, dc);
+  DeleteObject(picture);
+  return scaled;
+}
+
+HPALETTE CreatePaletteFromDib(const void* dib, size_t dibSize) {
+  uint8_t rgb[256][3];
+  int count = DibPaletteEntries(static_cast<const uint8_t*>(dib), dibSize, rgb);
+  if (count == 0) return nullptr;
+  struct {
+    LOGPALETTE head;
+    PALETTEENTRY more[255];
+  } pal{};
+  pal.head.palVersion = 0x300;
+  pal.head.palNumEntries = static_cast<WORD>(count);
+  for (int i = 0; i < count; ++i) {
+    PALETTEENTRY& e = pal.head.palPalEntry[i];
+    e.peRed = rgb[i][0];
+    e.peGreen = rgb[i][1];
+    e.peBlue = rgb[i][2];
+    e.peFlags = 0;
+  }
+  return CreatePalette(&pal.head);
+}
+
+HPALETTE CreatePaletteFromResource(HWND window, const char* name, HINSTANCE instance) {
+  HRSRC found = FindResourceA(instance, name, reinterpret_cast<LPCSTR>(RT_BITMAP));
+  if (!found) return nullptr;
+  HGLOBAL loaded = LoadResource(instance, found);
+  if (!loaded) return nullptr;
+  const void* data = LockResource(loaded);
+  DWORD size = SizeofResource(instance, found);
+  HPALETTE palette = data ? CreatePaletteFromDib(data, size) : nullptr;
+  FreeResource(loaded);
+  return palette;
+}
+
+UINT DibColorCount(const BITMAPINFOHEADER* header) {
+  if (!header) return 0;
+  size_t size = header->biSize == 12 ? 12 : sizeof(BITMAPINFOHEADER);
+  return ::DibColorCount(reinterpret_cast<const uint8_t*>(header), size);
+}

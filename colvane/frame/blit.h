@@ -1,0 +1,52 @@
+// Coordinate conversions, blits, transparent pairs, sprites, the offscreen pool and filmstrips.
+#pragma once
+#include <windows.h>
+
+void LayoutToScreen(POINT* p);
+void ScreenToLayout(POINT* p);
+void PaperToScreen(POINT* p);
+void ScreenToPaper(POINT* p);
+void RepaintLayoutRect(HWND window, const RECT* layoutRect);
+
+int BlitPart(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
+             POINT source, HPALETTE palette);
+int BlitPartToWindow(HWND window, HBITMAP bitmap, POINT destination, int width, int height,
+                     POINT source, HPALETTE palette);
+void OverlayPaper(HWND window, HDC elementDc, POINT elementPosition);
+void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF key,
+                         HBITMAP* image, HBITMAP* mask);
+void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE palette, int x,
+                          int y, int width, int height, int sourceX, int sourceY);
+void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
+                         HPALETTE palette, int x, int y, int width, int height, int sourceX,
+                         int sourceY);
+void MoveSprite(HWND window, HBITMAP image, HBITMAP mask, HBITMAP background, int newX, int newY,
+                int oldX, int oldY, int sourceX, int sourceY, int width, int height, RECT* changed,
+                HPALETTE palette);
+
+HDC AcquireOffscreen(HDC dc, int width, int height);
+int PresentOffscreen(HDC destination, int x, int y, HDC memoryDc);
+int ReleaseOffscreen(HDC memoryDc);
+
+// One state of a button: a filmstrip of frames `frameWidth` wide.
+struct StripRecord {
+  int forward = 1;             // direction the animation plays in
+  HBITMAP bitmap = nullptr;    // owned by the module that loaded the button
+  int frameWidth = 256;
+  int height = 0;
+  POINT origin{0, 0};          // layout coordinates
+};
+
+// Loads a strip from the layout file: bitmap key, width key (default 256), origin key.
+void LoadStrip(HWND window, StripRecord* strip, const char* section, const char* bitmapKey,
+               const char* widthKey, const char* originKey);
+void FreeStrip(StripRecord* strip);
+
+int DrawStripFrame(HWND window, HDC dc, const StripRecord* strip, int frame, int count,
+                   POINT destination, HPALETTE palette);
+int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, POINT destination,
+                  HPALETTE palette, int forward, int interruptible, const RECT* area,
+                  UINT startingMessage);
+
+// Bitmap size helper; 0 x 0 for a null bitmap.
+SIZE BitmapSize(HBITMAP bitmap);

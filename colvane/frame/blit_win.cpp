@@ -1,0 +1,181 @@
+// Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
+#include "colvane/frame/blit.h"
+#include "colvane/frame/desk.h"
+#include "colvane/shell/app_state.h"
+
+namespace {
+
+// Selects and realizes a palette for the lifetime of a blit.
+class PaletteScope {
+ public:
+  PaletteScope(HDC dc, HPALETTE palette) : dc_(dc) {
+    if (palette) {
+      old_ = SelectPalette(dc, palette, FALSE);
+      RealizePalette(dc);
+    }
+  }
+  ~PaletteScope() {
+    if (old_) SelectPalette(dc_, old_, FALSE);
+  }
+  PaletteScope(const PaletteScope&) = delete;
+  PaletteScope& operator=(const PaletteScope&) = delete;
+
+ private:
+  HDC dc_;
+  HPALETTE old_ = nullptr;
+};
+
+// Copies a source rectangle of bitmap into a new bitmap of width x height, overlays the paper
+// at the layout point and draws the result at that point on dc.
+int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
+                     POINT source) {
+  HDC from = CreateCompatibleDC(dc);
+  HDC temp = CreateCompatibleDC(dc);
+  HBITMAP tempBitmap = CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ oldFrom = SelectObject(from, bitmap);
+  HGDIOBJ oldTemp = SelectObject(temp, tempBitmap);
+  BitBlt(temp, 0, 0, width, height, from, source.x, source.y, SRCCOPY);
+  if (!App().fileBoxOpen) OverlayPaper(window, temp, destination);
+  POINT at = destination;
+  LayoutToScreen(&at);
+  BitBlt(dc, at.x, at.y, width, height, temp, 0, 0, SRCCOPY);
+  SelectObject(temp, oldTemp);
+  SelectObject(from, oldFrom);
+  DeleteObject(tempBitmap);
+  DeleteDC(temp);
+  DeleteDC(from);
+  return 1;
+}
+
+}  // namespace
+
+int BlitPart(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
+             POINT source, HPALETTE palette) {
+  if (!bitmap || width == 0) return 0;
+  PaletteScope scope(dc, palette);
+  return BlitViaTemporary(window, dc, bitmap, destination, width, height, source);
+}
+
+int BlitPartToWindow(HWND window, HBITMAP bitmap, POINT destination, int width, int height,
+                     POINT source, HPALETTE palette) {
+  if (!bitmap || width == 0) return 0;
+  HDC dc = GetDC(window);
+  int r = BlitPart(window, dc, bitmap, destination, width, height, source, palette);
+  ReleaseDC(window, dc);
+  return r;
+}
+
+void OverlayPaper(HWND window, HDC elementDc, POINT element) {
+  const PaperArt& paper = CurrentPaperArt();
+  if (!paper.bitmap) return;
+  const int px = paper.position.x, py = paper.position.y;
+  const int pw = paper.size.cx, ph = paper.size.cy;
+  if (element.x > px + pw || element.y > py + ph) return;
+  int dx = px - element.x, dy = py - element.y, w = pw, h = ph;
+  if (dx < 0) {
+    w = pw + dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    h = ph + dy;
+    dy = 0;
+  }
+  if (w <= 0 || h <= 0) return;
+  BlitTransparentKeyed(window, elementDc, paper.bitmap, App().palette, dx, dy, w, h, pw - w, ph - h);
+}
+
+void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF key,
+                         HBITMAP* image, HBITMAP* mask) {
+  *image = nullptr;
+  *mask = nullptr;
+  if (!bitmap) return;
+  SIZE size = BitmapSize(bitmap);
+  HDC screen = GetDC(window);
+  PaletteScope scope(screen, palette);
+  HDC source = CreateCompatibleDC(screen);
+  HDC maskDc = CreateCompatibleDC(screen);
+  HDC imageDc = CreateCompatibleDC(screen);
+  HBITMAP maskBitmap = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
+  HBITMAP imageBitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HGDIOBJ oldSource = SelectObject(source, bitmap);
+  HGDIOBJ oldMask = SelectObject(maskDc, maskBitmap);
+  HGDIOBJ oldImage = SelectObject(imageDc, imageBitmap);
+  // Colour to monochrome: pixels of the background colour become white (1), the rest black.
+  COLORREF oldBk = SetBkColor(source, key);
+  BitBlt(maskDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+  SetBkColor(source, oldBk);
+  // Image = source with every key pixel black: (source AND mask), inverted, AND source.
+  SetBkColor(imageDc, RGB(255, 255, 255));
+  SetTextColor(imageDc, RGB(0, 0, 0));
+  BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+  BitBlt(imageDc, 0, 0, size.cx, size.cy, maskDc, 0, 0, SRCAND);
+  BitBlt(imageDc, 0, 0, size.cx, size.cy, nullptr, 0, 0, DSTINVERT);
+  BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCAND);
+  SelectObject(imageDc, oldImage);
+  SelectObject(maskDc, oldMask);
+  SelectObject(source, oldSource);
+  DeleteDC(imageDc);
+  DeleteDC(maskDc);
+  DeleteDC(source);
+  ReleaseDC(window, screen);
+  *image = imageBitmap;
+  *mask = maskBitmap;
+}
+
+void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
+                         HPALETTE palette, int x, int y, int width, int height, int sourceX,
+                         int sourceY) {
+  if (!image || !mask) return;
+  HDC memory = CreateCompatibleDC(destination);
+  // Monochrome to colour: mask 1 keeps the destination (white), 0 clears it (black).
+  COLORREF oldText = SetTextColor(destination, RGB(0, 0, 0));
+  COLORREF oldBk = SetBkColor(destination, RGB(255, 255, 255));
+  HGDIOBJ old = SelectObject(memory, mask);
+  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCAND);
+  SelectObject(memory, image);
+  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCPAINT);
+  SelectObject(memory, old);
+  SetTextColor(destination, oldText);
+  SetBkColor(destination, oldBk);
+  DeleteDC(memory);
+}
+
+void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE palette, int x,
+                          int y, int width, int height, int sourceX, int sourceY) {
+  HBITMAP image, mask;
+  MakeTransparentPair(window, bitmap, palette, RGB(255, 0, 0), &image, &mask);
+  BlitTransparentPair(window, destination, image, mask, palette, x, y, width, height, sourceX, sourceY);
+  if (image) DeleteObject(image);
+  if (mask) DeleteObject(mask);
+}
+
+void MoveSprite(HWND window, HBITMAP image, HBITMAP mask, HBITMAP background, int newX, int newY,
+                int oldX, int oldY, int sourceX, int sourceY, int width, int height, RECT* changed,
+                HPALETTE palette) {
+  RECT oldRect{oldX - width / 2, oldY - height / 2, oldX - width / 2 + width, oldY - height / 2 + height};
+  RECT newRect{newX - width / 2, newY - height / 2, newX - width / 2 + width, newY - height / 2 + height};
+  RECT all;
+  UnionRect(&all, &oldRect, &newRect);
+  *changed = all;
+  if (!background) return;
+  const int w = all.right - all.left, h = all.bottom - all.top;
+  HDC screen = GetDC(window);
+  PaletteScope scope(screen, palette);
+  HDC backDc = CreateCompatibleDC(screen);
+  HDC tempDc = CreateCompatibleDC(screen);
+  HBITMAP temp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ oldBack = SelectObject(backDc, background);
+  HGDIOBJ oldTemp = SelectObject(tempDc, temp);
+  BitBlt(tempDc, 0, 0, w, h, backDc, all.left, all.top, SRCCOPY);
+  RECT inside;
+  if (IntersectRect(&inside, &newRect, &all) && EqualRect(&inside, &newRect) && image && mask)
+    BlitTransparentPair(window, tempDc, image, mask, palette, newRect.left - all.left,
+                        newRect.top - all.top, width, height, sourceX, sourceY);
+  BitBlt(backDc, all.left, all.top, w, h, tempDc, 0, 0, SRCCOPY);
+  SelectObject(tempDc, oldTemp);
+  SelectObject(backDc, oldBack);
+  DeleteObject(temp);
+  DeleteDC(tempDc);
+  DeleteDC(backDc);
+  ReleaseDC(window, screen);
+}

@@ -1,0 +1,100 @@
+// Desk buttons and the paper bitmap: loading and drawing. The buttons' mouse behaviour comes
+// with the page turn; until then they only show their looks.
+#include "colvane/frame/desk.h"
+
+#include <cstdio>
+
+#include "colvane/frame/frame_art.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/shell/app_state.h"
+
+namespace {
+PaperArt paper;
+int paperType = 0;
+DeskButton desk[6];
+
+struct DeskKeys {
+  int id;
+  const char* up;       // state 1
+  const char* down;     // state 2
+  const char* anim;     // state 4 (animation), or null
+  const char* area;
+};
+const DeskKeys kDesk[6] = {
+    {4006, "T2LD", "T2LU", "T2LC", "T2LUCORD"}, {4004, "NEWD", "NEWU", nullptr, "NEWCORD"},
+    {4002, "EXITD", "EXITU", nullptr, "EXITCORD"}, {4001, "FILEPAGEUU", "FILEPAGEUD", nullptr, "FILEPAGECORD"},
+    {4003, "UNDOU", "UNDOD", nullptr, "UNDOCORD"}, {4005, nullptr, nullptr, nullptr, "PAPERCORD"},
+};
+
+void LoadPaperBitmap(HWND window) {
+  if (paper.bitmap) DeleteObject(paper.bitmap);
+  char key[16];
+  std::snprintf(key, sizeof(key), "%s%d", VariantDigit(), paperType + 1);
+  paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
+  paper.size = BitmapSize(paper.bitmap);
+}
+}  // namespace
+
+const PaperArt& CurrentPaperArt() { return paper; }
+int CurrentPaperType() { return paperType; }
+
+void LoadDesk(HWND window, HINSTANCE) {
+  const char* v = VariantDigit();
+  for (int slot = 0; slot < 6; ++slot) {
+    const DeskKeys& k = kDesk[slot];
+    DeskButton& b = desk[slot];
+    b.id = k.id;
+    char key[40], widthKey[40], originKey[40], areaKey[40];
+    if (k.anim) {
+      std::snprintf(key, sizeof(key), "%s%s", k.anim, v);
+      std::snprintf(widthKey, sizeof(widthKey), "%sW%s", k.anim, v);
+      std::snprintf(originKey, sizeof(originKey), "%sCORD%s", k.anim, v);
+      LoadStrip(window, &b.states[2], "CARTOON", key, widthKey, originKey);
+    }
+    std::snprintf(areaKey, sizeof(areaKey), "%s%s", k.area, v);
+    POINT at;
+    GetLayoutPoint("CARTOON", areaKey, 0, 0, &at);
+    for (int s = 0; s < 2; ++s) {
+      const char* name = s == 0 ? k.up : k.down;
+      if (!name) continue;
+      if (slot == 0) std::snprintf(key, sizeof(key), "%s%s", name, v);
+      else std::snprintf(key, sizeof(key), "%s", name);
+      LoadStrip(window, &b.states[s], "CARTOON", key, nullptr, nullptr);
+      b.states[s].frameWidth = BitmapSize(b.states[s].bitmap).cx;  // one whole picture
+      b.states[s].origin = at;
+    }
+    SIZE pressed = BitmapSize(b.states[1].bitmap);
+    if (k.id == 4005) pressed = SIZE{55, 46};
+    SetRect(&b.hit, at.x, at.y, at.x + pressed.cx, at.y + pressed.cy);
+    if (k.id == 4005) paper.position = at;
+  }
+  paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0)) % 10;
+  LoadPaperBitmap(window);
+}
+
+void FreeDesk() {
+  for (DeskButton& b : desk)
+    for (StripRecord& s : b.states) FreeStrip(&s);
+  if (paper.bitmap) DeleteObject(paper.bitmap);
+  paper.bitmap = nullptr;
+}
+
+void PaintDesk(HWND window, HDC dc) {
+  AppState& app = App();
+  for (int slot = 0; slot < 6; ++slot) {
+    if (app.fileBoxOpen && slot != 0) continue;
+    const StripRecord& up = desk[slot].states[0];
+    if (up.bitmap) DrawStripFrame(window, dc, &up, 0, 1, up.origin, app.palette);
+  }
+  if (!app.fileBoxOpen && paper.bitmap) {
+    // The paper covers everything beneath its shape; its red pixels let the frame show.
+    POINT at = paper.position;
+    LayoutToScreen(&at);
+    BlitTransparentKeyed(window, dc, paper.bitmap, app.palette, at.x, at.y, paper.size.cx,
+                         paper.size.cy, 0, 0);
+  }
+}
+
+int DeskHover(HWND, POINT) { return 0; }
+int DeskPress(HWND, POINT) { return 0; }
+int DeskRelease(HWND, POINT) { return 0; }

@@ -1,0 +1,103 @@
+// Button states as filmstrips: loading, drawing one frame, and playing an animation with the
+// 40 ms pumping delay between frames.
+#include "colvane/frame/bitmap_file.h"
+#include "colvane/frame/blit.h"
+#include "colvane/frame/strip_frames.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/shell/app_state.h"
+#include "easelkit/easelkit.h"
+
+void LoadStrip(HWND window, StripRecord* strip, const char* section, const char* bitmapKey,
+               const char* widthKey, const char* originKey) {
+  char name[80] = "";
+  GetLayoutString(section, bitmapKey, "", name, sizeof(name));
+  strip->bitmap = nullptr;
+  if (name[0]) {
+    char folder[144], path[MAX_PATH];
+    GetAssetFolder(folder);
+    lstrcpynA(path, folder, MAX_PATH);
+    if (path[0] && path[lstrlenA(path) - 1] != '\\') lstrcatA(path, "\\");
+    if (lstrlenA(path) + lstrlenA(name) < MAX_PATH) {
+      lstrcatA(path, name);
+      strip->bitmap = LoadBitmapFile(window, path, App().palette);
+    }
+  }
+  strip->frameWidth = widthKey ? static_cast<int>(GetLayoutInt(section, widthKey, 256)) : 256;
+  strip->height = BitmapSize(strip->bitmap).cy;
+  if (originKey) GetLayoutPoint(section, originKey, 0, 0, &strip->origin);
+}
+
+void FreeStrip(StripRecord* strip) {
+  if (strip->bitmap) DeleteObject(strip->bitmap);
+  strip->bitmap = nullptr;
+}
+
+int DrawStripFrame(HWND window, HDC dc, const StripRecord* strip, int frame, int count,
+                   POINT destination, HPALETTE palette) {
+  if (!strip || !strip->bitmap) return 0;
+  int first, n;
+  if (!StripFrameRange(BitmapSize(strip->bitmap).cx, strip->frameWidth, frame, count, 0, &first, &n))
+    return 0;
+  POINT source{first * strip->frameWidth, 0};
+  return BlitPart(window, dc, strip->bitmap, destination, strip->frameWidth, strip->height, source,
+                  palette);
+}
+
+int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, POINT destination,
+                  HPALETTE palette, int forward, int interruptible, const RECT* area,
+                  UINT startingMessage) {
+  AppState& app = App();
+  if (!strip || !strip->bitmap) return 0;
+  const int frames = BitmapSize(strip->bitmap).cx / (strip->frameWidth > 0 ? strip->frameWidth : 1);
+  int from, n;
+  if (!StripFrameRange(BitmapSize(strip->bitmap).cx, strip->frameWidth, first, count, 1, &from, &n))
+    return 0;
+  app.animationPlaying = 1;
+  const int w = strip->frameWidth, h = strip->height;
+  HDC dc = GetDC(window);
+  HPALETTE oldPalette = nullptr;
+  if (palette) {
+    oldPalette = SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
+  }
+  HDC from_dc = CreateCompatibleDC(dc);
+  HDC temp = CreateCompatibleDC(dc);
+  HBITMAP frameBitmap = CreateCompatibleBitmap(dc, w, h);
+  HGDIOBJ oldFrom = SelectObject(from_dc, strip->bitmap);
+  HGDIOBJ oldTemp = SelectObject(temp, frameBitmap);
+  POINT at = destination;
+  LayoutToScreen(&at);
+  for (int i = from; i < from + n; ++i) {
+    if (interruptible) {
+      UINT msg;
+      WPARAM wp;
+      LPARAM lp;
+      if (IsIntMessage(&msg, &wp, &lp) && msg != startingMessage) {
+        OutPutMessage(window, msg, wp, lp);
+        break;
+      }
+      if (startingMessage == WM_MOUSEMOVE && area) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ScreenToClient(window, &cursor);
+        ScreenToLayout(&cursor);
+        if (!PtInRect(area, cursor)) break;
+      }
+    }
+    int sourceX = forward ? i * w : (frames - i - 1) * w;
+    BitBlt(temp, 0, 0, w, h, from_dc, sourceX, 0, SRCCOPY);
+    if (!app.fileBoxOpen) OverlayPaper(window, temp, destination);
+    BitBlt(dc, at.x, at.y, w, h, temp, 0, 0, SRCCOPY);
+    if (i + 1 < from + n) Delay(window, 40);
+  }
+  ClearMessage();
+  SelectObject(temp, oldTemp);
+  SelectObject(from_dc, oldFrom);
+  DeleteObject(frameBitmap);
+  DeleteDC(temp);
+  DeleteDC(from_dc);
+  if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
+  ReleaseDC(window, dc);
+  app.animationPlaying = 0;
+  return 1;
+}

@@ -1,0 +1,29 @@
+// The layout file (program folder, read-only) and the settings file (Windows system folder),
+// both named "Colvane.ini".
+#pragma once
+#include <windows.h>
+
+// Full paths; buffers of MAX_PATH bytes.
+void LayoutFilePath(char* path);
+void SettingsFilePath(char* path);
+// The program folder without a trailing backslash (80-byte buffer is enough for GetRunPath).
+void ProgramFolder(char* folder);
+
+UINT GetLayoutInt(const char* section, const char* key, int defaultValue);
+DWORD GetLayoutString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                      DWORD size);
+int GetLayoutPoint(const char* section, const char* key, int defaultX, int defaultY, POINT* point);
+int GetLayoutRect(const char* section, const char* key, int left, int top, int right, int bottom,
+                  RECT* rect);
+
+UINT GetSettingInt(const char* section, const char* key, int defaultValue);
+DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                       DWORD size);
+BOOL SetSettingString(const char* section, const char* key, const char* value);
+// [FILE] PATH of the settings file, default the program folder; buffer of 144 bytes.
+DWORD GetAssetFolder(char* buffer);
+
+// The section of the current screen variant: "800" or "640".
+const char* VariantSection();
+// The variant digit appended to keys: "8" or "6".
+const char* VariantDigit();

@@ -1,0 +1,93 @@
+// Readers of the layout and settings files on the real profile functions.
+#include "colvane/layout/layout_files.h"
+
+#include "colvane/layout/layout_values.h"
+#include "colvane/shell/app_state.h"
+#include "easelkit/easelkit.h"
+
+namespace {
+const char kIniName[] = "Colvane.ini";
+}
+
+void ProgramFolder(char* folder) {
+  char run[MAX_PATH] = "";
+  GetRunPath(App().instance, run);
+  lstrcpynA(folder, run, MAX_PATH);
+}
+
+void LayoutFilePath(char* path) {
+  char folder[MAX_PATH];
+  ProgramFolder(folder);
+  JoinFolderPath(folder, kIniName, path, MAX_PATH);
+}
+
+void SettingsFilePath(char* path) {
+  char system[144] = "";
+  UINT n = GetSystemDirectoryA(system, sizeof(system));
+  if (n >= sizeof(system)) system[0] = '\0';
+  JoinFolderPath(system, kIniName, path, MAX_PATH);
+}
+
+UINT GetLayoutInt(const char* section, const char* key, int defaultValue) {
+  char path[MAX_PATH];
+  LayoutFilePath(path);
+  return GetPrivateProfileIntA(section, key, defaultValue, path);
+}
+
+DWORD GetLayoutString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                      DWORD size) {
+  char path[MAX_PATH];
+  LayoutFilePath(path);
+  return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, path);
+}
+
+int GetLayoutPoint(const char* section, const char* key, int defaultX, int defaultY, POINT* point) {
+  char value[144];
+  GetLayoutString(section, key, "nop", value, sizeof(value));
+  int x, y;
+  int present = ParseLayoutPoint(value, defaultX, defaultY, &x, &y);
+  point->x = x;
+  point->y = y;
+  return present;
+}
+
+int GetLayoutRect(const char* section, const char* key, int left, int top, int right, int bottom,
+                  RECT* rect) {
+  char value[144];
+  GetLayoutString(section, key, "nor", value, sizeof(value));
+  const int defaults[4] = {left, top, right, bottom};
+  int r[4];
+  int present = ParseLayoutRect(value, defaults, r);
+  SetRect(rect, r[0], r[1], r[2], r[3]);
+  return present;
+}
+
+UINT GetSettingInt(const char* section, const char* key, int defaultValue) {
+  char path[MAX_PATH];
+  SettingsFilePath(path);
+  return GetPrivateProfileIntA(section, key, defaultValue, path);
+}
+
+DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                       DWORD size) {
+  char path[MAX_PATH];
+  SettingsFilePath(path);
+  return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, path);
+}
+
+BOOL SetSettingString(const char* section, const char* key, const char* value) {
+  char path[MAX_PATH];
+  SettingsFilePath(path);
+  return WritePrivateProfileStringA(section, key, value, path);
+}
+
+DWORD GetAssetFolder(char* buffer) {
+  char folder[MAX_PATH];
+  ProgramFolder(folder);
+  char fallback[144];
+  lstrcpynA(fallback, folder, sizeof(fallback));
+  return GetSettingString("FILE", "PATH", fallback, buffer, 144);
+}
+
+const char* VariantSection() { return App().wideLayout ? "800" : "640"; }
+const char* VariantDigit() { return App().wideLayout ? "8" : "6"; }

@@ -1,0 +1,25 @@
+// Program entry: refuses palette displays, registers the window classes, opens the intro window
+// and runs the message loop.
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/shell.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+  HDC screen = GetDC(nullptr);
+  int palettized = GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE;
+  ReleaseDC(nullptr, screen);
+  if (palettized) {
+    MessageBoxA(nullptr, "Please run under the hight color mode or true color mode", "ERROR",
+                MB_ICONEXCLAMATION);
+    return 0;
+  }
+  if (!previous && !RegisterWindowClasses(instance)) return 0;
+  App().instance = instance;
+  HWND intro = CreateIntroWindow(instance);
+  if (!intro) return 0;
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

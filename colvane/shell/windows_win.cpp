@@ -1,0 +1,36 @@
+// The two window classes and the creation of the full-screen windows.
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/shell.h"
+
+const char kMainClass[] = "MAIN4WClass";
+const char kIntroClass[] = "AVIWClass";
+const char kWindowTitle[] = "Colvane Application";
+
+bool RegisterWindowClasses(HINSTANCE instance) {
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = IntroWindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, "32COLVANE");
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.lpszClassName = kIntroClass;
+  if (!RegisterClassA(&wc)) return false;
+  wc.lpfnWndProc = MainWindowProc;
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  wc.lpszClassName = kMainClass;
+  return RegisterClassA(&wc) != 0;
+}
+
+static HWND CreateFullScreen(HINSTANCE instance, const char* className) {
+  HWND window = CreateWindowExA(0, className, kWindowTitle, WS_POPUP, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                nullptr, nullptr, instance, nullptr);
+  if (!window) return nullptr;
+  ShowWindow(window, SW_MAXIMIZE);
+  UpdateWindow(window);
+  return window;
+}
+
+HWND CreateIntroWindow(HINSTANCE instance) { return CreateFullScreen(instance, kIntroClass); }
+HWND CreateMainWindow(HINSTANCE instance) { return CreateFullScreen(instance, kMainClass); }

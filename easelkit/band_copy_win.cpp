@@ -1,0 +1,38 @@
+// OutputDIB2BMP: pushes a band of rows of an in-memory bottom-up DIB into a screen bitmap.
+#include <cstring>
+
+#include "easelkit/easelkit.h"
+
+extern "C" HBITMAP WINAPI OutputDIB2BMP(HDC dc, const BITMAPINFOHEADER* info, const BYTE* bits, int x,
+                                        int y, int width, int rows, HBITMAP target, int dibHeight,
+                                        int stride) {
+  if (!info || !bits || rows <= 0 || y < 0 || y + rows > dibHeight) return target;
+  // The header and the first colour entry, as a 24-bit DIB needs no more.
+  struct {
+    BITMAPINFOHEADER h;
+    RGBQUAD first;
+  } band{};
+  std::memcpy(&band, info, sizeof(band));
+  LONG rowSize = ((band.h.biWidth * band.h.biBitCount + 31) / 32) * 4;
+  band.h.biHeight = rows;
+  band.h.biSizeImage = static_cast<DWORD>(rowSize) * rows;
+
+  HBITMAP bandBitmap = CreateCompatibleBitmap(dc, band.h.biWidth, rows);
+  if (!bandBitmap) return target;
+  // Bottom-up: picture row y (from the top) lies dibHeight - y - 1 rows into the buffer, so the
+  // band's lowest stored row is dibHeight - y - rows.
+  const BYTE* first = bits + static_cast<ptrdiff_t>(dibHeight - y - rows) * stride;
+  SetDIBits(dc, bandBitmap, 0, rows, first, reinterpret_cast<BITMAPINFO*>(&band), DIB_RGB_COLORS);
+
+  HDC targetDc = CreateCompatibleDC(dc);
+  HDC bandDc = CreateCompatibleDC(dc);
+  HGDIOBJ oldTarget = SelectObject(targetDc, target);
+  HGDIOBJ oldBand = SelectObject(bandDc, bandBitmap);
+  BitBlt(targetDc, x, y, width, rows, bandDc, x, 0, SRCCOPY);
+  SelectObject(bandDc, oldBand);
+  SelectObject(targetDc, oldTarget);
+  DeleteDC(bandDc);
+  DeleteDC(targetDc);
+  DeleteObject(bandBitmap);
+  return target;
+}

@@ -1,0 +1,37 @@
+// easelkit.dll: run path, message recorder and delay, palette table, transparent edit and the
+// DIB band copy. Every export is WINAPI and exported undecorated (easelkit.def).
+#pragma once
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Folder of a loaded module, without a trailing backslash. buffer holds at least 80 chars.
+int WINAPI GetRunPath(HMODULE module, LPSTR buffer);
+
+// One-message store and the pumping delay used by button animations.
+int WINAPI isdelayon(void);
+int WINAPI InPutMessage(UINT message, WPARAM wParam, LPARAM lParam);
+int WINAPI IsIntMessage(UINT* message, WPARAM* wParam, LPARAM* lParam);
+int WINAPI OutPutMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void WINAPI ClearMessage(void);
+int WINAPI Echo_the_Window(HWND window);
+void WINAPI Delay(HWND window, int milliseconds);
+
+// Colour table of a palette, sorted ascending.
+void WINAPI InitPalette(HPALETTE palette);
+void WINAPI ClosePalette(void);
+
+// A borderless edit field that hands its text back with WM_COMMAND 8010 (Enter) or 8011 (Esc).
+HWND WINAPI CreateTransparentEdit(HINSTANCE module, HWND parent, int x, int y, int width,
+                                  int height, LPSTR text);
+
+// Copies picture rows y .. y+rows-1 (counted from the top) of a bottom-up DIB into target.
+HBITMAP WINAPI OutputDIB2BMP(HDC dc, const BITMAPINFOHEADER* info, const BYTE* bits, int x, int y,
+                             int width, int rows, HBITMAP target, int dibHeight, int stride);
+
+
+#ifdef __cplusplus
+}
+#endif
