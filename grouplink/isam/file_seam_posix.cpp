@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-struct SeamFile {
+struct PosixFile {
   int fd;
 };
 
@@ -16,10 +16,11 @@ static SeamFile* PosixOpen(const char* path, int how) {
   if (how == kSeamCreate) flags |= O_CREAT | O_TRUNC;
   int fd = ::open(path, flags, 0644);
   if (fd < 0) return nullptr;
-  return new SeamFile{fd};
+  return reinterpret_cast<SeamFile*>(new PosixFile{fd});
 }
 
-static int PosixReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
+static int PosixReadAt(SeamFile* file, uint64_t offset, void* buf, uint32_t size) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
   uint32_t done = 0;
   while (done < size) {
     ssize_t n = ::pread(f->fd, static_cast<char*>(buf) + done, size - done, static_cast<off_t>(offset + done));
@@ -31,7 +32,8 @@ static int PosixReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
   return static_cast<int>(done);
 }
 
-static int PosixWriteAt(SeamFile* f, uint64_t offset, const void* buf, uint32_t size) {
+static int PosixWriteAt(SeamFile* file, uint64_t offset, const void* buf, uint32_t size) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
   uint32_t done = 0;
   while (done < size) {
     ssize_t n = ::pwrite(f->fd, static_cast<const char*>(buf) + done, size - done, static_cast<off_t>(offset + done));
@@ -42,19 +44,25 @@ static int PosixWriteAt(SeamFile* f, uint64_t offset, const void* buf, uint32_t 
   return 0;
 }
 
-static int64_t PosixSize(SeamFile* f) {
+static int64_t PosixSize(SeamFile* file) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
   struct stat st;
   if (::fstat(f->fd, &st) != 0) return -1;
   return static_cast<int64_t>(st.st_size);
 }
 
-static int PosixResize(SeamFile* f, uint64_t size) {
+static int PosixResize(SeamFile* file, uint64_t size) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
   return ::ftruncate(f->fd, static_cast<off_t>(size)) == 0 ? 0 : -1;
 }
 
-static int PosixFlush(SeamFile* f) { return ::fsync(f->fd) == 0 ? 0 : -1; }
+static int PosixFlush(SeamFile* file) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
+  return ::fsync(f->fd) == 0 ? 0 : -1;
+}
 
-static void PosixClose(SeamFile* f) {
+static void PosixClose(SeamFile* file) {
+  PosixFile* f = reinterpret_cast<PosixFile*>(file);
   ::close(f->fd);
   delete f;
 }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-struct SeamFile {
+struct WinFile {
   HANDLE file;
 };
 
@@ -13,7 +13,7 @@ static SeamFile* WinOpen(const char* path, int how) {
   HANDLE h = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                          nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return nullptr;
-  return new SeamFile{h};
+  return reinterpret_cast<SeamFile*>(new WinFile{h});
 }
 
 static OVERLAPPED At(uint64_t offset) {
@@ -23,7 +23,8 @@ static OVERLAPPED At(uint64_t offset) {
   return ov;
 }
 
-static int WinReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
+static int WinReadAt(SeamFile* file, uint64_t offset, void* buf, uint32_t size) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
   uint32_t done = 0;
   while (done < size) {
     OVERLAPPED ov = At(offset + done);
@@ -38,7 +39,8 @@ static int WinReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
   return static_cast<int>(done);
 }
 
-static int WinWriteAt(SeamFile* f, uint64_t offset, const void* buf, uint32_t size) {
+static int WinWriteAt(SeamFile* file, uint64_t offset, const void* buf, uint32_t size) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
   uint32_t done = 0;
   while (done < size) {
     OVERLAPPED ov = At(offset + done);
@@ -50,22 +52,28 @@ static int WinWriteAt(SeamFile* f, uint64_t offset, const void* buf, uint32_t si
   return 0;
 }
 
-static int64_t WinSize(SeamFile* f) {
+static int64_t WinSize(SeamFile* file) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
   LARGE_INTEGER size;
   if (!GetFileSizeEx(f->file, &size)) return -1;
   return static_cast<int64_t>(size.QuadPart);
 }
 
-static int WinResize(SeamFile* f, uint64_t size) {
+static int WinResize(SeamFile* file, uint64_t size) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
   LARGE_INTEGER at;
   at.QuadPart = static_cast<LONGLONG>(size);
   if (!SetFilePointerEx(f->file, at, nullptr, FILE_BEGIN)) return -1;
   return SetEndOfFile(f->file) ? 0 : -1;
 }
 
-static int WinFlush(SeamFile* f) { return FlushFileBuffers(f->file) ? 0 : -1; }
+static int WinFlush(SeamFile* file) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
+  return FlushFileBuffers(f->file) ? 0 : -1;
+}
 
-static void WinClose(SeamFile* f) {
+static void WinClose(SeamFile* file) {
+  WinFile* f = reinterpret_cast<WinFile*>(file);
   CloseHandle(f->file);
   delete f;
 }

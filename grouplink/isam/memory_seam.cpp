@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-struct SeamFile {
+struct MemoryFile {
   std::string path;
 };
 
@@ -12,7 +12,8 @@ std::map<std::string, std::vector<uint8_t>>& MemoryFiles() {
   return files;
 }
 
-static std::vector<uint8_t>* Contents(SeamFile* f) {
+static std::vector<uint8_t>* Contents(SeamFile* file) {
+  MemoryFile* f = reinterpret_cast<MemoryFile*>(file);
   auto it = MemoryFiles().find(f->path);
   return it == MemoryFiles().end() ? nullptr : &it->second;
 }
@@ -24,11 +25,11 @@ static SeamFile* MemOpen(const char* path, int how) {
   } else if (!files.count(path)) {
     return nullptr;
   }
-  return new SeamFile{path};
+  return reinterpret_cast<SeamFile*>(new MemoryFile{path});
 }
 
-static int MemReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
-  std::vector<uint8_t>* c = Contents(f);
+static int MemReadAt(SeamFile* file, uint64_t offset, void* buf, uint32_t size) {
+  std::vector<uint8_t>* c = Contents(file);
   if (!c) return -1;
   if (offset >= c->size()) return 0;
   uint64_t n = c->size() - offset;
@@ -37,28 +38,32 @@ static int MemReadAt(SeamFile* f, uint64_t offset, void* buf, uint32_t size) {
   return static_cast<int>(n);
 }
 
-static int MemWriteAt(SeamFile* f, uint64_t offset, const void* buf, uint32_t size) {
-  std::vector<uint8_t>* c = Contents(f);
+static int MemWriteAt(SeamFile* file, uint64_t offset, const void* buf, uint32_t size) {
+  std::vector<uint8_t>* c = Contents(file);
   if (!c || offset + size > (uint64_t(1) << 32)) return -1;
   if (c->size() < offset + size) c->resize(static_cast<size_t>(offset + size));
   if (size) std::memcpy(c->data() + offset, buf, size);
   return 0;
 }
 
-static int64_t MemSize(SeamFile* f) {
-  std::vector<uint8_t>* c = Contents(f);
+static int64_t MemSize(SeamFile* file) {
+  std::vector<uint8_t>* c = Contents(file);
   return c ? static_cast<int64_t>(c->size()) : -1;
 }
 
-static int MemResize(SeamFile* f, uint64_t size) {
-  std::vector<uint8_t>* c = Contents(f);
+static int MemResize(SeamFile* file, uint64_t size) {
+  std::vector<uint8_t>* c = Contents(file);
   if (!c || size > (uint64_t(1) << 32)) return -1;
   c->resize(static_cast<size_t>(size));
   return 0;
 }
 
-static int MemFlush(SeamFile* f) { return Contents(f) ? 0 : -1; }
-static void MemClose(SeamFile* f) { delete f; }
+static int MemFlush(SeamFile* file) {
+  return Contents(file) ? 0 : -1;
+}
+static void MemClose(SeamFile* file) {
+  delete reinterpret_cast<MemoryFile*>(file);
+}
 static int MemRemove(const char* path) { return MemoryFiles().erase(path) ? 0 : -1; }
 
 static const FileSeam kMemorySeam = {MemOpen, MemReadAt, MemWriteAt, MemSize,

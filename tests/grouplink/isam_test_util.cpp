@@ -49,7 +49,7 @@ void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 
 // The fault seam wraps the files of the seam underneath and remembers their paths.
-struct SeamFile {
+struct FaultFile {
   SeamFile* inner;
   std::string path;
 };
@@ -63,10 +63,14 @@ static bool Fails() {
 
 static SeamFile* FOpen(const char* path, int how) {
   SeamFile* inner = g_base->open(path, how);
-  return inner ? new SeamFile{inner, path} : nullptr;
+  return inner ? reinterpret_cast<SeamFile*>(new FaultFile{inner, path}) : nullptr;
 }
-static int FRead(SeamFile* f, uint64_t off, void* buf, uint32_t n) { return g_base->readAt(f->inner, off, buf, n); }
-static int FWrite(SeamFile* f, uint64_t off, const void* buf, uint32_t n) {
+static int FRead(SeamFile* file, uint64_t off, void* buf, uint32_t n) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
+  return g_base->readAt(f->inner, off, buf, n);
+}
+static int FWrite(SeamFile* file, uint64_t off, const void* buf, uint32_t n) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
   if (Fails()) return -1;
   if (g_plan->logWrites) {
     const uint8_t* p = static_cast<const uint8_t*>(buf);
@@ -74,13 +78,21 @@ static int FWrite(SeamFile* f, uint64_t off, const void* buf, uint32_t n) {
   }
   return g_base->writeAt(f->inner, off, buf, n);
 }
-static int64_t FSize(SeamFile* f) { return g_base->size(f->inner); }
-static int FResize(SeamFile* f, uint64_t size) {
+static int64_t FSize(SeamFile* file) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
+  return g_base->size(f->inner);
+}
+static int FResize(SeamFile* file, uint64_t size) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
   if (g_plan->logWrites) g_plan->log.push_back({f->path, true, size, {}});
   return g_base->resize(f->inner, size);
 }
-static int FFlush(SeamFile* f) { return Fails() ? -1 : g_base->flush(f->inner); }
-static void FClose(SeamFile* f) {
+static int FFlush(SeamFile* file) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
+  return Fails() ? -1 : g_base->flush(f->inner);
+}
+static void FClose(SeamFile* file) {
+  FaultFile* f = reinterpret_cast<FaultFile*>(file);
   g_base->close(f->inner);
   delete f;
 }
