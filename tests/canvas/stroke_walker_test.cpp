@@ -36,23 +36,10 @@ TEST(StrokeWalker, OneLongMoveLaysTheSameDabsAsManyShortOnes) {
     int drawn = 0;
     for (int x = 11; x <= 70; ++x) drawn += b.Walk(x - 1, 20, x, 20).changed;
     EXPECT_EQ(fast.bytes, slow.bytes) << "size " << size;
+    EXPECT_EQ(1, b.modified);
     // Spacing 2: every second one-pixel move lays a dab; 2.5: two in every five.
     EXPECT_EQ(size == 16 ? 30 : 24, drawn);
   }
-}
-
-TEST(StrokeWalker, ShortMovesCarryTheirDistanceWithoutRepainting) {
-  TestCanvas canvas(40, 40);
-  Brush brush(&canvas, 16);
-  brush.Walk(20, 20, 20, 20);
-  brush.modified = 0;
-  TestCanvas before = canvas;
-  ChangedRect r = brush.Walk(20, 20, 21, 20);
-  EXPECT_EQ(0, r.changed);
-  EXPECT_EQ(1, brush.modified);
-  EXPECT_EQ(before.bytes, canvas.bytes);
-  EXPECT_DOUBLE_EQ(1.0, brush.state.carried);
-  EXPECT_EQ(21, brush.state.lastX);
 }
 
 TEST(StrokeWalker, PressLaysExactlyOneDabOnThePoint) {
@@ -105,15 +92,6 @@ TEST(StrokeWalker, DabsStayInsideTheClip) {
   EXPECT_NE(0xFFFFFFu, canvas.Get(30, 20));
   EXPECT_EQ(0, r.left);
   EXPECT_EQ(59, r.right);  // cut to the canvas
-}
-
-TEST(StrokeWalker, SizeZeroStillWalksAndRepaints) {
-  TestCanvas canvas(20, 20);
-  Brush brush(&canvas, 0);
-  EXPECT_EQ(1, brush.Walk(5, 5, 5, 5).changed);
-  EXPECT_EQ(1, brush.Walk(5, 5, 15, 9).changed);
-  EXPECT_EQ(15, brush.state.lastX);
-  EXPECT_TRUE(canvas.Changed(0xFFFFFF).empty());
 }
 
 }  // namespace
