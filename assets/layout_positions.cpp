@@ -1,0 +1,83 @@
+// Position keys of the layout file taken straight from the screen plan: frame coordinates,
+// desk button areas, option panel rectangles, library slots, file box and sound panel areas.
+#include "assets/gen_context.h"
+
+namespace art {
+
+static void FramePositions(Gen& g, const Plan& p) {
+  std::string s = Section(p);
+  g.ini.SetPoint(s, "PAPERORG", {p.canvas.x, p.canvas.y});
+  g.ini.SetPoint(s, "TOOLCORD", {p.tool.x, p.tool.y});
+  g.ini.SetPoint(s, "GLIBCORD", {p.tool.x, p.tool.y});
+  g.ini.SetPoint(s, "COLORCORD", {p.colour.x, p.colour.y});
+  // first box relative to COLORCORD, then its width and height (a size, not a corner)
+  g.ini.Set(s, "PALSBOXCORD",
+            std::to_string(kBoxX) + "," + std::to_string(kBoxY) + "," + std::to_string(kBoxW) +
+                "," + std::to_string(kBoxH));
+  g.ini.SetPoint(s, "PALGBOXCORD", {kBoxDx, kBoxDy});
+  g.ini.SetPoint(s, "SIZEDOMAIN", {kSizeMin, kSizeMax});
+  g.ini.SetPoint(s, "POSCOLORPAGEUP", {p.colour.x + kPageUpX, p.colour.y + kPageUpY});
+  g.ini.SetPoint(s, "POSCOLORPAGEDOWN", {p.colour.x + kPageUpX, p.colour.y + kPageDownY});
+  // the file box areas
+  g.ini.SetRect(s, "BOXRC", p.boxCards);
+  g.ini.SetRect(s, "FILE_IN_BOX", p.thumbs);
+}
+
+static void DeskAreas(Gen& g, const Plan& p) {
+  auto point = [&](const char* key, Pt at) { g.ini.SetPoint("CARTOON", V(key, p), at); };
+  point("PAPERCORD", {p.paperBmp.x, p.paperBmp.y});
+  point("NEWCORD", p.newBtn);
+  point("FILEPAGECORD", p.filePageBtn);
+  point("UNDOCORD", p.undoBtn);
+  point("EXITCORD", p.exitBtn);
+  point("T2LUCORD", {p.turn.x, p.turn.y});
+  point("L2TUCORD", {p.turn.x, p.turn.y});
+  // file box buttons (their art comes with the file box)
+  point("DIRLEFTCORD", p.dirLeft);
+  point("DIRRIGHTCORD", p.dirRight);
+  point("BOXLEFTCORD", p.boxLeft);
+  point("BOXRIGHTCORD", p.boxRight);
+  point("BOXNEWCORD", p.boxNew);
+  point("SAVECORD", p.save);
+  point("PRINTCORD", p.print);
+  g.ini.SetRect("CARTOON", V("GABAGEA", p), p.bin);
+  // sound panel: origin, then the three switch rectangles in layout coordinates
+  Pt o = {p.sound.x, p.sound.y};
+  point("SOUNDCORD", o);
+  bool wide = p.variant == 800;
+  g.ini.SetRect("CARTOON", V("MUSICCORD", p), Offset(wide ? Rc{5, 4, 54, 34} : Rc{5, 3, 54, 28}, o));
+  g.ini.SetRect("CARTOON", V("SEFFECTCORD", p), Offset(wide ? Rc{63, 4, 54, 34} : Rc{63, 3, 54, 28}, o));
+  g.ini.SetRect("CARTOON", V("DISCCORD", p), Offset(wide ? Rc{5, 42, 112, 18} : Rc{5, 34, 112, 17}, o));
+}
+
+static void PanelPositions(Gen& g, const Plan& p) {
+  Pt o = {p.panel.x, p.panel.y};
+  for (const PanelLayout& l : PanelLayouts()) {
+    g.ini.SetPoint("DETAILTOOL", V(l.origin, p), o);
+    for (const PanelButton& b : l.buttons)
+      g.ini.SetRect("DETAILTOOL", V(std::string(b.name) + "_CORD", p), Offset(b.rect, o));
+  }
+  g.ini.SetRect("DETAILTOOL", V("SPECCUR_CORD", p), Offset(SpecTrack(), o));
+  g.ini.SetRect("DETAILTOOL", V("TYPE_FONT_CORD", p), Offset(TypeFontField(), o));
+  // the clip-art library page: slots of the three kinds of category and the page buttons
+  Pt lo = {p.library.x, p.library.y};
+  struct Kind { const char* key; int count; } kinds[] = {{"GRLIB", 5}, {"JLIB", 6}, {"SMPLIB", 4}};
+  for (const Kind& k : kinds) {
+    std::vector<Rc> slots = LibrarySlots(k.count);
+    for (int i = 0; i < k.count; ++i)
+      g.ini.SetRect("DETAILTOOL", V(k.key, p) + std::to_string(i + 1), Offset(slots[i], lo));
+  }
+  g.ini.SetRect("DETAILTOOL", V("GPAGEUPRC", p), Offset(LibraryPageBack(), lo));
+  g.ini.SetRect("DETAILTOOL", V("GPAGEDOWNRC", p), Offset(LibraryPageForward(), lo));
+}
+
+void MakeLayoutPositions(Gen& g) {
+  for (int v : {800, 640}) {
+    const Plan& p = PlanFor(v);
+    FramePositions(g, p);
+    DeskAreas(g, p);
+    PanelPositions(g, p);
+  }
+}
+
+}  // namespace art
