@@ -11,7 +11,9 @@ struct StrokeTexture;
 
 struct StrokeTarget {
   PixelView canvas;                       // the canvas image's pixels
-  const ClipMask* clip = nullptr;         // pixels that may change: the visible canvas or the rope selection
+  // Pixels that may change, sized to the visible canvas (paperWidth x paperHeight): SetAll without
+  // a rope selection, SetRects with the selection's rectangles. Required.
+  const ClipMask* clip = nullptr;
   int drawingMode = 0;
   uint32_t foreground = 0;                // COLORREF
   uint32_t background = 0xFFFFFF;         // COLORREF

@@ -1,5 +1,10 @@
 // The stroke walker: lays dabs at a fixed spacing along the segment between two mouse points,
 // carrying the leftover distance into the next segment so the density ignores mouse speed.
+//
+// Use: SetStrokeSize when a tool or size is chosen (after the drawing mode is set); BeginStroke
+// on the press of a free stroke; ContinueStroke on every drag and airbrush tick; Walk from the
+// line start to the release point for a straight line. Push the returned rectangle's rows to the
+// screen.
 #pragma once
 #include "colvane/canvas/changed_rect.h"
 #include "colvane/canvas/dab_masks.h"
