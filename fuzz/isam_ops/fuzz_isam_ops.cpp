@@ -154,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (getenv("ISAM_TRACE")) fprintf(stderr, "op %d faulty %d rc %d fail@%ld sticky %d ops %ld live %zu\n", op, faulty, rc, run.plan.failAt, run.plan.sticky, run.plan.operations, run.live.size());
     if (faulty) {
-      Check(rc == 0 || rc == kIsamIoFailed);
+      Check(rc == 0 || rc == kIsamIoFailed || rc == kIsamNoIndex || rc == kIsamBadArgument);
       Resync(run);
     } else {
       Check(rc == 0 || rc == kIsamNoIndex || rc == kIsamBadArgument);
