@@ -60,11 +60,10 @@ static void Well(cairo_t* cr, Rc in) {
 // Painted letters and paint blobs on the free corner of the wide desk.
 static void Logo(cairo_t* cr, Rc r) {
   if (r.w <= 0) return;
-  double cx = r.x + r.w / 2.0, cy = r.y + r.h / 2.0;
+  double cx = r.x + r.w / 2.0;
   const Col blobs[] = {Cherry(), Orange(), Sun(), Leaf(), Sky(), Grape()};
   for (int i = 0; i < 6; ++i) {
-    double a = -M_PI * 0.95 + i * M_PI * 0.38;
-    double bx = cx + 52 * std::cos(a) * 1.1, by = cy + 6 + 30 * std::sin(a) * 0.9;
+    double bx = cx + (i - 2.5) * 21, by = r.y + 24 + (i % 2 ? 3 : -3);
     cairo_arc(cr, bx, by + 1.5, 8, 0, 2 * M_PI);
     cairo_set_source_rgba(cr, 0.2, 0.1, 0, 0.25);
     cairo_fill(cr);
@@ -85,7 +84,7 @@ static void Logo(cairo_t* cr, Rc r) {
     char s[2] = {word[i], 0};
     cairo_text_extents_t le;
     cairo_text_extents(cr, s, &le);
-    double y = cy + 16 + (i % 2 ? -2 : 2);
+    double y = r.y + 68 + (i % 2 ? -2 : 2);
     cairo_move_to(cr, x + 1.5, y + 2);
     cairo_text_path(cr, s);
     cairo_set_source_rgba(cr, 0.2, 0.1, 0, 0.35);

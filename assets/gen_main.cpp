@@ -23,6 +23,10 @@ int main(int argc, char** argv) {
   art::MakeLibraryTray(g);
   art::MakeColourPanel(g);
   art::MakeDeskButtons(g);
+  art::MakeStamps(g);
+  art::MakePanels(g);
+  art::MakeSoundPanel(g);
+  art::MakeEraserPictures(g);
   art::MakeCursors(g);
   art::MakeResources(g);
   g.Check(art::WriteText(g.ProgramPath("Colvane.ini"), g.ini.Text()), "Colvane.ini");

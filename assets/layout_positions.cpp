@@ -44,10 +44,9 @@ static void DeskAreas(Gen& g, const Plan& p) {
   // sound panel: origin, then the three switch rectangles in layout coordinates
   Pt o = {p.sound.x, p.sound.y};
   point("SOUNDCORD", o);
-  bool wide = p.variant == 800;
-  g.ini.SetRect("CARTOON", V("MUSICCORD", p), Offset(wide ? Rc{5, 4, 54, 34} : Rc{5, 3, 54, 28}, o));
-  g.ini.SetRect("CARTOON", V("SEFFECTCORD", p), Offset(wide ? Rc{63, 4, 54, 34} : Rc{63, 3, 54, 28}, o));
-  g.ini.SetRect("CARTOON", V("DISCCORD", p), Offset(wide ? Rc{5, 42, 112, 18} : Rc{5, 34, 112, 17}, o));
+  g.ini.SetRect("CARTOON", V("MUSICCORD", p), Offset(p.music, o));
+  g.ini.SetRect("CARTOON", V("SEFFECTCORD", p), Offset(p.effects, o));
+  g.ini.SetRect("CARTOON", V("DISCCORD", p), Offset(p.disc, o));
 }
 
 static void PanelPositions(Gen& g, const Plan& p) {

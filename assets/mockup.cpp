@@ -207,7 +207,7 @@ Image Compose(Mock& m, const Scene& s) {
     FillRect(m, ox + 8, oy + 15, 16, 16, {255, 255, 255});
     FillRect(m, ox + 3, oy + 8, 18, 18, {0, 0, 0});
     FillRect(m, ox + 4, oy + 9, 16, 16, {0xE8, 0x47, 0x4C});
-    Draw(m, Load(m, m.ini.Get(sec, "TOOL")), tx, ty);
+    Draw(m, Load(m, m.ini.Get(sec, s.page == 1 ? "TOOL" : "TOOL1")), tx, ty);
   } else {
     Point(m, sec, "GLIBCORD", tx, ty);
     Draw(m, Load(m, m.ini.Get("800", "Lib")), tx, ty);

@@ -27,6 +27,9 @@ static Plan Make800() {
   p.panel = {266, 514, kPanelW, kPanelH};
   p.library = {8, 514, kLibPageW, kLibPageH};
   p.sound = {675, 430, 122, 64};
+  p.music = {5, 4, 54, 34};
+  p.effects = {63, 4, 54, 34};
+  p.disc = {5, 42, 112, 18};
   p.newBtn = {676, 342};
   p.filePageBtn = {716, 342};
   p.undoBtn = {756, 342};
@@ -64,6 +67,9 @@ static Plan Make640() {
   p.panel = {262, 400, kPanelW, kPanelH};
   p.library = {4, 400, kLibPageW, kLibPageH};
   p.sound = {515, 421, 122, 54};
+  p.music = {5, 3, 54, 28};
+  p.effects = {63, 3, 54, 28};
+  p.disc = {5, 34, 112, 17};
   p.newBtn = {516, 336};
   p.filePageBtn = {556, 336};
   p.undoBtn = {596, 336};

@@ -53,6 +53,7 @@ struct Plan {
   Rc panel;          // *_ORG of every option panel
   Rc library;        // library page position
   Rc sound;          // SOUNDCORD and the sound panel size
+  Rc music, effects, disc;  // MUSICCORD, SEFFECTCORD, DISCCORD relative to SOUNDCORD
   Pt newBtn, filePageBtn, undoBtn, exitBtn;
   Rc turn;           // T2LUCORD / L2TUCORD
   Rc logo;           // free desk area used for decoration (may be empty)
