@@ -1,0 +1,97 @@
+// The layout and settings readers on real profile files, and the screen variant chosen from the
+// real screen this test runs on (COLVANE_EXPECT_* name the screen's expected geometry).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+#include "colvane/frame/frame_art.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/shell/app_state.h"
+
+namespace {
+
+class Layout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App().instance = GetModuleHandleA(nullptr);
+    char path[MAX_PATH];
+    LayoutFilePath(path);
+    std::ofstream ini(path);
+    ini << "[800]\nPAPERORG=20,30\nTOOLCORD=660,10\nPALSBOXCORD=5,6,7,8\nSIZEDOMAIN=10\n"
+           "[640]\nPAPERORG=5,7\nTOOLCORD=500,4\n"
+           "[TEST]\nNOP=nop\nPOINT= 10 , 20 \nSHORT=10\nRECT3=1,2,3\nRECT=1,2,3,4\nNUM=42\n"
+           "LONG=" << std::string(400, '9') << ",5\n";
+  }
+};
+
+}  // namespace
+
+TEST_F(Layout, PathsFollowTheProgramAndSystemFolders) {
+  char path[MAX_PATH], module[MAX_PATH], system[MAX_PATH];
+  LayoutFilePath(path);
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string folder(module);
+  folder = folder.substr(0, folder.rfind('\\'));
+  EXPECT_EQ(std::string(path), folder + "\\Colvane.ini");
+  SettingsFilePath(path);
+  GetSystemDirectoryA(system, MAX_PATH);
+  EXPECT_EQ(std::string(path), std::string(system) + "\\Colvane.ini");
+}
+
+TEST_F(Layout, PointsAndRectanglesFromARealFile) {
+  POINT p{};
+  EXPECT_EQ(GetLayoutPoint("TEST", "POINT", 1, 2, &p), 1);
+  EXPECT_EQ(p.x, 10);
+  EXPECT_EQ(p.y, 20);
+  EXPECT_EQ(GetLayoutPoint("TEST", "NOP", 1, 2, &p), 0);  // a literal "nop" counts as absent
+  EXPECT_EQ(p.x, 1);
+  EXPECT_EQ(GetLayoutPoint("TEST", "MISSING", 3, 4, &p), 0);
+  EXPECT_EQ(p.y, 4);
+  EXPECT_EQ(GetLayoutPoint("TEST", "SHORT", 3, 4, &p), 0);
+  EXPECT_EQ(p.x, 3);
+  EXPECT_EQ(GetLayoutPoint("NOSECTION", "POINT", 7, 8, &p), 0);
+  EXPECT_EQ(GetLayoutPoint("TEST", "LONG", 0, 0, &p), 0);  // cut at 143 characters: one number
+  RECT r{};
+  EXPECT_EQ(GetLayoutRect("TEST", "RECT3", 9, 9, 9, 9, &r), 0);
+  EXPECT_EQ(r.left, 9);
+  EXPECT_EQ(GetLayoutRect("TEST", "RECT", 9, 9, 9, 9, &r), 1);
+  EXPECT_EQ(r.right, 3);
+  EXPECT_EQ(r.bottom, 4);
+  EXPECT_EQ(GetLayoutInt("TEST", "NUM", 5), 42u);
+  EXPECT_EQ(GetLayoutInt("TEST", "NONE", 256), 256u);
+  char text[8];
+  EXPECT_EQ(GetLayoutString("TEST", "POINT", "", text, sizeof(text)), 7u);  // cut to the buffer
+}
+
+TEST_F(Layout, SettingsRoundTrip) {
+  ASSERT_NE(SetSettingString("COLVANETEST", "KEY", "value 1"), 0);
+  char text[144];
+  GetSettingString("COLVANETEST", "KEY", "", text, sizeof(text));
+  EXPECT_STREQ(text, "value 1");
+  EXPECT_EQ(GetSettingInt("COLVANETEST", "NONE", 256), 256u);
+  SetSettingString("COLVANETEST", nullptr, nullptr);
+}
+
+TEST_F(Layout, ScreenVariantComesFromTheRealScreen) {
+  SetupScreenGeometry();
+  const AppState& app = App();
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), COLVANE_EXPECT_SCREEN_W);
+  EXPECT_EQ(app.wideLayout, COLVANE_EXPECT_WIDE);
+  EXPECT_EQ(app.screenOriginX, COLVANE_EXPECT_ORIGIN_X);
+  EXPECT_EQ(app.screenOriginY, COLVANE_EXPECT_ORIGIN_Y);
+  EXPECT_EQ(app.paperWidth, COLVANE_EXPECT_PAPER_W);
+  EXPECT_EQ(app.paperHeight, COLVANE_EXPECT_PAPER_H);
+  if (app.wideLayout) {
+    EXPECT_EQ(app.paperOriginX, app.screenOriginX + 20);
+    EXPECT_EQ(app.paperOriginY, app.screenOriginY + 30);
+    EXPECT_EQ(Frame().toolCord.x, 660);
+    EXPECT_EQ(Frame().palSBoxCord.bottom, 8);
+    EXPECT_EQ(Frame().sizeDomain.x, 0);  // one number: the default
+  } else {
+    EXPECT_EQ(app.paperOriginX, 5);
+    EXPECT_EQ(app.paperOriginY, 7);
+    EXPECT_EQ(Frame().toolCord.x, 500);
+  }
+}
