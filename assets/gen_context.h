@@ -72,6 +72,7 @@ void MakeStamps(Gen& g);         // pat<n>.dat and the stamp strip HEAP
 void MakeCursors(Gen& g);        // the 16 tool cursors and the icon
 void MakeResources(Gen& g);      // PAL, DARK, RgnBrush, STOCK and the resource scripts
 void WriteStock(Gen& g);         // STOCK, 148 x 300 at 8 bits per pixel
+void MakeExitPicture(Gen& g);    // advert.sys, the goodbye picture of the exit screen
 void MakeLayoutPositions(Gen& g);// position keys of the plan that carry no art of their own
 
 }  // namespace art

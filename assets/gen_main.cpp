@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
   art::MakeSoundPanel(g);
   art::MakeEraserPictures(g);
   art::MakeCursors(g);
+  art::MakeExitPicture(g);
   art::MakeResources(g);
   g.Check(art::WriteText(g.ProgramPath("Colvane.ini"), g.ini.Text()), "Colvane.ini");
   return g.failures == 0 ? 0 : 1;

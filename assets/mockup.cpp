@@ -258,7 +258,7 @@ Image Compose(Mock& m, const Scene& s) {
 
 }  // namespace
 
-void DrawPlan(const Image& base, int variant, const IniFile& ini, const std::string& path);
+void DrawPlan(const Image& painting, const Image& library, int variant, const std::string& path);
 
 // All cursors on a light and a dark strip, hot spots marked, four times their size.
 bool CursorSheet(const std::string& resDir, const std::string& path) {
@@ -313,13 +313,15 @@ int main(int argc, char** argv) {
     m.variant = v;
     m.digit = v == 800 ? '8' : '6';
     m.section = v == 800 ? "800" : "640";
+    Image painting, library;
     for (const Scene& s : scenes) {
       Image img = Compose(m, s);
       std::string name = out + "/mock-" + std::to_string(v) + "-" + s.name + ".png";
       if (!WritePng(name, img)) status = 1;
-      if (std::string(s.name) == "brush")
-        DrawPlan(img, v, m.ini, out + "/screen-plan-" + std::to_string(v) + ".png");
+      if (std::string(s.name) == "brush") painting = img;
+      if (s.library) library = img;
     }
+    DrawPlan(painting, library, v, out + "/screen-plan-" + std::to_string(v) + ".png");
   }
   if (!CursorSheet(std::string(argv[1]) + "/res", out + "/cursors.png")) status = 1;
   return status;

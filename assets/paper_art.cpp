@@ -19,7 +19,7 @@ struct PaperLook {
 
 // Paper type k uses the grain p(k + 1).dat; the last type has no grain at all.
 const PaperLook kPapers[10] = {
-    {"drawing", 0xFFFFFF, 1, 0.10}, {"watercolour", 0xFBF3E1, 2, 0.14},
+    {"drawing", 0xFFFEF9, 1, 0.03}, {"watercolour", 0xFBF3E1, 2, 0.14},
     {"pastel", 0xD6E5F3, 3, 0.16},  {"canvas", 0xEEE0C2, 4, 0.22},
     {"kraft", 0xC99F76, 5, 0.20},   {"notebook", 0xFFFFFF, 6, 0.08},
     {"sandpaper", 0xB8AD9A, 7, 0.30}, {"rice", 0xF7F1E3, 8, 0.16},
@@ -48,9 +48,10 @@ void SheetBorder(Canvas& c, const Plan& p, int type) {
       Col col = Mix(base, Darker(base, 0.35), std::clamp((1.0 - g) * look.strength * 2 + look.strength * 0.3, 0.0, 1.0));
       double a = 1.0;
       int edge = std::min(std::min(x - s.x, s.r() - 1 - x), std::min(y - s.y, s.b() - 1 - y));
-      if (type == 1) {  // deckled edge: the outer two pixels fray
-        double n = ValueNoise(x / 3.0 + y / 3.0, (x + y) / 5.0, 77, 0);
-        if (edge < 3) a = std::clamp((edge + 1) / 3.0 - n * 0.8 + 0.2, 0.0, 1.0);
+      if (type == 1) {  // deckled edge: a wavy torn line up to three pixels deep
+        bool side = std::min(x - s.x, s.r() - 1 - x) < std::min(y - s.y, s.b() - 1 - y);
+        double depth = 0.5 + 2.5 * ValueNoise((side ? y : x) / 5.0, side ? 1.5 : 7.5, 77, 0);
+        a = std::clamp(edge + 1 - depth, 0.0, 1.0);
       } else if (edge == 0) {
         col = Darker(col, 0.18);
       }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "assets/art_common.h"
-#include "assets/asset_read.h"
 #include "assets/file_write.h"
 #include "assets/screen_plan.h"
 
@@ -79,59 +78,72 @@ void PaintingPlan(cairo_t* cr, const Plan& p) {
   Label(cr, p.sound, "sound panel", sound);
 }
 
-void ReplacementPlan(cairo_t* cr, const Plan& p) {
-  Col lib = Hex(0xC2255C), box = Hex(0x364FC7), desk = Hex(0x862E9C);
+void LibraryPlan(cairo_t* cr, const Plan& p) {
+  Col lib = Hex(0xC2255C), desk = Hex(0x862E9C);
+  const char* names[] = {"samples", "landscapes", "people", "dinosaurs", "insects", "planes",
+                         "weather", "houses", "plants", "birds", "cartoons"};
+  Label(cr, p.tool, "library categories (Lib at GLIBCORD)", lib);
+  for (int k = 0; k < 11; ++k) {
+    Pt c = ToolCell(k);
+    Label(cr, {p.tool.x + c.x, p.tool.y + c.y + 12, kCellW, kCellH - 12}, names[k], lib);
+  }
+  Rc page = p.library;
+  Label(cr, {page.x, page.y - 14, page.w, 14}, "library page: category C origin" + Coords(page), lib);
+  Label(cr, Offset(LibraryPageBack(), {page.x, page.y}), "<", lib);
+  Label(cr, Offset(LibraryPageForward(), {page.x, page.y}), ">", lib);
+  std::vector<Rc> slots = LibrarySlots(5);
+  for (size_t i = 0; i < slots.size(); ++i)
+    Label(cr, Offset(slots[i], {page.x, page.y}), "GRLIB" + std::to_string(i + 1), lib);
+  Label(cr, p.turn, "back to tools", desk, false, 1);
+}
+
+void FileBoxPlan(cairo_t* cr, const Plan& p) {
+  Col box = Hex(0x364FC7), desk = Hex(0x862E9C);
   cairo_rectangle(cr, 0, 0, p.screenW, p.screenH);
   SetSource(cr, Hex(0x2B2118));
   cairo_fill(cr);
-  Label(cr, p.boxCards, "file box: box cards (BOXRC)" + Coords(p.boxCards), box);
-  Label(cr, p.thumbs, "file box: thumbnails (FILE_IN_BOX)" + Coords(p.thumbs), box);
+  Label(cr, {0, 0, p.screenW, p.screenH}, "file box (FILE, full screen)", box, true, 1);
+  Label(cr, p.boxCards, "box cards (BOXRC)" + Coords(p.boxCards), box);
+  Label(cr, p.thumbs, "thumbnails (FILE_IN_BOX)" + Coords(p.thumbs), box);
   struct B { Pt at; const char* name; } buttons[] = {
-      {p.dirLeft, "box<"}, {p.boxNew, "new box"}, {p.dirRight, "box>"}, {p.boxLeft, "pic<"},
+      {p.dirLeft, "box<"}, {p.boxNew, "new"}, {p.dirRight, "box>"}, {p.boxLeft, "pic<"},
       {p.boxRight, "pic>"}, {p.save, "export"}, {p.print, "print"}};
   for (const B& b : buttons) Label(cr, {b.at.x, b.at.y, kDeskBtn, kDeskBtn}, b.name, box, false, 1);
   Label(cr, p.bin, "bin", box);
   Label(cr, {p.filePageBtn.x, p.filePageBtn.y, kDeskBtn, kDeskBtn}, "back", desk, false, 1);
   Label(cr, {p.exitBtn.x, p.exitBtn.y, kDeskBtn, kDeskBtn}, "exit", desk, false, 1);
   Label(cr, p.turn, "page turn*", desk, true, 1);
-  // the library page, which covers the colour and option panels while the library is shown
-  Rc page = p.library;
-  Label(cr, page, "", lib, true);
-  Label(cr, Offset(LibraryPageBack(), {page.x, page.y}), "<", lib);
-  Label(cr, Offset(LibraryPageForward(), {page.x, page.y}), ">", lib);
-  std::vector<Rc> slots = LibrarySlots(5);
-  for (size_t i = 0; i < slots.size(); ++i)
-    Label(cr, Offset(slots[i], {page.x, page.y}), "sticker " + std::to_string(i + 1), lib);
-  Label(cr, {page.x, page.y - 14, page.w, 14}, "library page (replaces colours and options)", lib);
-  Label(cr, p.tool, "library categories (Lib)", lib);
 }
 
 }  // namespace
 
-void DrawPlan(const Image& base, int variant, const assetread::IniFile&, const std::string& path) {
+void DrawPlan(const Image& painting, const Image& library, int variant, const std::string& path) {
   const Plan& p = PlanFor(variant);
   const int pad = 16, title = 28;
-  int W = 2 * p.screenW + 3 * pad, H = p.screenH + title + 2 * pad;
+  int W = 3 * p.screenW + 4 * pad, H = p.screenH + title + 2 * pad;
   Canvas c = NewCanvas(W, H);
   cairo_t* cr = c.cr;
   SetSource(cr, Hex(0xF4EEE4));
   cairo_paint(cr);
-  char head[128];
-  std::snprintf(head, sizeof head, "colvane screen plan, layout \"%d\" (%d x %d, paper %d x %d)",
+  char head[160];
+  std::snprintf(head, sizeof head,
+                "colvane screen plan, layout \"%d\" (%d x %d, paper %d x %d): painting, library, file box",
                 variant, p.screenW, p.screenH, p.canvas.w, p.canvas.h);
   CentredText(cr, head, W / 2.0, pad + 8, 15, Hex(0x3B2A1E));
-  cairo_save(cr);
-  cairo_translate(cr, pad, pad + title);
-  PaintImage(cr, base, 0, 0);
-  cairo_rectangle(cr, 0, 0, p.screenW, p.screenH);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
-  cairo_fill(cr);
-  PaintingPlan(cr, p);
-  cairo_restore(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 2 * pad + p.screenW, pad + title);
-  ReplacementPlan(cr, p);
-  cairo_restore(cr);
+  for (int panel = 0; panel < 3; ++panel) {
+    cairo_save(cr);
+    cairo_translate(cr, pad + panel * (p.screenW + pad), pad + title);
+    if (panel < 2) {
+      PaintImage(cr, panel == 0 ? painting : library, 0, 0);
+      cairo_rectangle(cr, 0, 0, p.screenW, p.screenH);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+      cairo_fill(cr);
+    }
+    if (panel == 0) PaintingPlan(cr, p);
+    if (panel == 1) LibraryPlan(cr, p);
+    if (panel == 2) FileBoxPlan(cr, p);
+    cairo_restore(cr);
+  }
   Image img = Flatten(c);
   FreeCanvas(c);
   WritePng(path, img);

@@ -87,10 +87,14 @@ Image Painting() {
     cairo_arc(cr, 26 + i * 13, 246 + (i % 2) * 6, 5, 0, 2 * M_PI);
     OutlineFill(cr, blobs[i], 1.2);
   }
-  DrawPic(cr, Pic::Brush, 96, 196, 50, Hex(0x3D7FE0));
-  DrawPic(cr, Pic::Pencil, 104, 204, 44, Hex(0x4A4A4A));
+  // a glass jar: its back, the brushes standing in it, then the glass in front
   RoundRect(cr, 100, 236, 34, 40, 5);
   cairo_set_source_rgba(cr, 0.75, 0.9, 1.0, 1.0);
+  cairo_fill(cr);
+  DrawPic(cr, Pic::Brush, 96, 212, 50, Hex(0x3D7FE0));
+  DrawPic(cr, Pic::Pencil, 106, 218, 44, Hex(0x4A4A4A));
+  RoundRect(cr, 100, 236, 34, 40, 5);
+  cairo_set_source_rgba(cr, 0.75, 0.9, 1.0, 0.55);
   cairo_fill_preserve(cr);
   SetSource(cr, Ink());
   cairo_set_line_width(cr, 2);
