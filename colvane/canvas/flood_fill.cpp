@@ -14,106 +14,258 @@ inline ChangedRect Changed(const ClipRect& box) {
   return {1, box.left, box.top, box.right - 1, box.bottom - 1};
 }
 
-// Per-channel acceptance range around the seed colour: a pixel is similar when every byte v
-// satisfies lo <= v <= lo + span, tested as one unsigned compare per channel.
-struct Similar {
-  uint8_t lo[3];
-  uint8_t span[3];
-  bool operator()(const uint8_t* p) const {
-    return static_cast<uint8_t>(p[0] - lo[0]) <= span[0] &&
-           static_cast<uint8_t>(p[1] - lo[1]) <= span[1] &&
-           static_cast<uint8_t>(p[2] - lo[2]) <= span[2];
-  }
-};
+// The span loop's helpers are small and hot: inlined whatever the optimiser's estimate.
+#define FILL_INLINE inline __attribute__((always_inline))
 
-Similar SimilarTo(const uint8_t* seed) {
-  Similar s;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the word-wide mask scans assume little-endian byte order"
+#endif
+
+// Mask byte values.
+constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = 2;
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr size_t kSpare = 8;  // bytes before and after the mask for word-wide reads
+
+inline uint64_t Load8(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+inline size_t MaskIndex(const FloodFill& f, int x, int y) {
+  return kSpare + static_cast<size_t>(y + 1) * (f.width + 2) + (x + 1);
+}
+// Row y of the mask, indexed by x (x = -1 and x = width are the zero border).
+inline uint8_t* MaskRow(FloodFill* f, int y) { return &f->mask[MaskIndex(*f, 0, y)]; }
+inline const uint8_t* MaskRow(const FloodFill& f, int y) { return &f.mask[MaskIndex(f, 0, y)]; }
+
+// Makes the mask fit the canvas and clears what the previous fill left: every row it
+// classified (rows never classified hold only zeros).
+void ResetMask(FloodFill* fill, int width, int height) {
+  size_t size = kSpare + static_cast<size_t>(width + 2) * (height + 2) + kSpare;
+  if (fill->width != width || fill->height != height || fill->mask.size() != size) {
+    fill->width = width;
+    fill->height = height;
+    fill->mask.assign(size, kClosed);
+    fill->rowReady.assign(static_cast<size_t>(height), 0);
+    fill->scratch.resize(static_cast<size_t>(width) * 9);  // tests, range low, range span
+    return;
+  }
+  for (int y = 0; y < height; ++y) {
+    if (!fill->rowReady[y]) continue;
+    std::memset(MaskRow(fill, y), kClosed, static_cast<size_t>(width));
+    fill->rowReady[y] = 0;
+  }
+}
+
+// The seed colour's acceptance range: a pixel is similar when every byte v satisfies
+// lo <= v <= lo + span, tested as one unsigned byte compare. The range is laid out once per fill
+// as two rows of bytes in pixel order (blue, green, red, blue, ...), so the row test below runs
+// over plain byte arrays.
+void SetSeedColour(FloodFill* fill, const uint8_t* seed) {
   for (int c = 0; c < 3; ++c) {
     int lo = std::max(seed[c] - kFillTolerance, 0);
     int hi = std::min(seed[c] + kFillTolerance, 255);
-    s.lo[c] = static_cast<uint8_t>(lo);
-    s.span[c] = static_cast<uint8_t>(hi - lo);
+    fill->lo[c] = static_cast<uint8_t>(lo);
+    fill->span[c] = static_cast<uint8_t>(hi - lo);
   }
-  return s;
+  const size_t n = static_cast<size_t>(fill->width) * 3;
+  uint8_t* lo = fill->scratch.data() + n;
+  uint8_t* span = lo + n;
+  for (size_t i = 0; i < n; ++i) {
+    lo[i] = fill->lo[i % 3];
+    span[i] = fill->span[i % 3];
+  }
 }
 
-// Mask byte of canvas pixel (x, y); the mask has a zero border one pixel wide.
-inline uint8_t* MaskAt(FloodFill* fill, int x, int y) {
-  return &fill->mask[static_cast<size_t>(y + 1) * (fill->width + 2) + (x + 1)];
+// ---- Row kernels ---------------------------------------------------------------------------
+// The row loops of the fill run over whole rows of bytes and vectorise; two of them need byte
+// shuffles (taking every third byte, repeating each byte three times) that only AVX2 does well.
+// So they are compiled twice, for any processor and for processors with AVX2, and chosen once
+// at run time; both give the same bytes (COLVANE_FILL_NO_AVX2 builds only the first, so tests
+// can check it on any machine).
+
+// test = per byte, is p within the seed's range; row[x] = all three bytes of pixel x passed.
+FILL_INLINE void ClassifyBytes(const uint8_t* __restrict p, const uint8_t* __restrict lo,
+                               const uint8_t* __restrict span, uint8_t* __restrict test,
+                               uint8_t* __restrict row, int width) {
+  const int n = 3 * width;
+  for (int i = 0; i < n; ++i) test[i] = static_cast<uint8_t>(p[i] - lo[i]) <= span[i];
+  // Fold each byte with the next two, then take every third byte: three plain loops.
+  for (int i = 0; i < n - 2; ++i) test[i] = test[i] & test[i + 1] & test[i + 2];
+  for (int x = 0; x < width; ++x) row[x] = test[3 * x];
 }
 
-// The maximal run of similar pixels on row y through x (x itself is similar).
-FillSpan GrowSpan(const uint8_t* row, int width, int x, int y, const Similar& similar) {
-  int right = x;
-  while (right < width - 1 && similar(row + 3 * (right + 1))) ++right;
-  int left = x;
-  while (left > 0 && similar(row + 3 * (left - 1))) --left;
-  return {left, right, y};
+// new = (old·(128 − w) + colour·w) >> 7 for `count` pixels, w[x] repeated over the pixel's bytes.
+FILL_INLINE void BlendBytes(uint8_t* __restrict px, const uint8_t* __restrict colour,
+                            const uint8_t* __restrict w, uint8_t* __restrict wb, int count) {
+  for (int x = 0; x < count; ++x) {
+    wb[3 * x] = w[x];
+    wb[3 * x + 1] = w[x];
+    wb[3 * x + 2] = w[x];
+  }
+  const int n = 3 * count;
+  for (int i = 0; i < n; ++i)
+    px[i] = static_cast<uint8_t>((px[i] * (128 - wb[i]) + colour[i] * wb[i]) >> 7);
 }
 
-// Spans are marked in the mask when they are pushed rather than when they are taken off the
-// stack. Spans are always maximal runs, so a run is either wholly marked or wholly unmarked, and
-// marking early only stops the same run from being pushed twice: the area is the same.
-void PushSpan(FloodFill* fill, const FillSpan& s) {
-  std::memset(MaskAt(fill, s.left, s.y), 1, static_cast<size_t>(s.right - s.left + 1));
+// w[x] = 128 for an area pixel, 16 per area neighbour (of eight) for any other; the mask rows
+// are those of the row above, the row and the row below. Returns the OR of all weights in bits
+// 0-7 and their AND in bits 8-15 (128 there: every pixel is in the area).
+FILL_INLINE unsigned WeighBytes(const uint8_t* __restrict up, const uint8_t* __restrict m,
+                                const uint8_t* __restrict down, uint8_t* __restrict w, int count) {
+  uint8_t any = 0, all = 128;
+  for (int x = 0; x < count; ++x) {
+    // Twice the number of area neighbours (kInArea is 2).
+    uint8_t twice = static_cast<uint8_t>((up[x - 1] & kInArea) + (up[x] & kInArea) + (up[x + 1] & kInArea) +
+                                         (m[x - 1] & kInArea) + (m[x + 1] & kInArea) +
+                                         (down[x - 1] & kInArea) + (down[x] & kInArea) +
+                                         (down[x + 1] & kInArea));
+    uint8_t v = (m[x] & kInArea) ? 128 : static_cast<uint8_t>(twice * 8);
+    w[x] = v;
+    any |= v;
+    all &= v;
+  }
+  return any | (static_cast<unsigned>(all) << 8);
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(COLVANE_FILL_NO_AVX2)
+__attribute__((target("avx2"))) unsigned WeighBytesAvx2(const uint8_t* up, const uint8_t* m,
+                                                        const uint8_t* down, uint8_t* w, int count) {
+  return WeighBytes(up, m, down, w, count);
+}
+__attribute__((target("avx2"))) void ClassifyBytesAvx2(const uint8_t* p, const uint8_t* lo,
+                                                       const uint8_t* span, uint8_t* test,
+                                                       uint8_t* row, int width) {
+  ClassifyBytes(p, lo, span, test, row, width);
+}
+__attribute__((target("avx2"))) void BlendBytesAvx2(uint8_t* px, const uint8_t* colour,
+                                                    const uint8_t* w, uint8_t* wb, int count) {
+  BlendBytes(px, colour, w, wb, count);
+}
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+#define FILL_HAS_AVX2_KERNELS 1
+#endif
+
+void ClassifyRowBytes(const uint8_t* p, const uint8_t* lo, const uint8_t* span, uint8_t* test,
+                      uint8_t* row, int width) {
+#ifdef FILL_HAS_AVX2_KERNELS
+  if (HasAvx2()) return ClassifyBytesAvx2(p, lo, span, test, row, width);
+#endif
+  ClassifyBytes(p, lo, span, test, row, width);
+}
+
+unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* w, int count) {
+#ifdef FILL_HAS_AVX2_KERNELS
+  if (HasAvx2()) return WeighBytesAvx2(up, m, down, w, count);
+#endif
+  return WeighBytes(up, m, down, w, count);
+}
+
+void BlendRowBytes(uint8_t* px, const uint8_t* colour, const uint8_t* w, uint8_t* wb, int count) {
+#ifdef FILL_HAS_AVX2_KERNELS
+  if (HasAvx2()) return BlendBytesAvx2(px, colour, w, wb, count);
+#endif
+  BlendBytes(px, colour, w, wb, count);
+}
+
+// ---- Region growing --------------------------------------------------------------------------
+
+// Marks row y's pixels open (similar to the seed) or closed, all at once and without branches.
+void ClassifyRow(FloodFill* fill, const PixelView& canvas, int y) {
+  const size_t n = static_cast<size_t>(fill->width) * 3;
+  uint8_t* test = fill->scratch.data();
+  ClassifyRowBytes(canvas.Row(y), test + n, test + 2 * n, test, MaskRow(fill, y), fill->width);
+  fill->rowReady[y] = 1;
+}
+
+// The run of open pixels through x (open itself). The zero border stops both scans; marked
+// pixels never touch open ones (runs are marked whole), so "open" is "similar" here.
+FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
+  int r = x;
+  for (;;) {
+    uint64_t other = Load8(row + r + 1) ^ kOnes;  // non-zero bytes: not open
+    if (other) {
+      r += __builtin_ctzll(other) / 8;
+      break;
+    }
+    r += 8;
+  }
+  int l = x;
+  for (;;) {
+    uint64_t other = Load8(row + l - 8) ^ kOnes;
+    if (other) {
+      l -= 7 - (63 - __builtin_clzll(other)) / 8;
+      break;
+    }
+    l -= 8;
+  }
+  *left = l;
+  *right = r;
+}
+
+// Spans are marked when they are pushed rather than when they are taken off the stack. Spans
+// are always maximal runs, so a run is either wholly marked or wholly unmarked, and marking
+// early only stops the same run from being pushed twice: the area is the same.
+FILL_INLINE void MarkSpan(FloodFill* fill, const FillSpan& s) {
+  uint8_t* p = MaskRow(fill, s.y) + s.left;
+  const int length = s.right - s.left + 1;
+  if (length <= 8) {
+    // Most runs in narrow places are short: merge them into one word instead of a memset call
+    // (the bytes after the run are rewritten unchanged; the mask has spare bytes at its end).
+    uint64_t keep = length == 8 ? 0 : ~0ull << (8 * length);
+    uint64_t word = (Load8(p) & keep) | (0x0202020202020202ull & ~keep);
+    std::memcpy(p, &word, 8);
+  } else {
+    std::memset(p, kInArea, static_cast<size_t>(length));
+  }
   fill->rect.left = std::min(fill->rect.left, s.left);
   fill->rect.right = std::max(fill->rect.right, s.right + 1);
   fill->rect.top = std::min(fill->rect.top, s.y);
   fill->rect.bottom = std::max(fill->rect.bottom, s.y + 1);
+}
+
+FILL_INLINE void PushSpan(FloodFill* fill, const FillSpan& s) {
+  MarkSpan(fill, s);
   fill->pending.push_back(s);
 }
 
-// Next x at or left of `x` (down to `left`) whose mask byte is 0, or left - 1 when none.
-// Marked stretches are skipped eight bytes at a time.
-int SkipMarked(const uint8_t* mask, int x, int left) {
-  const uint64_t ones = 0x0101010101010101ull;
+// Pushes every open run of row parent.y + dir that touches columns [left, right] of the
+// parent, scanning from right to left.
+FILL_INLINE void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpan& parent, int dir, int left,
+             int right) {
+  const int ny = parent.y + dir;
+  if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
+  const uint8_t* row = MaskRow(fill, ny);
+  int x = right;
   while (x >= left) {
-    if (x - 7 >= left) {
-      uint64_t word;
-      std::memcpy(&word, mask + x - 7, 8);
-      if (word == ones) {
-        x -= 8;
-        continue;
-      }
+    // Bytes x - 7 .. x, those left of `left` dropped; bit 0 of a byte is set only when open.
+    uint64_t open = Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(left - (x - 7), 0)));
+    if (!open) {
+      x -= 8;
+      continue;
     }
-    if (mask[x] == 0) return x;
-    --x;
-  }
-  return x;
-}
-
-// Scans row ny under (or over) the span from its right end to its left end, pushing every
-// unmarked run of similar pixels that touches it.
-void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpan& s, int ny,
-             const Similar& similar) {
-  const uint8_t* row = canvas.Row(ny);
-  const uint8_t* mask = MaskAt(fill, 0, ny);
-  int x = s.right;
-  while (x >= s.left) {
-    x = SkipMarked(mask, x, s.left);
-    if (x < s.left) break;
-    if (similar(row + 3 * x)) {
-      FillSpan grown = GrowSpan(row, canvas.width, x, ny, similar);
-      PushSpan(fill, grown);
-      x = grown.left - 1;
-    } else {
-      --x;
-    }
+    FillSpan run{0, 0, ny, dir, parent.left, parent.right};
+    RunAround(row, x - 7 + (63 - __builtin_clzll(open)) / 8, &run.left, &run.right);
+    PushSpan(fill, run);
+    x = run.left - 2;  // run.left - 1 is closed
   }
 }
 
-// Clears the mask bytes the previous fill set (all of them lie in its box).
-void ClearMask(FloodFill* fill, int width, int height) {
-  size_t size = static_cast<size_t>(width + 2) * (height + 2);
-  if (fill->width != width || fill->height != height || fill->mask.size() != size) {
-    fill->width = width;
-    fill->height = height;
-    fill->mask.assign(size, 0);
+// Spreads a run to its neighbour rows: all of the row away from its parent, and of the row
+// toward the parent only the columns beyond the parent's ends.
+FILL_INLINE void Spread(FloodFill* fill, const PixelView& canvas, const FillSpan& s) {
+  if (s.dir == 0) {
+    ScanRow(fill, canvas, s, -1, s.left, s.right);
+    ScanRow(fill, canvas, s, 1, s.left, s.right);
     return;
   }
-  const ClipRect& r = fill->rect;
-  for (int y = r.top; y < r.bottom; ++y)
-    std::memset(MaskAt(fill, r.left, y), 0, static_cast<size_t>(r.right - r.left));
+  ScanRow(fill, canvas, s, s.dir, s.left, s.right);
+  if (s.left < s.parentLeft) ScanRow(fill, canvas, s, -s.dir, s.left, s.parentLeft - 1);
+  if (s.right > s.parentRight) ScanRow(fill, canvas, s, -s.dir, s.parentRight + 1, s.right);
 }
 
 // The part of row y the clip allows: pixels [0, *end) of the row, filtered by the returned
@@ -127,46 +279,54 @@ const uint8_t* ClipRow(const ClipMask& clip, const PixelView& canvas, int y, int
   return clip.Row(y);
 }
 
-// new = (old * (128 - w) + colour * w) >> 7, per channel.
-inline void BlendRim(uint8_t* p, uint32_t colour, int w) {
-  p[0] = static_cast<uint8_t>((p[0] * (128 - w) + BlueOf(colour) * w) >> 7);
-  p[1] = static_cast<uint8_t>((p[1] * (128 - w) + GreenOf(colour) * w) >> 7);
-  p[2] = static_cast<uint8_t>((p[2] * (128 - w) + RedOf(colour) * w) >> 7);
-}
-
-inline void Store(uint8_t* p, uint32_t colour) {
-  p[0] = BlueOf(colour);
-  p[1] = GreenOf(colour);
-  p[2] = RedOf(colour);
-}
-
-// Visits every pixel of `box` the clip allows: area pixels take colourAt(x, y); other pixels
-// with n > 0 of their eight neighbours in the area take 16·n/128 of it. The mask is only read,
-// so the order of the visit does not matter.
-template <class ColourAt>
+// Paints the pixels of `box` the clip allows. Each pixel gets a weight in 128ths: 128 in the
+// area, 16 per area neighbour (of eight) outside it, 0 outside the clip; then
+//   new = (old·(128 − w) + colour·w) >> 7
+// per channel, which leaves w = 0 pixels as they are and gives w = 128 pixels the colour. The
+// mask is only read, so the order of the visit does not matter. `colours(y, x0, x1, w, c)`
+// fills c[3x .. 3x + 2] (blue, green, red) for each x in [x0, x1) with w[x] > 0.
+template <class Colours>
 void PaintArea(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, const ClipRect& box,
-               ColourAt colourAt) {
-  const size_t mw = static_cast<size_t>(fill.width) + 2;
+               std::vector<uint8_t>* colourRow, Colours colours) {
+  const int width = fill.width;
+  std::vector<uint8_t> weight(static_cast<size_t>(width)), weightBytes(static_cast<size_t>(width) * 3);
+  uint8_t* __restrict w = weight.data();
+  uint8_t* c = colourRow->data();
   for (int y = box.top; y < box.bottom; ++y) {
     int end;
     const uint8_t* allowed = ClipRow(clip, *canvas, y, &end);
-    int right = std::min(box.right, end);
-    const uint8_t* m = &fill.mask[static_cast<size_t>(y + 1) * mw + 1];
-    const uint8_t* up = m - mw;
-    const uint8_t* down = m + mw;
-    uint8_t* row = canvas->Row(y);
-    for (int x = box.left; x < right; ++x) {
-      if (allowed && !allowed[x]) continue;
-      uint8_t* p = row + 3 * x;
-      if (m[x]) {
-        Store(p, colourAt(x, y));
-        continue;
+    const int x0 = box.left, x1 = std::min(box.right, end);
+    if (x0 >= x1) continue;
+    unsigned reduced = WeighRowBytes(MaskRow(fill, y - 1) + x0, MaskRow(fill, y) + x0,
+                                     MaskRow(fill, y + 1) + x0, w + x0, x1 - x0);
+    uint8_t any = static_cast<uint8_t>(reduced), all = static_cast<uint8_t>(reduced >> 8);
+    if (allowed) {
+      any = 0;
+      for (int x = x0; x < x1; ++x) {
+        w[x] = allowed[x] ? w[x] : 0;
+        any |= w[x];
       }
-      int n = up[x - 1] + up[x] + up[x + 1] + m[x - 1] + m[x + 1] + down[x - 1] + down[x] +
-              down[x + 1];
-      if (n > 0) BlendRim(p, colourAt(x, y), 16 * n);
+      all = 0;
     }
+    if (!any) continue;
+    colours(y, x0, x1, w, c);
+    uint8_t* px = canvas->Row(y) + 3 * x0;
+    if (all)
+      std::memcpy(px, c + 3 * x0, static_cast<size_t>(x1 - x0) * 3);  // the row is all area
+    else
+      BlendRowBytes(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
   }
+}
+
+// A row of one colour in pixel byte order.
+std::vector<uint8_t> ColourRow(int width, uint32_t colour) {
+  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
+  for (int x = 0; x < width; ++x) {
+    row[3 * x] = BlueOf(colour);
+    row[3 * x + 1] = GreenOf(colour);
+    row[3 * x + 2] = RedOf(colour);
+  }
+  return row;
 }
 
 // How far along the gradient a pixel lies, from the gesture and the (inclusive) box.
@@ -265,36 +425,65 @@ int ColourDistance(uint32_t a, uint32_t b) {
 
 int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip, int x, int y) {
   if (!canvas.Inside(x, y) || !clip.Contains(x, y)) return 0;
-  ClearMask(fill, canvas.width, canvas.height);
+  ResetMask(fill, canvas.width, canvas.height);
   fill->pending.clear();
-  Similar similar = SimilarTo(canvas.At(x, y));
+  SetSeedColour(fill, canvas.At(x, y));
+  ClassifyRow(fill, canvas, y);
   fill->rect = {x, y, x + 1, y + 1};
-  PushSpan(fill, GrowSpan(canvas.Row(y), canvas.width, x, y, similar));
+  FillSpan seed{0, 0, y, 0, 0, 0};
+  RunAround(MaskRow(fill, y), x, &seed.left, &seed.right);
+  PushSpan(fill, seed);
   while (!fill->pending.empty()) {
     FillSpan s = fill->pending.back();
     fill->pending.pop_back();
     // Spans on the first and the last row spread no further.
     if (s.y < 1 || s.y > canvas.height - 2) continue;
-    ScanRow(fill, canvas, s, s.y - 1, similar);
-    ScanRow(fill, canvas, s, s.y + 1, similar);
+    // A one-pixel run under a parent that covers it only looks ahead, at one pixel: follow
+    // such a corridor row by row without the stack while the next run is one pixel too.
+    bool spread = true;
+    while (s.left == s.right && s.dir != 0 && s.parentLeft <= s.left && s.left <= s.parentRight) {
+      const int ny = s.y + s.dir;
+      if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
+      const uint8_t* row = MaskRow(fill, ny);
+      if (row[s.left] != kOpen) {
+        spread = false;  // a dead end (or a pixel already in the area)
+        break;
+      }
+      if (row[s.left - 1] == kOpen || row[s.left + 1] == kOpen) break;
+      FillSpan next{s.left, s.left, ny, s.dir, s.left, s.left};
+      MarkSpan(fill, next);
+      s = next;
+      if (s.y < 1 || s.y > canvas.height - 2) break;
+    }
+    if (spread && s.y >= 1 && s.y <= canvas.height - 2) Spread(fill, canvas, s);
   }
   return 1;
 }
 
 int InFillArea(const FloodFill& fill, int x, int y) {
   if (x < 0 || y < 0 || x >= fill.width || y >= fill.height) return 0;
-  return fill.mask[static_cast<size_t>(y + 1) * (fill.width + 2) + (x + 1)];
+  return fill.mask[MaskIndex(fill, x, y)] == kInArea;
 }
 
 void PaintFillColour(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour) {
-  PaintArea(fill, canvas, clip, fill.rect, [colour](int, int) { return colour; });
+  std::vector<uint8_t> row = ColourRow(fill.width, colour);
+  PaintArea(fill, canvas, clip, fill.rect, &row, [](int, int, int, const uint8_t*, uint8_t*) {});
 }
 
+// The texture is tiled from the canvas origin: pixel (x, y) takes texel (x mod tw, y mod th).
 void PaintFillTexture(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
                       const PixelView& texture) {
-  PaintArea(fill, canvas, clip, fill.rect, [&texture](int x, int y) {
-    return ReadPixelColour(texture, x % texture.width, y % texture.height);
-  });
+  std::vector<uint8_t> row(static_cast<size_t>(fill.width) * 3);
+  PaintArea(fill, canvas, clip, fill.rect, &row,
+            [&texture](int y, int x0, int x1, const uint8_t*, uint8_t* c) {
+              const uint8_t* tex = texture.Row(y % texture.height);
+              for (int x = x0; x < x1;) {
+                int tx = x % texture.width;
+                int n = std::min(texture.width - tx, x1 - x);
+                std::memcpy(c + 3 * x, tex + 3 * tx, static_cast<size_t>(n) * 3);
+                x += n;
+              }
+            });
 }
 
 ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
@@ -307,9 +496,18 @@ ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const Cl
     if (box.left >= box.right || box.top >= box.bottom) return {};
   }
   GradientFrame frame = MakeGradientFrame(gesture, box.left, box.top, box.right - 1, box.bottom - 1);
-  PaintArea(fill, canvas, clip, box, [&frame, &gesture](int x, int y) {
-    return GradientColour(gesture.foreground, gesture.background, GradientPosition(frame, x, y));
-  });
+  std::vector<uint8_t> row(static_cast<size_t>(fill.width) * 3);
+  PaintArea(fill, canvas, clip, box, &row,
+            [&frame, &gesture](int y, int x0, int x1, const uint8_t* w, uint8_t* c) {
+              for (int x = x0; x < x1; ++x) {
+                if (!w[x]) continue;
+                uint32_t colour = GradientColour(gesture.foreground, gesture.background,
+                                                 GradientPosition(frame, x, y));
+                c[3 * x] = BlueOf(colour);
+                c[3 * x + 1] = GreenOf(colour);
+                c[3 * x + 2] = RedOf(colour);
+              }
+            });
   return Changed(box);
 }
 

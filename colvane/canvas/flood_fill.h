@@ -11,18 +11,31 @@
 // Colours closer than this in every channel belong to the same area (33 does not).
 constexpr int kFillTolerance = 32;
 
-// A run of area pixels on one row, both ends inclusive.
+// A run of area pixels on one row (both ends inclusive) waiting to spread to its neighbour rows.
+// A run found from another one, its parent, on row y - dir, need not look back at the parent's
+// own pixels: those are in the area already.
 struct FillSpan {
   int left, right, y;
+  int dir;                       // +1 found below its parent, -1 above, 0 for the seed's run
+  int parentLeft, parentRight;
 };
 
 // The fill's working state, kept between fills so the buffers are allocated once.
+//
+// The mask has one byte a pixel, rows of width + 2 with a zero border all around the canvas
+// (and a few spare bytes at both ends for word-wide reads): 2 = in the area. Rows the growing
+// has looked at also hold 1 for a pixel similar to the seed colour but not (yet) in the area,
+// and 0 for any other. A row is classified once per fill, when the growing first reaches it.
 struct FloodFill {
-  int width = 0, height = 0;   // canvas size of the last grown area
-  std::vector<uint8_t> mask;   // (width + 2) x (height + 2), one byte a pixel: 1 = in the area;
-                               // the border row and column around the canvas stay 0
-  ClipRect rect{0, 0, 0, 0};   // bounding box of the area, right and bottom exclusive
+  int width = 0, height = 0;      // canvas size of the last grown area
+  std::vector<uint8_t> mask;
+  std::vector<uint8_t> rowReady;  // 1 for each canvas row classified in this fill
+  ClipRect rect{0, 0, 0, 0};      // bounding box of the area, right and bottom exclusive
   std::vector<FillSpan> pending;
+  std::vector<uint8_t> scratch;   // per-byte similarity tests of one row, then the range laid out
+                                  // along a row (low bytes, span bytes)
+  uint8_t lo[3] = {0, 0, 0};      // seed colour's acceptance range per channel: lo .. lo + span
+  uint8_t span[3] = {0, 0, 0};
 };
 
 // The canvas pixel at (x, y) as a COLORREF.
