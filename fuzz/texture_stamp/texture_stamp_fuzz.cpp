@@ -1,5 +1,6 @@
 // Fuzzes the texture and stamp loaders and what paints with them. Input layout:
-//   0   1  drawing mode          1  1  stroke size        2  1  stamp frames wanted (0-3)
+//   0   1  drawing mode          1  1  stroke size (mod 72: the program's sizes and a little more)
+//   2   1  stamp frames wanted (0-3) and tail bytes
 //   3   8  four 16-bit signed coordinates: stroke start, stroke end (also the stamp corner)
 //   11  4  selection rectangle (bytes: left, top, width, height; width 0: no selection)
 //   15  .. texture and stamp bytes: taken as they are, then repeated to fill whole frames
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   DabMasks masks;
   int mode = data[0] % 22;
-  SetStrokeSize(&masks, data[1], mode);
+  SetStrokeSize(&masks, data[1] % 72, mode);
   StrokeState state;
   StrokeTarget target;
   target.canvas = CanvasView(canvas);
