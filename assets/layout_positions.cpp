@@ -24,26 +24,30 @@ static void FramePositions(Gen& g, const Plan& p) {
 }
 
 static void DeskAreas(Gen& g, const Plan& p) {
-  auto point = [&](const char* key, Pt at) { g.ini.SetPoint("CARTOON", V(key, p), at); };
-  point("PAPERCORD", {p.paperBmp.x, p.paperBmp.y});
-  point("NEWCORD", p.newBtn);
-  point("FILEPAGECORD", p.filePageBtn);
-  point("UNDOCORD", p.undoBtn);
-  point("EXITCORD", p.exitBtn);
-  point("T2LUCORD", {p.turn.x, p.turn.y});
-  point("L2TUCORD", {p.turn.x, p.turn.y});
+  // Button areas are read for their first two numbers (where the button is drawn); the full
+  // rectangle is written so the file also tells where each button ends.
+  auto area = [&](const char* key, Pt at, int w, int h) {
+    g.ini.SetRect("CARTOON", V(key, p), {at.x, at.y, w, h});
+  };
+  area("PAPERCORD", {p.paperBmp.x, p.paperBmp.y}, 55, 46);
+  area("NEWCORD", p.newBtn, kDeskBtn, kDeskBtn);
+  area("FILEPAGECORD", p.filePageBtn, kDeskBtn, kDeskBtn);
+  area("UNDOCORD", p.undoBtn, kDeskBtn, kDeskBtn);
+  area("EXITCORD", p.exitBtn, kDeskBtn, kDeskBtn);
+  area("T2LUCORD", {p.turn.x, p.turn.y}, p.turn.w, p.turn.h);
+  area("L2TUCORD", {p.turn.x, p.turn.y}, p.turn.w, p.turn.h);
   // file box buttons (their art comes with the file box)
-  point("DIRLEFTCORD", p.dirLeft);
-  point("DIRRIGHTCORD", p.dirRight);
-  point("BOXLEFTCORD", p.boxLeft);
-  point("BOXRIGHTCORD", p.boxRight);
-  point("BOXNEWCORD", p.boxNew);
-  point("SAVECORD", p.save);
-  point("PRINTCORD", p.print);
+  area("DIRLEFTCORD", p.dirLeft, kDeskBtn, kDeskBtn);
+  area("DIRRIGHTCORD", p.dirRight, kDeskBtn, kDeskBtn);
+  area("BOXLEFTCORD", p.boxLeft, kDeskBtn, kDeskBtn);
+  area("BOXRIGHTCORD", p.boxRight, kDeskBtn, kDeskBtn);
+  area("BOXNEWCORD", p.boxNew, kDeskBtn, kDeskBtn);
+  area("SAVECORD", p.save, kDeskBtn, kDeskBtn);
+  area("PRINTCORD", p.print, kDeskBtn, kDeskBtn);
   g.ini.SetRect("CARTOON", V("GABAGEA", p), p.bin);
   // sound panel: origin, then the three switch rectangles in layout coordinates
   Pt o = {p.sound.x, p.sound.y};
-  point("SOUNDCORD", o);
+  g.ini.SetPoint("CARTOON", V("SOUNDCORD", p), o);
   g.ini.SetRect("CARTOON", V("MUSICCORD", p), Offset(p.music, o));
   g.ini.SetRect("CARTOON", V("SEFFECTCORD", p), Offset(p.effects, o));
   g.ini.SetRect("CARTOON", V("DISCCORD", p), Offset(p.disc, o));

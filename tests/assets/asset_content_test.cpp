@@ -346,6 +346,10 @@ TEST_F(Assets, PatternBitmapsHaveTheirExactSizesAndPixels) {
   EXPECT_TRUE(pal.bits == 8 && pal.colours == 256);
   ASSERT_TRUE(assetread::ReadBitmap(res + "stock.bmp", stock, nullptr));
   EXPECT_TRUE(stock.w == 148 && stock.h == 300 && stock.bits == 8);
+  // the exit picture scrolls through a square as wide as itself, so it must be taller
+  Bitmap exit;
+  ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/Colvane/advert.sys", exit, nullptr));
+  EXPECT_GT(exit.h, exit.w);
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesEveryRun) {
