@@ -28,6 +28,8 @@ struct Handle {
   int selected;        // -1 = none
   uint32_t entryLength;  // of the selected index
   Cursor cursor;
+  Store readStore;       // the header and sizes as reading calls last loaded them
+  uint64_t readGeneration;
 };
 
 static Handle g_handles[2];
@@ -42,11 +44,22 @@ PairFiles* HandleFiles(int handle) {
   return &g_handles[handle].files;
 }
 
+// Something may have changed a pair: cursors find their entries again and every handle's
+// read cache and header copy are dropped.
+static void Changed() {
+  ++g_generation;
+  for (Handle& h : g_handles) {
+    h.files.readCache.clear();
+    h.files.readCacheBytes = 0;
+  }
+}
+
 static int Enter(int handle, Handle** out) {
   if (handle < 0 || handle > 1) return kIsamBadHandle;
   Handle& h = g_handles[handle];
   if (!h.open) return kIsamNotOpen;
   if (h.needsRecovery) {
+    Changed();
     if (RecoverPair(&h.files) != 0) return kIsamIoFailed;
     h.needsRecovery = false;
   }
@@ -68,6 +81,8 @@ static void CloseFiles(PairFiles& f) {
   }
   if (f.journal) f.seam->close(f.journal);
   f.journal = nullptr;
+  f.readCache.clear();
+  f.readCacheBytes = 0;
 }
 
 static void StartHandle(Handle& h) {
@@ -75,11 +90,12 @@ static void StartHandle(Handle& h) {
   h.needsRecovery = false;
   h.selected = -1;
   h.cursor.state = kNowhere;
+  h.readGeneration = 0;
 }
 
 // Commits a modifying call's changes unless the work failed.
 static int Finish(Handle& h, Store& s, int rc, int indexFirst) {
-  ++g_generation;
+  Changed();
   if (rc < 0) return rc;
   int rolledBack = 1;
   rc = CommitStore(s, indexFirst, &rolledBack);
@@ -94,7 +110,7 @@ int IsamBuild(const char* name, int recordSize) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl"};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
   // A journal left by an earlier pair of this name must never be applied to the new one.
   f.seam->remove(f.journalPath.c_str());
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamCreate);
@@ -109,7 +125,7 @@ int IsamBuild(const char* name, int recordSize) {
     return kIsamCantCreate;
   }
   StartHandle(h);
-  ++g_generation;
+  Changed();
   return slot;
 }
 
@@ -119,13 +135,14 @@ int IsamOpen(const char* name) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl"};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamOpenExisting);
   f.file[kIdxFile] = f.seam->open((std::string(name) + ".idx").c_str(), kSeamOpenExisting);
   if (!f.file[kDatFile] || !f.file[kIdxFile]) {
     CloseFiles(f);
     return kIsamBadHandle;
   }
+  Changed();
   int rc = RecoverPair(&f);
   Store s;
   if (rc == 0) rc = LoadStore(&f, nullptr, &s);
@@ -199,11 +216,20 @@ int IsamAddIndex(int handle, const IsamIndexDef* def) {
   return Finish(*h, s, rc, 0);
 }
 
-// Loads the header for a reading call and checks the selected index is still there.
-static int LoadForRead(Handle& h, Store* s) {
-  int rc = LoadStore(&h.files, nullptr, s);
-  if (rc) return rc;
-  if (h.selected >= 0 && s->header.slot[h.selected].count == 0) return Damaged(*s, "selected index vanished");
+// The header for a reading call: loaded again, and the read cache dropped, only when a pair
+// changed since the last reading call.
+static int LoadForRead(Handle& h, Store** out) {
+  Store& s = h.readStore;
+  if (h.readGeneration != g_generation) {
+    h.files.readCache.clear();
+    h.files.readCacheBytes = 0;
+    int rc = LoadStore(&h.files, nullptr, &s);
+    if (rc) return rc;
+    h.readGeneration = g_generation;
+  }
+  s.why = nullptr;
+  *out = &s;
+  if (h.selected >= 0 && s.header.slot[h.selected].count == 0) return Damaged(s, "selected index vanished");
   return 0;
 }
 
@@ -246,14 +272,20 @@ static void PlaceCursor(Handle& h, int state, uint32_t leafOff, const uint8_t* l
 static int FetchRecord(Store& s, Handle& h, const uint8_t* leaf, uint32_t pos, uint8_t* out) {
   uint32_t L = h.entryLength;
   uint32_t at = EntryPointer(leaf, L, pos);
-  std::vector<uint8_t> record(s.header.recordSize);
-  int rc = ReadRecord(s, at, record.data());
+  uint8_t small[512];
+  std::vector<uint8_t> large;
+  uint8_t* record = small;
+  if (s.header.recordSize > sizeof small) {
+    large.resize(s.header.recordSize);
+    record = large.data();
+  }
+  int rc = ReadRecord(s, at, record);
   if (rc) return rc;
-  if (Get32(record.data()) != at) return Damaged(s, "index entry points at a record that is not live");
+  if (Get32(record) != at) return Damaged(s, "index entry points at a record that is not live");
   uint8_t key[kMaxEntryLength];
-  BuildKey(s.header.slot[h.selected], record.data(), key);
+  BuildKey(s.header.slot[h.selected], record, key);
   if (CompareKeys(key, EntryKey(leaf, L, pos), L - 4) != 0) return Damaged(s, "index entry and record disagree");
-  std::memcpy(out, record.data(), record.size());
+  std::memcpy(out, record, s.header.recordSize);
   return 0;
 }
 
@@ -355,8 +387,9 @@ int IsamRead(int handle, void* record, int keyBytes, int mode) {
   if (rc) return rc;
   if (h->selected < 0) return kIsamNotSelected;
   if (!record || mode < kIsamPrevious || mode > kIsamNotLess) return kIsamBadArgument;
-  Store s;
-  if ((rc = LoadForRead(*h, &s)) != 0) return rc;
+  Store* store = nullptr;
+  if ((rc = LoadForRead(*h, &store)) != 0) return rc;
+  Store& s = *store;
   uint8_t* out = static_cast<uint8_t*>(record);
   Cursor& c = h->cursor;
   uint32_t L = h->entryLength, leafOff = 0, pos = 0;

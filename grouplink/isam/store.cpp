@@ -32,8 +32,42 @@ static int Touch(Store& s, int file, uint64_t offset, uint32_t size, Region** ou
   return 0;
 }
 
+constexpr uint32_t kBlock = 4096;
+constexpr uint64_t kMaxCacheBytes = 8u << 20;
+
+// Reading calls go through whole 4 KB blocks kept until the pair changes.
+static int ReadCached(Store& s, int file, uint64_t offset, uint8_t* out, uint32_t size) {
+  PairFiles& f = *s.files;
+  while (size > 0) {
+    uint64_t start = offset / kBlock * kBlock;
+    uint64_t key = uint64_t(file) << 40 | start;
+    auto it = f.readCache.find(key);
+    if (it == f.readCache.end()) {
+      if (f.readCacheBytes > kMaxCacheBytes) {
+        f.readCache.clear();
+        f.readCacheBytes = 0;
+      }
+      uint64_t have = s.size[file] > start ? s.size[file] - start : 0;
+      std::vector<uint8_t> block(size_t(have < kBlock ? have : kBlock));
+      int got = block.empty() ? 0 : f.seam->readAt(f.file[file], start, block.data(), uint32_t(block.size()));
+      if (got < 0) return kIsamIoFailed;
+      block.resize(size_t(got));
+      f.readCacheBytes += block.size();
+      it = f.readCache.emplace(key, std::move(block)).first;
+    }
+    uint64_t at = offset - start;
+    uint32_t n = uint32_t(kBlock - at < size ? kBlock - at : size);
+    if (at + n > it->second.size()) return Damaged(s, "file shorter than expected");
+    std::memcpy(out, it->second.data() + at, n);
+    out += n;
+    offset += n;
+    size -= n;
+  }
+  return 0;
+}
+
 static int ReadPiece(Store& s, int file, uint64_t offset, uint8_t* out, uint32_t size) {
-  if (!s.changes) return ReadFile(s, file, offset, out, size);
+  if (!s.changes) return ReadCached(s, file, offset, out, size);
   Region* r = nullptr;
   int rc = Touch(s, file, offset, size, &r);
   if (rc) return rc;

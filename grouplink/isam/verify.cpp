@@ -97,6 +97,8 @@ static int CheckLeafChain(Walk& w) {
 int IsamVerify(int handle, std::string* problem) {
   PairFiles* files = HandleFiles(handle);
   if (!files) return handle < 0 || handle > 1 ? kIsamBadHandle : kIsamNotOpen;
+  files->readCache.clear();
+  files->readCacheBytes = 0;
   Store s;
   Walk w;
   w.s = &s;
