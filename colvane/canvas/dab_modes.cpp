@@ -1,7 +1,9 @@
 // The dab of each freehand mode. Every mode walks the same visible cells of one mask; a painter
 // per mode says what a cell does to its pixel. All blends are in 128ths with integer maths:
 //   new = (old * (128 - w) + paint * w) >> 7
-// where a stroke texture first scales the weight: w = (grain * w) >> 7.
+// where a stroke texture first scales the weight: w = (grain * w) >> 7. Grain bytes run up to 255,
+// so a scaled weight is capped at the full 128: past it the blend would overshoot the paint
+// colour and wrap the byte.
 #include "colvane/canvas/dab_modes.h"
 
 #include <algorithm>
@@ -74,7 +76,7 @@ struct ColourPainter {
     if (kTexture) grainRow = grain + (y & 63) * kTextureSide;
   }
   void Pixel(uint8_t* p, int w, int x, int) {
-    if (kTexture) w = (grainRow[x & 63] * w) >> 7;
+    if (kTexture) w = std::min((grainRow[x & 63] * w) >> 7, 128);
     Blend(p, w, b, g, r);
   }
 };
@@ -92,7 +94,7 @@ struct AreaPainter {
     if (kTexture) grainRow = grain + (y & 63) * kTextureSide;
   }
   void Pixel(uint8_t* p, int w, int x, int c) {
-    if (kTexture) w = (grainRow[x & 63] * w) >> 7;
+    if (kTexture) w = std::min((grainRow[x & 63] * w) >> 7, 128);
     const uint8_t* a = areaRow + columnOffset[c];
     Blend(p, w, a[0], a[1], a[2]);
   }

@@ -29,10 +29,7 @@ int LoadTextureBytes(StrokeTexture* texture, const uint8_t* data, size_t size) {
     SetTextureOff(texture);
     return 0;
   }
-  for (size_t i = 0; i < kTextureBytes; ++i) {
-    uint8_t b = data[i];
-    texture->grain[i] = b == 0 ? 10 : (b > 128 ? 128 : b);
-  }
+  for (size_t i = 0; i < kTextureBytes; ++i) texture->grain[i] = data[i] == 0 ? 10 : data[i];
   texture->on = 1;
   return 1;
 }

@@ -14,7 +14,7 @@ constexpr size_t kStampFrameBytes = kStampSide * kStampSide * 4;
 // Frames beyond this many in one file are ignored.
 constexpr int kMaxStampFrames = 512;
 
-// The stroke texture: weights in 128ths, row-major, the byte for canvas pixel (x, y) at
+// The stroke texture: weights in 128ths (above 128 they strengthen the half-weight dabs), row-major, the byte for canvas pixel (x, y) at
 // (y mod 64) * 64 + (x mod 64). Off: every byte 255 and the dab ignores the grain.
 struct StrokeTexture {
   uint8_t grain[kTextureBytes];
@@ -34,8 +34,8 @@ std::string DataFilePath(const char* runPath, const char* fileName);
 
 // Texture 0: no grain.
 void SetTextureOff(StrokeTexture* texture);
-// Takes the first 4096 bytes as the grain: byte 0 becomes 10, and bytes above 128 become 128 (a
-// weight can't exceed the full 128ths). Fewer than 4096 bytes switch the texture off. 1 when on.
+// Takes the first 4096 bytes as the grain (byte 0 becomes 10). Fewer than 4096 bytes switch the
+// texture off. 1 when on.
 int LoadTextureBytes(StrokeTexture* texture, const uint8_t* data, size_t size);
 // Texture n: 0 switches it off, 1..9 load p<n>.dat; an unreadable file switches it off too.
 // Returns 1.

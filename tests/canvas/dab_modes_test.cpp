@@ -138,7 +138,8 @@ TEST(DabModes, PaperTextureScalesTheWeight) {
       {kModeBrush, 0, Grey(245)},    // a 0 byte is read as 10: w' = (10 * 64) >> 7 = 5
       {kModePencil, 0, Grey(235)},   // full cell: (255 * (128 - 10)) >> 7
       {kModeBrush, 128, Grey(127)},  // 128 lets the weight through
-      {kModeBrush, 200, Grey(127)},  // and nothing adds to it
+      {kModeBrush, 200, Grey(55)},   // above 128 strengthens: w' = 100
+      {kModePencil, 200, Grey(0)},   // but never past the full weight
       {kModeMarker, 0, Grey(223)},   // the marker ignores the grain
   };
   std::vector<uint8_t> file(4096);
