@@ -77,6 +77,13 @@ function(colvane_dll name)
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_options(${name} PRIVATE -Wl,--kill-at)
+  if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    # ld's own import library would name the undecorated exports; callers compiled against
+    # the WINAPI prototypes look for Name@N, which dlltool -k maps onto the undecorated names.
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND ${COLVANE_TRIPLE}-dlltool -d ${def_out} -D ${name}.dll -k -l $<TARGET_LINKER_FILE:${name}>
+      VERBATIM)
+  endif()
   if(A_LIBS)
     target_link_libraries(${name} PRIVATE ${A_LIBS})
   endif()

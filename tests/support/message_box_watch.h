@@ -1,4 +1,4 @@
-// Watches for message boxes of this process from a second thread, records their caption and
+// Watches for message boxes of this process (or of any process) from a second thread, records their caption and
 // text, and dismisses each one, so a test that makes the code under test show one never hangs.
 #pragma once
 #include <windows.h>
@@ -14,7 +14,7 @@ class MessageBoxWatch {
     std::wstring text;
   };
 
-  MessageBoxWatch() {
+  explicit MessageBoxWatch(bool anyProcess = false) : anyProcess_(anyProcess) {
     InitializeCriticalSection(&lock_);
     thread_ = CreateThread(nullptr, 0, &MessageBoxWatch::Run, this, 0, nullptr);
   }
@@ -41,7 +41,7 @@ class MessageBoxWatch {
     GetClassNameW(w, cls, 64);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid != GetCurrentProcessId() || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    if ((!watch->anyProcess_ && pid != GetCurrentProcessId()) || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(w)) return TRUE;
     if (std::find(watch->handled_.begin(), watch->handled_.end(), w) != watch->handled_.end()) return TRUE;
     watch->handled_.push_back(w);
     Seen s;
@@ -67,6 +67,7 @@ class MessageBoxWatch {
     return 0;
   }
 
+  bool anyProcess_;
   HANDLE thread_ = nullptr;
   volatile LONG stop_ = 0;
   CRITICAL_SECTION lock_;

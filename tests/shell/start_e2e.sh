@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Starts the staged program on a real 1024x768 screen, takes a screenshot and checks it: the
+# frame is drawn around a white paper at the centred layout origin (112, 84), and everything
+# outside the 800 x 600 layout stays black. Usage: start_e2e.sh STAGE_DIR OUT_DIR
+set -u
+stage=$1
+out=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/scripts/wine-env"
+wine_screen_up 1024x768x24 9>&-
+mkdir -p "$out"
+
+# The settings file points the program at the staged content.
+winstage="Z:$(printf '%s' "$stage" | tr / '\\')"
+printf '[FILE]\r\nPATH=%s\r\n' "$winstage" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+
+"$WINE64" "$stage/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
+pid=$!
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
+for _ in $(seq 1 100); do
+  xdotool search --name '^Colvane Application$' >/dev/null 2>&1 && break
+  sleep 0.2
+done
+sleep 3
+shot="$out/start-1024.png"
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$shot" || { echo "no screenshot"; exit 1; }
+
+pixel() { convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+paper=$(sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERORG=//p' | head -1)
+px=$((112 + ${paper%,*})); py=$((84 + ${paper#*,}))
+status=0
+for at in "5,5" "1018,762" "100,300" "500,80" "950,400" "500,690"; do
+  [ "$(pixel ${at%,*} ${at#*,})" = "0,0,0" ] || { echo "outside the layout at $at is not black: $(pixel ${at%,*} ${at#*,})"; status=1; }
+done
+[ "$(pixel $((px + 320)) $((py + 240)))" = "255,255,255" ] || { echo "paper centre not white"; status=1; }
+# The frame: most of the layout outside the paper is drawn (not black).
+drawn=0
+for x in 130 200 300 420 560 700 780 860 900; do
+  for y in 100 300 500 640 670; do
+    if [ $x -ge $px ] && [ $x -lt $((px + 640)) ] && [ $y -ge $py ] && [ $y -lt $((py + 480)) ]; then continue; fi
+    [ "$(pixel $x $y)" != "0,0,0" ] && drawn=$((drawn + 1))
+  done
+done
+echo "frame samples drawn: $drawn"
+[ $drawn -ge 8 ] || { echo "the frame is not drawn"; status=1; }
+[ $status = 0 ] && echo "start screenshot checked: $shot"
+exit $status
