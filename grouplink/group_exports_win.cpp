@@ -1,0 +1,127 @@
+// The program-group exports: create groups and items over DDE, logged or not, and remove
+// what an owner logged unless another owner still holds it.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "grouplink/dde_client_win.h"
+#include "grouplink/isam/isam.h"
+#include "grouplink/uninstall_log_win.h"
+
+namespace {
+
+const char* Str(const char* text) { return text ? text : ""; }
+
+bool SameGroup(const GroupLogRecord& a, const GroupLogRecord& b) { return SameField(a.group, b.group); }
+bool SameItem(const ItemLogRecord& a, const ItemLogRecord& b) {
+  return SameField(a.item, b.item) && SameField(a.group, b.group);
+}
+
+std::string DeleteGroupCommand(const GroupLogRecord& r) { return "[DeleteGroup(" + Field(r.group) + ")]"; }
+// The shell deletes items from its current group, which outlives conversations.
+std::string DeleteItemCommand(const ItemLogRecord& r) {
+  return "[ShowGroup(" + Field(r.group) + ",5)][DeleteItem(" + Field(r.item) + ")]";
+}
+
+// 1 when index A holds an entry of another owner with the same name(s) as `r`, 0 when not,
+// or the record file's error.
+template <typename Record>
+int HeldByAnother(int handle, LogKind kind, const Record& r, bool (*same)(const Record&, const Record&)) {
+  int rc = SelectLogIndex(handle, kind, kIndexA);
+  if (rc != 0) return rc;
+  Record probe = r;
+  std::memset(probe.owner, 0, sizeof probe.owner);
+  rc = IsamRead(handle, &probe, 0, kIsamNotLess);
+  while (rc == 0 && same(probe, r)) {
+    if (!SameField(probe.owner, r.owner)) return 1;
+    rc = IsamRead(handle, &probe, 0, kIsamNext);
+  }
+  return rc == 0 || ReadMissed(rc) ? 0 : rc;
+}
+
+// Deletes every record of the owner from the log and collects the shell commands for the
+// names no other owner holds. 0, or the record file's error (the user has been told, once).
+template <typename Record>
+int TakeOwnerEntries(LogKind kind, const Record& mine, bool (*same)(const Record&, const Record&),
+                     std::string (*command)(const Record&), std::vector<std::string>* commands) {
+  int handle = OpenLog(kind, false);
+  if (handle == kLogMissing) return 0;
+  if (handle < 0) return handle;
+  int rc = 0;
+  for (;;) {
+    if ((rc = SelectLogIndex(handle, kind, kIndexB)) != 0) break;
+    Record r = mine;
+    rc = IsamRead(handle, &r, 0, kIsamNotLess);
+    if (rc != 0 || !SameField(r.owner, mine.owner)) break;
+    int held = HeldByAnother(handle, kind, r, same);
+    if (held < 0) {
+      rc = held;
+      break;
+    }
+    if ((rc = IsamDelete(handle, &r)) != 0) break;
+    if (!held) commands->push_back(command(r));
+  }
+  if (ReadMissed(rc)) rc = 0;
+  if (rc != 0) ReportLogDamage();
+  CloseLog(handle);
+  return rc;
+}
+
+}  // namespace
+
+extern "C" {
+
+int WINAPI CreateGroup(HWND owner, const char* group) {
+  RunProgmanCommands(owner, {"[CreateGroup(" + std::string(Str(group)) + ")]"});
+  DdeDispatchWaiting();
+  return 0;
+}
+
+// The shell adds the item to the group it last created or showed; `group` is not used.
+int WINAPI CreateGroupItem(HWND owner, const char* group, const char* item, const char* command) {
+  RunProgmanCommands(owner, {"[AddItem(" + std::string(Str(command)) + "," + Str(item) + ")]"});
+  DdeDispatchWaiting();
+  return 0;
+}
+
+int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
+  DdeSetOwner(owner);
+  GroupLogRecord r = MakeGroupRecord(product, group);
+  int handle = OpenLog(kGroupLog, true);
+  if (handle < 0) return 0;
+  int rc = LogOnce(handle, kGroupLog, &r);
+  CloseLog(handle);
+  if (rc == 0) CreateGroup(owner, r.group);
+  return 0;
+}
+
+int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, const char* command,
+                             const char* product) {
+  DdeSetOwner(owner);
+  ItemLogRecord r = MakeItemRecord(product, group, item);
+  int handle = OpenLog(kItemLog, true);
+  if (handle < 0) return 0;
+  int rc = LogOnce(handle, kItemLog, &r);
+  CloseLog(handle);
+  if (rc == 0) CreateGroupItem(owner, r.group, Field(r.item).c_str(), command);
+  return 0;
+}
+
+// Items first, then groups; a log that is missing just has nothing to remove.
+int WINAPI DeleteGroupData(HWND owner, const char* product) {
+  DdeSetOwner(owner);
+  std::vector<std::string> commands;
+  ItemLogRecord item = MakeItemRecord(product, "", "");
+  int rc = TakeOwnerEntries<ItemLogRecord>(kItemLog, item, SameItem, DeleteItemCommand, &commands);
+  RunProgmanCommands(owner, commands);
+  if (rc != 0) return 0;
+  commands.clear();
+  GroupLogRecord group = MakeGroupRecord(product, "");
+  TakeOwnerEntries<GroupLogRecord>(kGroupLog, group, SameGroup, DeleteGroupCommand, &commands);
+  RunProgmanCommands(owner, commands);
+  return 0;
+}
+
+}  // extern "C"
