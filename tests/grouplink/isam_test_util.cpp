@@ -4,13 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <unistd.h>
+#include <random>
 
 std::string ScratchName(const char* stem) {
   static int counter = 0;
-  std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                              ("isam_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
+  auto dir = std::filesystem::temp_directory_path() /
+             ("isam_test_" + std::to_string(std::random_device{}()) + "_" + std::to_string(counter++));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return (dir / stem).string();
@@ -31,7 +30,7 @@ TestRecord MakeRecord(const std::string& name, int32_t number, const std::string
   return r;
 }
 
-std::string NameOf(const TestRecord& r) { return std::string(reinterpret_cast<const char*>(r.bytes + kNameAt)); }
+std::string NameOf(const TestRecord& r) { return reinterpret_cast<const char*>(r.bytes + kNameAt); }
 int32_t NumberOf(const TestRecord& r) {
   int32_t v;
   std::memcpy(&v, r.bytes + kNumberAt, 4);
@@ -43,12 +42,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-// The fault seam wraps the files of the seam underneath and remembers their paths.
+// A fault-seam file wraps a file of the seam underneath and remembers its path.
 struct FaultFile {
   SeamFile* inner;
   std::string path;
@@ -56,48 +50,33 @@ struct FaultFile {
 static const FileSeam* g_base;
 static FaultPlan* g_plan;
 
+static FaultFile* F(SeamFile* f) { return reinterpret_cast<FaultFile*>(f); }
 static bool Fails() {
   long n = ++g_plan->operations;
   return g_plan->failAt && (n == g_plan->failAt || (g_plan->sticky && n > g_plan->failAt));
 }
-
 static SeamFile* FOpen(const char* path, int how) {
   SeamFile* inner = g_base->open(path, how);
   return inner ? reinterpret_cast<SeamFile*>(new FaultFile{inner, path}) : nullptr;
 }
-static int FRead(SeamFile* file, uint64_t off, void* buf, uint32_t n) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
-  return g_base->readAt(f->inner, off, buf, n);
-}
-static int FWrite(SeamFile* file, uint64_t off, const void* buf, uint32_t n) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
+static int FRead(SeamFile* f, uint64_t off, void* buf, uint32_t n) { return g_base->readAt(F(f)->inner, off, buf, n); }
+static int FWrite(SeamFile* f, uint64_t off, const void* buf, uint32_t n) {
   if (Fails()) return -1;
-  if (g_plan->logWrites) {
-    const uint8_t* p = static_cast<const uint8_t*>(buf);
-    g_plan->log.push_back({f->path, false, off, std::vector<uint8_t>(p, p + n)});
-  }
-  return g_base->writeAt(f->inner, off, buf, n);
+  const uint8_t* p = static_cast<const uint8_t*>(buf);
+  if (g_plan->logWrites) g_plan->log.push_back({F(f)->path, false, off, std::vector<uint8_t>(p, p + n)});
+  return g_base->writeAt(F(f)->inner, off, buf, n);
 }
-static int64_t FSize(SeamFile* file) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
-  return g_base->size(f->inner);
+static int64_t FSize(SeamFile* f) { return g_base->size(F(f)->inner); }
+static int FResize(SeamFile* f, uint64_t size) {
+  if (g_plan->logWrites) g_plan->log.push_back({F(f)->path, true, size, {}});
+  return g_base->resize(F(f)->inner, size);
 }
-static int FResize(SeamFile* file, uint64_t size) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
-  if (g_plan->logWrites) g_plan->log.push_back({f->path, true, size, {}});
-  return g_base->resize(f->inner, size);
-}
-static int FFlush(SeamFile* file) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
-  return Fails() ? -1 : g_base->flush(f->inner);
-}
-static void FClose(SeamFile* file) {
-  FaultFile* f = reinterpret_cast<FaultFile*>(file);
-  g_base->close(f->inner);
-  delete f;
+static int FFlush(SeamFile* f) { return Fails() ? -1 : g_base->flush(F(f)->inner); }
+static void FClose(SeamFile* f) {
+  g_base->close(F(f)->inner);
+  delete F(f);
 }
 static int FRemove(const char* path) { return g_base->remove(path); }
-
 static const FileSeam kFaultSeam = {FOpen, FRead, FWrite, FSize, FResize, FFlush, FClose, FRemove};
 
 const FileSeam* FaultSeam(const FileSeam* base, FaultPlan* plan) {
@@ -106,14 +85,10 @@ const FileSeam* FaultSeam(const FileSeam* base, FaultPlan* plan) {
   return &kFaultSeam;
 }
 
-std::vector<TestRecord> ScanForward(int handle, int* lastResult) {
+std::vector<TestRecord> ScanForward(int handle) {
   std::vector<TestRecord> out;
   TestRecord r = {};
-  int rc = IsamRead(handle, r.bytes, 0, kIsamFirst);
-  while (rc == 0) {
+  for (int rc = IsamRead(handle, r.bytes, 0, kIsamFirst); rc == 0; rc = IsamRead(handle, r.bytes, 0, kIsamNext))
     out.push_back(r);
-    rc = IsamRead(handle, r.bytes, 0, kIsamNext);
-  }
-  if (lastResult) *lastResult = rc;
   return out;
 }
