@@ -133,7 +133,8 @@ void EdgePixel(const EffectJob& job, int x, int y) {
     for (int dx = -1; dx <= 1; ++dx) {
       const int w = kWeights[kEffect][(dy + 1) * 3 + dx + 1];
       if (w == 0) continue;
-      const uint8_t* p = rowInside && Allowed<kSelection>(job, x + dx, y + dy) ? row + 3 * (x + dx) : centre;
+      const bool inside = rowInside && Allowed<kSelection>(job, x + dx, y + dy);
+      const uint8_t* p = inside ? row + 3 * (x + dx) : centre;
       for (int c = 0; c < 3; ++c) sum[c] += w * p[c];
     }
   }
@@ -204,10 +205,11 @@ int ApplyPictureEffect(int effect, PixelView* canvas, const PixelView& snapshot,
   if (job.width <= 0 || job.height <= 0) return 1;
   std::vector<uint16_t> scratch(static_cast<size_t>(job.width) * 3 + 6);
   job.scratch = scratch.data();
+  const bool all = clip.IsAll();
   switch (effect) {
-    case kEffectBlur: clip.IsAll() ? WholeCanvas<kEffectBlur>(job) : SelectedArea<kEffectBlur>(job); break;
-    case kEffectSharpen: clip.IsAll() ? WholeCanvas<kEffectSharpen>(job) : SelectedArea<kEffectSharpen>(job); break;
-    default: clip.IsAll() ? WholeCanvas<kEffectEmboss>(job) : SelectedArea<kEffectEmboss>(job); break;
+    case kEffectBlur: all ? WholeCanvas<kEffectBlur>(job) : SelectedArea<kEffectBlur>(job); break;
+    case kEffectSharpen: all ? WholeCanvas<kEffectSharpen>(job) : SelectedArea<kEffectSharpen>(job); break;
+    default: all ? WholeCanvas<kEffectEmboss>(job) : SelectedArea<kEffectEmboss>(job); break;
   }
   return 1;
 }

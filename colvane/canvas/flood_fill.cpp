@@ -117,10 +117,9 @@ FILL_INLINE unsigned WeighBytes(const uint8_t* __restrict up, const uint8_t* __r
   uint8_t any = 0, all = 128;
   for (int x = 0; x < count; ++x) {
     // Twice the number of area neighbours (kInArea is 2).
-    uint8_t twice = static_cast<uint8_t>((up[x - 1] & kInArea) + (up[x] & kInArea) + (up[x + 1] & kInArea) +
-                                         (m[x - 1] & kInArea) + (m[x + 1] & kInArea) +
-                                         (down[x - 1] & kInArea) + (down[x] & kInArea) +
-                                         (down[x + 1] & kInArea));
+    uint8_t twice = static_cast<uint8_t>(
+        (up[x - 1] & kInArea) + (up[x] & kInArea) + (up[x + 1] & kInArea) + (m[x - 1] & kInArea) +
+        (m[x + 1] & kInArea) + (down[x - 1] & kInArea) + (down[x] & kInArea) + (down[x + 1] & kInArea));
     uint8_t v = (m[x] & kInArea) ? 128 : static_cast<uint8_t>(twice * 8);
     w[x] = v;
     any |= v;
@@ -158,7 +157,8 @@ void ClassifyRowBytes(const uint8_t* p, const uint8_t* lo, const uint8_t* span, 
   ClassifyBytes(p, lo, span, test, row, width);
 }
 
-unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* w, int count) {
+unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* w,
+                       int count) {
 #ifdef FILL_HAS_AVX2_KERNELS
   if (HasAvx2()) return WeighBytesAvx2(up, m, down, w, count);
 #endif
@@ -235,8 +235,8 @@ FILL_INLINE void PushSpan(FloodFill* fill, const FillSpan& s) {
 
 // Pushes every open run of row parent.y + dir that touches columns [left, right] of the
 // parent, scanning from right to left.
-FILL_INLINE void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpan& parent, int dir, int left,
-             int right) {
+FILL_INLINE void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpan& parent, int dir,
+                         int left, int right) {
   const int ny = parent.y + dir;
   if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
   const uint8_t* row = MaskRow(fill, ny);

@@ -70,12 +70,12 @@ struct GradientGesture {
 // Paints the area with the gradient. With a clip region (not IsAll) the box is first cut to the
 // region's bounding box, so the gradient spans only what can change. Returns the painted box.
 ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
-                           const GradientGesture& gesture);
+                              const GradientGesture& gesture);
 
 // The colour and texture fills at a seed: grow, then paint with `texture` when it holds pixels,
 // else with the colour. Returns the box to refresh (nothing when the seed was refused).
 ChangedRect FillAtPoint(FloodFill* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
-                     uint32_t colour, const PixelView* texture);
+                        uint32_t colour, const PixelView* texture);
 // The gradient fill of the area around the press point. Returns the box to refresh.
 ChangedRect GradientFill(FloodFill* fill, PixelView* canvas, const ClipMask& clip,
-                      const GradientGesture& gesture);
+                         const GradientGesture& gesture);

@@ -22,7 +22,8 @@ struct VertexSpec {
   double angle, radius;
 };
 
-const double kInnerFive = std::sin(0.9424777960770001) - std::cos(0.9424777960770001) * std::tan(0.628318530718);
+const double kInnerFive =
+    std::sin(0.9424777960770001) - std::cos(0.9424777960770001) * std::tan(0.628318530718);
 
 const VertexSpec kTriangle[] = {{2.0943951023933334, 1}, {4.188790204786667, 1}};
 const VertexSpec kPentagon[] = {

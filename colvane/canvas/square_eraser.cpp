@@ -41,11 +41,14 @@ int SweptSquare(CanvasPoint from, CanvasPoint to, int k, CanvasPoint* out) {
 }
 
 ClipRect SquareOutline(CanvasPoint centre, int k, int width, int height) {
-  auto hold = [](int64_t v, int bound) { return static_cast<int>(std::min<int64_t>(std::max<int64_t>(v, 0), bound)); };
-  return {hold(static_cast<int64_t>(centre.x) - k, width), hold(static_cast<int64_t>(centre.y) - k, height),
-          hold(static_cast<int64_t>(centre.x) + k, width), hold(static_cast<int64_t>(centre.y) + k, height)};
+  auto hold = [](int64_t v, int bound) {
+    return static_cast<int>(std::min<int64_t>(std::max<int64_t>(v, 0), bound));
+  };
+  const int64_t cx = centre.x, cy = centre.y;
+  return {hold(cx - k, width), hold(cy - k, height), hold(cx + k, width), hold(cy + k, height)};
 }
 
-ChangedRect WipeSwept(PixelView* canvas, const ClipMask& clip, const ClipMask& swept, uint32_t background) {
+ChangedRect WipeSwept(PixelView* canvas, const ClipMask& clip, const ClipMask& swept,
+                      uint32_t background) {
   return FillRegion(canvas, clip, swept, background);
 }

@@ -20,4 +20,5 @@ ClipRect SquareOutline(CanvasPoint centre, int k, int width, int height);
 
 // Wipes every pixel of the swept region (as GDI made it from the polygon) that lies inside the
 // clip to the background colour. Returns the region's box (nothing when the region is empty).
-ChangedRect WipeSwept(PixelView* canvas, const ClipMask& clip, const ClipMask& swept, uint32_t background);
+ChangedRect WipeSwept(PixelView* canvas, const ClipMask& clip, const ClipMask& swept,
+                      uint32_t background);
