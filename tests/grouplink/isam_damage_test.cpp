@@ -162,6 +162,20 @@ TEST_F(DamageFixture, EachBrokenRuleIsReported) {
   }
 }
 
+TEST_F(DamageFixture, AFreeRecordStillIndexedIsNeverHandedOut) {
+  std::vector<uint8_t>& idx = MemoryFiles()["d.idx"];
+  std::vector<uint8_t>& dat = MemoryFiles()["d.dat"];
+  Put32(dat.data() + 0, Get32(idx.data() + 4));  // record 0 is live and indexed
+  Put32(idx.data() + 4, 0);
+  const std::vector<uint8_t> before = dat;
+  int h = IsamOpen("d");
+  ASSERT_EQ(h, 0);
+  TestRecord r = MakeRecord("n999", 1, "w999");
+  EXPECT_EQ(IsamWrite(h, r.bytes), kIsamDamaged);
+  IsamClose(h);
+  EXPECT_EQ(MemoryFiles()["d.dat"], before);
+}
+
 TEST_F(DamageFixture, EveryTruncationIsReported) {
   for (const char* file : {"d.idx", "d.dat"}) {
     for (size_t len = 0; len < good[file].size(); len += (len % 1024 < 16 || len % 1024 > 1008) ? 1 : 61) {
