@@ -123,12 +123,19 @@ void RemoveLogs() {
   }
 }
 
-// Wine's shell opens a folder window (in another process) for every group it creates.
+// Wine's shell opens a folder window (in a process of its own) for every group it creates,
+// a moment later; once the folder is gone the window shows "Desktop". Close them all.
 BOOL CALLBACK CloseFolderWindow(HWND window, LPARAM) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != GetCurrentProcessId() && TitleOf(window).rfind("Colvane ", 0) == 0) PostMessageA(window, WM_CLOSE, 0, 0);
+  char cls[32] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  std::string title = TitleOf(window);
+  if (std::strcmp(cls, "ExplorerWClass") == 0 && (title.rfind("Colvane ", 0) == 0 || title == "Desktop")) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  }
   return TRUE;
+}
+void CloseFolderWindows(int rounds) {
+  for (int i = 0; i < rounds; ++i, Sleep(100)) EnumWindows(CloseFolderWindow, 0);
 }
 
 class GroupLink : public testing::Test {
@@ -140,7 +147,7 @@ class GroupLink : public testing::Test {
   }
   void TearDown() override {
     RemoveLogs();
-    EnumWindows(CloseFolderWindow, 0);
+    CloseFolderWindows(1);
   }
 };
 
@@ -178,6 +185,13 @@ TEST_F(GroupLink, SharedItemsStayInTheShellUntilTheLastOwnerUninstalls) {
   EXPECT_TRUE(Exists(group + "\\Paint.lnk")) << "Painter Two still holds it";
   deleteGroupData(Owner(), "Painter Two");
   EXPECT_FALSE(Exists(group));
+
+  // A product that made groups but no items: no item log, the groups still go.
+  RemoveLogs();
+  myCreateGroup(Owner(), "Colvane Alone", "Painter Three");
+  ASSERT_TRUE(Exists(Programs("Colvane Alone")));
+  deleteGroupData(Owner(), "Painter Three");
+  EXPECT_FALSE(Exists(Programs("Colvane Alone")));
   EXPECT_TRUE(TakeBoxes().empty());
 }
 
@@ -459,5 +473,7 @@ int main(int argc, char** argv) {
   InitializeCriticalSection(&g_boxLock);
   CloseHandle(CreateThread(nullptr, 0, WatchBoxes, nullptr, 0, nullptr));
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  int failed = RUN_ALL_TESTS();
+  CloseFolderWindows(30);
+  return failed;
 }
