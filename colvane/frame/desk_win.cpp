@@ -1,5 +1,4 @@
-// Desk buttons and the paper bitmap: loading and drawing. The buttons' mouse behaviour comes
-// with the page turn; until then they only show their looks.
+// Desk buttons and the paper bitmap: loading, drawing, and the buttons' hover, press and release.
 #include "colvane/frame/desk.h"
 
 #include <cstdio>
@@ -7,11 +6,15 @@
 #include "colvane/frame/frame_art.h"
 #include "colvane/layout/layout_files.h"
 #include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "colvane/shell/shell.h"
 
 namespace {
 PaperArt paper;
 int paperType = 0;
 DeskButton desk[6];
+int pressedSlot = -1;  // the desk button pressed and not yet released
+int handShown = 0;     // the hand cursor is set for a desk button
 
 struct DeskKeys {
   int id;
@@ -33,6 +36,26 @@ void LoadPaperBitmap(HWND window) {
   paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
   paper.size = BitmapSize(paper.bitmap);
 }
+// Desk buttons never take a point on the paper.
+bool OnPaper(POINT layout) {
+  POINT paperPoint = layout;
+  LayoutToScreen(&paperPoint);
+  ScreenToPaper(&paperPoint);
+  return IsOnPaper(paperPoint) != 0;
+}
+
+int SlotAt(POINT layout) {
+  for (int slot = 0; slot < 6; ++slot)
+    if (PtInRect(&desk[slot].hit, layout)) return slot;
+  return -1;
+}
+
+void DrawState(HWND window, int slot, int state) {
+  const StripRecord& s = desk[slot].states[state];
+  SIZE size = BitmapSize(s.bitmap);
+  BlitPartToWindow(window, s.bitmap, s.origin, size.cx, size.cy, POINT{0, 0}, App().palette);
+}
+
 }  // namespace
 
 const PaperArt& CurrentPaperArt() { return paper; }
@@ -95,6 +118,41 @@ void PaintDesk(HWND window, HDC dc) {
   }
 }
 
-int DeskHover(HWND, POINT) { return 0; }
-int DeskPress(HWND, POINT) { return 0; }
-int DeskRelease(HWND, POINT) { return 0; }
+int DeskHover(HWND window, POINT layout) {
+  if (App().fileBoxOpen || OnPaper(layout) || SlotAt(layout) < 0) {
+    handShown = 0;
+    return 0;
+  }
+  if (!handShown && !LibraryDragging())
+    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(2)));
+  handShown = 1;
+  return 1;
+}
+
+int DeskPress(HWND window, POINT layout) {
+  if (App().fileBoxOpen || OnPaper(layout)) return 0;
+  int slot = SlotAt(layout);
+  if (slot < 0) return 0;
+  pressedSlot = slot;
+  DrawState(window, slot, 1);
+  return 1;
+}
+
+int DeskRelease(HWND window, POINT layout) {
+  if (App().fileBoxOpen || OnPaper(layout)) return 0;
+  int slot = SlotAt(layout);
+  if (slot < 0) slot = pressedSlot;
+  if (slot < 0) return 0;
+  DrawState(window, slot, 0);
+  if (slot == pressedSlot && PtInRect(&desk[slot].hit, layout)) {
+    const DeskButton& b = desk[slot];
+    if (slot == 0 && (b.id == 4006 || b.id == 4007)) {
+      const StripRecord& anim = b.states[2];
+      PlayFilmstrip(window, &anim, 0, 0, anim.origin, App().palette, anim.forward, 0, nullptr,
+                    WM_LBUTTONUP);
+    }
+    PostMessageA(window, WM_COMMAND, b.id, 0);
+  }
+  pressedSlot = -1;
+  return 1;
+}

@@ -13,6 +13,13 @@ void PaintCanvas(HWND window, HDC dc);
 int CanvasPickColour(HWND window, POINT paper);
 
 // Tool option panel.
+// Shows the panel of a toolbar command (the caller has freed the previous panel's art); the
+// panel then sends the command of its selected button.
+void ShowOptionPanel(HWND window, int toolbarCommand);
+void RedrawOptionPanel(HWND window);
+// Texture number (0..8) of the fill (1007) or eraser (1008) panel.
+int PanelTextureNumber(int toolbarCommand);
+int ShapePanelCommand(HWND window, UINT id);
 int PanelHover(HWND window, POINT layout);
 int PanelPress(HWND window, POINT layout);
 int PanelRelease(HWND window, POINT layout);
@@ -38,6 +45,7 @@ int LibraryHover(HWND window, POINT layout);
 int LibraryPress(HWND window, POINT layout);
 int LibraryRelease(HWND window, POINT layout);
 int LibraryDragging();
+int LibraryCommand(HWND window, UINT id);
 void PaintLibrary(HWND window, HDC dc);
 
 // File box.
@@ -46,6 +54,7 @@ int FileBoxPress(HWND window, POINT layout);
 int FileBoxRelease(HWND window, POINT layout);
 int FileBoxDoubleClick(HWND window, POINT layout);
 void FileBoxDeleteSelected(HWND window);
+int FileBoxCommand(HWND window, UINT id);
 void PaintFileBox(HWND window, HDC dc);
 
 // Music and sound panel.
@@ -56,14 +65,20 @@ void PaintSoundPanel(HWND window, HDC dc);
 // Typewriter.
 void TypewriterChar(HWND window, WPARAM ch);
 void TypewriterCaretTick(HWND window);
+// Drops the typewriter's pending line.
+void EndTypewriterText(HWND window);
 
 // Cartoons and rope selection timers.
 void CartoonTick(HWND window);
 int CartoonBusy();
+// Removes a running cartoon under the paper point; 1 when one was removed.
+int RemoveCartoonAt(HWND window, POINT paper);
 void RopeFrameTick(HWND window);
 
 // Sounds.
 void PlaySoundEffect(const char* name);
+// Starts the current tool's looping sound (StopSoundEffects silences it).
+void PlayToolSound();
 void StopSoundEffects();
 void MusicNotify(HWND window, WPARAM code);
 

@@ -1,12 +1,48 @@
 // The command dispatcher: every screen button acts by sending its command id here. One line
 // per command; the work lives in the module that owns it.
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/tool_select_win.h"
+#include "colvane/canvas/tool_state.h"
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 #include "colvane/shell/shell.h"
 
-void DispatchCommand(HWND window, WPARAM id) {
-  switch (static_cast<UINT>(id)) {
-    default:
-      break;  // commands of modules not in the program yet
+namespace {
+
+// The panel of a toolbar button replaces the one shown so far.
+void Panel(HWND window, int command) {
+  FreeOptionPanels();
+  ShowOptionPanel(window, command);
+}
+
+// Commands that act before the stroke texture is reset.
+int OfferToAreas(HWND window, UINT id) {
+  return FileBoxCommand(window, id) || ShapePanelCommand(window, id) || StampPagingCommand(window, id) ||
+         LibraryCommand(window, id);
+}
+
+}  // namespace
+
+void DispatchCommand(HWND window, WPARAM wParam) {
+  const UINT id = static_cast<UINT>(wParam);
+  KillTimer(window, 0);  // any command stops the text caret
+  if (OfferToAreas(window, id)) return;
+  // Every command but new picture and paper goes back to the paper's own grain first.
+  if (id != 4004 && id != 4005) ResetStrokeTexture();
+  AppState& app = App();
+  switch (id) {
+    case 1001: Panel(window, 1001); break;                        // brush
+    case 1002: Panel(window, 1002); break;                        // pencil
+    case 1003: Panel(window, 1003); break;                        // marker
+    case 1004: UseCrayonTexture(1); Panel(window, 1004); break;   // candle
+    case 1005: Tools().textureOn = 1; Panel(window, 1005); break; // chalk
+    case 1006: Panel(window, 1006); break;                        // spray
+    case 1007: Panel(window, 1007); break;                        // fill
+    case 1008: Panel(window, 1008); break;                        // eraser
+    case 2002: Panel(window, 2002); break;                        // rope
+    case 2003: app.drawingMode = 11; SelectToolIcon(window, 0); Panel(window, 2003); break;  // absorber
+    case 2006: MagicStampCommand(window); break;                  // magic stamp
+    case 4003: UndoCommand(window); break;                        // undo
+    default: SelectToolCommand(window, id); break;                // option-panel buttons
   }
 }

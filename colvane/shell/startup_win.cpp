@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/bitmap_file.h"
 #include "colvane/frame/desk.h"
 #include "colvane/frame/frame_art.h"
+#include "colvane/panels/colour_state.h"
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 #include "colvane/shell/shell.h"
@@ -26,6 +28,8 @@ void StartUp(HWND window) {
   PrepareCanvas(window);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
+  Colours().sizeValue = 20;
+  SetToolStrokeSize(20);
 
   LoadToolbox(window, app.instance);
   LoadDesk(window, app.instance);

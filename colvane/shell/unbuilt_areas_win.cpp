@@ -3,16 +3,20 @@
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 
-int CanvasPress(HWND, POINT) { return 0; }
-int CanvasMove(HWND, POINT) { return 0; }
-int CanvasRelease(HWND, POINT) { return 0; }
-int CanvasPickColour(HWND, POINT) { return 0; }
-// Until the canvas exists the paper shows a blank white page.
-void PaintCanvas(HWND, HDC dc) {
-  const AppState& app = App();
-  PatBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, WHITENESS);
+// Until the option panels exist, showing one does only what the canvas relies on: the spray
+// panel's stroke timer, and the command of the panel's default button.
+void ShowOptionPanel(HWND window, int toolbarCommand) {
+  KillTimer(window, 1);
+  if (toolbarCommand == 1006) SetTimer(window, 1, 100, nullptr);
+  static const int kDefaultButton[][2] = {{1001, 10001}, {1002, 20001}, {1003, 30001}, {1004, 40001},
+                                          {1005, 50001}, {1006, 60002}, {1007, 11001}, {1008, 21002},
+                                          {2001, 31003}, {2002, 41002}, {2006, 43003}};
+  for (const auto& b : kDefaultButton)
+    if (b[0] == toolbarCommand) SendMessageA(window, WM_COMMAND, b[1], 0);
 }
-
+void RedrawOptionPanel(HWND) {}
+int PanelTextureNumber(int) { return 0; }
+int ShapePanelCommand(HWND, UINT) { return 0; }
 int PanelHover(HWND, POINT) { return 0; }
 int PanelPress(HWND, POINT) { return 0; }
 int PanelRelease(HWND, POINT) { return 0; }
@@ -35,6 +39,7 @@ int LibraryHover(HWND, POINT) { return 0; }
 int LibraryPress(HWND, POINT) { return 0; }
 int LibraryRelease(HWND, POINT) { return 0; }
 int LibraryDragging() { return 0; }
+int LibraryCommand(HWND, UINT) { return 0; }
 void PaintLibrary(HWND, HDC) {}
 
 int FileBoxHover(HWND, POINT) { return 0; }
@@ -42,6 +47,7 @@ int FileBoxPress(HWND, POINT) { return 0; }
 int FileBoxRelease(HWND, POINT) { return 0; }
 int FileBoxDoubleClick(HWND, POINT) { return 0; }
 void FileBoxDeleteSelected(HWND) {}
+int FileBoxCommand(HWND, UINT) { return 0; }
 void PaintFileBox(HWND, HDC) {}
 
 int SoundPanelHover(HWND, POINT) { return 0; }
@@ -50,12 +56,14 @@ void PaintSoundPanel(HWND, HDC) {}
 
 void TypewriterChar(HWND, WPARAM) {}
 void TypewriterCaretTick(HWND) {}
+void EndTypewriterText(HWND) {}
 
 void CartoonTick(HWND) {}
 int CartoonBusy() { return 0; }
-void RopeFrameTick(HWND) {}
+int RemoveCartoonAt(HWND, POINT) { return 0; }
 
 void PlaySoundEffect(const char*) {}
+void PlayToolSound() {}
 void MusicNotify(HWND, WPARAM) {}
 
 void ExitScreenStep(HWND) {}
@@ -63,10 +71,14 @@ void FreeExitScreen(HWND window) { KillTimer(window, 10); }
 void FreeSoundPanel() {}
 void ClearCartoons() {}
 void FreeCartoons() {}
-void PrepareCanvas(HWND) {}
-void SetCanvasPaperSize(int, int) {}
-void FreeCanvas() {}
-void LoadToolbox(HWND, HINSTANCE) {}
+// The first load of the toolbox selects the brush: its panel, then the free brush.
+void LoadToolbox(HWND window, HINSTANCE) {
+  static int firstLoad = 1;
+  if (!firstLoad) return;
+  firstLoad = 0;
+  SendMessageA(window, WM_COMMAND, 1001, 0);
+  SendMessageA(window, WM_COMMAND, 10001, 0);
+}
 void FreeToolbox() {}
 void FreeOptionPanels() {}
 void FreeLibraryButtons() {}

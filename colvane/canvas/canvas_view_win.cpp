@@ -1,0 +1,141 @@
+// The canvas image and its screen mirror: start-up, repaint, the flush of changed rows, undo and
+// release.
+#include "colvane/canvas/canvas_view_win.h"
+
+#include <algorithm>
+
+#include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/tool_select_win.h"
+#include "colvane/canvas/tool_state.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/layout/layout_values.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "easelkit/easelkit.h"
+
+namespace {
+
+CanvasImage canvas;
+HBITMAP canvasBitmap = nullptr;  // owned here
+
+HDC WindowDcWithPalette(HWND window, HPALETTE* previous) {
+  HDC dc = GetDC(window);
+  *previous = nullptr;
+  if (App().palette) {
+    *previous = SelectPalette(dc, App().palette, FALSE);
+    RealizePalette(dc);
+  }
+  return dc;
+}
+
+void ReleaseWindowDc(HWND window, HDC dc, HPALETTE previous) {
+  if (previous) SelectPalette(dc, previous, FALSE);
+  ReleaseDC(window, dc);
+}
+
+}  // namespace
+
+CanvasImage& Canvas() { return canvas; }
+HBITMAP CanvasBitmap() { return canvasBitmap; }
+
+void StartPicturePath(char* path, int size) {
+  char folder[144], box[256], name[80], cust[400];
+  GetAssetFolder(folder);
+  GetSettingString("DESKTOP", "WORKINDIR", "", box, sizeof(box));
+  GetSettingString("sample", "sample", "", name, sizeof(name));
+  JoinFolderPath(folder, "CUST", cust, sizeof(cust));
+  char boxPath[MAX_PATH];
+  JoinFolderPath(cust, box, boxPath, sizeof(boxPath));
+  // An empty box name leaves "CUST\" itself; the picture name follows without a doubled "\".
+  if (!JoinFolderPath(boxPath, name, path, size)) path[0] = '\0';
+}
+
+void PrepareCanvas(HWND window) {
+  SetToolStrokeSize(3);
+  if (!canvasBitmap) {
+    HDC dc = GetDC(window);
+    canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);
+    ReleaseDC(window, dc);
+  }
+  char path[MAX_PATH];
+  StartPicturePath(path, sizeof(path));
+  OpenCanvasPicture(window, path);
+}
+
+int OpenCanvasPicture(HWND window, const char* path) {
+  int opened = OpenPicture(&canvas, path);
+  RefreshCanvasBitmap(window);
+  return opened;
+}
+
+void SetCanvasPaperSize(int width, int height) { SetClipArea(width, height); }
+
+void RefreshCanvasBitmap(HWND window) {
+  if (!canvasBitmap || canvas.canvasImage.Empty()) return;
+  const uint8_t* block = canvas.canvasImage.Data();
+  HPALETTE previous;
+  HDC dc = WindowDcWithPalette(window, &previous);
+  SetDIBits(dc, canvasBitmap, 0, canvas.height, block + kBitmapHeaderSize,
+            reinterpret_cast<const BITMAPINFO*>(block), DIB_RGB_COLORS);
+  ReleaseWindowDc(window, dc, previous);
+}
+
+void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
+  if (!canvasBitmap || canvas.canvasImage.Empty()) return;
+  left = std::max(left, 0);
+  top = std::max(top, 0);
+  right = std::min(right, kCanvasWidth - 1);
+  bottom = std::min(bottom, canvas.height - 1);
+  if (left > right || top > bottom) return;
+  const uint8_t* block = canvas.canvasImage.Data();
+  HPALETTE previous;
+  HDC dc = WindowDcWithPalette(window, &previous);
+  const int width = right - left + 1, rows = bottom - top + 1;
+  OutputDIB2BMP(dc, reinterpret_cast<const BITMAPINFOHEADER*>(block), block + kBitmapHeaderSize, left,
+                top, width, rows, canvasBitmap, canvas.height, canvas.stride);
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, canvasBitmap);
+  const AppState& app = App();
+  BitBlt(dc, app.paperOriginX + left, app.paperOriginY + top, width, rows, memory, left, top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseWindowDc(window, dc, previous);
+}
+
+void FlushChangedRect(HWND window, const ChangedRect& rect) {
+  if (rect.changed) FlushCanvasRect(window, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void PaintCanvas(HWND, HDC dc) {
+  const AppState& app = App();
+  if (!canvasBitmap) {
+    PatBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, WHITENESS);
+    return;
+  }
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, canvasBitmap);
+  BitBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+}
+
+void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
+
+void UndoCommand(HWND window) {
+  UndoCanvas(&canvas);
+  RefreshCanvasBitmap(window);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+  if (App().drawingMode == 14) EndTypewriterText(window);
+}
+
+void FreeCanvas() {
+  FreeRope(App().mainWindow);
+  if (canvasBitmap) DeleteObject(canvasBitmap);
+  canvasBitmap = nullptr;
+  ToolState& tools = Tools();
+  tools.masks = DabMasks();
+  FreeMagicStamp(&tools.magicStamp);
+  ReleaseCanvasImage(&canvas);
+  FreeAreaPicture(&tools.areaPicture);
+}

@@ -1,0 +1,29 @@
+// The canvas on the screen: the canvas image and its screen-compatible mirror (the canvas
+// bitmap), the push of changed rows, undo, and the picture the program starts with.
+#pragma once
+#include <windows.h>
+
+#include "colvane/canvas/canvas_image.h"
+#include "colvane/canvas/changed_rect.h"
+
+CanvasImage& Canvas();
+// The canvas bitmap (owned here: created at start-up, deleted by FreeCanvas), or null.
+HBITMAP CanvasBitmap();
+
+// Opens a picture file into the canvas (a missing or unreadable file gives the blank page) and
+// refreshes the canvas bitmap. 0 when not even the blank page could be had.
+int OpenCanvasPicture(HWND window, const char* path);
+// Full path of the picture being worked on: <asset folder>\CUST\<working box>\<sample>.
+void StartPicturePath(char* path, int size);
+
+// Copies the whole canvas image into the canvas bitmap.
+void RefreshCanvasBitmap(HWND window);
+// Pushes canvas rows top..bottom into the canvas bitmap and shows columns left..right of them
+// in the window (inclusive canvas pixels).
+void FlushCanvasRect(HWND window, int left, int top, int right, int bottom);
+void FlushChangedRect(HWND window, const ChangedRect& rect);
+
+// A change begins: the undo snapshot (and the picture-modified flag).
+void TakeCanvasUndo();
+// Command 4003: show the snapshot, or the painted picture again.
+void UndoCommand(HWND window);

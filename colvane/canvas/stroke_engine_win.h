@@ -1,0 +1,21 @@
+// The stroke engine's pieces other tool dispatchers share: what a stroke paints with, the walk
+// with its flush, and the line gesture with its rubber band.
+#pragma once
+#include <windows.h>
+
+#include "colvane/canvas/stroke_target.h"
+
+// The target of a stroke in drawing mode `mode`: canvas, clip, colours, grain, area picture.
+StrokeTarget CurrentStrokeTarget(int mode);
+// 1 when a tool may change the canvas pixel (the clip region's, or the visible canvas's).
+int InsideClip(int x, int y);
+
+// Walks the stroke from (x0, y0) to (x1, y1) in the current mode and shows the changed rows.
+void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1);
+
+// Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
+// press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on
+// the canvas. LineRelease erases the band and returns 1 when the gesture had a valid start.
+int LinePress(HWND window, POINT paper);
+int LineDrag(HWND window, POINT paper);
+int LineRelease(HWND window);

@@ -1,0 +1,25 @@
+// What the painting tools keep between events: the dab masks of the stroke size, the walker's
+// running state, the stroke texture and its selection flags, the magic stamp, the area picture
+// and the line gesture's start point.
+#pragma once
+#include "colvane/canvas/aux_pictures.h"
+#include "colvane/canvas/dab_masks.h"
+#include "colvane/canvas/stroke_target.h"
+#include "colvane/canvas/texture_files.h"
+
+struct ToolState {
+  DabMasks masks;         // built for the last stroke size and the mode current then
+  StrokeState stroke;     // stroke.lastX/lastY is the last point (the rubber band's end in a line)
+  StrokeTexture texture;  // the grain the dabs use (off: no grain)
+  int textureOn = 0;      // a crayon grain (candle, chalk) replaces the paper's
+  int textureIndex = 0;   // which crayon grain, reloaded when the paper changes
+  MagicStamp magicStamp;
+  int stampIndex = 0;     // the stamp chosen on the stamp panel: file pat<stampIndex + 1>.dat
+  AreaPicture areaPicture;  // the picture eraser's tiles
+  int lineStartX = -1, lineStartY = -1;  // press point of a line gesture; -1 when none
+};
+
+ToolState& Tools();
+
+// Clears the line gesture: line start and last point back to (-1, -1).
+void ResetLinePoints(ToolState* tools);

@@ -1,0 +1,15 @@
+// The colour state every painting tool reads: the foreground and background colours and the
+// size value of the size bar.
+#pragma once
+#include <cstdint>
+
+struct ColourState {
+  uint32_t foregroundColour = 0x000000;  // COLORREF, black at start
+  uint32_t backgroundColour = 0xFFFFFF;  // COLORREF, white at start
+  int sizeValue = 20;                    // size-bar slot, 0..48
+};
+
+ColourState& Colours();
+
+// What the tool commands add their own offset to: the size value + 1.
+int StrokeSizeBase();

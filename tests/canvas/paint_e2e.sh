@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Paints on the real program: starts the staged colvane.exe on a 1024x768 screen with a start
+# picture, drives it with real X input (xdotool) and checks screenshots: the start picture shows,
+# a brush drag paints, the desk's undo button takes the stroke away and brings it back, a
+# rectangle rope keeps a stroke inside it and its frame marches, a rope click clears it, a
+# line-mode drag draws only the straight line, the absorber's right click makes the soft eraser
+# paint in the picked colour, a held airbrush keeps spraying and the magic stamp stamps.
+# Usage: paint_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
+set -u
+stage=$(cd "$1" && pwd)
+post=$2
+mkdir -p "$3" && out=$(cd "$3" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/scripts/wine-env"
+wine_screen_up 1024x768x24 9>&-
+rm -rf "$out"
+mkdir -p "$out/assets/CUST/BOX1"
+
+# The asset folder: the staged art, and a picture library holding the start picture, a white
+# page with a red square at canvas pixels 20..59.
+ln -s "$stage/art" "$out/assets/art"
+convert -size 640x480 xc:white -fill 'rgb(255,0,0)' -draw 'rectangle 20,20,59,59' -type TrueColor \
+  "BMP3:$out/assets/CUST/BOX1/Start1.sam"
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=BOX1\r\n[sample]\r\nsample=Start1.sam\r\n' \
+  "$(winpath "$out/assets")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+
+"$WINE64" "$stage/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
+pid=$!
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
+for _ in $(seq 1 100); do
+  xdotool search --name '^Colvane Application$' >/dev/null 2>&1 && break
+  sleep 0.2
+done
+sleep 2
+
+# Screen position of the paper: the 800 x 600 layout is centred, the paper at its PAPERORG.
+paper=$(sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERORG=//p' | head -1)
+px=$((112 + ${paper%,*}))
+py=$((84 + ${paper#*,}))
+undo=$(sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^UNDOCORD8=//p' | head -1)
+IFS=, read -r ul ut ur ub <<<"$undo"
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+send() { "$WINE64" "$post" "$@" </dev/null >/dev/null 2>&1 9>&- || fail "command $* not delivered"; }
+move() { xdotool mousemove $((px + $1)) $((py + $2)); }
+# drag X0 Y0 X1 Y1 ...: press at the first canvas point, move through the others, release.
+drag() {
+  move "$1" "$2"
+  xdotool mousedown 1
+  shift 2
+  while [ $# -ge 2 ]; do
+    move "$1" "$2"
+    sleep 0.02
+    shift 2
+  done
+  xdotool mouseup 1
+  sleep 0.3
+}
+# A drag from (x0, y) to (x1, y) in steps of 10 pixels.
+hdrag() {
+  local x0=$1 x1=$2 y=$3 points=() x
+  for ((x = x0; x <= x1; x += 10)); do points+=("$x" "$y"); done
+  drag "${points[@]}"
+}
+click() {
+  move "$1" "$2"
+  xdotool click "${3:-1}"
+  sleep 0.3
+}
+shot() {
+  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/$1.png"
+  convert "$out/$1.png" -depth 8 "rgb:$out/$1.rgb"
+}
+# check SHOT EXPR...: each expression is evaluated in Python with p(x, y) the (r, g, b) of the
+# canvas pixel (x, y) and dark(x, y) / white(x, y) helpers; a false one fails with its text.
+check() {
+  local name=$1
+  shift
+  python3 - "$out/$name.rgb" "$px" "$py" "$@" <<'PY' || status=1
+import sys
+path, px, py = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+pixels, width = open(path, 'rb').read(), 1024  # the screen, 3 bytes a pixel
+def p(x, y):
+    i = ((py + y) * width + px + x) * 3
+    return tuple(pixels[i:i + 3])
+def dark(x, y): return sum(p(x, y)) < 3 * 128
+def white(x, y): return p(x, y) == (255, 255, 255)
+def count(cond, points): return sum(1 for q in points if cond(*q))
+ok = True
+for expr in sys.argv[4:]:
+    if not eval(expr):
+        print("FAIL in %s: %s" % (path.rsplit('/', 1)[-1], expr)); ok = False
+sys.exit(0 if ok else 1)
+PY
+}
+line() { echo "[(x, $3) for x in range($1, $2, 7)]"; }
+
+# The start picture from [sample] sample of the working box.
+shot start
+check start "p(40, 40) == (255, 0, 0)" "p(20, 20) == (255, 0, 0)" "white(19, 40)" "white(60, 40)" \
+  "white(320, 240)"
+
+# The brush is chosen at start: a drag paints a stroke along its path and nothing far from it.
+hdrag 100 400 150
+shot brush
+check brush "count(dark, $(line 110 390 150)) >= 34" "count(white, $(line 110 390 185)) == 40" \
+  "white(60, 150)" "p(40, 40) == (255, 0, 0)"
+
+# The desk's undo button shows the picture before the stroke; pressed again, the stroke again.
+undo_x=$((112 + (ul + ur) / 2))
+undo_y=$((84 + (ut + ub) / 2))
+xdotool mousemove $undo_x $undo_y click 1
+sleep 0.5
+shot undo
+check undo "count(white, $(line 110 390 150)) == 40" "p(40, 40) == (255, 0, 0)"
+xdotool mousemove $undo_x $undo_y click 1
+sleep 0.5
+shot redo
+check redo "count(dark, $(line 110 390 150)) >= 34"
+
+# A rectangle rope (the rope panel's default) from (200, 250) to (300, 350): a brush stroke
+# across it paints only inside, and the striped frame runs along the selection's edge.
+send 2002
+drag 200 250 230 280 260 310 300 350
+send 1001
+hdrag 150 350 300
+sleep 0.5
+shot rope
+check rope "count(dark, $(line 205 296 300)) >= 9" "count(white, $(line 150 199 300)) == 7" \
+  "count(white, $(line 301 350 300)) == 7" \
+  "count(dark, $(line 202 298 250)) >= 3" "count(white, $(line 202 298 250)) >= 3" \
+  "count(dark, [(x, 249) for x in range(195, 305)]) == 0"
+
+# A rope click without moving clears the selection; then a pencil line drawn through a detour
+# is one straight stroke from the press to the release, and the rubber band leaves no trace.
+send 41002
+click 500 420
+send 20002
+drag 100 320 175 370 250 380 325 370 400 340
+shot line
+check line "dark(150, 323)" "dark(250, 330)" "dark(350, 337)" "dark(110, 321)" "white(250, 375)" \
+  "white(175, 360)" "white(175, 350)" "white(325, 365)"
+
+# The absorber's right click makes the red of the square the background colour; the soft
+# eraser (the eraser panel's default) paints with it.
+send 2003
+click 40 40 3
+send 1008
+hdrag 100 300 210
+shot eraser
+check eraser "count(lambda x, y: p(x, y)[0] > p(x, y)[1] + 60, $(line 110 290 210)) >= 20" \
+  "p(200, 210)[1] == p(200, 210)[2]"
+
+# The spray panel keeps a held airbrush spraying: the held spot ends darker than a single click.
+send 1006 60001
+click 500 80
+move 580 80
+xdotool mousedown 1
+sleep 1.5
+xdotool mouseup 1
+sleep 0.3
+shot airbrush
+check airbrush "sum(p(580, 80)) < sum(p(500, 80)) - 30" "sum(p(500, 80)) < 765"
+
+# The magic stamp lays its 128 x 128 picture centred on the click.
+send 2006
+click 520 330
+shot stamp
+check stamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(456, 584, 4) for y in range(266, 394, 4)]) > 100" \
+  "count(lambda x, y: not white(x, y), [(x, y) for x in range(440, 455) for y in range(266, 394, 4)]) == 0"
+
+[ $status = 0 ] && echo "painting checked: screenshots in $out"
+exit $status

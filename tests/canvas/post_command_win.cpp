@@ -1,0 +1,24 @@
+// Test tool: sends WM_COMMAND with each id given on the command line to the running program's
+// main window and waits until the program has handled it; an id written "post:<id>" is only
+// posted (for commands that stop in a message box). Exit code 1 when there is no program window.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv) {
+  HWND window = FindWindowA("MAIN4WClass", nullptr);
+  if (!window) return 1;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    const bool postOnly = std::strncmp(arg, "post:", 5) == 0;
+    WPARAM id = static_cast<WPARAM>(std::strtoul(postOnly ? arg + 5 : arg, nullptr, 10));
+    if (postOnly) {
+      PostMessageA(window, WM_COMMAND, id, 0);
+      continue;
+    }
+    DWORD_PTR ignored;
+    if (!SendMessageTimeoutA(window, WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &ignored)) return 2;
+  }
+  return 0;
+}
