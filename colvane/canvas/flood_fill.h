@@ -48,7 +48,8 @@ int ColourDistance(uint32_t a, uint32_t b);
 
 // Grows the area of pixels similar to the seed's colour around (x, y), 4-connected; spans on the
 // first and the last row spread no further. 0 (and nothing grown) when the seed lies outside the
-// clip or the canvas.
+// clip or the canvas. The view bounds the area: when only part of the picture is shown (482 x 371
+// on a 640 x 480 screen), pass a view of that part.
 int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip, int x, int y);
 // 1 when (x, y) belongs to the last grown area.
 int InFillArea(const FloodFill& fill, int x, int y);
