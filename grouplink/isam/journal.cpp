@@ -147,7 +147,7 @@ static bool ParseJournal(const std::vector<uint8_t>& j, uint64_t* sizes, std::ve
     e.hash = Get64(p + 20);
     e.old = p + kEntryHead;
     if (e.file != kDatFile && e.file != kIdxFile) return false;
-    if (e.length > kMaxRecordSize || e.kept > e.length) return false;
+    if (e.offset > kMaxOffset || e.length > kMaxRecordSize || e.kept > e.length) return false;
     if (e.offset + e.length > sizes[2 + e.file] || (e.kept && e.offset + e.kept > sizes[e.file])) return false;
     if (end - at - kEntryHead < e.kept) return false;
     at += kEntryHead + e.kept;
