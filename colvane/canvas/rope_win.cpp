@@ -80,13 +80,26 @@ void ErasePreview(HWND window, int mode) {
   EndPreview(window, dc);
 }
 
+// The elliptic region whose pixels run from left..right and top..bottom inclusive. Some GDIs
+// (Wine's among them) stop an elliptic region one pixel short of its right and bottom edges; the
+// selection must still reach the corner where the drag ended.
+HRGN EllipseThrough(int left, int top, int right, int bottom) {
+  HRGN region = CreateEllipticRgn(left, top, right + 1, bottom + 1);
+  RECT box;
+  if (region && GetRgnBox(region, &box) != NULLREGION && (box.right <= right || box.bottom <= bottom)) {
+    DeleteObject(region);
+    region = CreateEllipticRgn(left, top, right + 2, bottom + 2);
+  }
+  return region;
+}
+
 HRGN MakeRegion(int mode) {
   if (mode == kModeFreeRope)
     return CreatePolygonRgn(ropePoints.data(), static_cast<int>(ropePoints.size()), WINDING);
   POINT a = ropePoints[0], b = ropePoints[1];
   int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
   int right = std::max(a.x, b.x), bottom = std::max(a.y, b.y);
-  if (mode == kModeEllipseRope) return CreateEllipticRgn(left, top, right + 1, bottom + 1);
+  if (mode == kModeEllipseRope) return EllipseThrough(left, top, right, bottom);
   return CreateRectRgn(left, top, right, bottom);
 }
 

@@ -4,7 +4,8 @@
 # a brush drag paints, the desk's undo button takes the stroke away and brings it back, a
 # rectangle rope keeps a stroke inside it and its frame marches, a rope click clears it, a
 # line-mode drag draws only the straight line, the absorber's right click makes the soft eraser
-# paint in the picked colour, a held airbrush keeps spraying and the magic stamp stamps.
+# paint in the picked colour, a held airbrush keeps spraying, the magic stamp stamps, and its
+# paging wraps both ways and warns about a stamp file that is missing.
 # Usage: paint_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
 set -u
 stage=$(cd "$1" && pwd)
@@ -14,7 +15,13 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
 wine_screen_up 1024x768x24 9>&-
 rm -rf "$out"
-mkdir -p "$out/assets/CUST/BOX1"
+mkdir -p "$out/assets/CUST/BOX1" "$out/program/data"
+
+# The program folder: the staged program with only the first and the last of the six stamps.
+cp "$stage"/*.exe "$stage"/*.dll "$stage/Colvane.ini" "$out/program/"
+for f in "$stage"/data/p[0-9].dat "$stage/data/pat1.dat" "$stage/data/pat6.dat"; do
+  ln -s "$f" "$out/program/data/"
+done
 
 # The asset folder: the staged art, and a picture library holding the start picture, a white
 # page with a red square at canvas pixels 20..59.
@@ -25,7 +32,7 @@ winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=BOX1\r\n[sample]\r\nsample=Start1.sam\r\n' \
   "$(winpath "$out/assets")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
 
-"$WINE64" "$stage/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
+"$WINE64" "$out/program/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
 for _ in $(seq 1 100); do
@@ -170,6 +177,32 @@ click 520 330
 shot stamp
 check stamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(456, 584, 4) for y in range(266, 394, 4)]) > 100" \
   "count(lambda x, y: not white(x, y), [(x, y) for x in range(440, 455) for y in range(266, 394, 4)]) == 0"
+
+# Stamp paging: back from the first stamp wraps to the sixth and on from it to the first (both
+# files exist, so no warning); on to the missing second stamp warns, and the tool paints nothing.
+warning() { xdotool search --name '^WARNING$' 2>/dev/null | head -1; }
+send post:43002
+sleep 1
+[ -z "$(warning)" ] || fail "paging back from the first stamp did not wrap to the last"
+send post:43001
+sleep 1
+[ -z "$(warning)" ] || fail "paging on from the last stamp did not wrap to the first"
+send post:43001
+box=
+for _ in $(seq 1 50); do
+  box=$(warning)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+if [ -n "$box" ]; then
+  xdotool windowfocus --sync "$box" key Return
+  sleep 0.5
+else
+  fail "no warning for the missing stamp file"
+fi
+click 200 420
+shot nostamp
+check nostamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(140, 260, 4) for y in range(360, 470, 4)]) == 0"
 
 [ $status = 0 ] && echo "painting checked: screenshots in $out"
 exit $status
