@@ -27,3 +27,7 @@ void PaintDesk(HWND window, HDC dc);
 int DeskHover(HWND window, POINT layout);
 int DeskPress(HWND window, POINT layout);
 int DeskRelease(HWND window, POINT layout);
+
+// Command 4005: the next of the ten paper types, its paper bitmap and its grain; remembered in
+// the settings file.
+void NextPaperType(HWND window);

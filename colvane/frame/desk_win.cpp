@@ -1,8 +1,10 @@
 // Desk buttons and the paper bitmap: loading, drawing, and the buttons' hover, press and release.
 #include "colvane/frame/desk.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/frame_art.h"
 #include "colvane/layout/layout_files.h"
 #include "colvane/shell/app_state.h"
@@ -92,7 +94,22 @@ void LoadDesk(HWND window, HINSTANCE) {
     if (k.id == 4005) paper.position = at;
   }
   paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0)) % 10;
+  LoadStrokeTexture((paperType + 1) % 10);
   LoadPaperBitmap(window);
+}
+
+void NextPaperType(HWND window) {
+  paperType = (paperType + 1) % 10;
+  const SIZE old = paper.size;
+  LoadPaperBitmap(window);
+  // Papers of different shapes: repaint what either covers.
+  RECT area{paper.position.x, paper.position.y, paper.position.x + std::max(old.cx, paper.size.cx),
+            paper.position.y + std::max(old.cy, paper.size.cy)};
+  RepaintLayoutRect(window, &area);
+  char value[16];
+  wsprintfA(value, "%d", paperType);
+  SetSettingString("DESKTOP", "PAPERTYPEID", value);
+  LoadStrokeTexture((paperType + 1) % 10);
 }
 
 void FreeDesk() {

@@ -3,6 +3,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/canvas/tool_state.h"
+#include "colvane/frame/desk.h"
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 #include "colvane/shell/shell.h"
@@ -13,6 +14,12 @@ namespace {
 void Panel(HWND window, int command) {
   FreeOptionPanels();
   ShowOptionPanel(window, command);
+}
+
+// The next paper brings its grain, unless a crayon's grain is in use.
+void ChangePaper(HWND window) {
+  NextPaperType(window);
+  if (Tools().textureOn) UseCrayonTexture(Tools().textureIndex);
 }
 
 // Commands that act before the stroke texture is reset.
@@ -43,6 +50,7 @@ void DispatchCommand(HWND window, WPARAM wParam) {
     case 2003: app.drawingMode = 11; SelectToolIcon(window, 0); Panel(window, 2003); break;  // absorber
     case 2006: MagicStampCommand(window); break;                  // magic stamp
     case 4003: UndoCommand(window); break;                        // undo
+    case 4005: ChangePaper(window); break;                        // paper
     default: SelectToolCommand(window, id); break;                // option-panel buttons
   }
 }

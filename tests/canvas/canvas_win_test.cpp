@@ -256,12 +256,11 @@ TEST_F(CanvasOnScreen, AbsorberPicksForegroundWithTheLeftButtonAndBackgroundWith
   EXPECT_EQ(Colours().foregroundColour, 0x302010u);
 }
 
-TEST_F(CanvasOnScreen, CrayonGrainLastsUntilTheNextCommandButNewPictureAndPaperKeepIt) {
+TEST_F(CanvasOnScreen, CrayonGrainLastsUntilTheNextCommandButNewPictureKeepsIt) {
   SendMessageA(window, WM_COMMAND, 50001, 0);  // chalk
   EXPECT_EQ(Tools().textureOn, 1);
   EXPECT_EQ(Tools().textureIndex, 2);
   SendMessageA(window, WM_COMMAND, 4004, 0);
-  SendMessageA(window, WM_COMMAND, 4005, 0);
   EXPECT_EQ(Tools().textureOn, 1);
   SendMessageA(window, WM_COMMAND, 20001, 0);
   EXPECT_EQ(Tools().textureOn, 0);

@@ -180,7 +180,7 @@ check stamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(456, 584
 
 # Stamp paging: back from the first stamp wraps to the sixth and on from it to the first (both
 # files exist, so no warning); on to the missing second stamp warns, and the tool paints nothing.
-warning() { xdotool search --name '^WARNING$' 2>/dev/null | head -1; }
+warning() { xdotool search --onlyvisible --name '^WARNING$' 2>/dev/null | head -1; }
 send post:43002
 sleep 1
 [ -z "$(warning)" ] || fail "paging back from the first stamp did not wrap to the last"
@@ -195,14 +195,30 @@ for _ in $(seq 1 50); do
   sleep 0.1
 done
 if [ -n "$box" ]; then
+  sleep 0.3
   xdotool windowfocus --sync "$box" key Return
-  sleep 0.5
+  for _ in $(seq 1 50); do
+    [ -z "$(warning)" ] && break
+    sleep 0.1
+  done
+  [ -z "$(warning)" ] || fail "the warning did not close on Return"
 else
   fail "no warning for the missing stamp file"
 fi
 click 200 420
 shot nostamp
 check nostamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(140, 260, 4) for y in range(360, 470, 4)]) == 0"
+
+# The paper corner turns to the next paper type, which the settings file remembers.
+corner=$(sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERCORD8=//p' | head -1)
+xdotool mousemove $((112 + ${corner%%,*} + 20)) $((84 + $(echo "$corner" | cut -d, -f2) + 20)) click 1
+turned=
+for _ in $(seq 1 50); do
+  grep -q '^PAPERTYPEID=1' "$WINEPREFIX/drive_c/windows/system32/Colvane.ini" && turned=1 && break
+  sleep 0.1
+done
+[ -n "$turned" ] || fail "the paper corner did not turn the paper"
+shot paper
 
 [ $status = 0 ] && echo "painting checked: screenshots in $out"
 exit $status
