@@ -52,6 +52,7 @@ void StartPicturePath(char* path, int size) {
 
 void PrepareCanvas(HWND window) {
   SetToolStrokeSize(3);
+  SetClipArea(App().paperWidth, App().paperHeight);
   if (!canvasBitmap) {
     HDC dc = GetDC(window);
     canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);

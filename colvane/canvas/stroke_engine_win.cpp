@@ -111,7 +111,7 @@ int CanvasPress(HWND window, POINT p) {
   AppState& app = App();
   if (app.fileBoxOpen) return 0;
   const int mode = app.drawingMode;
-  PlayToolSound();
+  if (mode != 15) PlayToolSound();  // the lens plays its own sound
   if (IsRopeMode(mode)) StartRopeFrame(window);
   if (mode < 1 || mode > 25 || Canvas().canvasImage.Empty()) return 0;
   if (IsLineCapable(mode)) {
