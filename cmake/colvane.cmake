@@ -44,19 +44,6 @@ function(colvane_pure_library name)
   endif()
 endfunction()
 
-# A Windows static library (glue that includes <windows.h>).
-function(colvane_win_library name)
-  if(NOT COLVANE_WINDOWS)
-    return()
-  endif()
-  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
-  add_library(${name} STATIC ${A_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  if(A_LIBS)
-    target_link_libraries(${name} PUBLIC ${A_LIBS})
-  endif()
-endfunction()
-
 # A DLL whose exports are listed in DEF. The .def in the tree names each WINAPI export with
 # its 32-bit stack size (Name@8); on i686 --kill-at exports it undecorated while the import
 # library keeps the decorated symbol callers use, on x86-64 the decoration is stripped.
