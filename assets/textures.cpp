@@ -29,9 +29,10 @@ double Smooth(double e0, double e1, double x) {
 double GrainValue(int n, int x, int y) {
   double u = x, v = y;
   switch (n) {
-    case 1: {  // wax crayon: paper tooth that the wax skips, with a slight sideways streak
+    case 1: {  // drawing paper (also the wax crayon's): a gentle tooth with a sideways streak,
+               // soft enough that the first paper's brush strokes stay whole
       double t = Fbm(u / 4.0, v / 8.0, 11, 3, 16, 8);
-      return 25 + 185 * Smooth(0.36, 0.58, t + 0.15 * Speck(x, y, 1));
+      return 72 + 68 * Smooth(0.30, 0.62, t + 0.12 * Speck(x, y, 1));
     }
     case 2: {  // cold-pressed watercolour paper: soft rounded bumps
       double t = Fbm(u / 8.0, v / 8.0, 21, 3, 8);
