@@ -93,7 +93,7 @@ void LoadDesk(HWND window, HINSTANCE) {
     SetRect(&b.hit, at.x, at.y, at.x + pressed.cx, at.y + pressed.cy);
     if (k.id == 4005) paper.position = at;
   }
-  paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0)) % 10;
+  paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0) % 10u);  // any stored value maps to 0..9
   LoadStrokeTexture((paperType + 1) % 10);
   LoadPaperBitmap(window);
 }
