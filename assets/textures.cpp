@@ -29,10 +29,10 @@ double Smooth(double e0, double e1, double x) {
 double GrainValue(int n, int x, int y) {
   double u = x, v = y;
   switch (n) {
-    case 1: {  // drawing paper (also the wax crayon's): a gentle tooth with a sideways streak,
-               // soft enough that the first paper's brush strokes stay whole
-      double t = Fbm(u / 4.0, v / 8.0, 11, 3, 16, 8);
-      return 72 + 68 * Smooth(0.30, 0.62, t + 0.12 * Speck(x, y, 1));
+    case 1: {  // drawing paper (also the wax crayon's): a gentle cloudy tooth, soft enough that
+               // the first paper's brush strokes stay whole
+      double t = Fbm(u / 8.0, v / 8.0, 11, 3, 8);
+      return 100 + 36 * Smooth(0.25, 0.75, t + 0.05 * Speck(x, y, 1));
     }
     case 2: {  // cold-pressed watercolour paper: soft rounded bumps
       double t = Fbm(u / 8.0, v / 8.0, 21, 3, 8);
