@@ -22,13 +22,6 @@ int PanelPress(HWND, POINT) { return 0; }
 int PanelRelease(HWND, POINT) { return 0; }
 void PaintOptionPanel(HWND, HDC) {}
 
-int ColourHover(HWND, POINT, int) { return 0; }
-int ColourPress(HWND, POINT, int) { return 0; }
-int ColourRelease(HWND, POINT, int) { return 0; }
-int ColourDoubleClick(HWND, POINT) { return 0; }
-int ColourRightPress(HWND, POINT) { return 0; }
-int ColourRightDoubleClick(HWND, POINT) { return 0; }
-void PaintColourPanel(HWND, HDC) {}
 
 int ToolboxHover(HWND, POINT) { return 0; }
 int ToolboxPress(HWND, POINT) { return 0; }

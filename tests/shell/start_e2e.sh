@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the staged program on a real 1024x768 screen, takes a screenshot and checks it: the
 # frame is drawn around a white paper at the centred layout origin (112, 84), and everything
-# outside the 800 x 600 layout stays black. Usage: start_e2e.sh STAGE_DIR OUT_DIR
+# outside the 800 x 600 layout stays black. Then a click on the red box of the colour panel
+# and a drag on the paper paint a red stroke with the brush the program starts with.
+# Usage: start_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
 out=$2
@@ -43,5 +45,25 @@ for x in 130 200 300 420 560 700 780 860 900; do
 done
 echo "frame samples drawn: $drawn"
 [ $drawn -ge 8 ] || { echo "the frame is not drawn"; status=1; }
-[ $status = 0 ] && echo "start screenshot checked: $shot"
+
+# The colour panel: box 2 of page 0 is red.
+layout() { sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+IFS=, read -r cx cy <<<"$(layout COLORCORD)"
+IFS=, read -r bx by _ <<<"$(layout PALSBOXCORD)"
+IFS=, read -r pitch _ <<<"$(layout PALGBOXCORD)"
+xdotool mousemove $((112 + cx + bx + 2 * pitch + 5)) $((84 + cy + by + 5)) click 1
+sleep 0.5
+xdotool mousemove $((px + 100)) $((py + 300)) mousedown 1
+for x in $(seq 110 10 300); do xdotool mousemove $((px + x)) $((py + 300)); sleep 0.02; done
+xdotool mouseup 1
+sleep 0.5
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/colour-stroke.png"
+shot="$out/colour-stroke.png"
+red=0
+for x in 150 200 250; do
+  IFS=, read -r r g b <<<"$(pixel $((px + x)) $((py + 300)))"
+  [ "$r" -gt 150 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && red=$((red + 1))
+done
+[ $red = 3 ] || { echo "the stroke is not red after choosing red ($red of 3)"; status=1; }
+[ $status = 0 ] && echo "start screenshot checked: $out/start-1024.png"
 exit $status

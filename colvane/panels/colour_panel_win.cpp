@@ -1,0 +1,248 @@
+// The colour panel on the desk: the current colours, the 16 boxes of a colour page, the page
+// buttons and the size bar. Handlers take layout points and return 1 when the point was theirs.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <initializer_list>
+
+#include "colvane/canvas/tool_select_win.h"
+#include "colvane/frame/blit.h"
+#include "colvane/frame/frame_art.h"
+#include "colvane/panels/colour_pages.h"
+#include "colvane/panels/colour_state.h"
+#include "colvane/panels/colour_state_win.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "colvane/shell/shell.h"
+
+namespace {
+
+int colourPage = 0;
+int hoverBoxes = 0, hoverThumb = 0, hoverPageButtons = 0;
+int draggingThumb = 0;
+int pageUpPressed = 0, pageDownPressed = 0;
+
+ColourPanelGeometry Geometry() {
+  const FrameArt& f = Frame();
+  ColourPanelGeometry g;
+  g.originX = f.colorCord.x;
+  g.originY = f.colorCord.y;
+  g.boxX = f.palSBoxCord.left;
+  g.boxY = f.palSBoxCord.top;
+  g.boxW = f.palSBoxCord.right;  // the last two numbers are a size
+  g.boxH = f.palSBoxCord.bottom;
+  g.pitchX = f.palGBoxCord.x;
+  g.rowY = f.palGBoxCord.y;
+  g.sizeMin = f.sizeDomain.x;
+  g.sizeMax = f.sizeDomain.y;
+  g.panelHeight = BitmapSize(f.color).cy;
+  SIZE thumb = BitmapSize(f.sizebar);
+  g.thumbW = thumb.cx;
+  g.thumbH = thumb.cy;
+  return g;
+}
+
+RECT ToRect(const PanelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// Page button under a point: -1 page-up, +1 page-down, 0 none. Both buttons take the size of
+// half the page-up picture.
+int PageButtonAt(POINT p) {
+  const FrameArt& f = Frame();
+  SIZE up = BitmapSize(f.colorPageUp);
+  RECT a{f.colorPageUpAt.x, f.colorPageUpAt.y, f.colorPageUpAt.x + up.cx / 2, f.colorPageUpAt.y + up.cy};
+  RECT b{f.colorPageDownAt.x, f.colorPageDownAt.y, f.colorPageDownAt.x + up.cx / 2,
+         f.colorPageDownAt.y + up.cy};
+  if (PtInRect(&a, p)) return -1;
+  if (PtInRect(&b, p)) return +1;
+  return 0;
+}
+
+void DrawPageButtonHalf(HWND window, int which, int pressed) {
+  const FrameArt& f = Frame();
+  SIZE up = BitmapSize(f.colorPageUp);
+  HBITMAP art = which < 0 ? f.colorPageUp : f.colorPageDown;
+  POINT at = which < 0 ? f.colorPageUpAt : f.colorPageDownAt;
+  BlitPartToWindow(window, art, at, up.cx / 2, up.cy, POINT{pressed ? up.cx / 2 : 0, 0}, App().palette);
+}
+
+void RepaintPanel(HWND window) {
+  POINT o = Frame().colorCord;
+  SIZE s = BitmapSize(Frame().color);
+  RECT r{o.x, o.y, o.x + s.cx, o.y + s.cy};
+  RepaintLayoutRect(window, &r);
+}
+
+void SetHoverCursor(HWND window, int* flag, int cursorIndex) {
+  if (*flag) return;
+  *flag = 1;
+  SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(cursorIndex)));
+}
+
+void FillBox(HDC dc, RECT r, COLORREF colour) {
+  HPEN pen = CreatePen(PS_SOLID, 1, colour);
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
+void DrawSwatchSquare(HDC dc, int x, int y, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+  Rectangle(dc, x, y, x + 16, y + 16);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
+}
+
+// Opens the system colour dialog on a slot, with the page's colours as custom colours.
+int ChooseSlotColour(HWND window, int slot, COLORREF* chosen) {
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof(cc);
+  cc.hwndOwner = window;
+  cc.hInstance = reinterpret_cast<HWND>(App().instance);
+  cc.rgbResult = ColourTable()[colourPage * kColoursPerPage + slot];
+  cc.lpCustColors = reinterpret_cast<COLORREF*>(ColourTable() + colourPage * kColoursPerPage);
+  cc.Flags = CC_RGBINIT;
+  int ok = ChooseColorA(&cc);
+  if (ok) *chosen = cc.rgbResult;
+  return ok;
+}
+
+int SlotAt(POINT p) { return HitColourBox(Geometry(), p.x, p.y); }
+COLORREF SlotColour(int slot) { return ColourTable()[colourPage * kColoursPerPage + slot]; }
+
+// The thumb follows the pointer; the stroke size follows the bar.
+void DragThumb(HWND window, POINT p) {
+  ColourPanelGeometry g = Geometry();
+  ColourState& colours = Colours();
+  RECT before = ToRect(ThumbRect(g, colours.sizeValue));
+  colours.sizeValue = SizeValueAt(g, p.x);
+  const int mode = App().drawingMode;
+  if (mode == 1 || mode == 10) SetToolStrokeSize(colours.sizeValue + 1);
+  else if (mode != 14) SetToolStrokeSize(colours.sizeValue + 3);
+  RECT after = ToRect(ThumbRect(g, colours.sizeValue)), both;
+  UnionRect(&both, &before, &after);
+  RepaintLayoutRect(window, &both);
+}
+
+}  // namespace
+
+int ColourPageIndex() { return colourPage; }
+
+void PaintColourPanel(HWND window, HDC dc) {
+  const FrameArt& f = Frame();
+  ColourPanelGeometry g = Geometry();
+  SIZE panel = BitmapSize(f.color);
+  BlitPart(window, dc, f.color, f.colorCord, panel.cx, panel.cy, POINT{0, 0}, App().palette);
+  PanelRect thumb = ThumbRect(g, Colours().sizeValue);
+  POINT at{thumb.left, thumb.top};
+  LayoutToScreen(&at);
+  if (f.sizebar)
+    BlitTransparentKeyed(window, dc, f.sizebar, App().palette, at.x, at.y, g.thumbW, g.thumbH, 0, 0);
+  POINT shift{0, 0};
+  LayoutToScreen(&shift);
+  for (int i = 0; i < 8; ++i) {
+    for (int slot : {i, i + 8}) {
+      RECT r = ToRect(ColourBoxRect(g, slot));
+      OffsetRect(&r, shift.x, shift.y);
+      FillBox(dc, r, SlotColour(slot));
+    }
+  }
+  POINT o = f.colorCord;
+  LayoutToScreen(&o);
+  DrawSwatchSquare(dc, o.x + 7, o.y + 14, Colours().backgroundColour);
+  DrawSwatchSquare(dc, o.x + 3, o.y + 8, Colours().foregroundColour);
+}
+
+// which: 0 the colour boxes, 1 the size bar's thumb (and its drag), 2 the page buttons.
+int ColourHover(HWND window, POINT p, int which) {
+  if (App().libraryPage) return 0;
+  if (which == 0) {
+    if (SlotAt(p) < 0) return hoverBoxes = 0;
+    SetHoverCursor(window, &hoverBoxes, 0);
+    return 1;
+  }
+  if (which == 1) {
+    if (draggingThumb) {
+      DragThumb(window, p);
+      return 1;
+    }
+    RECT thumb = ToRect(ThumbRect(Geometry(), Colours().sizeValue));
+    if (!PtInRect(&thumb, p)) return hoverThumb = 0;
+    SetHoverCursor(window, &hoverThumb, 1);
+    return 1;
+  }
+  if (PageButtonAt(p) == 0) return hoverPageButtons = 0;
+  SetHoverCursor(window, &hoverPageButtons, 2);
+  return 1;
+}
+
+int ColourPress(HWND window, POINT p, int which) {
+  if (App().libraryPage) return 0;
+  if (which == 0) {
+    int slot = SlotAt(p);
+    if (slot < 0) return 0;
+    SetForegroundColour(window, SlotColour(slot));
+    return 1;
+  }
+  if (which == 1) {
+    RECT thumb = ToRect(ThumbRect(Geometry(), Colours().sizeValue));
+    if (!PtInRect(&thumb, p)) return 0;
+    draggingThumb = 1;
+    return 1;
+  }
+  int step = PageButtonAt(p);
+  if (step == 0) return 0;
+  colourPage = StepColourPage(colourPage, step);
+  (step < 0 ? pageUpPressed : pageDownPressed) = 1;
+  DrawPageButtonHalf(window, step, 1);
+  RepaintPanel(window);
+  return 1;
+}
+
+// which: 0 the page buttons, 1 the end of a thumb drag. Neither claims the release.
+int ColourRelease(HWND window, POINT, int which) {
+  if (App().libraryPage) return 0;
+  if (which == 0) {
+    if (pageUpPressed) DrawPageButtonHalf(window, -1, 0);
+    if (pageDownPressed) DrawPageButtonHalf(window, +1, 0);
+    pageUpPressed = pageDownPressed = 0;
+  } else {
+    draggingThumb = 0;
+  }
+  return 0;
+}
+
+int ColourDoubleClick(HWND window, POINT p) {
+  if (App().libraryPage) return 0;
+  int slot = SlotAt(p);
+  if (slot < 0) return 0;
+  COLORREF chosen;
+  if (ChooseSlotColour(window, slot, &chosen)) SetForegroundColour(window, chosen);
+  RepaintPanel(window);
+  return 1;
+}
+
+int ColourRightPress(HWND window, POINT p) {
+  if (App().libraryPage) return 0;
+  int slot = SlotAt(p);
+  if (slot < 0) return 0;
+  SetBackgroundColour(window, SlotColour(slot));
+  return 1;
+}
+
+int ColourRightDoubleClick(HWND window, POINT p) {
+  if (App().libraryPage) return 0;
+  int slot = SlotAt(p);
+  if (slot < 0) return 0;
+  COLORREF chosen;
+  if (ChooseSlotColour(window, slot, &chosen)) SetBackgroundColour(window, chosen);
+  RepaintPanel(window);
+  return 1;
+}
