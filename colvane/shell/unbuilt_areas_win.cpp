@@ -22,7 +22,6 @@ int PanelPress(HWND, POINT) { return 0; }
 int PanelRelease(HWND, POINT) { return 0; }
 void PaintOptionPanel(HWND, HDC) {}
 
-
 int ToolboxHover(HWND, POINT) { return 0; }
 int ToolboxPress(HWND, POINT) { return 0; }
 int ToolboxRelease(HWND, POINT) { return 0; }
