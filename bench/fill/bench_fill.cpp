@@ -111,7 +111,7 @@ BENCHMARK(BM_CanvasCopy);
 void BM_FillUniform(benchmark::State& state) {
   Canvas c = Uniform(kWhite);
   ClipMask clip = WholeCanvas();
-  FloodFill fill;
+  FillState fill;
   int i = 0;
   for (auto _ : state) {
     FillAtPoint(&fill, &c.view, clip, 320, 240, (++i & 1) ? kRed : kWhite, nullptr);
@@ -124,7 +124,7 @@ BENCHMARK(BM_FillUniform);
 void BM_FillMaze(benchmark::State& state) {
   Canvas maze = Maze(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))), c = maze;
   ClipMask clip = WholeCanvas();
-  FloodFill fill;
+  FillState fill;
   for (auto _ : state) {
     std::memcpy(c.bytes.data(), maze.bytes.data(), maze.bytes.size());
     FillAtPoint(&fill, &c.view, clip, static_cast<int>(state.range(1)), static_cast<int>(state.range(1)), kRed, nullptr);

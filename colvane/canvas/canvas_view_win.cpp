@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/canvas/tool_state.h"
@@ -83,10 +84,12 @@ void RefreshCanvasBitmap(HWND window) {
 
 void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
   if (!canvasBitmap || canvas.canvasImage.Empty()) return;
+  // Nothing beyond the visible canvas may reach the window: it would cover the desk.
+  const AppState& app = App();
   left = std::max(left, 0);
   top = std::max(top, 0);
-  right = std::min(right, kCanvasWidth - 1);
-  bottom = std::min(bottom, canvas.height - 1);
+  right = std::min({right, kCanvasWidth - 1, app.paperWidth - 1});
+  bottom = std::min({bottom, canvas.height - 1, app.paperHeight - 1});
   if (left > right || top > bottom) return;
   const uint8_t* block = canvas.canvasImage.Data();
   HPALETTE previous;
@@ -96,12 +99,33 @@ void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
                 top, width, rows, canvasBitmap, canvas.height, canvas.stride);
   HDC memory = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(memory, canvasBitmap);
-  const AppState& app = App();
   BitBlt(dc, app.paperOriginX + left, app.paperOriginY + top, width, rows, memory, left, top, SRCCOPY);
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseWindowDc(window, dc, previous);
 }
+
+void ShowWholeCanvas(HWND window) {
+  RefreshCanvasBitmap(window);
+  if (!canvasBitmap) return;
+  HDC dc = GetDC(window);
+  PaintCanvas(window, dc);
+  ReleaseDC(window, dc);
+}
+
+PixelView VisibleCanvasView() {
+  PixelView v = CanvasView(canvas);
+  const AppState& app = App();
+  const int width = std::min(v.width, app.paperWidth), height = std::min(v.height, app.paperHeight);
+  if (!v.bits || width <= 0 || height <= 0) return PixelView{};
+  // Rows are stored bottom-up: the shown top rows are the last ones in memory.
+  v.bits += static_cast<ptrdiff_t>(v.height - height) * v.stride;
+  v.width = width;
+  v.height = height;
+  return v;
+}
+
+PixelView UndoSnapshotView() { return Picture24View(canvas.undoSnapshot); }
 
 void FlushChangedRect(HWND window, const ChangedRect& rect) {
   if (rect.changed) FlushCanvasRect(window, rect.left, rect.top, rect.right, rect.bottom);
@@ -139,4 +163,5 @@ void FreeCanvas() {
   FreeMagicStamp(&tools.magicStamp);
   ReleaseCanvasImage(&canvas);
   FreeAreaPicture(&tools.areaPicture);
+  FreeClipArtPicture();
 }

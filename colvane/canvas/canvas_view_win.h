@@ -18,8 +18,14 @@ void StartPicturePath(char* path, int size);
 
 // Copies the whole canvas image into the canvas bitmap.
 void RefreshCanvasBitmap(HWND window);
+// Refreshes the whole canvas bitmap and shows the visible canvas in the window.
+void ShowWholeCanvas(HWND window);
+// The part of the canvas image that is shown (paperWidth x paperHeight from the top-left).
+PixelView VisibleCanvasView();
+// The undo snapshot's pixels (empty view when there is none).
+PixelView UndoSnapshotView();
 // Pushes canvas rows top..bottom into the canvas bitmap and shows columns left..right of them
-// in the window (inclusive canvas pixels).
+// in the window (inclusive canvas pixels, cut to the visible canvas).
 void FlushCanvasRect(HWND window, int left, int top, int right, int bottom);
 void FlushChangedRect(HWND window, const ChangedRect& rect);
 

@@ -32,16 +32,16 @@ inline uint64_t Load8(const uint8_t* p) {
   return v;
 }
 
-inline size_t MaskIndex(const FloodFill& f, int x, int y) {
+inline size_t MaskIndex(const FillState& f, int x, int y) {
   return kSpare + static_cast<size_t>(y + 1) * (f.width + 2) + (x + 1);
 }
 // Row y of the mask, indexed by x (x = -1 and x = width are the zero border).
-inline uint8_t* MaskRow(FloodFill* f, int y) { return &f->mask[MaskIndex(*f, 0, y)]; }
-inline const uint8_t* MaskRow(const FloodFill& f, int y) { return &f.mask[MaskIndex(f, 0, y)]; }
+inline uint8_t* MaskRow(FillState* f, int y) { return &f->mask[MaskIndex(*f, 0, y)]; }
+inline const uint8_t* MaskRow(const FillState& f, int y) { return &f.mask[MaskIndex(f, 0, y)]; }
 
 // Makes the mask fit the canvas and clears what the previous fill left: every row it
 // classified (rows never classified hold only zeros).
-void ResetMask(FloodFill* fill, int width, int height) {
+void ResetMask(FillState* fill, int width, int height) {
   size_t size = kSpare + static_cast<size_t>(width + 2) * (height + 2) + kSpare;
   if (fill->width != width || fill->height != height || fill->mask.size() != size) {
     fill->width = width;
@@ -62,7 +62,7 @@ void ResetMask(FloodFill* fill, int width, int height) {
 // lo <= v <= lo + span, tested as one unsigned byte compare. The range is laid out once per fill
 // as two rows of bytes in pixel order (blue, green, red, blue, ...), so the row test below runs
 // over plain byte arrays.
-void SetSeedColour(FloodFill* fill, const uint8_t* seed) {
+void SetSeedColour(FillState* fill, const uint8_t* seed) {
   for (int c = 0; c < 3; ++c) {
     int lo = std::max(seed[c] - kFillTolerance, 0);
     int hi = std::min(seed[c] + kFillTolerance, 255);
@@ -175,7 +175,7 @@ void BlendRowBytes(uint8_t* px, const uint8_t* colour, const uint8_t* w, uint8_t
 // ---- Region growing --------------------------------------------------------------------------
 
 // Marks row y's pixels open (similar to the seed) or closed, all at once and without branches.
-void ClassifyRow(FloodFill* fill, const PixelView& canvas, int y) {
+void ClassifyRow(FillState* fill, const PixelView& canvas, int y) {
   const size_t n = static_cast<size_t>(fill->width) * 3;
   uint8_t* test = fill->scratch.data();
   ClassifyRowBytes(canvas.Row(y), test + n, test + 2 * n, test, MaskRow(fill, y), fill->width);
@@ -210,7 +210,7 @@ FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
 // Spans are marked when they are pushed rather than when they are taken off the stack. Spans
 // are always maximal runs, so a run is either wholly marked or wholly unmarked, and marking
 // early only stops the same run from being pushed twice: the area is the same.
-FILL_INLINE void MarkSpan(FloodFill* fill, const FillSpan& s) {
+FILL_INLINE void MarkSpan(FillState* fill, const FillSpan& s) {
   uint8_t* p = MaskRow(fill, s.y) + s.left;
   const int length = s.right - s.left + 1;
   if (length <= 8) {
@@ -228,14 +228,14 @@ FILL_INLINE void MarkSpan(FloodFill* fill, const FillSpan& s) {
   fill->rect.bottom = std::max(fill->rect.bottom, s.y + 1);
 }
 
-FILL_INLINE void PushSpan(FloodFill* fill, const FillSpan& s) {
+FILL_INLINE void PushSpan(FillState* fill, const FillSpan& s) {
   MarkSpan(fill, s);
   fill->pending.push_back(s);
 }
 
 // Pushes every open run of row parent.y + dir that touches columns [left, right] of the
 // parent, scanning from right to left.
-FILL_INLINE void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpan& parent, int dir,
+FILL_INLINE void ScanRow(FillState* fill, const PixelView& canvas, const FillSpan& parent, int dir,
                          int left, int right) {
   const int ny = parent.y + dir;
   if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
@@ -257,7 +257,7 @@ FILL_INLINE void ScanRow(FloodFill* fill, const PixelView& canvas, const FillSpa
 
 // Spreads a run to its neighbour rows: all of the row away from its parent, and of the row
 // toward the parent only the columns beyond the parent's ends.
-FILL_INLINE void Spread(FloodFill* fill, const PixelView& canvas, const FillSpan& s) {
+FILL_INLINE void Spread(FillState* fill, const PixelView& canvas, const FillSpan& s) {
   if (s.dir == 0) {
     ScanRow(fill, canvas, s, -1, s.left, s.right);
     ScanRow(fill, canvas, s, 1, s.left, s.right);
@@ -286,7 +286,7 @@ const uint8_t* ClipRow(const ClipMask& clip, const PixelView& canvas, int y, int
 // mask is only read, so the order of the visit does not matter. `colours(y, x0, x1, w, c)`
 // fills c[3x .. 3x + 2] (blue, green, red) for each x in [x0, x1) with w[x] > 0.
 template <class Colours>
-void PaintArea(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, const ClipRect& box,
+void PaintArea(const FillState& fill, PixelView* canvas, const ClipMask& clip, const ClipRect& box,
                std::vector<uint8_t>* colourRow, Colours colours) {
   const int width = fill.width;
   std::vector<uint8_t> weight(static_cast<size_t>(width)), weightBytes(static_cast<size_t>(width) * 3);
@@ -423,7 +423,7 @@ int ColourDistance(uint32_t a, uint32_t b) {
   return std::max(dr, std::max(dg, db));
 }
 
-int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip, int x, int y) {
+int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip, int x, int y) {
   if (!canvas.Inside(x, y) || !clip.Contains(x, y)) return 0;
   ResetMask(fill, canvas.width, canvas.height);
   fill->pending.clear();
@@ -460,18 +460,18 @@ int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip,
   return 1;
 }
 
-int InFillArea(const FloodFill& fill, int x, int y) {
+int InFillArea(const FillState& fill, int x, int y) {
   if (x < 0 || y < 0 || x >= fill.width || y >= fill.height) return 0;
   return fill.mask[MaskIndex(fill, x, y)] == kInArea;
 }
 
-void PaintFillColour(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour) {
+void PaintFillColour(const FillState& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour) {
   std::vector<uint8_t> row = ColourRow(fill.width, colour);
   PaintArea(fill, canvas, clip, fill.rect, &row, [](int, int, int, const uint8_t*, uint8_t*) {});
 }
 
 // The texture is tiled from the canvas origin: pixel (x, y) takes texel (x mod tw, y mod th).
-void PaintFillTexture(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+void PaintFillTexture(const FillState& fill, PixelView* canvas, const ClipMask& clip,
                       const PixelView& texture) {
   std::vector<uint8_t> row(static_cast<size_t>(fill.width) * 3);
   PaintArea(fill, canvas, clip, fill.rect, &row,
@@ -486,7 +486,7 @@ void PaintFillTexture(const FloodFill& fill, PixelView* canvas, const ClipMask& 
             });
 }
 
-ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+ChangedRect PaintFillGradient(const FillState& fill, PixelView* canvas, const ClipMask& clip,
                               const GradientGesture& gesture) {
   ClipRect box = fill.rect;
   if (!clip.IsAll()) {
@@ -511,7 +511,7 @@ ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const Cl
   return Changed(box);
 }
 
-ChangedRect FillAtPoint(FloodFill* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
+ChangedRect FillAtPoint(FillState* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
                         uint32_t colour, const PixelView* texture) {
   if (!GrowFillArea(fill, *canvas, clip, x, y)) return {};
   if (HasPixels(texture))
@@ -521,7 +521,7 @@ ChangedRect FillAtPoint(FloodFill* fill, PixelView* canvas, const ClipMask& clip
   return Changed(fill->rect);
 }
 
-ChangedRect GradientFill(FloodFill* fill, PixelView* canvas, const ClipMask& clip,
+ChangedRect GradientFill(FillState* fill, PixelView* canvas, const ClipMask& clip,
                          const GradientGesture& gesture) {
   if (!GrowFillArea(fill, *canvas, clip, gesture.x0, gesture.y0)) return {};
   return PaintFillGradient(*fill, canvas, clip, gesture);

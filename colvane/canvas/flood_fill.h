@@ -20,13 +20,14 @@ struct FillSpan {
   int parentLeft, parentRight;
 };
 
-// The fill's working state, kept between fills so the buffers are allocated once.
+// The fill's working state, kept between fills so the buffers are allocated once. (Not named
+// FloodFill: GDI's function of that name would hide it wherever <windows.h> is seen.)
 //
 // The mask has one byte a pixel, rows of width + 2 with a zero border all around the canvas
 // (and a few spare bytes at both ends for word-wide reads): 2 = in the area. Rows the growing
 // has looked at also hold 1 for a pixel similar to the seed colour but not (yet) in the area,
 // and 0 for any other. A row is classified once per fill, when the growing first reaches it.
-struct FloodFill {
+struct FillState {
   int width = 0, height = 0;      // canvas size of the last grown area
   std::vector<uint8_t> mask;
   std::vector<uint8_t> rowReady;  // 1 for each canvas row classified in this fill
@@ -50,16 +51,16 @@ int ColourDistance(uint32_t a, uint32_t b);
 // first and the last row spread no further. 0 (and nothing grown) when the seed lies outside the
 // clip or the canvas. The view bounds the area: when only part of the picture is shown (482 x 371
 // on a 640 x 480 screen), pass a view of that part.
-int GrowFillArea(FloodFill* fill, const PixelView& canvas, const ClipMask& clip, int x, int y);
+int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip, int x, int y);
 // 1 when (x, y) belongs to the last grown area.
-int InFillArea(const FloodFill& fill, int x, int y);
+int InFillArea(const FillState& fill, int x, int y);
 
 // Paint the grown area (only pixels inside the clip change): area pixels take the colour, and a
 // pixel outside the area but inside its bounding box takes 16/128 of the colour per neighbour
 // (of eight) in the area.
-void PaintFillColour(const FloodFill& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour);
+void PaintFillColour(const FillState& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour);
 // The colour of each pixel is the texture's pixel at (x mod width, y mod height).
-void PaintFillTexture(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+void PaintFillTexture(const FillState& fill, PixelView* canvas, const ClipMask& clip,
                       const PixelView& texture);
 
 // A gradient gesture: press point, release point and the two colours (the gradient runs from
@@ -70,13 +71,13 @@ struct GradientGesture {
 };
 // Paints the area with the gradient. With a clip region (not IsAll) the box is first cut to the
 // region's bounding box, so the gradient spans only what can change. Returns the painted box.
-ChangedRect PaintFillGradient(const FloodFill& fill, PixelView* canvas, const ClipMask& clip,
+ChangedRect PaintFillGradient(const FillState& fill, PixelView* canvas, const ClipMask& clip,
                               const GradientGesture& gesture);
 
 // The colour and texture fills at a seed: grow, then paint with `texture` when it holds pixels,
 // else with the colour. Returns the box to refresh (nothing when the seed was refused).
-ChangedRect FillAtPoint(FloodFill* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
+ChangedRect FillAtPoint(FillState* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
                         uint32_t colour, const PixelView* texture);
 // The gradient fill of the area around the press point. Returns the box to refresh.
-ChangedRect GradientFill(FloodFill* fill, PixelView* canvas, const ClipMask& clip,
+ChangedRect GradientFill(FillState* fill, PixelView* canvas, const ClipMask& clip,
                          const GradientGesture& gesture);

@@ -3,8 +3,13 @@
 #include "colvane/canvas/stroke_engine_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/clip_art_win.h"
+#include "colvane/canvas/effects_win.h"
+#include "colvane/canvas/fill_tools_win.h"
 #include "colvane/canvas/magic_stamp.h"
 #include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/shape_tool_win.h"
+#include "colvane/canvas/square_eraser_win.h"
 #include "colvane/canvas/stroke_walker.h"
 #include "colvane/canvas/tool_state.h"
 #include "colvane/panels/colour_state.h"
@@ -111,9 +116,13 @@ int CanvasPress(HWND window, POINT p) {
   AppState& app = App();
   if (app.fileBoxOpen) return 0;
   const int mode = app.drawingMode;
-  if (mode != 15) PlayToolSound();  // the lens plays its own sound
+  if (mode == 15)
+    PlaySoundEffect("spec");  // the lens has its own sound
+  else
+    PlayToolSound();
   if (IsRopeMode(mode)) StartRopeFrame(window);
   if (mode < 1 || mode > 25 || Canvas().canvasImage.Empty()) return 0;
+  if (mode == 22) return LinePress(window, p);  // the gradient's line
   if (IsLineCapable(mode)) {
     if (app.lineMode) return LinePress(window, p);
     BeginFreeStroke(window, p);
@@ -133,8 +142,17 @@ int CanvasPress(HWND window, POINT p) {
       TakeCanvasUndo();
       StampAt(window, p);
       return 1;
+    case 9:
+    case 21:
+      return FillPress(window, p);
+    case 15:
+      return LensPress(window, p);
+    case 19:
+      return SquarePress(window, p);
+    case 25:
+      return ShapePress(window, p);
     default:
-      return 0;  // fills, typewriter, lens, placement, square eraser, gradient, shapes
+      return 0;  // typewriter; placement waits for the drag
   }
 }
 
@@ -142,7 +160,7 @@ int CanvasMove(HWND window, POINT p) {
   const AppState& app = App();
   const int mode = app.drawingMode;
   if (app.fileBoxOpen || mode < 1 || mode > 25 || Canvas().canvasImage.Empty()) return 0;
-  if (IsLineCapable(mode) && app.lineMode) return LineDrag(window, p);
+  if ((IsLineCapable(mode) && app.lineMode) || mode == 22) return LineDrag(window, p);
   if (IsLineCapable(mode) || IsFreeDabMode(mode)) {
     ToolState& tools = Tools();
     WalkAndFlush(window, tools.stroke.lastX, tools.stroke.lastY, p.x, p.y);
@@ -154,11 +172,20 @@ int CanvasMove(HWND window, POINT p) {
     return 1;
   }
   if (IsRopeMode(mode)) return RopeMove(window, p);
-  if (mode == 12) {
-    StampAt(window, p);
-    return 1;
+  switch (mode) {
+    case 12:
+      StampAt(window, p);
+      return 1;
+    case 16:
+    case 17:
+      return PlacementDrag(window, p);
+    case 19:
+      return SquareDrag(window, p);
+    case 25:
+      return ShapeDrag(window, p);
+    default:
+      return 0;
   }
-  return 0;
 }
 
 int CanvasRelease(HWND window, POINT p) {
@@ -167,6 +194,8 @@ int CanvasRelease(HWND window, POINT p) {
   ClipCursor(nullptr);
   const int mode = app.drawingMode;
   ToolState& tools = Tools();
+  // The square's outline goes before the last point that says where it is.
+  if (mode == 19) SquareRelease(window, p);
   if (!app.lineMode && mode != 22 && mode != 25) ResetLinePoints(&tools);
   if (mode != 15) StopSoundEffects();
   if (Canvas().canvasImage.Empty()) return 0;
@@ -177,11 +206,23 @@ int CanvasRelease(HWND window, POINT p) {
   }
   if (IsFreeDabMode(mode) || mode == 12) return 1;
   if (IsRopeMode(mode)) return RopeRelease(window, p);
-  if (mode == 11) {
-    SetForegroundColour(window, ReadCanvasPixel(Canvas(), p.x, p.y));
-    return 1;
+  switch (mode) {
+    case 11:
+      SetForegroundColour(window, ReadCanvasPixel(Canvas(), p.x, p.y));
+      return 1;
+    case 16:
+      return StickerRelease(window, p);
+    case 17:
+      return CartoonRelease(window, p);
+    case 19:
+      return 1;  // the outline went above
+    case 22:
+      return GradientRelease(window, p);
+    case 25:
+      return ShapeRelease(window, p);
+    default:
+      return 0;  // fills, typewriter, lens
   }
-  return 0;  // fills, typewriter, lens, placement, square eraser, gradient, shapes
 }
 
 int CanvasPickColour(HWND window, POINT p) {

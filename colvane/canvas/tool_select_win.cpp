@@ -39,7 +39,11 @@ const ToolCommand kToolCommands[] = {
     {50002, 2, 1, 1, 2, 5},           // chalk, line
     {60001, 8, kKeep, 3, kKeep, 3},   // airbrush
     {60002, 7, kKeep, 1, kKeep, 17},  // toothpaste
-    {21002, 10, kKeep, 1, kKeep, 12}, // soft eraser
+    {11001, 9, kKeep, kKeep, kKeep, 4},    // colour fill
+    {11002, 22, kKeep, kKeep, kKeep, 4},   // gradient fill
+    {21001, 19, kKeep, 1, kKeep, 12},      // square eraser
+    {21002, 10, kKeep, 1, kKeep, 12},      // soft eraser
+    {42004, 15, 0, kKeep, kKeep, 6},       // magnifying lens
     {41001, 23, kKeep, kKeep, kKeep, 14},  // rope, ellipse
     {41002, 24, kKeep, kKeep, kKeep, 14},  // rope, rectangle
     {41003, 13, kKeep, kKeep, kKeep, 14},  // rope, free outline
@@ -54,14 +58,20 @@ void ApplyToolCommand(HWND window, const ToolCommand& c) {
   SelectToolIcon(window, c.icon);
 }
 
-// The picture eraser tiles the picture named for the eraser panel's texture number.
-void PictureEraserCommand(HWND window) {
+// The area picture named for a panel's texture number: key <prefix><n>A of "DETAILTOOL". A
+// picture that cannot be read leaves none.
+void LoadPanelAreaPicture(const char* prefix, int toolbarCommand) {
   char key[32], name[80] = "", path[MAX_PATH] = "";
-  wsprintfA(key, "RUBAREA%dA", PanelTextureNumber(1008));
+  wsprintfA(key, "%s%dA", prefix, PanelTextureNumber(toolbarCommand));
   GetLayoutString("DETAILTOOL", key, "", name, sizeof(name));
   if (name[0]) AssetPath(name, path);
   ToolState& tools = Tools();
   if (!path[0] || !LoadAreaPictureFile(&tools.areaPicture, path)) FreeAreaPicture(&tools.areaPicture);
+}
+
+// The picture eraser tiles the picture named for the eraser panel's texture number.
+void PictureEraserCommand(HWND window) {
+  LoadPanelAreaPicture("RUBAREA", 1008);
   App().drawingMode = 20;
   SetToolStrokeSize(StrokeSizeBase() + 1);
   SelectToolIcon(window, 12);
@@ -114,6 +124,13 @@ void UseCrayonTexture(int t) {
 int SelectToolCommand(HWND window, UINT id) {
   if (id == 21003) {
     PictureEraserCommand(window);
+    return 1;
+  }
+  if (id == 11003) {
+    // The texture fill tiles the picture named for the fill panel's texture number.
+    LoadPanelAreaPicture("TONAREA", 1007);
+    App().drawingMode = 21;
+    SelectToolIcon(window, 4);
     return 1;
   }
   for (const ToolCommand& c : kToolCommands) {

@@ -13,7 +13,8 @@ void ResetStrokeTexture();
 // A crayon grain t is in use: texture number (t + 1) mod 10.
 void UseCrayonTexture(int t);
 
-// The option-panel commands of the freehand tools and the rope; 1 when `id` was one of them.
+// The option-panel commands of the freehand tools, fills, erasers, lens and rope; 1 when `id`
+// was one of them.
 int SelectToolCommand(HWND window, UINT id);
 
 // Command 2006: the magic stamp tool with the stamp chosen on its panel.

@@ -1,9 +1,10 @@
 // What the painting tools keep between events: the dab masks of the stroke size, the walker's
-// running state, the stroke texture and its selection flags, the magic stamp, the area picture
-// and the line gesture's start point.
+// running state, the stroke texture and its selection flags, the magic stamp, the area picture,
+// the line gesture's start point and the shape gesture's anchor.
 #pragma once
 #include "colvane/canvas/aux_pictures.h"
 #include "colvane/canvas/dab_masks.h"
+#include "colvane/canvas/shapes.h"
 #include "colvane/canvas/stroke_target.h"
 #include "colvane/canvas/texture_files.h"
 
@@ -15,8 +16,11 @@ struct ToolState {
   int textureIndex = 0;   // which crayon grain, reloaded when the paper changes
   MagicStamp magicStamp;
   int stampIndex = 0;     // the stamp chosen on the stamp panel: file pat<stampIndex + 1>.dat
-  AreaPicture areaPicture;  // the picture eraser's tiles
+  AreaPicture areaPicture;  // the picture eraser's tiles or the texture fill's texture
   int lineStartX = -1, lineStartY = -1;  // press point of a line gesture; -1 when none
+  CanvasPoint shapeAnchor{-1, -1};     // press point of a shape gesture
+  CanvasPoint shapeLastPoint{-1, -1};  // where the shape's outline preview is shown
+  int shapeGesture = 0;                // 1 from a shapes press to its release
 };
 
 ToolState& Tools();

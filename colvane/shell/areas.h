@@ -19,6 +19,11 @@ void ShowOptionPanel(HWND window, int toolbarCommand);
 void RedrawOptionPanel(HWND window);
 // Texture number (0..8) of the fill (1007) or eraser (1008) panel.
 int PanelTextureNumber(int toolbarCommand);
+// The shapes panel's shape (0 ellipse, 1..6 polygons) and fill-style flag (1 hollow, 0 full).
+int SelectedShape();
+int ShapeFillStyle();
+// The special-effects slider's lens strength, -100..100.
+int LensStrength();
 int ShapePanelCommand(HWND window, UINT id);
 int PanelHover(HWND window, POINT layout);
 int PanelPress(HWND window, POINT layout);
@@ -73,6 +78,10 @@ void CartoonTick(HWND window);
 int CartoonBusy();
 // Removes a running cartoon under the paper point; 1 when one was removed.
 int RemoveCartoonAt(HWND window, POINT paper);
+// The cartoon being placed: its preview at the paper point (last: where it was shown), and the
+// end of its drag, placed at the point (place 1) or discarded.
+void CartoonDragPreview(HWND window, POINT paper, POINT last);
+void CartoonDragEnd(HWND window, POINT paper, int place);
 void RopeFrameTick(HWND window);
 
 // Sounds.

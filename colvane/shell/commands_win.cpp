@@ -1,6 +1,7 @@
 // The command dispatcher: every screen button acts by sending its command id here. One line
 // per command; the work lives in the module that owns it.
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/effects_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/canvas/tool_state.h"
 #include "colvane/frame/desk.h"
@@ -46,11 +47,16 @@ void DispatchCommand(HWND window, WPARAM wParam) {
     case 1006: Panel(window, 1006); break;                        // spray
     case 1007: Panel(window, 1007); break;                        // fill
     case 1008: Panel(window, 1008); break;                        // eraser
+    case 2001: Panel(window, 2001); app.drawingMode = 25; SelectToolIcon(window, 11); break;  // shapes
     case 2002: Panel(window, 2002); break;                        // rope
     case 2003: app.drawingMode = 11; SelectToolIcon(window, 0); Panel(window, 2003); break;  // absorber
+    case 2004: Panel(window, 2004); SelectToolIcon(window, 16); app.drawingMode = 18; break;  // effects
     case 2006: MagicStampCommand(window); break;                  // magic stamp
     case 4003: UndoCommand(window); break;                        // undo
     case 4005: ChangePaper(window); break;                        // paper
+    case 42001: PictureEffectCommand(window, 2); break;           // sharpen
+    case 42002: PictureEffectCommand(window, 1); break;           // blur
+    case 42003: PictureEffectCommand(window, 3); break;           // emboss
     default: SelectToolCommand(window, id); break;                // option-panel buttons
   }
 }

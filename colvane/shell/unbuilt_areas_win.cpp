@@ -16,6 +16,10 @@ void ShowOptionPanel(HWND window, int toolbarCommand) {
 }
 void RedrawOptionPanel(HWND) {}
 int PanelTextureNumber(int) { return 0; }
+// Until the shapes panel exists the tool draws the hollow ellipse.
+int SelectedShape() { return 0; }
+int ShapeFillStyle() { return 1; }
+int LensStrength() { return 0; }
 int ShapePanelCommand(HWND, UINT) { return 0; }
 int PanelHover(HWND, POINT) { return 0; }
 int PanelPress(HWND, POINT) { return 0; }
@@ -53,6 +57,8 @@ void EndTypewriterText(HWND) {}
 void CartoonTick(HWND) {}
 int CartoonBusy() { return 0; }
 int RemoveCartoonAt(HWND, POINT) { return 0; }
+void CartoonDragPreview(HWND, POINT, POINT) {}
+void CartoonDragEnd(HWND, POINT, int) {}
 
 void PlaySoundEffect(const char*) {}
 void PlayToolSound() {}

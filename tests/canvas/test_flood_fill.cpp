@@ -34,7 +34,7 @@ uint32_t Mix(double t) {
   return MakeColour(ch(RedOf(kFg), RedOf(kBg)), ch(GreenOf(kFg), GreenOf(kBg)), ch(BlueOf(kFg), BlueOf(kBg)));
 }
 
-void ExpectArea(const FloodFill& fill, const TestCanvas& c, uint32_t inside) {
+void ExpectArea(const FillState& fill, const TestCanvas& c, uint32_t inside) {
   for (int y = 0; y < c.view.height; ++y)
     for (int x = 0; x < c.view.width; ++x)
       ASSERT_EQ(InFillArea(fill, x, y), c.Get(x, y) == inside ? 1 : 0) << x << "," << y;
@@ -42,7 +42,7 @@ void ExpectArea(const FloodFill& fill, const TestCanvas& c, uint32_t inside) {
 
 TEST(FloodFill, OneColourCanvasTakesTheColourEverywhere) {
   TestCanvas c(40, 30, Grey(128));
-  FloodFill fill;
+  FillState fill;
   ChangedRect r = FillAtPoint(&fill, &c.view, c.all, 17, 11, kRed, nullptr);
   EXPECT_EQ(r.right, 39);
   EXPECT_EQ(r.bottom, 29);
@@ -51,7 +51,7 @@ TEST(FloodFill, OneColourCanvasTakesTheColourEverywhere) {
 
 TEST(FloodFill, FirstAndLastRowsSpreadNoFurther) {
   TestCanvas c = FromRows({"....#...", "........", "........", "...#...."});
-  FloodFill fill;
+  FillState fill;
   FillAtPoint(&fill, &c.view, c.all, 1, 0, kRed, nullptr);  // only x 0..3 of row 0
   FillAtPoint(&fill, &c.view, c.all, 6, 3, kRed, nullptr);  // only x 4..7 of row 3
   EXPECT_EQ(c.Changed(kWhite), (std::vector<std::string>{"0,0", "1,0", "2,0", "3,0", "4,0", "3,3", "4,3",
@@ -76,7 +76,7 @@ TEST(FloodFill, EveryToothOfACombIsReachedFromItsBar) {
                                      "##########################################"};
     if (barBelow) std::swap(rows[1], rows[3]);
     TestCanvas c = FromRows(rows);
-    FloodFill fill;
+    FillState fill;
     ASSERT_EQ(GrowFillArea(&fill, c.view, c.all, 20, barBelow ? 3 : 1), 1);
     ExpectArea(fill, c, kWhite);
   }
@@ -87,7 +87,7 @@ TEST(FloodFill, ToleranceIs32PerChannel) {
   for (uint32_t ring : {Grey(223), MakeColour(222, 255, 255)}) {
     TestCanvas c(9, 9);
     for (int i = 2; i <= 6; ++i) c.Set(i, 2, ring), c.Set(i, 6, ring), c.Set(2, i, ring), c.Set(6, i, ring);
-    FloodFill fill;
+    FillState fill;
     ASSERT_EQ(GrowFillArea(&fill, c.view, c.all, 4, 4), 1);
     EXPECT_EQ(InFillArea(fill, 0, 0), ring == Grey(223));
   }
@@ -97,7 +97,7 @@ TEST(FloodFill, RimTakesSixteenthsPerFilledNeighbour) {
   // (0, 0) lies in the area's box with 3 area neighbours: 48/128 of the colour; (6, 1) has 8
   // and takes it fully. Below the box nothing blends.
   TestCanvas c = FromRows({"#.......", "......#.", "........", "########", "........"});
-  FloodFill fill;
+  FillState fill;
   const uint32_t colour = MakeColour(200, 100, 50);
   EXPECT_EQ(FillAtPoint(&fill, &c.view, c.all, 3, 1, colour, nullptr).bottom, 2);
   EXPECT_EQ(c.Get(0, 0), Blend(kBlack, colour, 48));
@@ -113,7 +113,7 @@ TEST(FloodFill, ClipLimitsWhatChangesNotTheArea) {
   TestCanvas c(12, 8);
   ClipMask clip;
   clip.SetRects(12, 8, {{2, 2, 6, 5}});
-  FloodFill fill;
+  FillState fill;
   EXPECT_FALSE(FillAtPoint(&fill, &c.view, clip, 7, 7, kRed, nullptr).changed);  // seed outside
   EXPECT_FALSE(FillAtPoint(&fill, &c.view, clip, -1, 3, kRed, nullptr).changed);
   EXPECT_EQ(FillAtPoint(&fill, &c.view, clip, 3, 3, kRed, nullptr).right, 11);
@@ -125,7 +125,7 @@ TEST(FloodFill, TextureIsTiledFromTheCanvasOrigin) {
   TestCanvas texture(3, 2);
   for (int i = 0; i < 6; ++i) texture.Set(i % 3, i / 3, 0x010203u * (i + 1));
   TestCanvas c(7, 5);
-  FloodFill fill;
+  FillState fill;
   FillAtPoint(&fill, &c.view, c.all, 4, 2, kRed, &texture.view);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 7; ++x) ASSERT_EQ(c.Get(x, y), texture.Get(x % 3, y % 2)) << x << "," << y;
@@ -136,7 +136,7 @@ TEST(FloodFill, TextureIsTiledFromTheCanvasOrigin) {
 
 TEST(FloodFillGradient, ClickWithoutDragIsRadialFromThePress) {
   TestCanvas c(11, 11);
-  FloodFill fill;
+  FillState fill;
   GradientFill(&fill, &c.view, c.all, {5, 5, 5, 5, kFg, kBg});
   const double L = std::sqrt(50.0);  // to the farthest corner
   EXPECT_EQ(c.Get(5, 5), kFg);
@@ -147,12 +147,12 @@ TEST(FloodFillGradient, ClickWithoutDragIsRadialFromThePress) {
 TEST(FloodFillGradient, StraightDragsSpanTheAreaWhateverTheirLength) {
   for (int down = 0; down < 2; ++down) {
     TestCanvas c(6, 10);
-    FloodFill fill;
+    FillState fill;
     GradientFill(&fill, &c.view, c.all, down ? GradientGesture{2, 4, 2, 5, kFg, kBg} : GradientGesture{2, 5, 2, 1, kFg, kBg});
     for (int y = 0; y < 10; ++y) EXPECT_EQ(c.Get(5, y), Mix((down ? y : 9 - y) / 9.0)) << y;
   }
   TestCanvas c = FromRows({"##.##....", "##.##....", "##.##...."});
-  FloodFill fill;
+  FillState fill;
   GradientFill(&fill, &c.view, c.all, {2, 1, 7, 1, kFg, kBg});  // one column wide: L = 0
   for (int y = 0; y < 3; ++y) EXPECT_EQ(c.Get(2, y), kFg);
   GradientFill(&fill, &c.view, c.all, {7, 1, 6, 1, kFg, kBg});  // leftward over columns 5..8
@@ -161,7 +161,7 @@ TEST(FloodFillGradient, StraightDragsSpanTheAreaWhateverTheirLength) {
 
 TEST(FloodFillGradient, SlantedDragAndClipBox) {
   TestCanvas c(8, 6);
-  FloodFill fill;
+  FillState fill;
   GradientFill(&fill, &c.view, c.all, {1, 1, 3, 2, kFg, kBg});  // m = 0.5
   const double norm = std::sqrt(1.25), L = 9.5 / norm;
   EXPECT_EQ(c.Get(0, 0), kFg);
@@ -206,11 +206,11 @@ std::vector<uint8_t> ExpectedArea(const PixelView& v, int sx, int sy) {
 
 // Random pictures (a few near colours, or noise near the percolation threshold), random seeds
 // on and off the canvas, random clips: the area is the expected one and nothing outside the
-// clip or the returned box changes. One FloodFill serves all: each fill clears the last.
+// clip or the returned box changes. One FillState serves all: each fill clears the last.
 TEST(FloodFillProperty, RandomPicturesSeedsAndClips) {
   std::mt19937 rng(20240607);
   const uint32_t palette[] = {Grey(128), Grey(159), Grey(160), 0x607070, kBlack, 0x8080A1};
-  FloodFill fill;
+  FillState fill;
   for (int round = 0; round < 300; ++round) {
     const bool noise = round % 3 == 2;
     const int w = 1 + rng() % (noise ? 160 : 40), h = 1 + rng() % (noise ? 90 : 30);
@@ -248,7 +248,7 @@ TEST(FloodFillProperty, RandomPicturesSeedsAndClips) {
 // skips a single pixel loses a whole branch.
 TEST(FloodFillProperty, PerfectMazesFillEveryPassage) {
   std::mt19937 rng(11);
-  FloodFill fill;
+  FillState fill;
   for (int round = 0; round < 40; ++round) {
     const int cw = 1 + rng() % 60, chh = 1 + rng() % 40;
     TestCanvas c(2 * cw + 1, 2 * chh + 1, kBlack);

@@ -1,0 +1,175 @@
+// The clip-art picture on the screen: its bitmaps, the drag preview, the drop, and the drag and
+// release of a cartoon being placed.
+#include "colvane/canvas/clip_art_win.h"
+
+#include <cstring>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/placement.h"
+#include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/stroke_engine_win.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+
+namespace {
+
+constexpr POINT kNoDragPosition{-9999, -9999};
+
+ClipArtPictures clipArt;           // pixels of the picture and its mask
+HBITMAP pictureBitmap = nullptr;   // owned here: white where the mask is black
+HBITMAP maskBitmap = nullptr;      // owned here
+int clipWidth = 0, clipHeight = 0;
+POINT lastDrag = kNoDragPosition;  // where the dragged picture was last shown
+
+HBITMAP ScreenBitmapOf(HDC dc, const Block& block) {
+  const PixelView v = Picture24View(block);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, v.width, v.height);
+  if (bitmap)
+    SetDIBits(dc, bitmap, 0, v.height, block.Data() + kBitmapHeaderSize,
+              reinterpret_cast<const BITMAPINFO*>(block.Data()), DIB_RGB_COLORS);
+  return bitmap;
+}
+
+// The sticker over the canvas: OR with the mask whitens its opaque part, AND with the picture
+// then shows the picture there and leaves the canvas where the picture bitmap is white.
+void DrawClipArt(HDC work, int x, int y, void*) {
+  HDC source = CreateCompatibleDC(work);
+  HGDIOBJ old = SelectObject(source, maskBitmap);
+  BitBlt(work, x, y, clipWidth, clipHeight, source, 0, 0, SRCPAINT);
+  SelectObject(source, pictureBitmap);
+  BitBlt(work, x, y, clipWidth, clipHeight, source, 0, 0, SRCAND);
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+}  // namespace
+
+int LoadClipArtPicture(HWND window, const char* picturePath, const char* maskPath) {
+  FreeClipArtPicture();
+  if (!LoadClipArtFiles(&clipArt, picturePath, maskPath)) return 0;
+  const PixelView v = Picture24View(clipArt.picture);
+  HDC dc = GetDC(window);
+  pictureBitmap = ScreenBitmapOf(dc, clipArt.picture);
+  maskBitmap = ScreenBitmapOf(dc, clipArt.mask);
+  if (pictureBitmap && maskBitmap) {
+    HDC picture = CreateCompatibleDC(dc), mask = CreateCompatibleDC(dc);
+    HGDIOBJ oldPicture = SelectObject(picture, pictureBitmap), oldMask = SelectObject(mask, maskBitmap);
+    BitBlt(picture, 0, 0, v.width, v.height, mask, 0, 0, MERGEPAINT);  // picture = NOT mask OR picture
+    SelectObject(picture, oldPicture);
+    SelectObject(mask, oldMask);
+    DeleteDC(picture);
+    DeleteDC(mask);
+  }
+  ReleaseDC(window, dc);
+  if (!pictureBitmap || !maskBitmap) {
+    FreeClipArtPicture();
+    return 0;
+  }
+  clipWidth = v.width;
+  clipHeight = v.height;
+  return 1;
+}
+
+void FreeClipArtPicture() {
+  FreeClipArtPictures(&clipArt);
+  if (pictureBitmap) DeleteObject(pictureBitmap);
+  if (maskBitmap) DeleteObject(maskBitmap);
+  pictureBitmap = maskBitmap = nullptr;
+  clipWidth = clipHeight = 0;
+}
+
+const ClipArtPictures& CurrentClipArt() { return clipArt; }
+
+int PickUpSticker(HWND window, const char* stem) {
+  char picture[MAX_PATH], mask[MAX_PATH];
+  const size_t n = std::strlen(stem);
+  TakeCanvasUndo();
+  App().drawingMode = 16;
+  lastDrag = kNoDragPosition;
+  if (n + sizeof("A.BMP") > sizeof(picture)) {
+    FreeClipArtPicture();
+    return 0;
+  }
+  wsprintfA(picture, "%s.BMP", stem);
+  wsprintfA(mask, "%sA.BMP", stem);
+  return LoadClipArtPicture(window, picture, mask);
+}
+
+void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragged draw, void* context) {
+  const AppState& app = App();
+  const DragPreview plan = PlanDragPreview(CanvasPoint{at.x, at.y}, CanvasPoint{last.x, last.y}, w, h,
+                                           app.paperWidth, app.paperHeight);
+  HBITMAP canvasBitmap = CanvasBitmap();
+  if (!plan.shown || !canvasBitmap || w <= 0 || h <= 0) return;
+  const int workWidth = plan.work.right - plan.work.left, workHeight = plan.work.bottom - plan.work.top;
+  const int targetWidth = plan.target.right - plan.target.left;
+  const int targetHeight = plan.target.bottom - plan.target.top;
+  if (targetWidth <= 0 || targetHeight <= 0) return;
+  HDC dc = GetDC(window);
+  HDC work = CreateCompatibleDC(dc), canvas = CreateCompatibleDC(dc);
+  HBITMAP workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
+  if (work && canvas && workBitmap) {
+    HGDIOBJ oldWork = SelectObject(work, workBitmap), oldCanvas = SelectObject(canvas, canvasBitmap);
+    // The canvas under both positions: this also takes the picture away from where it was.
+    BitBlt(work, 0, 0, workWidth, workHeight, canvas, plan.work.left, plan.work.top, SRCCOPY);
+    draw(work, plan.picture.x, plan.picture.y, context);
+    BitBlt(dc, app.paperOriginX + plan.target.left, app.paperOriginY + plan.target.top, targetWidth,
+           targetHeight, work, plan.source.x, plan.source.y, SRCCOPY);
+    SelectObject(work, oldWork);
+    SelectObject(canvas, oldCanvas);
+  }
+  if (workBitmap) DeleteObject(workBitmap);
+  if (work) DeleteDC(work);
+  if (canvas) DeleteDC(canvas);
+  ReleaseDC(window, dc);
+}
+
+int PlacementDrag(HWND window, POINT paper) {
+  if (lastDrag.x == kNoDragPosition.x && lastDrag.y == kNoDragPosition.y) lastDrag = paper;
+  const int shown = App().drawingMode != 16 || pictureBitmap;
+  if (App().drawingMode != 16)
+    CartoonDragPreview(window, paper, lastDrag);
+  else if (pictureBitmap)
+    ShowDragPreview(window, paper, lastDrag, clipWidth, clipHeight, DrawClipArt, nullptr);
+  lastDrag = paper;
+  return shown;
+}
+
+int StickerRelease(HWND window, POINT paper) {
+  if (!InsideClip(paper.x, paper.y)) return 0;  // the sticker stays in hand
+  CanvasImage& canvas = Canvas();
+  canvas.pictureModified = 1;
+  TakeCanvasUndo();
+  PixelView view = CanvasView(canvas);
+  FlushChangedRect(window, DropClipArt(&view, CanvasClip(), Picture24View(clipArt.picture),
+                                       Picture24View(clipArt.mask), CanvasPoint{paper.x, paper.y}));
+  FreeClipArtPicture();
+  lastDrag = kNoDragPosition;
+  return 1;
+}
+
+int CartoonRelease(HWND window, POINT paper) {
+  const int place = InsideClip(paper.x, paper.y);
+  if (place) Canvas().pictureModified = 1;
+  CartoonDragEnd(window, paper, place);
+  lastDrag = kNoDragPosition;
+  return 1;
+}
+
+HBITMAP CopyCanvasArea(HWND window, const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (!CanvasBitmap() || width <= 0 || height <= 0) return nullptr;
+  HDC dc = GetDC(window);
+  HBITMAP copy = CreateCompatibleBitmap(dc, width, height);
+  HDC to = CreateCompatibleDC(dc), from = CreateCompatibleDC(dc);
+  if (copy && to && from) {
+    HGDIOBJ oldTo = SelectObject(to, copy), oldFrom = SelectObject(from, CanvasBitmap());
+    BitBlt(to, 0, 0, width, height, from, area.left, area.top, SRCCOPY);
+    SelectObject(to, oldTo);
+    SelectObject(from, oldFrom);
+  }
+  if (to) DeleteDC(to);
+  if (from) DeleteDC(from);
+  ReleaseDC(window, dc);
+  return copy;
+}
