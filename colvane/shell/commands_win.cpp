@@ -5,6 +5,7 @@
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/canvas/tool_state.h"
 #include "colvane/frame/desk.h"
+#include "colvane/frame/toolbox.h"
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 #include "colvane/shell/shell.h"
@@ -47,6 +48,8 @@ void DispatchCommand(HWND window, WPARAM wParam) {
     case 1006: Panel(window, 1006); break;                        // spray
     case 1007: Panel(window, 1007); break;                        // fill
     case 1008: Panel(window, 1008); break;                        // eraser
+    case 1009: ShowToolboxPage(window, 2); break;                 // toolbox page 2
+    case 1010: ShowToolboxPage(window, 1); break;                 // toolbox page 1
     case 2001: Panel(window, 2001); app.drawingMode = 25; SelectToolIcon(window, 11); break;  // shapes
     case 2002: Panel(window, 2002); break;                        // rope
     case 2003: app.drawingMode = 11; SelectToolIcon(window, 0); Panel(window, 2003); break;  // absorber

@@ -26,10 +26,6 @@ int PanelPress(HWND, POINT) { return 0; }
 int PanelRelease(HWND, POINT) { return 0; }
 void PaintOptionPanel(HWND, HDC) {}
 
-int ToolboxHover(HWND, POINT) { return 0; }
-int ToolboxPress(HWND, POINT) { return 0; }
-int ToolboxRelease(HWND, POINT) { return 0; }
-void PaintToolbox(HWND, HDC) {}
 
 int LibraryHover(HWND, POINT) { return 0; }
 int LibraryPress(HWND, POINT) { return 0; }
@@ -69,15 +65,6 @@ void FreeExitScreen(HWND window) { KillTimer(window, 10); }
 void FreeSoundPanel() {}
 void ClearCartoons() {}
 void FreeCartoons() {}
-// The first load of the toolbox selects the brush: its panel, then the free brush.
-void LoadToolbox(HWND window, HINSTANCE) {
-  static int firstLoad = 1;
-  if (!firstLoad) return;
-  firstLoad = 0;
-  SendMessageA(window, WM_COMMAND, 1001, 0);
-  SendMessageA(window, WM_COMMAND, 10001, 0);
-}
-void FreeToolbox() {}
 void FreeOptionPanels() {}
 void FreeLibraryButtons() {}
 void FreeClipArt() {}

@@ -2,7 +2,8 @@
 # Starts the staged program on a real 1024x768 screen, takes a screenshot and checks it: the
 # frame is drawn around a white paper at the centred layout origin (112, 84), and everything
 # outside the 800 x 600 layout stays black. Then a click on the red box of the colour panel
-# and a drag on the paper paint a red stroke with the brush the program starts with.
+# and a drag on the paper paint a red stroke with the brush the program starts with, and the
+# eraser chosen from the toolbox wipes it away again.
 # Usage: start_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
@@ -65,5 +66,27 @@ for x in 150 200 250; do
   [ "$r" -gt 150 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && red=$((red + 1))
 done
 [ $red = 3 ] || { echo "the stroke is not red after choosing red ($red of 3)"; status=1; }
+
+# The toolbox: the eraser button shows as selected and its soft eraser wipes the stroke.
+cartoon() { sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+IFS=, read -r el et er eb <<<"$(cartoon RUBBERA8)"
+ex=$((112 + (el + er) / 2)); ey=$((84 + (et + eb) / 2))
+convert "$shot" -crop "$((er - el))x$((eb - et))+$((112 + el))+$((84 + et))" +repage "$out/eraser-before.png"
+xdotool mousemove "$ex" "$ey" click 1
+sleep 1.5
+# The soft eraser fades what it passes over: there and back leaves the paper nearly white.
+xdotool mousemove $((px + 90)) $((py + 300)) mousedown 1
+for x in $(seq 100 8 320) $(seq 320 -8 90); do xdotool mousemove $((px + x)) $((py + 300)); sleep 0.02; done
+xdotool mouseup 1
+sleep 0.5
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/erased.png"
+shot="$out/erased.png"
+convert "$shot" -crop "$((er - el))x$((eb - et))+$((112 + el))+$((84 + et))" +repage "$out/eraser-after.png"
+changed=$(compare -metric AE "$out/eraser-before.png" "$out/eraser-after.png" null: 2>&1)
+[ "${changed%% *}" -gt 50 ] 2>/dev/null || { echo "the eraser button did not show as selected ($changed)"; status=1; }
+for x in 150 200 250; do
+  IFS=, read -r r g b <<<"$(pixel $((px + x)) $((py + 300)))"
+  [ "$g" -ge 240 ] && [ "$b" -ge 240 ] || { echo "the eraser left $r,$g,$b at $x"; status=1; }
+done
 [ $status = 0 ] && echo "start screenshot checked: $out/start-1024.png"
 exit $status

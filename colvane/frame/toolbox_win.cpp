@@ -1,0 +1,225 @@
+// The toolbox: two pages of tool buttons with hover, press and selection animations, and the
+// page button that turns between them. Tools act on press, the page button on release.
+#include <cstdio>
+#include <initializer_list>
+
+#include "colvane/frame/blit.h"
+#include "colvane/frame/toolbox.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "colvane/shell/shell.h"
+
+namespace {
+
+struct ToolButton {
+  int id = 0;
+  StripRecord hover;     // *name*M
+  StripRecord plain;     // *name*S: the unselected look
+  StripRecord select;    // *name*C: its last frame is the selected look
+  RECT hit{0, 0, 0, 0};  // layout coordinates
+};
+
+struct PageButton {
+  StripRecord look;      // drawn whole on the page and played on release
+  StripRecord pressed;   // its first frame shows on press
+  RECT hit{0, 0, 0, 0};
+};
+
+struct ToolName {
+  const char* name;
+  int id;
+};
+const ToolName kPage1[] = {{"BRUSH", 1001}, {"PENC", 1002},  {"MAC", 1003},    {"CAND", 1004},
+                           {"CHALK", 1005}, {"JET", 1006},   {"FLOOD", 1007},  {"RUBBER", 1008},
+                           {"POLYG", 2001}, {"ROPE", 2002},  {"DRILL", 2003},  {"ENLARGE", 2004}};
+const ToolName kPage2[] = {{"TYPER", 2005}, {"MAGIC", 2006}};
+constexpr int kPage1Count = 12, kPage2Count = 2;
+constexpr int kNone = 99;
+
+ToolButton page1[kPage1Count], page2[kPage2Count];
+PageButton pageButtons[2];            // [0] on page 1 (command 1009), [1] on page 2 (1010)
+int selected[2] = {0, -1};            // selected tool of page 1 / page 2, -1 none
+int hovered = kNone;
+int hoverCursorSet = 0;
+int pageButtonPressed[2] = {0, 0};
+int firstLoad = 1;
+
+int CurrentPage() { return App().toolboxPage == 2 ? 2 : 1; }
+ToolButton* Buttons(int page) { return page == 2 ? page2 : page1; }
+int ButtonCount(int page) { return page == 2 ? kPage2Count : kPage1Count; }
+
+void LoadToolButton(HWND window, ToolButton* b, const ToolName& n) {
+  const char* v = VariantDigit();
+  char key[40], width[40], origin[40], area[40];
+  StripRecord* states[3] = {&b->hover, &b->plain, &b->select};
+  const char* letters[3] = {"M", "S", "C"};
+  for (int s = 0; s < 3; ++s) {
+    std::snprintf(key, sizeof(key), "%s%s", n.name, letters[s]);
+    std::snprintf(width, sizeof(width), "%s%sW", n.name, letters[s]);
+    std::snprintf(origin, sizeof(origin), "%s%s%sORG", n.name, letters[s], v);
+    LoadStrip(window, states[s], "CARTOON", key, width, origin);
+  }
+  std::snprintf(area, sizeof(area), "%sA%s", n.name, v);
+  GetLayoutRect("CARTOON", area, 0, 0, 0, 0, &b->hit);
+  b->id = n.id;
+}
+
+void LoadPageButton(HWND window, PageButton* b, int page) {
+  char look[40], pressed[40], width[40], origin[40];
+  std::snprintf(look, sizeof(look), "TOOL%d2%s%sM", page, page == 1 ? "2" : "1", VariantDigit());
+  std::snprintf(pressed, sizeof(pressed), "TOOL%d2%s%sS", page, page == 1 ? "2" : "1", VariantDigit());
+  for (StripRecord* s : {&b->look, &b->pressed}) {
+    const char* key = s == &b->look ? look : pressed;
+    std::snprintf(width, sizeof(width), "%sW", key);
+    std::snprintf(origin, sizeof(origin), "%sORG", key);
+    LoadStrip(window, s, "CARTOON", key, width, origin);
+  }
+  const StripRecord& l = b->look;
+  SetRect(&b->hit, l.origin.x, l.origin.y, l.origin.x + l.frameWidth, l.origin.y + l.height);
+}
+
+// Index of the tool under a point on the page, kPageButton for the page button, -1 for none.
+constexpr int kPageButton = 100;
+int ButtonAt(int page, POINT p) {
+  ToolButton* buttons = Buttons(page);
+  for (int i = 0; i < ButtonCount(page); ++i)
+    if (PtInRect(&buttons[i].hit, p)) return i;
+  if (PtInRect(&pageButtons[page - 1].hit, p)) return kPageButton;
+  return -1;
+}
+
+void SetHandCursor(HWND window) {
+  if (!LibraryDragging())
+    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(2)));
+}
+
+void PlayStrip(HWND window, const StripRecord& s, int first, int count, int interruptible,
+               const RECT* area, UINT message) {
+  PlayFilmstrip(window, &s, first, count, s.origin, App().palette, s.forward, interruptible, area, message);
+}
+
+}  // namespace
+
+int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
+
+void LoadToolbox(HWND window, HINSTANCE) {
+  App().libraryPage = 0;
+  for (int i = 0; i < kPage1Count; ++i) LoadToolButton(window, &page1[i], kPage1[i]);
+  for (int i = 0; i < kPage2Count; ++i) LoadToolButton(window, &page2[i], kPage2[i]);
+  LoadPageButton(window, &pageButtons[0], 1);
+  LoadPageButton(window, &pageButtons[1], 2);
+  if (firstLoad) {
+    // The first load selects the brush: its panel, then the free brush.
+    firstLoad = 0;
+    SendMessageA(window, WM_COMMAND, 1001, 0);
+    SendMessageA(window, WM_COMMAND, 10001, 0);
+  }
+}
+
+void FreeToolbox() {
+  for (ToolButton* set : {page1, page2}) {
+    int n = set == page1 ? kPage1Count : kPage2Count;
+    for (int i = 0; i < n; ++i) {
+      FreeStrip(&set[i].hover);
+      FreeStrip(&set[i].plain);
+      FreeStrip(&set[i].select);
+    }
+  }
+  for (PageButton& b : pageButtons) {
+    FreeStrip(&b.look);
+    FreeStrip(&b.pressed);
+  }
+}
+
+void PaintToolbox(HWND window, HDC dc) {
+  if (App().libraryPage) return;
+  const int page = CurrentPage();
+  const PageButton& b = pageButtons[page - 1];
+  if (b.look.bitmap) {
+    SIZE s = BitmapSize(b.look.bitmap);
+    BlitPart(window, dc, b.look.bitmap, b.look.origin, s.cx, s.cy, POINT{0, 0}, App().palette);
+  }
+  for (int p = 1; p <= 2; ++p) {
+    int i = selected[p - 1];
+    if (i < 0 || p != page) continue;
+    const StripRecord& s = Buttons(p)[i].select;
+    DrawStripFrame(window, dc, &s, -1, 1, s.origin, App().palette);
+  }
+}
+
+int ToolboxHover(HWND window, POINT p) {
+  AppState& app = App();
+  if (app.fileBoxOpen || app.libraryPage) return 0;
+  const int page = CurrentPage();
+  ToolButton* buttons = Buttons(page);
+  bool hoverEnded = false;
+  if (hoverCursorSet && hovered < ButtonCount(page) && !PtInRect(&buttons[hovered].hit, p) &&
+      hovered != selected[page - 1]) {
+    PlayStrip(window, buttons[hovered].hover, 0, 1, 0, nullptr, WM_MOUSEMOVE);
+    hoverEnded = true;
+  }
+  const int at = ButtonAt(page, p);
+  if (at < 0 || at == selected[page - 1]) {
+    hoverCursorSet = 0;
+    hovered = kNone;
+    return 0;
+  }
+  if (at != hovered || hoverEnded) {
+    SetHandCursor(window);
+    hovered = at;
+    if (at != kPageButton)
+      PlayStrip(window, buttons[at].hover, 0, 0, 1, &buttons[at].hit, WM_MOUSEMOVE);
+  }
+  if (!hoverCursorSet) {
+    SetHandCursor(window);
+    hoverCursorSet = 1;
+  }
+  return 1;
+}
+
+int ToolboxPress(HWND window, POINT p) {
+  AppState& app = App();
+  if (app.fileBoxOpen || app.libraryPage) return 0;
+  const int page = CurrentPage();
+  const int at = ButtonAt(page, p);
+  if (at < 0 || at == selected[page - 1]) return 0;
+  PlaySoundEffect("Select");
+  ToolButton* buttons = Buttons(page);
+  const int previous = selected[page - 1];
+  if (previous >= 0) PlayStrip(window, buttons[previous].plain, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
+  if (at == kPageButton) {
+    const StripRecord& pressed = pageButtons[page - 1].pressed;
+    PlayStrip(window, pressed, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
+    pageButtonPressed[page - 1] = 1;
+    return 1;
+  }
+  PlayStrip(window, buttons[at].plain, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
+  selected[0] = selected[1] = -1;
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+  PlayStrip(window, buttons[at].select, 0, 0, 0, nullptr, WM_LBUTTONDOWN);
+  selected[page - 1] = at;
+  hovered = kNone;
+  SendMessageA(window, WM_COMMAND, buttons[at].id, 0);
+  return 1;
+}
+
+int ToolboxRelease(HWND window, POINT) {
+  AppState& app = App();
+  if (app.fileBoxOpen || app.libraryPage) return 0;
+  const int page = CurrentPage();
+  if (!pageButtonPressed[page - 1]) return 0;
+  pageButtonPressed[page - 1] = 0;
+  PlayStrip(window, pageButtons[page - 1].look, 0, 0, 0, nullptr, WM_LBUTTONUP);
+  SendMessageA(window, WM_COMMAND, page == 1 ? 1009 : 1010, 0);
+  return 1;
+}
+
+void ShowToolboxPage(HWND window, int page) {
+  App().toolboxPage = page == 2 ? 2 : 1;
+  hovered = kNone;
+  hoverCursorSet = 0;
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
