@@ -81,7 +81,8 @@ void OverlayPaper(HWND window, HDC elementDc, POINT element) {
     dy = 0;
   }
   if (w <= 0 || h <= 0) return;
-  BlitTransparentKeyed(window, elementDc, paper.bitmap, App().palette, dx, dy, w, h, pw - w, ph - h);
+  BlitTransparentPair(window, elementDc, paper.image, paper.mask, App().palette, dx, dy, w, h, pw - w,
+                      ph - h);
 }
 
 void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF key,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/frame_art.h"
@@ -31,12 +32,20 @@ const DeskKeys kDesk[6] = {
     {4003, "UNDOU", "UNDOD", nullptr, "UNDOCORD"}, {4005, nullptr, nullptr, nullptr, "PAPERCORD"},
 };
 
+void FreePaperBitmap() {
+  for (HBITMAP* b : {&paper.bitmap, &paper.image, &paper.mask}) {
+    if (*b) DeleteObject(*b);
+    *b = nullptr;
+  }
+}
+
 void LoadPaperBitmap(HWND window) {
-  if (paper.bitmap) DeleteObject(paper.bitmap);
+  FreePaperBitmap();
   char key[16];
   std::snprintf(key, sizeof(key), "%s%d", VariantDigit(), paperType + 1);
   paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
   paper.size = BitmapSize(paper.bitmap);
+  MakeTransparentPair(window, paper.bitmap, App().palette, RGB(255, 0, 0), &paper.image, &paper.mask);
 }
 // Desk buttons never take a point on the paper.
 bool OnPaper(POINT layout) {
@@ -115,8 +124,7 @@ void NextPaperType(HWND window) {
 void FreeDesk() {
   for (DeskButton& b : desk)
     for (StripRecord& s : b.states) FreeStrip(&s);
-  if (paper.bitmap) DeleteObject(paper.bitmap);
-  paper.bitmap = nullptr;
+  FreePaperBitmap();
 }
 
 void PaintDesk(HWND window, HDC dc) {
@@ -130,8 +138,8 @@ void PaintDesk(HWND window, HDC dc) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
     POINT at = paper.position;
     LayoutToScreen(&at);
-    BlitTransparentKeyed(window, dc, paper.bitmap, app.palette, at.x, at.y, paper.size.cx,
-                         paper.size.cy, 0, 0);
+    BlitTransparentPair(window, dc, paper.image, paper.mask, app.palette, at.x, at.y, paper.size.cx,
+                        paper.size.cy, 0, 0);
   }
 }
 
