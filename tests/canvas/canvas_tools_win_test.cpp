@@ -162,85 +162,31 @@ class ToolsOnScreen : public ::testing::Test {
   }
 };
 
-TEST_F(ToolsOnScreen, ColourFillStopsAtTheOutlineAndTheShownPaper) {
-  SendMessageA(window, WM_COMMAND, 11001, 0);
-  EXPECT_EQ(App().drawingMode, 9);
-  EXPECT_EQ(App().toolIconIndex, 4);
-  Outline(100, 100, 200, 180, kBlack);
-  Colours().foregroundColour = kRed;
-  CanvasCopy expected;
-  FillState fill;
-  FillAtPoint(&fill, &expected.view, CanvasClip(), 150, 150, kRed, nullptr);
-  EXPECT_EQ(CanvasPress(window, POINT{150, 150}), 1);
-  CanvasRelease(window, POINT{150, 150});
-  EXPECT_EQ(CanvasBytes(), expected.bytes);
-  EXPECT_EQ(At(150, 150), kRed);
-  EXPECT_EQ(At(250, 150), 0xFFFFFFu);
-  EXPECT_EQ(BitmapRows(90, 190), ScreenRows(90, 190));
-  EXPECT_EQ(Canvas().pictureModified, 1);
-
-  // On a 640 x 480 screen only 482 x 371 pixels are shown: the fill neither grows nor paints
-  // beyond them.
+TEST_F(ToolsOnScreen, ShownPaperBoundsTheFillAndTheRepaint) {
+  // On a 640 x 480 screen only 482 x 371 pixels of the picture are shown.
   App().paperWidth = 482;
   App().paperHeight = 371;
   SetCanvasPaperSize(482, 371);
-  CanvasPress(window, POINT{300, 300});
+  SendMessageA(window, WM_COMMAND, 11001, 0);
+  EXPECT_EQ(App().drawingMode, 9);
+  Outline(100, 100, 200, 180, kBlack);
+  Colours().foregroundColour = kRed;
+  EXPECT_EQ(CanvasPress(window, POINT{300, 300}), 1);
+  CanvasRelease(window, POINT{300, 300});
   EXPECT_EQ(At(481, 370), kRed);
+  EXPECT_EQ(At(150, 150), 0xFFFFFFu);
   EXPECT_EQ(At(482, 300), 0xFFFFFFu);
   EXPECT_EQ(At(300, 371), 0xFFFFFFu);
-}
+  EXPECT_EQ(Canvas().pictureModified, 1);
 
-TEST_F(ToolsOnScreen, TextureFillTilesTheAreaPicture) {
-  TestCanvas tile(3, 2);
-  tile.Set(0, 0, kRed), tile.Set(1, 0, kBlue), tile.Set(2, 1, kBlack);
-  std::vector<uint8_t> file =
-      MakeBmp({3, 2, 24, true, false, {}, 0, [&](int x, int y) { return tile.Get(x, y); }});
-  ASSERT_EQ(LoadAreaPicture(&Tools().areaPicture, file.data(), file.size()), 1);
-  App().drawingMode = 21;
-  Outline(10, 10, 40, 40, kBlack);
-  EXPECT_EQ(CanvasPress(window, POINT{20, 20}), 1);
-  for (int y = 12; y < 39; ++y)
-    for (int x = 12; x < 39; ++x) ASSERT_EQ(At(x, y), tile.Get(x % 3, y % 2)) << x << "," << y;
-  FreeAreaPicture(&Tools().areaPicture);
-}
-
-TEST_F(ToolsOnScreen, GradientDragKeepsTheCursorOnTheCanvasAndLeavesNoBand) {
-  SendMessageA(window, WM_COMMAND, 11002, 0);
-  EXPECT_EQ(App().drawingMode, 22);
-  Colours().foregroundColour = kBlue;
-  Outline(100, 100, 300, 200, kBlack);
-  CanvasCopy expected;
-  FillState fill;
-  GradientFill(&fill, &expected.view, CanvasClip(), GradientGesture{120, 150, 250, 150, kBlue, 0xFFFFFF});
-
-  const std::vector<uint8_t> before = CanvasBytes();
-  ASSERT_NE(CanvasPress(window, POINT{120, 150}), 0);
-  RECT confined;
-  GetClipCursor(&confined);
-  EXPECT_EQ(confined.left, kOrigin);
-  EXPECT_EQ(confined.top, kOrigin);
-  EXPECT_EQ(confined.right, kOrigin + kCanvasWidth);
-  EXPECT_EQ(confined.bottom, kOrigin + kCanvasHeight);
-  CanvasMove(window, POINT{200, 60});
-  CanvasMove(window, POINT{250, 150});
-  EXPECT_EQ(CanvasBytes(), before);  // only the band on the screen
-  EXPECT_NE(ScreenRows(150, 150), BitmapRows(150, 150));
-  EXPECT_EQ(CanvasRelease(window, POINT{250, 150}), 1);
-  EXPECT_EQ(CanvasBytes(), expected.bytes);
-  EXPECT_EQ(ScreenRows(50, 210), BitmapRows(50, 210));
-  GetClipCursor(&confined);
-  EXPECT_EQ(confined.right - confined.left, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(Tools().lineStartX, -1);
-  EXPECT_EQ(At(101, 150), kBlue);  // the press side
-  EXPECT_GT(GreenOf(At(299, 150)), 240);
-
-  // With a selection, a gradient that starts outside it is not taken.
-  Rope(24, POINT{400, 300}, POINT{500, 400});
-  App().drawingMode = 22;
-  EXPECT_EQ(CanvasPress(window, POINT{350, 350}), 0);
-  CanvasRelease(window, POINT{450, 350});
-  EXPECT_EQ(At(450, 350), 0xFFFFFFu);
+  // A lens whose square reaches past the shown paper repaints nothing beyond it.
+  Put(500, 300, kBlue);
+  RefreshCanvasBitmap(window);
+  const uint32_t beside = ScreenPixel(500, 300);
+  ASSERT_NE(beside, kBlue);
+  SendMessageA(window, WM_COMMAND, 42004, 0);
+  EXPECT_EQ(CanvasPress(window, POINT{470, 300}), 1);
+  EXPECT_EQ(ScreenPixel(500, 300), beside);
 }
 
 TEST_F(ToolsOnScreen, PictureEffectsComputeFromThePictureBeforeAndStayInTheSelection) {
