@@ -1,0 +1,273 @@
+// The tool option panels on real GDI: panel art from the layout file, button presses that reach
+// the command dispatcher, the selected look, texture cycling, the shape strip and the lens slider.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "colvane/canvas/tool_state.h"
+#include "colvane/layout/layout_files.h"
+#include "colvane/panels/option_panels_win.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "colvane/shell/shell.h"
+
+namespace {
+
+std::vector<int> commands;
+
+LRESULT CALLBACK PanelTestProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) {
+    commands.push_back(static_cast<int>(wParam));
+    DispatchCommand(w, wParam);
+    return 0;
+  }
+  return DefWindowProcA(w, msg, wParam, lParam);
+}
+
+// A 24-bit bitmap file of one colour, with an optional inner square of another.
+void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour, COLORREF inner = CLR_INVALID) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> b(54 + static_cast<size_t>(stride) * h, 0);
+  auto put = [&](size_t at, unsigned v, int n) {
+    for (int i = 0; i < n; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(2, static_cast<unsigned>(b.size()), 4);
+  put(10, 54, 4);
+  put(14, 40, 4);
+  put(18, static_cast<unsigned>(w), 4);
+  put(22, static_cast<unsigned>(h), 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const bool in = inner != CLR_INVALID && x >= 2 && y >= 2 && x < w - 2 && y < h - 2;
+      const COLORREF c = in ? inner : colour;
+      const size_t at = 54 + static_cast<size_t>(y) * stride + x * 3;
+      b[at] = GetBValue(c);
+      b[at + 1] = GetGValue(c);
+      b[at + 2] = GetRValue(c);
+    }
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(b.data(), 1, b.size(), f);
+  std::fclose(f);
+}
+
+const COLORREF kNormal = RGB(200, 180, 120);
+const COLORREF kSelected = RGB(40, 90, 200);
+
+class OptionPanels : public ::testing::Test {
+ protected:
+  static HWND window;
+  static std::string artFolder;
+
+  static void Key(const char* key, const std::string& value) {
+    char path[MAX_PATH];
+    LayoutFilePath(path);
+    WritePrivateProfileStringA("DETAILTOOL", key, value.c_str(), path);
+  }
+  static void Art(const char* key, const char* file, int w, int h, COLORREF c, COLORREF inner = CLR_INVALID) {
+    WriteSolidBmp(artFolder + "\\" + file, w, h, c, inner);
+    Key(key, std::string("paneltest\\") + file);
+  }
+
+  static void SetUpTestSuite() {
+    AppState& app = App();
+    app.instance = GetModuleHandleA(nullptr);
+    app.wideLayout = 1;
+    app.screenOriginX = app.screenOriginY = 0;
+    char folder[144];
+    GetAssetFolder(folder);
+    artFolder = std::string(folder) + "\\paneltest";
+    CreateDirectoryA(artFolder.c_str(), nullptr);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = PanelTestProc;
+    wc.hInstance = app.instance;
+    wc.lpszClassName = "PanelTestWindow";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOPMOST, "PanelTestWindow", "panels", WS_POPUP | WS_VISIBLE, 0, 0, 640, 620,
+                             nullptr, nullptr, app.instance, nullptr);
+    app.mainWindow = window;
+  }
+  static void TearDownTestSuite() {
+    FreeOptionPanels();
+    DestroyWindow(window);
+  }
+  void SetUp() override {
+    // Written for every test: the layout file in the program folder is shared with other tests.
+    Key("BRUSH_ORG8", "266,514");
+    Key("BRUSH_FREE_CORD8", "272,520,346,584");
+    Key("BRUSH_LINE_CORD8", "352,520,426,584");
+    Key("BRUSH_WATER_CORD8", "432,520,506,584");
+    Art("BRUSHAREA", "brush.bmp", 246, 78, kNormal);
+    Art("BRUSHAREAS", "brush_sel.bmp", 246, 78, kSelected);
+    Key("RUB_ORG8", "266,514");
+    Key("RUB_CLEAR_CORD8", "272,520,346,584");
+    Key("RUB_BLUR_CORD8", "352,520,426,584");
+    Key("RUB_IMG_CORD8", "432,520,506,584");
+    for (int n = 0; n < 9; ++n) {
+      char key[16], file[32];
+      wsprintfA(key, "RUBAREA%d", n);
+      wsprintfA(file, "rub%d.bmp", n);
+      Art(key, file, 246, 78, RGB(10 * n, 100, 100));
+      wsprintfA(key, "RUBAREA%dS", n);
+      wsprintfA(file, "rub%ds.bmp", n);
+      Art(key, file, 246, 78, kSelected);
+    }
+    Key("SPEC_ORG8", "266,514");
+    Key("SPEC_CLEAR_CORD8", "272,518,328,560");
+    Key("SPEC_BLUR_CORD8", "332,518,388,560");
+    Key("SPEC_EMBOSE_CORD8", "392,518,448,560");
+    Key("SPEC_SPEC_CORD8", "452,518,506,560");
+    Key("SPECCUR_CORD8", "278,564,500,586");
+    Art("SPECAREA", "spec.bmp", 246, 78, kNormal);
+    Art("SPECAREAS", "spec_sel.bmp", 246, 78, kSelected);
+    Art("SPECCUR", "knob.bmp", 22, 22, RGB(255, 0, 0), RGB(0, 120, 0));  // red rim: transparent
+    Key("POLY_ORG8", "266,514");
+    Key("POLY_UP_CORD8", "270,528,288,576");
+    Key("POLY_DOWN_CORD8", "448,528,466,576");
+    Key("POLY_1_CORD8", "292,528,340,576");
+    Key("POLY_2_CORD8", "344,528,392,576");
+    Key("POLY_3_CORD8", "396,528,444,576");
+    Key("POLY_HOLLOW_CORD8", "472,518,508,551");
+    Key("POLY_FULL_CORD8", "472,553,508,586");
+    Art("POLYAREA", "poly.bmp", 246, 78, kNormal);
+    Art("POLYAREAS", "poly_sel.bmp", 246, 78, kSelected);
+    Art("JI", "shapes.bmp", 42 * 7, 40, RGB(0, 0, 0));
+    Key("JIW", "42");
+    App().fileBoxOpen = 0;
+    App().libraryPage = 0;
+    commands.clear();
+  }
+  COLORREF Painted(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP target = CreateCompatibleBitmap(screen, 640, 620);
+    HGDIOBJ old = SelectObject(memory, target);
+    RECT all{0, 0, 640, 620};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    PaintOptionPanel(window, memory);
+    COLORREF c = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteObject(target);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return c;
+  }
+  void Open(int toolbarCommand) {
+    FreeOptionPanels();
+    ShowOptionPanel(window, toolbarCommand);
+  }
+  int Press(int x, int y) {
+    int taken = PanelPress(window, POINT{x, y});
+    PanelRelease(window, POINT{x, y});
+    return taken;
+  }
+};
+HWND OptionPanels::window = nullptr;
+std::string OptionPanels::artFolder;
+
+TEST_F(OptionPanels, BrushPanelSelectsFreeAndALinePressReachesTheDispatcher) {
+  Open(1001);
+  ASSERT_EQ(commands, std::vector<int>{10001});
+  EXPECT_EQ(OpenPanelCommand(), 1001);
+  EXPECT_EQ(Painted(300, 550), kSelected);  // free stroke shows selected
+  EXPECT_EQ(Painted(380, 550), kNormal);
+  EXPECT_EQ(Painted(268, 516), kNormal);    // panel art outside the buttons
+  EXPECT_EQ(Painted(100, 100), RGB(255, 255, 255));
+
+  EXPECT_EQ(Press(380, 550), 1);
+  EXPECT_EQ(commands.back(), 10002);
+  EXPECT_EQ(App().lineMode, 1);
+  EXPECT_EQ(SelectedPanelCommand(), 10002);
+  EXPECT_EQ(Painted(300, 550), kNormal);
+  EXPECT_EQ(Painted(380, 550), kSelected);
+
+  // Outside every button, or while the file box or the library covers the desk: not taken.
+  const size_t sent = commands.size();
+  EXPECT_EQ(Press(349, 550), 0);
+  App().fileBoxOpen = 1;
+  EXPECT_EQ(Press(300, 550), 0);
+  App().fileBoxOpen = 0;
+  App().libraryPage = 1;
+  EXPECT_EQ(Press(300, 550), 0);
+  App().libraryPage = 0;
+  EXPECT_EQ(commands.size(), sent);
+  // The selected button pressed again sends its command again.
+  EXPECT_EQ(Press(380, 550), 1);
+  EXPECT_EQ(commands.back(), 10002);
+}
+
+TEST_F(OptionPanels, EraserOpensOnTheSoftEraserAndCyclesItsTextures) {
+  Open(1008);
+  ASSERT_EQ(commands, std::vector<int>{21002});
+  const int start = PanelTextureNumber(1008);
+  EXPECT_EQ(Press(460, 550), 1);  // picture eraser: selected first, no texture change
+  EXPECT_EQ(commands.back(), 21003);
+  EXPECT_EQ(PanelTextureNumber(1008), start);
+  EXPECT_EQ(Press(460, 550), 1);
+  const int next = (start + 1) % 9;
+  EXPECT_EQ(PanelTextureNumber(1008), next);
+  EXPECT_EQ(Painted(268, 516), RGB(10 * next, 100, 100));  // the panel picture of that texture
+  EXPECT_EQ(Painted(460, 550), kSelected);
+  for (int i = 0; i < 8; ++i) Press(460, 550);
+  EXPECT_EQ(PanelTextureNumber(1008), start);  // nine advances: back where it was
+  EXPECT_EQ(PanelTextureNumber(1007), 0);      // the fill panel keeps its own number
+}
+
+TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
+  App().drawingMode = 18;
+  Open(2004);
+  EXPECT_TRUE(commands.empty());
+  EXPECT_EQ(OpenPanelCommand(), -1);
+  EXPECT_EQ(Painted(300, 540), kNormal);  // no selected look yet
+  EXPECT_EQ(LensStrength(), 0);
+  // Knob at the middle: left 278 + 100 = 378; its green middle shows, its red rim does not.
+  EXPECT_EQ(Painted(389, 575), RGB(0, 120, 0));
+  EXPECT_EQ(Painted(378, 564), kNormal);
+
+  EXPECT_EQ(PanelPress(window, POINT{389, 575}), 1);
+  EXPECT_EQ(PanelHover(window, POINT{489, 575}), 1);
+  EXPECT_EQ(LensStrength(), 100);
+  EXPECT_EQ(PanelHover(window, POINT{900, 575}), 1);  // kept at the right end
+  EXPECT_EQ(LensStrength(), 100);
+  EXPECT_EQ(PanelHover(window, POINT{339, 575}), 1);
+  EXPECT_EQ(LensStrength(), -50);
+  EXPECT_EQ(PanelRelease(window, POINT{339, 575}), 0);
+  EXPECT_EQ(PanelHover(window, POINT{600, 300}), 0);  // not dragging, off the knob
+  EXPECT_TRUE(commands.empty());
+  EXPECT_EQ(App().drawingMode, 18);
+
+  EXPECT_EQ(Press(470, 540), 1);
+  EXPECT_EQ(commands.back(), 42004);
+  EXPECT_EQ(App().drawingMode, 15);
+  EXPECT_EQ(Painted(470, 540), kSelected);
+  Open(2004);
+  EXPECT_EQ(LensStrength(), 0);  // reopening resets the lens
+}
+
+TEST_F(OptionPanels, ShapesPanelPagesItsStripAndChoosesHollowOrFull) {
+  Open(2001);
+  ASSERT_EQ(commands, std::vector<int>{31003});
+  EXPECT_EQ(SelectedShape(), 0);
+  EXPECT_EQ(Painted(480, 530), kSelected);  // hollow
+  EXPECT_EQ(Painted(480, 570), kNormal);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(Press(456, 550), 1);  // down, past the end
+  EXPECT_EQ(Press(420, 550), 1);  // third slot
+  EXPECT_EQ(SelectedShape(), 6);  // 7 shapes: offset stops at 4
+  EXPECT_EQ(Press(490, 570), 1);
+  EXPECT_EQ(ShapeFillStyle(), 0);
+  EXPECT_EQ(Painted(480, 530), kNormal);
+  EXPECT_EQ(Painted(480, 570), kSelected);
+  EXPECT_EQ(Press(279, 550), 1);  // up
+  EXPECT_EQ(SelectedShape(), 5);
+  Press(490, 530);
+  EXPECT_EQ(ShapeFillStyle(), 1);
+}
+
+}  // namespace
