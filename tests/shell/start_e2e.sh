@@ -3,7 +3,8 @@
 # frame is drawn around a white paper at the centred layout origin (112, 84), and everything
 # outside the 800 x 600 layout stays black. Then a click on the red box of the colour panel
 # and a drag on the paper paint a red stroke with the brush the program starts with, and the
-# eraser chosen from the toolbox wipes it away again.
+# eraser chosen from the toolbox wipes it away again. Last, the brush's option panel shows its
+# line button selected once it is clicked.
 # Usage: start_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
@@ -87,6 +88,26 @@ changed=$(compare -metric AE "$out/eraser-before.png" "$out/eraser-after.png" nu
 for x in 150 200 250; do
   IFS=, read -r r g b <<<"$(pixel $((px + x)) $((py + 300)))"
   [ "$g" -ge 240 ] && [ "$b" -ge 240 ] || { echo "the eraser left $r,$g,$b at $x"; status=1; }
+done
+# The brush's option panel: a click on its line button moves the selected look there.
+detail() { sed -n '/^\[DETAILTOOL\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+IFS=, read -r bl bt br bb <<<"$(cartoon BRUSHA8)"
+xdotool mousemove $((112 + (bl + br) / 2)) $((84 + (bt + bb) / 2)) click 1
+sleep 1.5
+IFS=, read -r ll lt lr lb <<<"$(detail BRUSH_LINE_CORD8)"
+IFS=, read -r fl ft fr fb <<<"$(detail BRUSH_FREE_CORD8)"
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/brush-panel.png"
+crop() { convert "$1" -crop "$(($4 - $2))x$(($5 - $3))+$((112 + $2))+$((84 + $3))" +repage "$6"; }
+crop "$out/brush-panel.png" $ll $lt $lr $lb "$out/line-before.png"
+crop "$out/brush-panel.png" $fl $ft $fr $fb "$out/free-before.png"
+xdotool mousemove $((112 + (ll + lr) / 2)) $((84 + (lt + lb) / 2)) click 1
+sleep 1
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/brush-line.png"
+crop "$out/brush-line.png" $ll $lt $lr $lb "$out/line-after.png"
+crop "$out/brush-line.png" $fl $ft $fr $fb "$out/free-after.png"
+for b in line free; do
+  changed=$(compare -metric AE "$out/$b-before.png" "$out/$b-after.png" null: 2>&1)
+  [ "${changed%% *}" -gt 50 ] 2>/dev/null || { echo "the brush $b button did not change its look ($changed)"; status=1; }
 done
 [ $status = 0 ] && echo "start screenshot checked: $out/start-1024.png"
 exit $status
