@@ -200,7 +200,8 @@ void ShowOptionPanel(HWND window, int toolbarCommand) {
   KillTimer(window, 1);
   FreeOptionPanels();
   const PanelSpec* spec = FindPanel(toolbarCommand);
-  if (!spec) return;
+  panel = OpenPanel{};
+  if (!spec) return;  // the absorber shows no panel
   panel.spec = spec;
   LoadPanel(window, *spec);
   if (toolbarCommand == 1006) SetTimer(window, 1, 100, nullptr);
@@ -274,19 +275,18 @@ int PanelPress(HWND window, POINT p) {
     return 1;
   }
   int* texture = TextureOf(spec.toolbarCommand);
-  if (hit == panel.selected && texture && (command == 11003 || command == 21003)) {
+  const int before = panel.selected;
+  panel.selected = hit;
+  panel.selectedCommand = command;  // set before the repaint: the effects panel draws by it
+  if (hit == before && texture && (command == 11003 || command == 21003)) {
     // Pressing the picture button again shows the next texture in the panel's picture.
     *texture = NextTexture(*texture);
     Reopen(window, spec.toolbarCommand);
     RedrawOptionPanel(window);
-  } else if (hit != panel.selected) {
-    const int before = panel.selected;
-    panel.selected = hit;
+  } else if (hit != before) {
     RepaintButton(window, before);
     RepaintButton(window, hit);
   }
-  panel.selected = hit;
-  panel.selectedCommand = command;
   SendCommand(window, command);
   return 1;
 }
