@@ -13,6 +13,7 @@
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/areas.h"
 #include "colvane/shell/shell.h"
+#include "tests/support/message_box_watch.h"
 
 namespace {
 
@@ -24,11 +25,19 @@ LRESULT CALLBACK PanelTestProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
     DispatchCommand(w, wParam);
     return 0;
   }
+  if (msg == WM_PAINT) {  // the screen composition, reduced to the panel
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(w, &ps);
+    PaintOptionPanel(w, dc);
+    EndPaint(w, &ps);
+    return 0;
+  }
   return DefWindowProcA(w, msg, wParam, lParam);
 }
 
 // A 24-bit bitmap file of one colour, with an optional inner square of another.
-void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour, COLORREF inner = CLR_INVALID) {
+void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour, COLORREF inner = CLR_INVALID,
+                   int cellWidth = 0) {
   const int stride = (w * 3 + 3) & ~3;
   std::vector<unsigned char> b(54 + static_cast<size_t>(stride) * h, 0);
   auto put = [&](size_t at, unsigned v, int n) {
@@ -46,7 +55,8 @@ void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour, COLOR
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const bool in = inner != CLR_INVALID && x >= 2 && y >= 2 && x < w - 2 && y < h - 2;
-      const COLORREF c = in ? inner : colour;
+      COLORREF c = in ? inner : colour;
+      if (cellWidth > 0) c = RGB(40 * (x / cellWidth), 200, 60);  // one colour per cell
       const size_t at = 54 + static_cast<size_t>(y) * stride + x * 3;
       b[at] = GetBValue(c);
       b[at + 1] = GetGValue(c);
@@ -140,6 +150,15 @@ class OptionPanels : public ::testing::Test {
     Art("POLYAREAS", "poly_sel.bmp", 246, 78, kSelected);
     Art("JI", "shapes.bmp", 42 * 7, 40, RGB(0, 0, 0));
     Key("JIW", "42");
+    Key("HEAP_ORG8", "266,514");
+    Key("HEAP_UP_CORD8", "442,522,506,582");
+    Key("HEAP_DOWN_CORD8", "272,522,336,582");
+    Key("HEAP_SELECT_CORD8", "353,516,425,588");
+    Art("HEAPAREA", "heap.bmp", 246, 78, kNormal);
+    Art("HEAPAREAS", "heap_sel.bmp", 246, 78, kSelected);
+    WriteSolidBmp(artFolder + "\\stamps.bmp", 64 * 3, 40, 0, CLR_INVALID, 64);
+    Key("HEAP", "paneltest\\stamps.bmp");
+    Key("HEAPW", "64");
     App().fileBoxOpen = 0;
     App().libraryPage = 0;
     commands.clear();
@@ -247,6 +266,10 @@ TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
   EXPECT_EQ(commands.back(), 42004);
   EXPECT_EQ(App().drawingMode, 15);
   EXPECT_EQ(Painted(470, 540), kSelected);
+  // The window itself was repainted with the selected look by the press.
+  HDC dc = GetDC(window);
+  EXPECT_EQ(GetPixel(dc, 470, 540), kSelected);
+  ReleaseDC(window, dc);
   Open(2004);
   EXPECT_EQ(LensStrength(), 0);  // reopening resets the lens
 }
@@ -268,6 +291,26 @@ TEST_F(OptionPanels, ShapesPanelPagesItsStripAndChoosesHollowOrFull) {
   EXPECT_EQ(SelectedShape(), 5);
   Press(490, 530);
   EXPECT_EQ(ShapeFillStyle(), 1);
+}
+
+TEST_F(OptionPanels, StampPanelShowsTheCurrentStampAndPagesOnRelease) {
+  MessageBoxWatch watch;  // the stamp files themselves are missing here
+  Tools().stampIndex = 0;
+  Open(2006);
+  ASSERT_EQ(commands, std::vector<int>{43003});
+  EXPECT_EQ(Painted(389, 552), RGB(0, 200, 60));  // cell 0 centred in the select button
+  EXPECT_EQ(Painted(356, 552), kSelected);  // the selected button around the 64-wide cell
+  EXPECT_EQ(PanelPress(window, POINT{470, 550}), 1);
+  EXPECT_EQ(commands.size(), 1u);  // the press only shows the button held down
+  EXPECT_EQ(Painted(470, 550), kSelected);
+  PanelRelease(window, POINT{470, 550});
+  EXPECT_EQ(commands.back(), 43001);
+  EXPECT_EQ(Tools().stampIndex, 1);
+  EXPECT_EQ(Painted(470, 550), kNormal);
+  EXPECT_EQ(Painted(389, 552), RGB(40, 200, 60));
+  EXPECT_EQ(Press(300, 550), 1);  // down: back to the first
+  EXPECT_EQ(commands.back(), 43002);
+  EXPECT_EQ(Tools().stampIndex, 0);
 }
 
 }  // namespace
