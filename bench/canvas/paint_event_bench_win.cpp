@@ -4,10 +4,10 @@
 // and the undo command's whole-canvas refresh. Prints like compose_bench.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "bench/support/wine_timing.h"
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/tool_select_win.h"
@@ -15,22 +15,6 @@
 #include "colvane/shell/areas.h"
 
 namespace {
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-void Report(const char* name, std::vector<double> seconds) {
-  std::sort(seconds.begin(), seconds.end());
-  double sum = 0;
-  for (double s : seconds) sum += s;
-  std::printf("%-28s %6zu iterations  min %9.3f ms  median %9.3f ms  mean %9.3f ms\n", name,
-              seconds.size(), seconds.front() * 1e3, seconds[seconds.size() / 2] * 1e3,
-              sum / seconds.size() * 1e3);
-}
-
 std::vector<double> Strokes(HWND window, int count) {
   std::vector<double> times;
   for (int i = 0; i < count; ++i) {

@@ -3,31 +3,12 @@
 // Prints the way Google Benchmark does: name, iterations, time.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <vector>
 
+#include "bench/support/wine_timing.h"
 #include "colvane/frame/compose.h"
 #include "colvane/shell/app_state.h"
 #include "colvane/shell/shell.h"
-
-namespace {
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-void Report(const char* name, std::vector<double> seconds) {
-  std::sort(seconds.begin(), seconds.end());
-  double sum = 0;
-  for (double s : seconds) sum += s;
-  std::printf("%-28s %6zu iterations  min %9.3f ms  median %9.3f ms  mean %9.3f ms\n", name,
-              seconds.size(), seconds.front() * 1e3, seconds[seconds.size() / 2] * 1e3,
-              sum / seconds.size() * 1e3);
-}
-}  // namespace
 
 int main() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
