@@ -13,6 +13,7 @@ post=$2
 mkdir -p "$3" && out=$(cd "$3" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
+. "$root/tests/support/e2e.sh"
 wine_screen_up 1024x768x24 9>&-
 rm -rf "$out"
 mkdir -p "$out/assets/CUST/BOX1" "$out/program/data"
@@ -28,24 +29,14 @@ done
 ln -s "$stage/art" "$out/assets/art"
 convert -size 640x480 xc:white -fill 'rgb(255,0,0)' -draw 'rectangle 20,20,59,59' -type TrueColor \
   "BMP3:$out/assets/CUST/BOX1/Start1.sam"
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=BOX1\r\n[sample]\r\nsample=Start1.sam\r\n' \
-  "$(winpath "$out/assets")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+  "$(e2e_winpath "$out/assets")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
 
-"$WINE64" "$out/program/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
-pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
-for _ in $(seq 1 100); do
-  xdotool search --name '^Colvane Application$' >/dev/null 2>&1 && break
-  sleep 0.2
-done
-sleep 2
+e2e_start "$out/program/colvane.exe" "$out/colvane.log"
 
 # Screen position of the paper: the 800 x 600 layout is centred, the paper at its PAPERORG.
-paper=$(sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERORG=//p' | head -1)
-px=$((112 + ${paper%,*}))
-py=$((84 + ${paper#*,}))
-undo=$(sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^UNDOCORD8=//p' | head -1)
+e2e_paper_origin "$stage/Colvane.ini"
+undo=$(e2e_value "$stage/Colvane.ini" CARTOON UNDOCORD8)
 IFS=, read -r ul ut ur ub <<<"$undo"
 
 status=0
