@@ -128,7 +128,11 @@ function(colvane_wine_test name)
     add_dependencies(${name} ${dll})
   endforeach()
   add_test(NAME ${name} COMMAND ${name})
+  # Tests of one screen share its display (the end-to-end scripts take the lock "screen1024"
+  # too), and several write the layout file beside them in bin/.
+  string(REGEX MATCH "^[0-9]+" screen_width ${A_SCREEN})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT ${A_TIMEOUT}
+    RESOURCE_LOCK "screen${screen_width};build_bin"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     ENVIRONMENT "COLVANE_SCREEN=${A_SCREEN};COLVANE_TIMEOUT=${A_TIMEOUT};COLVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};COLVANE_BUILD_DIR=${CMAKE_BINARY_DIR};COLVANE_STAGE_DIR=${COLVANE_STAGE_DIR}")
 endfunction()
