@@ -38,30 +38,6 @@ IFS=, read -r ul ut ur ub <<<"$undo"
 texture=$(e2e_value "$stage/Colvane.ini" DETAILTOOL TONAREA0A | tr '\\' /)
 
 status=0
-fail() { echo "FAIL: $*"; status=1; }
-send() { "$WINE64" "$post" "$@" </dev/null >/dev/null 2>&1 9>&- || fail "command $* not delivered"; }
-move() { xdotool mousemove $((px + $1)) $((py + $2)); }
-drag() {
-  move "$1" "$2"
-  xdotool mousedown 1
-  shift 2
-  while [ $# -ge 2 ]; do
-    move "$1" "$2"
-    sleep 0.02
-    shift 2
-  done
-  xdotool mouseup 1
-  sleep 0.3
-}
-click() {
-  move "$1" "$2"
-  xdotool click 1
-  sleep 0.3
-}
-shot() {
-  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/$1.png"
-  convert "$out/$1.png" -depth 8 "rgb:$out/$1.rgb"
-}
 # check SHOT EXPR...: Python expressions over p(x, y), the (r, g, b) of canvas pixel (x, y), and
 # tex(x, y), the texture file's pixel (x, y) from the top.
 check() {

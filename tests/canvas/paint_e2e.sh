@@ -40,36 +40,11 @@ undo=$(e2e_value "$stage/Colvane.ini" CARTOON UNDOCORD8)
 IFS=, read -r ul ut ur ub <<<"$undo"
 
 status=0
-fail() { echo "FAIL: $*"; status=1; }
-send() { "$WINE64" "$post" "$@" </dev/null >/dev/null 2>&1 9>&- || fail "command $* not delivered"; }
-move() { xdotool mousemove $((px + $1)) $((py + $2)); }
-# drag X0 Y0 X1 Y1 ...: press at the first canvas point, move through the others, release.
-drag() {
-  move "$1" "$2"
-  xdotool mousedown 1
-  shift 2
-  while [ $# -ge 2 ]; do
-    move "$1" "$2"
-    sleep 0.02
-    shift 2
-  done
-  xdotool mouseup 1
-  sleep 0.3
-}
 # A drag from (x0, y) to (x1, y) in steps of 10 pixels.
 hdrag() {
   local x0=$1 x1=$2 y=$3 points=() x
   for ((x = x0; x <= x1; x += 10)); do points+=("$x" "$y"); done
   drag "${points[@]}"
-}
-click() {
-  move "$1" "$2"
-  xdotool click "${3:-1}"
-  sleep 0.3
-}
-shot() {
-  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/$1.png"
-  convert "$out/$1.png" -depth 8 "rgb:$out/$1.rgb"
 }
 # check SHOT EXPR...: each expression is evaluated in Python with p(x, y) the (r, g, b) of the
 # canvas pixel (x, y) and dark(x, y) / white(x, y) helpers; a false one fails with its text.

@@ -28,3 +28,33 @@ e2e_paper_origin() {
   px=$((112 + ${paper%,*}))
   py=$((84 + ${paper#*,}))
 }
+
+# Driving the paper with real X input. Canvas points are relative to px, py; `post` names the
+# post_command.exe that sends commands; screenshots go to $out. fail sets status=1.
+fail() { echo "FAIL: $*"; status=1; }
+send() { "$WINE64" "$post" "$@" </dev/null >/dev/null 2>&1 9>&- || fail "command $* not delivered"; }
+move() { xdotool mousemove $((px + $1)) $((py + $2)); }
+# drag X0 Y0 X1 Y1 ...: press at the first canvas point, move through the others, release.
+drag() {
+  move "$1" "$2"
+  xdotool mousedown 1
+  shift 2
+  while [ $# -ge 2 ]; do
+    move "$1" "$2"
+    sleep 0.02
+    shift 2
+  done
+  xdotool mouseup 1
+  sleep 0.3
+}
+# click X Y [BUTTON]
+click() {
+  move "$1" "$2"
+  xdotool click "${3:-1}"
+  sleep 0.3
+}
+# shot NAME: $out/NAME.png and its raw RGB bytes $out/NAME.rgb (1024 x 768 x 3).
+shot() {
+  xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/$1.png"
+  convert "$out/$1.png" -depth 8 "rgb:$out/$1.rgb"
+}
