@@ -11,27 +11,19 @@ stage=$1
 out=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
+. "$root/tests/support/e2e.sh"
 wine_screen_up 1024x768x24 9>&-
 mkdir -p "$out"
 
 # The settings file points the program at the staged content.
-winstage="Z:$(printf '%s' "$stage" | tr / '\\')"
-printf '[FILE]\r\nPATH=%s\r\n' "$winstage" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
-
-"$WINE64" "$stage/colvane.exe" </dev/null >"$out/colvane.log" 2>&1 9>&- &
-pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
-for _ in $(seq 1 100); do
-  xdotool search --name '^Colvane Application$' >/dev/null 2>&1 && break
-  sleep 0.2
-done
-sleep 3
+printf '[FILE]\r\nPATH=%s\r\n' "$(e2e_winpath "$stage")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+e2e_start "$stage/colvane.exe" "$out/colvane.log"
+sleep 1
 shot="$out/start-1024.png"
 xwd -root -silent -display "$DISPLAY" | convert xwd:- "$shot" || { echo "no screenshot"; exit 1; }
 
 pixel() { convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
-paper=$(sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERORG=//p' | head -1)
-px=$((112 + ${paper%,*})); py=$((84 + ${paper#*,}))
+e2e_paper_origin "$stage/Colvane.ini"
 status=0
 for at in "5,5" "1018,762" "100,300" "500,80" "950,400" "500,690"; do
   [ "$(pixel ${at%,*} ${at#*,})" = "0,0,0" ] || { echo "outside the layout at $at is not black: $(pixel ${at%,*} ${at#*,})"; status=1; }
@@ -49,7 +41,7 @@ echo "frame samples drawn: $drawn"
 [ $drawn -ge 8 ] || { echo "the frame is not drawn"; status=1; }
 
 # The colour panel: box 2 of page 0 is red.
-layout() { sed -n '/^\[800\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+layout() { e2e_value "$stage/Colvane.ini" 800 "$1"; }
 IFS=, read -r cx cy <<<"$(layout COLORCORD)"
 IFS=, read -r bx by _ <<<"$(layout PALSBOXCORD)"
 IFS=, read -r pitch _ <<<"$(layout PALGBOXCORD)"
@@ -69,7 +61,7 @@ done
 [ $red = 3 ] || { echo "the stroke is not red after choosing red ($red of 3)"; status=1; }
 
 # The toolbox: the eraser button shows as selected and its soft eraser wipes the stroke.
-cartoon() { sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+cartoon() { e2e_value "$stage/Colvane.ini" CARTOON "$1"; }
 IFS=, read -r el et er eb <<<"$(cartoon RUBBERA8)"
 ex=$((112 + (el + er) / 2)); ey=$((84 + (et + eb) / 2))
 convert "$shot" -crop "$((er - el))x$((eb - et))+$((112 + el))+$((84 + et))" +repage "$out/eraser-before.png"
@@ -90,7 +82,7 @@ for x in 150 200 250; do
   [ "$g" -ge 240 ] && [ "$b" -ge 240 ] || { echo "the eraser left $r,$g,$b at $x"; status=1; }
 done
 # The brush's option panel: a click on its line button moves the selected look there.
-detail() { sed -n '/^\[DETAILTOOL\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+detail() { e2e_value "$stage/Colvane.ini" DETAILTOOL "$1"; }
 IFS=, read -r bl bt br bb <<<"$(cartoon BRUSHA8)"
 xdotool mousemove $((112 + (bl + br) / 2)) $((84 + (bt + bb) / 2)) click 1
 sleep 1.5
