@@ -91,7 +91,9 @@ void PlayToolSound();
 void StopSoundEffects();
 void MusicNotify(HWND window, WPARAM code);
 
-// Exit screen: one scroll step of the exit picture (timer 10).
+// Exit screen: freezes and darkens the screen and starts the goodbye picture (command 4002);
+// one scroll step of the picture (timer 10).
+void StartExitScreen(HWND window);
 void ExitScreenStep(HWND window);
 // Frees what the exit screen holds (its picture and mask, its timer).
 void FreeExitScreen(HWND window);

@@ -30,6 +30,14 @@ int OfferToAreas(HWND window, UINT id) {
          LibraryCommand(window, id);
 }
 
+// The goodbye: the "end" sound and the exit screen; music stops with the sound panel's own Free.
+void ExitCommand(HWND window) {
+  PlaySoundEffect("end");
+  StartExitScreen(window);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
+
 }  // namespace
 
 void DispatchCommand(HWND window, WPARAM wParam) {
@@ -55,6 +63,7 @@ void DispatchCommand(HWND window, WPARAM wParam) {
     case 2003: app.drawingMode = 11; SelectToolIcon(window, 0); Panel(window, 2003); break;  // absorber
     case 2004: Panel(window, 2004); SelectToolIcon(window, 16); app.drawingMode = 18; break;  // effects
     case 2006: MagicStampCommand(window); break;                  // magic stamp
+    case 4002: ExitCommand(window); break;                        // exit
     case 4003: UndoCommand(window); break;                        // undo
     case 4005: ChangePaper(window); break;                        // paper
     case 42001: PictureEffectCommand(window, 2); break;           // sharpen

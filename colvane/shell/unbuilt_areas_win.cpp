@@ -36,8 +36,6 @@ void PlaySoundEffect(const char*) {}
 void PlayToolSound() {}
 void MusicNotify(HWND, WPARAM) {}
 
-void ExitScreenStep(HWND) {}
-void FreeExitScreen(HWND window) { KillTimer(window, 10); }
 void FreeSoundPanel() {}
 void ClearCartoons() {}
 void FreeCartoons() {}

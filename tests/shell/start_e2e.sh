@@ -3,8 +3,9 @@
 # frame is drawn around a white paper at the centred layout origin (112, 84), and everything
 # outside the 800 x 600 layout stays black. Then a click on the red box of the colour panel
 # and a drag on the paper paint a red stroke with the brush the program starts with, and the
-# eraser chosen from the toolbox wipes it away again. Last, the brush's option panel shows its
-# line button selected once it is clicked.
+# eraser chosen from the toolbox wipes it away again. The brush's option panel shows its line
+# button selected once it is clicked. Last, the exit button shows the exit screen and a press
+# closes the program.
 # Usage: start_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
@@ -101,5 +102,27 @@ for b in line free; do
   changed=$(compare -metric AE "$out/$b-before.png" "$out/$b-after.png" null: 2>&1)
   [ "${changed%% *}" -gt 50 ] 2>/dev/null || { echo "the brush $b button did not change its look ($changed)"; status=1; }
 done
+
+# The exit button: the screen freezes and darkens, the goodbye picture rises in the middle, and
+# a left press closes the program at once with exit code 0.
+IFS=, read -r xl xt xr xb <<<"$(cartoon EXITCORD8)"
+xdotool mousemove $((112 + (xl + xr) / 2)) $((84 + (xt + xb) / 2)) mousedown 1
+sleep 0.2
+xdotool mouseup 1
+sleep 3
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/exit.png"
+shot="$out/exit.png"
+dark=0
+for x in $(seq 150 3 210); do [ "$(pixel $((px + x)) $((py + 40)))" = "0,0,0" ] && dark=$((dark + 1)); done
+[ $dark -ge 5 ] || { echo "the exit screen did not darken the paper ($dark of 21 black)"; status=1; }
+[ "$(pixel 512 740)" = "0,0,0" ] || { echo "the exit screen changed what lies outside the layout"; status=1; }
+xdotool click 1
+for _ in $(seq 1 30); do kill -0 "$e2e_pid" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$e2e_pid" 2>/dev/null; then
+  echo "a press on the exit screen did not close the program"; status=1
+else
+  wait "$e2e_pid"; code=$?
+  [ $code = 0 ] || { echo "the program ended with exit code $code"; status=1; }
+fi
 [ $status = 0 ] && echo "start screenshot checked: $out/start-1024.png"
 exit $status

@@ -1,0 +1,117 @@
+// The exit screen: the screen is frozen and darkened, the goodbye picture rises and scrolls
+// through a square in the middle, and the program closes three seconds later (or at once on a
+// left press, which the mouse routers handle).
+#include <algorithm>
+
+#include "colvane/frame/bitmap_file.h"
+#include "colvane/frame/blit.h"
+#include "colvane/frame/frame_art.h"
+#include "colvane/shell/app_state.h"
+#include "colvane/shell/areas.h"
+#include "colvane/shell/exit_scroll.h"
+#include "colvane/shell/shell.h"
+#include "easelkit/easelkit.h"
+
+namespace {
+// Owned here: the goodbye picture made transparent on its red key, and its scroll state.
+HBITMAP exitImage = nullptr;
+HBITMAP exitMask = nullptr;
+SIZE exitSize{0, 0};
+ExitScroll scroll;
+
+void DarkenSnapshot(HWND window, HBITMAP snapshot, int width, int height) {
+  HBITMAP dark = LoadBitmapA(App().instance, "DARK");
+  if (!dark) return;
+  HDC screen = GetDC(window);
+  HDC target = CreateCompatibleDC(screen);
+  HDC pattern = CreateCompatibleDC(screen);
+  HGDIOBJ oldTarget = SelectObject(target, snapshot);
+  HGDIOBJ oldPattern = SelectObject(pattern, dark);
+  for (int ty = 0; ty <= height / 12; ++ty)
+    for (int tx = 0; tx <= width / 12; ++tx) BitBlt(target, tx * 12, ty * 12, 12, 12, pattern, 0, 0, SRCAND);
+  SelectObject(pattern, oldPattern);
+  SelectObject(target, oldTarget);
+  DeleteDC(pattern);
+  DeleteDC(target);
+  ReleaseDC(window, screen);
+  DeleteObject(dark);
+}
+
+// "advert.sys" by its relative name, as the program always looked for it, else beside the
+// program (a program started from another folder would otherwise lose its goodbye picture).
+HBITMAP LoadExitPicture(HWND window) {
+  if (GetFileAttributesA("advert.sys") != INVALID_FILE_ATTRIBUTES)
+    return LoadBitmapFile(window, "advert.sys", App().palette);
+  char path[MAX_PATH];
+  AssetPath("advert.sys", path);
+  return path[0] ? LoadBitmapFile(window, path, App().palette) : nullptr;
+}
+}  // namespace
+
+void StartExitScreen(HWND window) {
+  AppState& app = App();
+  KillTimer(window, 2);
+  if (app.closingSnapshot) return;
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC dc = GetDC(window);
+  HBITMAP snapshot = CreateCompatibleBitmap(dc, w, h);
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, snapshot);
+  BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
+  app.closingSnapshot = snapshot;
+  DarkenSnapshot(window, snapshot, w, h);
+  SetTimer(window, 10, 80, nullptr);
+  HBITMAP picture = LoadExitPicture(window);
+  exitSize = BitmapSize(picture);
+  MakeTransparentPair(window, picture, app.palette, RGB(255, 0, 0), &exitImage, &exitMask);
+  if (picture) DeleteObject(picture);
+  scroll = ExitScroll{};
+}
+
+void ExitScreenStep(HWND window) {
+  AppState& app = App();
+  if (!app.closingSnapshot) return;
+  const int side = static_cast<int>(exitSize.cx);
+  if (!exitImage || side <= 0) {  // no goodbye picture: close at once
+    KillTimer(window, 10);
+    DestroyWindow(window);
+    return;
+  }
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  const int left = (w - side) / 2, top = (h - side) / 2;
+  if (ExitScrollStep(&scroll, side, exitSize.cy)) {
+    KillTimer(window, 10);
+    Delay(window, 3000);
+    DestroyWindow(window);
+    scroll = ExitScroll{};
+    return;
+  }
+  HDC dc = GetDC(window);
+  HDC snapshotDc = CreateCompatibleDC(dc);
+  HDC workDc = CreateCompatibleDC(dc);
+  HBITMAP work = CreateCompatibleBitmap(dc, side, side);
+  HGDIOBJ oldSnapshot = SelectObject(snapshotDc, app.closingSnapshot);
+  HGDIOBJ oldWork = SelectObject(workDc, work);
+  BitBlt(workDc, 0, 0, side, side, snapshotDc, left, top, SRCCOPY);
+  const int rows = std::min<int>(side - scroll.top, exitSize.cy - scroll.sourceY);
+  if (rows > 0)
+    BlitTransparentPair(window, workDc, exitImage, exitMask, app.palette, 0, scroll.top, side, rows, 0,
+                        scroll.sourceY);
+  BitBlt(dc, left, top, side, side, workDc, 0, 0, SRCCOPY);
+  SelectObject(workDc, oldWork);
+  SelectObject(snapshotDc, oldSnapshot);
+  DeleteObject(work);
+  DeleteDC(workDc);
+  DeleteDC(snapshotDc);
+  ReleaseDC(window, dc);
+}
+
+void FreeExitScreen(HWND window) {
+  KillTimer(window, 10);
+  if (exitImage) DeleteObject(exitImage);
+  if (exitMask) DeleteObject(exitMask);
+  exitImage = exitMask = nullptr;
+}
