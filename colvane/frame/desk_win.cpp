@@ -149,7 +149,7 @@ int DeskHover(HWND window, POINT layout) {
     return 0;
   }
   if (!handShown && !LibraryDragging())
-    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(2)));
+    SetClassCursor(window, ToolCursor(2));
   handShown = 1;
   return 1;
 }

@@ -2,6 +2,7 @@
 // 40 ms pumping delay between frames.
 #include "colvane/frame/bitmap_file.h"
 #include "colvane/frame/blit.h"
+#include "colvane/frame/frame_art.h"
 #include "colvane/frame/strip_frames.h"
 #include "colvane/layout/layout_files.h"
 #include "colvane/shell/app_state.h"
@@ -9,19 +10,7 @@
 
 void LoadStrip(HWND window, StripRecord* strip, const char* section, const char* bitmapKey,
                const char* widthKey, const char* originKey) {
-  char name[80] = "";
-  GetLayoutString(section, bitmapKey, "", name, sizeof(name));
-  strip->bitmap = nullptr;
-  if (name[0]) {
-    char folder[144], path[MAX_PATH];
-    GetAssetFolder(folder);
-    lstrcpynA(path, folder, MAX_PATH);
-    if (path[0] && path[lstrlenA(path) - 1] != '\\') lstrcatA(path, "\\");
-    if (lstrlenA(path) + lstrlenA(name) < MAX_PATH) {
-      lstrcatA(path, name);
-      strip->bitmap = LoadBitmapFile(window, path, App().palette);
-    }
-  }
+  strip->bitmap = LoadLayoutBitmap(window, section, bitmapKey);
   strip->frameWidth = widthKey ? static_cast<int>(GetLayoutInt(section, widthKey, 256)) : 256;
   strip->height = BitmapSize(strip->bitmap).cy;
   if (originKey) GetLayoutPoint(section, originKey, 0, 0, &strip->origin);

@@ -91,7 +91,7 @@ int ButtonAt(int page, POINT p) {
 
 void SetHandCursor(HWND window) {
   if (!LibraryDragging())
-    SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(2)));
+    SetClassCursor(window, ToolCursor(2));
 }
 
 void PlayStrip(HWND window, const StripRecord& s, int first, int count, int interruptible,

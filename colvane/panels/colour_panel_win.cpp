@@ -75,7 +75,7 @@ void RepaintPanel(HWND window) {
 void SetHoverCursor(HWND window, int* flag, int cursorIndex) {
   if (*flag) return;
   *flag = 1;
-  SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(cursorIndex)));
+  SetClassCursor(window, ToolCursor(cursorIndex));
 }
 
 void FillBox(HDC dc, RECT r, COLORREF colour) {

@@ -181,7 +181,7 @@ int SliderPress(POINT p) {
 void SetGrabCursor(HWND window) {
   if (slider.hover) return;
   slider.hover = 1;
-  SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(2)));
+  SetClassCursor(window, ToolCursor(2));
 }
 
 void DragKnob(HWND window, POINT p) {

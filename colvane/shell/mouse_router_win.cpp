@@ -23,10 +23,6 @@ RoutedPoints PointsOf(LPARAM lParam) {
   return r;
 }
 
-void SetClassCursor(HWND window, HCURSOR cursor) {
-  SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(cursor));
-}
-
 void ShowArrow(HWND window) {
   SetClassCursor(window, LoadCursorA(nullptr, IDC_ARROW));
   App().arrowShown = 1;

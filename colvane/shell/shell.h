@@ -39,6 +39,8 @@ int IsOnPaper(POINT paper);
 void LoadToolCursors(HINSTANCE instance);
 void DestroyToolCursors();
 HCURSOR ToolCursor(int index);
+// Makes cursor the window's class cursor (shown from the next mouse move).
+void SetClassCursor(HWND window, HCURSOR cursor);
 void SelectToolIcon(HWND window, int index);
 
 // Helper of the file box.

@@ -30,6 +30,10 @@ HCURSOR ToolCursor(int index) {
   return nullptr;
 }
 
+void SetClassCursor(HWND window, HCURSOR cursor) {
+  SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(cursor));
+}
+
 void SelectToolIcon(HWND window, int index) {
   AppState& app = App();
   ChooseToolSound(index);
@@ -42,6 +46,6 @@ void SelectToolIcon(HWND window, int index) {
   if (IsOnPaper(p) && !LibraryDragging()) {
     app.toolCursorShown = 1;
     if (index >= 0 && !LibraryDragging())
-      SetClassLongPtrA(window, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(ToolCursor(index)));
+      SetClassCursor(window, ToolCursor(index));
   }
 }
