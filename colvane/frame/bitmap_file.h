@@ -10,6 +10,3 @@ HPALETTE CreatePaletteFromResource(HWND window, const char* name, HINSTANCE inst
 // dibSize bounds the reads of the header and colour table.
 HPALETTE CreatePaletteFromDib(const void* dib, size_t dibSize);
 UINT DibColorCount(const BITMAPINFOHEADER* header);
-
-// Reads a whole file into memory (at most maxBytes); 0 when it cannot be opened or is larger.
-bool ReadWholeFile(const char* path, size_t maxBytes, void** data, size_t* size);

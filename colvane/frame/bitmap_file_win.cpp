@@ -2,39 +2,15 @@
 // damaged or lying file gives a null bitmap instead of a wild read.
 #include "colvane/frame/bitmap_file.h"
 
-#include <cstdlib>
+#include <vector>
 
+#include "colvane/canvas/file_bytes.h"
 #include "colvane/frame/dib_file.h"
 
 namespace {
-// Art files are at most a screen of 32-bit pixels plus headers; anything larger is refused.
+// Art files are at most a screen of 32-bit pixels plus headers; a longer file is read cut
+// there, and its rows then fail the reader's size check.
 const size_t kMaxBitmapFile = 64u << 20;
-}
-
-bool ReadWholeFile(const char* path, size_t maxBytes, void** data, size_t* size) {
-  *data = nullptr;
-  *size = 0;
-  HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER length{};
-  if (!GetFileSizeEx(f, &length) || length.QuadPart < 0 ||
-      static_cast<unsigned long long>(length.QuadPart) > maxBytes) {
-    CloseHandle(f);
-    return false;
-  }
-  size_t n = static_cast<size_t>(length.QuadPart);
-  void* buffer = std::malloc(n ? n : 1);
-  DWORD got = 0;
-  bool ok = buffer && (n == 0 || (ReadFile(f, buffer, static_cast<DWORD>(n), &got, nullptr) && got == n));
-  CloseHandle(f);
-  if (!ok) {
-    std::free(buffer);
-    return false;
-  }
-  *data = buffer;
-  *size = n;
-  return true;
 }
 
 // "非[QVF]檔案：<path>": shown in Unicode so it reads right whatever the system code page.
@@ -47,12 +23,10 @@ static void ShowNotBitmapMessage(HWND owner, const char* path) {
 }
 
 static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
-  void* bytes = nullptr;
-  size_t size = 0;
-  if (!path || !path[0] || !ReadWholeFile(path, kMaxBitmapFile, &bytes, &size)) return nullptr;
+  std::vector<uint8_t> bytes;
+  if (!path || !path[0] || !ReadFileBytes(path, kMaxBitmapFile, &bytes)) return nullptr;
   DibImage image;
-  DibResult r = ReadDibFile(static_cast<const uint8_t*>(bytes), size, &image);
-  std::free(bytes);
+  DibResult r = ReadDibFile(bytes.data(), bytes.size(), &image);
   if (r == kDibNotBitmap) {
     ShowNotBitmapMessage(owner, path);
     return nullptr;
