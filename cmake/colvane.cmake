@@ -184,9 +184,11 @@ endfunction()
 set(COLVANE_STAGE_DIR "${CMAKE_BINARY_DIR}/Colvane" CACHE PATH "Ready-to-run program folder")
 
 # A module folder of the program: its pure .cpp files become the static library <name>_core
-# (built natively too), its *_win.cpp files join colvane_app (Windows only). The program's
-# entry (*_entry_win.cpp) and resource scripts belong to the executable, not the library.
+# (built natively too), its *_win.cpp files the static library <name>_win (Windows only). A
+# module's Win32 layer links only the modules below it (WIN_LIBS), so a call upwards fails to
+# link. The program's entry (*_entry_win.cpp) and resource scripts belong to the executable.
 function(colvane_module name)
+  cmake_parse_arguments(A "" "" "CORE_LIBS;WIN_LIBS" ${ARGN})
   file(GLOB all_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   file(GLOB win_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_win.cpp)
   file(GLOB entry_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_entry_win.cpp)
@@ -198,12 +200,14 @@ function(colvane_module name)
     list(REMOVE_ITEM win_src ${entry_src})
   endif()
   if(pure_src)
-    colvane_pure_library(${name}_core SOURCES ${pure_src} LIBS ${ARGN})
-    if(COLVANE_WINDOWS)
-      target_link_libraries(colvane_app PUBLIC ${name}_core)
-    endif()
+    colvane_pure_library(${name}_core SOURCES ${pure_src} LIBS ${A_CORE_LIBS})
   endif()
   if(COLVANE_WINDOWS AND win_src)
-    target_sources(colvane_app PRIVATE ${win_src})
+    add_library(${name}_win STATIC ${win_src})
+    target_include_directories(${name}_win PUBLIC ${CMAKE_SOURCE_DIR} ${COLVANE_ASSET_DIR}/res)
+    if(pure_src)
+      target_link_libraries(${name}_win PUBLIC ${name}_core)
+    endif()
+    target_link_libraries(${name}_win PUBLIC ${A_WIN_LIBS})
   endif()
 endfunction()

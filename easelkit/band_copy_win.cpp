@@ -1,7 +1,7 @@
 // OutputDIB2BMP: pushes a band of rows of an in-memory bottom-up DIB into a screen bitmap.
 #include <cstring>
 
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 extern "C" HBITMAP WINAPI OutputDIB2BMP(HDC dc, const BITMAPINFOHEADER* info, const BYTE* bits, int x,
                                         int y, int width, int rows, HBITMAP target, int dibHeight,

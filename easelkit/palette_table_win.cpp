@@ -1,6 +1,6 @@
 // The library's colour table: the entries of a logical palette, sorted ascending.
-#include "easelkit/easelkit.h"
-#include "easelkit/palette_table.h"
+#include "easelkit/easelkit_win.h"
+#include "easelkit/palette_table_win.h"
 
 namespace {
 COLORREF table[256];

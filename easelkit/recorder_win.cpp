@@ -1,6 +1,6 @@
 // The one-message store and the message-pumping delay that keep a press made during a button
 // animation from being lost or acted on half-way through.
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
 int delaying = 0;

@@ -1,5 +1,5 @@
 // GetRunPath: the folder a loaded module was started from.
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 extern "C" int WINAPI GetRunPath(HMODULE module, LPSTR buffer) {
   // The caller's buffer is 80 characters; GetModuleFileNameA always terminates what it writes.

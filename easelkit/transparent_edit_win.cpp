@@ -1,6 +1,6 @@
 // A plain edit field that captures the mouse while focused and hands its text back to the
 // parent: Enter copies it to the caller's buffer and posts 8010, Escape posts 8011.
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
 HWND editParent = nullptr;

@@ -2,7 +2,7 @@
 // complete, so a failed read or a full disk never leaves a half-written target.
 #include <cstring>
 
-#include "fileshift/fileshift.h"
+#include "fileshift/fileshift_win.h"
 
 extern "C" int WINAPI CopyFileFromTo(LPCSTR target, LPCSTR source) {
   if (!target || !source) return 0;

@@ -7,12 +7,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench/support/wine_timing.h"
+#include "bench/support/wine_timing_win.h"
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/tool_dispatch_win.h"
 #include "colvane/canvas/tool_select_win.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/shell/app_state_win.h"
 
 namespace {
 std::vector<double> Strokes(HWND window, int count) {
@@ -42,23 +43,26 @@ int main() {
                                 nullptr, nullptr, app.instance, nullptr);
   if (!window) return 1;
   app.mainWindow = window;
-  app.paperOriginX = app.paperOriginY = 20;
+  ScreenLayout screen;
+  screen.paperOriginX = screen.paperOriginY = 20;
+  SetScreenLayout(screen);
   PrepareCanvas(window);
   OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
   SetCanvasPaperSize(640, 480);
-  app.drawingMode = 2;
-  app.lineMode = 0;
+  ToolChoice& choice = Session().choice;
+  choice.drawingMode = kModeBrush;
+  choice.lineMode = 0;
   SetToolStrokeSize(52);
 
   Report("Stroke100px_S52", Strokes(window, 60));
   // A free-form selection: a star-like outline over most of the paper.
-  app.drawingMode = 13;
+  choice.drawingMode = kModeFreeRope;
   const POINT outline[] = {{320, 20}, {380, 200}, {620, 240}, {380, 280}, {320, 460}, {260, 280},
                            {20, 240},  {260, 200}, {320, 20}};
   RopePress(window, outline[0]);
   for (const POINT& p : outline) RopeMove(window, p);
   RopeRelease(window, outline[8]);
-  app.drawingMode = 2;
+  choice.drawingMode = kModeBrush;
   Report("Stroke100px_S52_FreeRope", Strokes(window, 60));
 
   std::vector<double> undo;
@@ -69,7 +73,7 @@ int main() {
     undo.push_back(Now() - t0);
   }
   Report("UndoWholeCanvas", undo);
-  FreeCanvas();
+  FreeCanvas(App().mainWindow);
   DestroyWindow(window);
   return 0;
 }

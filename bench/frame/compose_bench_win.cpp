@@ -1,14 +1,15 @@
-// Timing of the screen under Wine: start-up of the main window up to its first full paint, and
-// one full ComposeScreen. Run from a folder holding the program's content (scripts/bench).
+// Timing of the screen under Wine: start-up of the main window up to its first full paint, one
+// full ComposeScreen, and the screen's floor: one full-window BitBlt from a memory bitmap. Run from a folder holding the program's content (scripts/bench).
 // Prints the way Google Benchmark does: name, iterations, time.
 #include <windows.h>
 
 #include <vector>
 
-#include "bench/support/wine_timing.h"
-#include "colvane/frame/compose.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/shell.h"
+#include "bench/support/wine_timing_win.h"
+#include "colvane/frame/screen_area_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/screen_areas_win.h"
+#include "colvane/shell/shell_win.h"
 
 int main() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -33,16 +34,31 @@ int main() {
   }
   Report("StartupToFirstPaint", startup);
 
-  std::vector<double> compose;
+  std::vector<double> compose, floor;
   HDC dc = GetDC(window);
   for (int i = 0; i < 60; ++i) {
     double t0 = Now();
-    ComposeScreen(window, dc);
+    ComposeScreen(window, dc, ProgramAreas());
     GdiFlush();
     compose.push_back(Now() - t0);
   }
+  RECT client;
+  GetClientRect(window, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  for (int i = 0; i < 60; ++i) {
+    double t0 = Now();
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    GdiFlush();
+    floor.push_back(Now() - t0);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
   ReleaseDC(window, dc);
   Report("ComposeScreen", compose);
+  Report("FullWindowBlitFloor", floor);
   DestroyWindow(window);
   return 0;
 }

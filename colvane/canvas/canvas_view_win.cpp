@@ -7,23 +7,23 @@
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/tool_select_win.h"
-#include "colvane/canvas/tool_state.h"
-#include "colvane/layout/layout_files.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
 
-CanvasImage canvas;
+PaintSession session;
+CanvasImage& canvas = session.canvas;
 HBITMAP canvasBitmap = nullptr;  // owned here
 
 HDC WindowDcWithPalette(HWND window, HPALETTE* previous) {
   HDC dc = GetDC(window);
   *previous = nullptr;
-  if (App().palette) {
-    *previous = SelectPalette(dc, App().palette, FALSE);
+  if (ScreenPalette()) {
+    *previous = SelectPalette(dc, ScreenPalette(), FALSE);
     RealizePalette(dc);
   }
   return dc;
@@ -36,7 +36,7 @@ void ReleaseWindowDc(HWND window, HDC dc, HPALETTE previous) {
 
 }  // namespace
 
-CanvasImage& Canvas() { return canvas; }
+PaintSession& Session() { return session; }
 HBITMAP CanvasBitmap() { return canvasBitmap; }
 
 void StartPicturePath(char* path, int size) {
@@ -53,7 +53,7 @@ void StartPicturePath(char* path, int size) {
 
 void PrepareCanvas(HWND window) {
   SetToolStrokeSize(3);
-  SetClipArea(App().paperWidth, App().paperHeight);
+  SetCanvasPaperSize(Screen().paperWidth, Screen().paperHeight);
   if (!canvasBitmap) {
     HDC dc = GetDC(window);
     canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);
@@ -70,7 +70,6 @@ int OpenCanvasPicture(HWND window, const char* path) {
   return opened;
 }
 
-void SetCanvasPaperSize(int width, int height) { SetClipArea(width, height); }
 
 void RefreshCanvasBitmap(HWND window) {
   if (!canvasBitmap || canvas.canvasImage.Empty()) return;
@@ -85,7 +84,7 @@ void RefreshCanvasBitmap(HWND window) {
 void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
   if (!canvasBitmap || canvas.canvasImage.Empty()) return;
   // Nothing beyond the visible canvas may reach the window: it would cover the desk.
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   left = std::max(left, 0);
   top = std::max(top, 0);
   right = std::min({right, kCanvasWidth - 1, app.paperWidth - 1});
@@ -115,7 +114,7 @@ void ShowWholeCanvas(HWND window) {
 
 PixelView VisibleCanvasView() {
   PixelView v = CanvasView(canvas);
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   const int width = std::min(v.width, app.paperWidth), height = std::min(v.height, app.paperHeight);
   if (!v.bits || width <= 0 || height <= 0) return PixelView{};
   // Rows are stored bottom-up: the shown top rows are the last ones in memory.
@@ -132,7 +131,7 @@ void FlushChangedRect(HWND window, const ChangedRect& rect) {
 }
 
 void PaintCanvas(HWND, HDC dc) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   if (!canvasBitmap) {
     PatBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, WHITENESS);
     return;
@@ -151,14 +150,27 @@ void UndoCommand(HWND window) {
   RefreshCanvasBitmap(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
-  if (App().drawingMode == 14) EndTypewriterText(window);
 }
 
-void FreeCanvas() {
-  FreeRope(App().mainWindow);
+void SetCanvasPaperSize(int width, int height) {
+  session.paperWidth = width;
+  session.paperHeight = height;
+  SetClipArea(width, height);
+}
+
+void ShowGestureResult(HWND window, const GestureResult& result) {
+  if (result.wholeRepaint) {
+    ShowWholeCanvas(window);
+    return;
+  }
+  FlushChangedRect(window, result.changed);
+}
+
+void FreeCanvas(HWND window) {
+  FreeRope(window);
   if (canvasBitmap) DeleteObject(canvasBitmap);
   canvasBitmap = nullptr;
-  ToolState& tools = Tools();
+  ToolState& tools = session.tools;
   tools.masks = DabMasks();
   FreeMagicStamp(&tools.magicStamp);
   ReleaseCanvasImage(&canvas);

@@ -1,12 +1,15 @@
-// The canvas on the screen: the canvas image and its screen-compatible mirror (the canvas
-// bitmap), the push of changed rows, undo, and the picture the program starts with.
+// The canvas on the screen: the one painting session (canvas image, undo, clip, tools, colours,
+// tool choice) and the canvas bitmap that mirrors the image on the screen. This is the only place
+// that flushes rows, takes undo and repaints the canvas.
 #pragma once
 #include <windows.h>
 
 #include "colvane/canvas/canvas_image.h"
 #include "colvane/canvas/changed_rect.h"
+#include "colvane/canvas/paint_session.h"
 
-CanvasImage& Canvas();
+// The painting session (owned here).
+PaintSession& Session();
 // The canvas bitmap (owned here: created at start-up, deleted by FreeCanvas), or null.
 HBITMAP CanvasBitmap();
 
@@ -15,6 +18,17 @@ HBITMAP CanvasBitmap();
 int OpenCanvasPicture(HWND window, const char* path);
 // Full path of the picture being worked on: <asset folder>\CUST\<working box>\<sample>.
 void StartPicturePath(char* path, int size);
+
+// Start-up: the stroke size, the shown paper, the canvas bitmap and the picture being worked on.
+void PrepareCanvas(HWND window);
+// The shown part of the canvas (the selection is cut to it).
+void SetCanvasPaperSize(int width, int height);
+// Frees the canvas bitmap, the session's pictures and the selection; harmless twice.
+void FreeCanvas(HWND window);
+// Paints the shown canvas into the composition DC.
+void PaintCanvas(HWND window, HDC dc);
+// What a gesture changed reaches the screen: its rows, or the whole canvas.
+void ShowGestureResult(HWND window, const GestureResult& result);
 
 // Copies the whole canvas image into the canvas bitmap.
 void RefreshCanvasBitmap(HWND window);

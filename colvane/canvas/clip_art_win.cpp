@@ -8,8 +8,8 @@
 #include "colvane/canvas/placement.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/ids.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ constexpr POINT kNoDragPosition{-9999, -9999};
 ClipArtPictures clipArt;           // pixels of the picture and its mask
 HBITMAP pictureBitmap = nullptr;   // owned here: white where the mask is black
 HBITMAP maskBitmap = nullptr;      // owned here
+CartoonHooks cartoonHooks;         // set by the cartoons' module
 int clipWidth = 0, clipHeight = 0;
 POINT lastDrag = kNoDragPosition;  // where the dragged picture was last shown
 
@@ -84,7 +85,7 @@ int PickUpSticker(HWND window, const char* stem) {
   char picture[MAX_PATH], mask[MAX_PATH];
   const size_t n = std::strlen(stem);
   TakeCanvasUndo();
-  App().drawingMode = 16;
+  Session().choice.drawingMode = kModeSticker;
   lastDrag = kNoDragPosition;
   if (n + sizeof("A.BMP") > sizeof(picture)) {
     FreeClipArtPicture();
@@ -96,7 +97,7 @@ int PickUpSticker(HWND window, const char* stem) {
 }
 
 void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragged draw, void* context) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   const DragPreview plan = PlanDragPreview(CanvasPoint{at.x, at.y}, CanvasPoint{last.x, last.y}, w, h,
                                            app.paperWidth, app.paperHeight);
   HBITMAP canvasBitmap = CanvasBitmap();
@@ -124,37 +125,42 @@ void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragge
   ReleaseDC(window, dc);
 }
 
-int PlacementDrag(HWND window, POINT paper) {
+bool PlacementDrag(HWND window, POINT paper) {
   if (lastDrag.x == kNoDragPosition.x && lastDrag.y == kNoDragPosition.y) lastDrag = paper;
-  const int shown = App().drawingMode != 16 || pictureBitmap;
-  if (App().drawingMode != 16)
-    CartoonDragPreview(window, paper, lastDrag);
+  const bool sticker = Session().choice.drawingMode == kModeSticker;
+  const bool shown = !sticker || pictureBitmap;
+  if (!sticker) {
+    if (cartoonHooks.dragPreview) cartoonHooks.dragPreview(window, paper, lastDrag);
+  }
   else if (pictureBitmap)
     ShowDragPreview(window, paper, lastDrag, clipWidth, clipHeight, DrawClipArt, nullptr);
   lastDrag = paper;
   return shown;
 }
 
-int StickerRelease(HWND window, POINT paper) {
-  if (!InsideClip(paper.x, paper.y)) return 0;  // the sticker stays in hand
-  CanvasImage& canvas = Canvas();
+bool StickerRelease(HWND window, POINT paper) {
+  if (!InsideClip(paper.x, paper.y)) return false;  // the sticker stays in hand
+  CanvasImage& canvas = Session().canvas;
   canvas.pictureModified = 1;
   TakeCanvasUndo();
   PixelView view = CanvasView(canvas);
-  FlushChangedRect(window, DropClipArt(&view, CanvasClip(), Picture24View(clipArt.picture),
+  FlushChangedRect(window, DropClipArt(&view, Session().clip, Picture24View(clipArt.picture),
                                        Picture24View(clipArt.mask), CanvasPoint{paper.x, paper.y}));
   FreeClipArtPicture();
   lastDrag = kNoDragPosition;
-  return 1;
+  return true;
 }
 
-int CartoonRelease(HWND window, POINT paper) {
-  const int place = InsideClip(paper.x, paper.y);
-  if (place) Canvas().pictureModified = 1;
-  CartoonDragEnd(window, paper, place);
+bool CartoonRelease(HWND window, POINT paper) {
+  const bool place = InsideClip(paper.x, paper.y) != 0;
+  if (place) Session().canvas.pictureModified = 1;
+  if (cartoonHooks.dragEnd) cartoonHooks.dragEnd(window, paper, place);
   lastDrag = kNoDragPosition;
-  return 1;
+  return true;
 }
+
+void SetCartoonHooks(const CartoonHooks& hooks) { cartoonHooks = hooks; }
+const CartoonHooks& CurrentCartoonHooks() { return cartoonHooks; }
 
 HBITMAP CopyCanvasArea(HWND window, const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;

@@ -26,12 +26,23 @@ using DrawDragged = void (*)(HDC work, int x, int y, void* context);
 void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragged draw, void* context);
 
 // Drag in modes 16 (sticker) and 17 (cartoon): previews the picture at the point.
-int PlacementDrag(HWND window, POINT paper);
+bool PlacementDrag(HWND window, POINT paper);
 // Release in mode 16: drops the sticker centred on the point when the point may be painted,
 // else keeps it in hand; 1 when it dropped.
-int StickerRelease(HWND window, POINT paper);
+bool StickerRelease(HWND window, POINT paper);
 // Release in mode 17: the cartoon is placed at the point or, off the canvas, discarded.
-int CartoonRelease(HWND window, POINT paper);
+bool CartoonRelease(HWND window, POINT paper);
+
+// What the cartoons add to the canvas tools: the preview of a cartoon dragged in mode 17 (paper
+// points, last: where it was shown), the end of that drag (placed or discarded), and the soft
+// eraser wiping away a running cartoon it touches (true when one went). Null members do nothing.
+struct CartoonHooks {
+  void (*dragPreview)(HWND window, POINT at, POINT last) = nullptr;
+  void (*dragEnd)(HWND window, POINT at, bool place) = nullptr;
+  bool (*eraseAt)(HWND window, POINT paper) = nullptr;
+};
+void SetCartoonHooks(const CartoonHooks& hooks);
+const CartoonHooks& CurrentCartoonHooks();
 
 // A new screen bitmap holding that part of the canvas bitmap (paper rectangle), or null.
 HBITMAP CopyCanvasArea(HWND window, const RECT& area);

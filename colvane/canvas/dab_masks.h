@@ -5,17 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-// Drawing modes of the dab tools.
-enum DabMode {
-  kModePencil = 1,
-  kModeBrush = 2,  // brush, candle, chalk
-  kModeWaterBrush = 3,
-  kModeMarker = 5,
-  kModeToothpaste = 7,
-  kModeAirbrush = 8,
-  kModeSoftEraser = 10,
-  kModePictureEraser = 20,
-};
+#include "colvane/ids.h"
+
 
 // Largest stroke size the masks are built for; larger sizes are built at this size.
 constexpr int kMaxStrokeSize = 256;

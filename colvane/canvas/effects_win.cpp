@@ -5,9 +5,8 @@
 #include "colvane/canvas/effects.h"
 #include "colvane/canvas/lens.h"
 #include "colvane/canvas/rope_win.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/wait_cursor_win.h"
+#include "colvane/frame/wait_cursor_win.h"
+#include "colvane/media/sound_effects_win.h"
 
 void PictureEffectCommand(HWND window, int effect) {
   WaitCursor wait(window);
@@ -16,19 +15,19 @@ void PictureEffectCommand(HWND window, int effect) {
   if (effect < kEffectBlur || effect > kEffectEmboss) return;
   TakeCanvasUndo();
   PixelView snapshot = UndoSnapshotView();
-  PixelView view = CanvasView(Canvas());
+  PixelView view = CanvasView(Session().canvas);
   if (!snapshot.bits || !view.bits) return;  // no snapshot to read from: nothing changes
-  ApplyPictureEffect(effect, &view, snapshot, CanvasClip());
+  ApplyPictureEffect(effect, &view, snapshot, Session().clip);
   ShowWholeCanvas(window);
 }
 
-int LensPress(HWND window, POINT p) {
+bool LensPress(HWND window, POINT p) {
   TakeCanvasUndo();
   PixelView snapshot = UndoSnapshotView();
-  PixelView view = CanvasView(Canvas());
-  if (!snapshot.bits || !view.bits) return 0;
-  const ChangedRect changed = ApplyLens(&view, snapshot, CanvasClip(), p.x, p.y, LensStrength(),
-                                        Colours().sizeValue + 1);
+  PixelView view = CanvasView(Session().canvas);
+  if (!snapshot.bits || !view.bits) return false;
+  const ChangedRect changed = ApplyLens(&view, snapshot, Session().clip, p.x, p.y, Session().panel.lensStrength,
+                                        Session().colours.sizeValue + 1);
   FlushChangedRect(window, changed);
-  return changed.changed;
+  return changed.changed != 0;
 }

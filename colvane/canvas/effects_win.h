@@ -8,4 +8,4 @@
 void PictureEffectCommand(HWND window, int effect);
 // Mode 15: one lens at the point with the effects slider's strength and the size value + 1.
 // 1 when the lens changed the picture.
-int LensPress(HWND window, POINT paper);
+bool LensPress(HWND window, POINT paper);

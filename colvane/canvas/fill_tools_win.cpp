@@ -6,9 +6,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
 #include "colvane/canvas/tool_state.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/wait_cursor_win.h"
+#include "colvane/frame/wait_cursor_win.h"
 
 namespace {
 
@@ -16,29 +14,29 @@ FillState fill;  // mask and spans kept from fill to fill
 
 }  // namespace
 
-int FillPress(HWND window, POINT p) {
+bool FillPress(HWND window, POINT p) {
   TakeCanvasUndo();
-  const AreaPicture& area = Tools().areaPicture;
-  const PixelView* texture = App().drawingMode == 21 && area.view.bits ? &area.view : nullptr;
+  const AreaPicture& area = Session().tools.areaPicture;
+  const PixelView* texture = Session().choice.drawingMode == kModeTextureFill && area.view.bits ? &area.view : nullptr;
   // The area grows only over the part of the picture that is shown.
   PixelView view = VisibleCanvasView();
-  FlushChangedRect(window, FillAtPoint(&fill, &view, CanvasClip(), p.x, p.y, Colours().foregroundColour,
+  FlushChangedRect(window, FillAtPoint(&fill, &view, Session().clip, p.x, p.y, Session().colours.foregroundColour,
                                        texture));
-  return 1;
+  return true;
 }
 
-int GradientRelease(HWND window, POINT p) {
-  ToolState& tools = Tools();
+bool GradientRelease(HWND window, POINT p) {
+  ToolState& tools = Session().tools;
   if (LineRelease(window)) {
     tools.stroke.lastX = p.x;
     tools.stroke.lastY = p.y;
     TakeCanvasUndo();
     WaitCursor wait(window);
-    const GradientGesture gesture{tools.lineStartX, tools.lineStartY, p.x, p.y, Colours().foregroundColour,
-                                  Colours().backgroundColour};
+    const GradientGesture gesture{tools.lineStartX, tools.lineStartY, p.x, p.y, Session().colours.foregroundColour,
+                                  Session().colours.backgroundColour};
     PixelView view = VisibleCanvasView();
-    FlushChangedRect(window, GradientFill(&fill, &view, CanvasClip(), gesture));
+    FlushChangedRect(window, GradientFill(&fill, &view, Session().clip, gesture));
   }
   ResetLinePoints(&tools);
-  return 1;
+  return true;
 }

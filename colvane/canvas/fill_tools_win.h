@@ -5,7 +5,7 @@
 
 // Modes 9 (colour) and 21 (texture; the colour when no texture could be loaded): the undo
 // snapshot, the fill around the point and the repaint of the filled box.
-int FillPress(HWND window, POINT paper);
+bool FillPress(HWND window, POINT paper);
 // Mode 22: the band goes, then the area around the press point takes the gradient towards the
 // release point, under the hourglass. Line start and last point end at -1.
-int GradientRelease(HWND window, POINT paper);
+bool GradientRelease(HWND window, POINT paper);

@@ -17,7 +17,7 @@
 #include <cstring>
 #include <vector>
 
-#include "colvane/canvas/file_bytes.h"
+#include "colvane/frame/file_bytes.h"
 
 namespace {
 

@@ -6,18 +6,12 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/region_rects_win.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/ids.h"
 
 namespace {
 
-constexpr int kModeFreeRope = 13;
-constexpr int kModeEllipseRope = 23;
-constexpr int kModeRectangleRope = 24;
-constexpr UINT_PTR kFrameTimer = 3;
-
-HRGN clipRegion = nullptr;     // owned here; canvas coordinates
-ClipMask clip;                 // the pixels of clipRegion, or everything
+HRGN clipRegion = nullptr;     // owned here; canvas coordinates; its pixels are the session's clip
 int areaWidth = 640, areaHeight = 480;
 std::vector<POINT> ropePoints;  // canvas coordinates; ellipse and rectangle keep two
 POINT lastPreview{0, 0};        // window coordinates
@@ -27,10 +21,10 @@ HBITMAP frameBitmap = nullptr;  // owned here: the "RgnBrush" pattern
 HBRUSH frameBrush = nullptr;    // owned here
 
 POINT ToWindow(POINT paper) {
-  return POINT{paper.x + App().paperOriginX, paper.y + App().paperOriginY};
+  return POINT{paper.x + Screen().paperOriginX, paper.y + Screen().paperOriginY};
 }
 
-void RebuildClip() { ClipMaskFromRegion(clipRegion, areaWidth, areaHeight, &clip); }
+void RebuildClip() { ClipMaskFromRegion(clipRegion, areaWidth, areaHeight, &Session().clip); }
 
 void DropSelection() {
   if (clipRegion) DeleteObject(clipRegion);
@@ -42,7 +36,7 @@ void DropSelection() {
 // visible canvas.
 HDC BeginPreview(HWND window) {
   HDC dc = GetDC(window);
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   IntersectClipRect(dc, app.paperOriginX, app.paperOriginY, app.paperOriginX + app.paperWidth,
                     app.paperOriginY + app.paperHeight);
   SetROP2(dc, R2_NOT);
@@ -111,7 +105,6 @@ bool IsEmpty(HRGN region) {
 }  // namespace
 
 HRGN ClipRegion() { return clipRegion; }
-const ClipMask& CanvasClip() { return clip; }
 
 void SetClipArea(int width, int height) {
   areaWidth = width;
@@ -125,14 +118,14 @@ void SetClipArea(int width, int height) {
 }
 
 void StartRopeFrame(HWND window) {
-  if (!frameTimerOn) frameTimerOn = SetTimer(window, kFrameTimer, 100, nullptr) != 0;
+  if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, 100, nullptr) != 0;
   if (!frameBrush) {
-    if (!frameBitmap) frameBitmap = LoadBitmapA(App().instance, "RgnBrush");
+    if (!frameBitmap) frameBitmap = LoadBitmapA(GetModuleHandleA(nullptr), "RgnBrush");
     if (frameBitmap) frameBrush = CreatePatternBrush(frameBitmap);
   }
 }
 
-int RopePress(HWND window, POINT paper) {
+bool RopePress(HWND window, POINT paper) {
   ropePoints.clear();
   if (clipRegion) {
     // Wipe the frame off the screen: the selection's box comes back from the canvas bitmap.
@@ -140,7 +133,7 @@ int RopePress(HWND window, POINT paper) {
     GetRgnBox(clipRegion, &box);
     HBITMAP canvasBitmap = CanvasBitmap();
     if (canvasBitmap) {
-      const AppState& app = App();
+      const ScreenLayout& app = Screen();
       HDC dc = GetDC(window);
       IntersectClipRect(dc, app.paperOriginX, app.paperOriginY, app.paperOriginX + kCanvasWidth,
                         app.paperOriginY + kCanvasHeight);
@@ -156,12 +149,12 @@ int RopePress(HWND window, POINT paper) {
   }
   ropePoints.push_back(paper);
   lastPreview = ToWindow(paper);
-  return 1;
+  return true;
 }
 
-int RopeMove(HWND window, POINT paper) {
-  if (ropePoints.empty()) return 0;
-  const int mode = App().drawingMode;
+bool RopeMove(HWND window, POINT paper) {
+  if (ropePoints.empty()) return false;
+  const int mode = Session().choice.drawingMode;
   if (mode == kModeFreeRope || ropePoints.size() < 2)
     ropePoints.push_back(paper);
   else
@@ -178,26 +171,26 @@ int RopeMove(HWND window, POINT paper) {
   }
   EndPreview(window, dc);
   lastPreview = current;
-  return 1;
+  return true;
 }
 
-int RopeRelease(HWND window, POINT) {
-  const int mode = App().drawingMode;
+bool RopeRelease(HWND window, POINT) {
+  const int mode = Session().choice.drawingMode;
   const size_t needed = mode == kModeFreeRope ? 3 : 2;
   if (ropePoints.size() < needed) {
     if (mode != kModeFreeRope) ErasePreview(window, mode);
     DropSelection();
     ropePoints.clear();
-    return 1;
+    return true;
   }
   ErasePreview(window, mode);
   DropSelection();
   HRGN region = MakeRegion(mode);
-  if (!region) return 1;
+  if (!region) return true;
   if (IsEmpty(region)) {
     DeleteObject(region);
     ropePoints.clear();
-    return 1;
+    return true;
   }
   HRGN canvasRect = CreateRectRgn(0, 0, areaWidth, areaHeight);
   int kind = CombineRgn(region, region, canvasRect, RGN_AND);
@@ -206,11 +199,11 @@ int RopeRelease(HWND window, POINT) {
   if (kind == NULLREGION || kind == ERROR) {
     DeleteObject(region);
     ropePoints.clear();
-    return 1;
+    return true;
   }
   clipRegion = region;
   RebuildClip();
-  return 1;
+  return true;
 }
 
 void RopeFrameTick(HWND window) {
@@ -218,7 +211,7 @@ void RopeFrameTick(HWND window) {
   HRGN copy = CreateRectRgn(0, 0, 0, 0);
   if (!copy) return;
   CombineRgn(copy, clipRegion, nullptr, RGN_COPY);
-  OffsetRgn(copy, App().paperOriginX, App().paperOriginY);
+  OffsetRgn(copy, Screen().paperOriginX, Screen().paperOriginY);
   HDC dc = GetDC(window);
   UnrealizeObject(frameBrush);
   SetBrushOrgEx(dc, framePhase, 0, nullptr);
@@ -229,7 +222,7 @@ void RopeFrameTick(HWND window) {
 }
 
 void FreeRope(HWND window) {
-  if (frameTimerOn && window) KillTimer(window, kFrameTimer);
+  if (frameTimerOn && window) KillTimer(window, timer::kRopeFrame);
   frameTimerOn = 0;
   if (frameBrush) DeleteObject(frameBrush);
   frameBrush = nullptr;

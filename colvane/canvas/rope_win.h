@@ -5,17 +5,18 @@
 
 #include "colvane/canvas/clip_mask.h"
 
-// The clip region in canvas coordinates (owned here), or null when there is no selection.
+// The clip region in canvas coordinates (owned here), or null when there is no selection. Its
+// pixels are the session's clip mask, which holds the whole visible canvas without one.
 HRGN ClipRegion();
-// The pixels tools may change: the clip region's, or the whole visible canvas without one.
-const ClipMask& CanvasClip();
 // Size of the visible canvas (paperWidth x paperHeight) the clip is cut to.
 void SetClipArea(int width, int height);
+// Timer 3: one step of the selection's marching frame.
+void RopeFrameTick(HWND window);
 
 // The rope gestures of drawing modes 13 (free), 23 (ellipse) and 24 (rectangle).
-int RopePress(HWND window, POINT paper);
-int RopeMove(HWND window, POINT paper);
-int RopeRelease(HWND window, POINT paper);
+bool RopePress(HWND window, POINT paper);
+bool RopeMove(HWND window, POINT paper);
+bool RopeRelease(HWND window, POINT paper);
 // Starts the frame timer (id 3) and makes the frame brush, each once.
 void StartRopeFrame(HWND window);
 // Kills the frame timer and frees the brush, the point list and the selection.

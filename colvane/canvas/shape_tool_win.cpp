@@ -7,19 +7,15 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
 #include "colvane/canvas/tool_state.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
+#include "colvane/frame/screen_layout.h"
 
 namespace {
-
-constexpr int kShapesMode = 25;
 
 ClipMask regionPixels;  // the last filled region's pixels; its buffer is kept
 
 // A window DC for the previews: R2_NOT, no fill, clipped to the visible canvas.
 HDC BeginPreview(HWND window) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   HDC dc = GetDC(window);
   IntersectClipRect(dc, app.paperOriginX, app.paperOriginY, app.paperOriginX + app.paperWidth,
                     app.paperOriginY + app.paperHeight);
@@ -30,7 +26,7 @@ HDC BeginPreview(HWND window) {
 
 // Draws or removes (the same call) the preview of `shape` from the anchor to the point.
 void DrawPreview(HWND window, int shape, CanvasPoint anchor, CanvasPoint point) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   const int ox = app.paperOriginX, oy = app.paperOriginY;
   HDC dc = BeginPreview(window);
   if (shape == 0) {
@@ -49,37 +45,37 @@ void DrawPreview(HWND window, int shape, CanvasPoint anchor, CanvasPoint point) 
 
 // The end of every final drawing: no line gesture left, the whole canvas on the screen.
 void FinishShape(HWND window) {
-  ResetLinePoints(&Tools());
+  ResetLinePoints(&Session().tools);
   ShowWholeCanvas(window);
 }
 
 }  // namespace
 
-int ShapePress(HWND, POINT p) {
+bool ShapePress(HWND, POINT p) {
   TakeCanvasUndo();
-  ToolState& tools = Tools();
+  ToolState& tools = Session().tools;
   tools.shapeAnchor = tools.shapeLastPoint = CanvasPoint{p.x, p.y};
   tools.shapeGesture = 1;
-  return 1;
+  return true;
 }
 
-int ShapeDrag(HWND window, POINT p) {
-  ToolState& tools = Tools();
-  if (!tools.shapeGesture) return 0;
-  const int shape = SelectedShape();
+bool ShapeDrag(HWND window, POINT p) {
+  ToolState& tools = Session().tools;
+  if (!tools.shapeGesture) return false;
+  const int shape = Session().panel.shape;
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
   tools.shapeLastPoint = CanvasPoint{p.x, p.y};
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
-  return 1;
+  return true;
 }
 
-int ShapeRelease(HWND window, POINT p) {
-  ToolState& tools = Tools();
-  if (!tools.shapeGesture) return 0;  // a release without a press on the paper draws nothing
+bool ShapeRelease(HWND window, POINT p) {
+  ToolState& tools = Session().tools;
+  if (!tools.shapeGesture) return false;  // a release without a press on the paper draws nothing
   tools.shapeGesture = 0;
-  const int shape = SelectedShape();
+  const int shape = Session().panel.shape;
   // The panel's flag is 1 for hollow.
-  const int filled = ShapeFillStyle() ? 0 : 1;
+  const int filled = Session().panel.shapeHollow ? 0 : 1;
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
   if (shape == 0) {
     DrawShapeEllipse(window, POINT{tools.shapeAnchor.x, tools.shapeAnchor.y}, p, filled);
@@ -89,39 +85,39 @@ int ShapeRelease(HWND window, POINT p) {
     if (n > 0) DrawShapePolygon(window, v, n, filled);
   }
   InvalidateRect(window, nullptr, FALSE);
-  return 1;
+  return true;
 }
 
 void FillCanvasRegion(HRGN region, COLORREF colour) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   ClipMaskFromRegion(region, app.paperWidth, app.paperHeight, &regionPixels);
-  PixelView view = CanvasView(Canvas());
-  FillRegion(&view, CanvasClip(), regionPixels, colour);
+  PixelView view = CanvasView(Session().canvas);
+  FillRegion(&view, Session().clip, regionPixels, colour);
 }
 
 void DrawShapePolygon(HWND window, const CanvasPoint* vertices, int count, int filled) {
   if (count <= 0 || count > kMaxShapeVertices) return;
-  Canvas().pictureModified = 1;
+  Session().canvas.pictureModified = 1;
   if (filled) {
     POINT points[kMaxShapeVertices];
     for (int i = 0; i < count; ++i) points[i] = POINT{vertices[i].x, vertices[i].y};
     HRGN region = CreatePolygonRgn(points, count, WINDING);
     if (!region) return;  // no region: neither the inside nor the outline is drawn
-    FillCanvasRegion(region, Colours().foregroundColour);
+    FillCanvasRegion(region, Session().colours.foregroundColour);
     DeleteObject(region);
   }
-  ToolState& tools = Tools();
-  BrushOutline brush{&tools.stroke, &tools.masks, CurrentStrokeTarget(kShapesMode)};
-  DrawPolygonOutline(vertices, count, tools.masks.spacing, &tools.stroke.carried, CanvasClip(),
+  ToolState& tools = Session().tools;
+  BrushOutline brush{&tools.stroke, &tools.masks, CurrentStrokeTarget(kModeShapes)};
+  DrawPolygonOutline(vertices, count, tools.masks.spacing, &tools.stroke.carried, Session().clip,
                      BrushOutlineDab(&brush));
   FinishShape(window);
 }
 
 void DrawShapeEllipse(HWND window, POINT from, POINT to, int filled) {
-  PixelView view = CanvasView(Canvas());
-  Canvas().pictureModified = 1;
-  DrawEllipse(&view, CanvasClip(),
-              EllipseDrawing{from.x, from.y, to.x, to.y, Colours().sizeValue + 1, filled,
-                             Colours().foregroundColour});
+  PixelView view = CanvasView(Session().canvas);
+  Session().canvas.pictureModified = 1;
+  DrawEllipse(&view, Session().clip,
+              EllipseDrawing{from.x, from.y, to.x, to.y, Session().colours.sizeValue + 1, filled,
+                             Session().colours.foregroundColour});
   FinishShape(window);
 }

@@ -5,10 +5,10 @@
 
 #include "colvane/canvas/shapes.h"
 
-int ShapePress(HWND window, POINT paper);
-int ShapeDrag(HWND window, POINT paper);
+bool ShapePress(HWND window, POINT paper);
+bool ShapeDrag(HWND window, POINT paper);
 // Draws the panel's shape (0 ellipse, 1-6 polygons) from the anchor to the point.
-int ShapeRelease(HWND window, POINT paper);
+bool ShapeRelease(HWND window, POINT paper);
 
 // The final drawings: a polygon (its region filled with the foreground first when `filled`,
 // then the brush outline) and the ellipse in the box between two paper points. Both end with

@@ -9,8 +9,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/square_eraser.h"
 #include "colvane/canvas/tool_state.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
+#include "colvane/frame/screen_layout.h"
 
 namespace {
 
@@ -18,8 +17,8 @@ ClipMask swept;  // the last swept region's pixels; kept so its buffer is alloca
 
 // Draws or removes (the same call) the square outline around the paper point.
 void SquareOutlineAt(HWND window, int cx, int cy) {
-  const AppState& app = App();
-  const ClipRect r = SquareOutline(CanvasPoint{cx, cy}, SquareHalfSize(Colours().sizeValue), app.paperWidth,
+  const ScreenLayout& app = Screen();
+  const ClipRect r = SquareOutline(CanvasPoint{cx, cy}, SquareHalfSize(Session().colours.sizeValue), app.paperWidth,
                                    app.paperHeight);
   HDC dc = GetDC(window);
   const int oldRop = SetROP2(dc, R2_NOT);
@@ -34,10 +33,10 @@ void SquareOutlineAt(HWND window, int cx, int cy) {
 }  // namespace
 
 void SquareSweep(HWND window, POINT from, POINT to) {
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   CanvasPoint corners[6];
   const int n = SweptSquare(CanvasPoint{from.x, from.y}, CanvasPoint{to.x, to.y},
-                            SquareHalfSize(Colours().sizeValue), corners);
+                            SquareHalfSize(Session().colours.sizeValue), corners);
   POINT points[6];
   for (int i = 0; i < n; ++i) points[i] = POINT{corners[i].x, corners[i].y};
   // GDI decides which pixels the polygon holds: its right and bottom edges are outside.
@@ -50,9 +49,9 @@ void SquareSweep(HWND window, POINT from, POINT to) {
   }
   ClipMaskFromRegion(region, app.paperWidth, app.paperHeight, &swept);
   DeleteObject(region);
-  PixelView view = CanvasView(Canvas());
-  WipeSwept(&view, CanvasClip(), swept, Colours().backgroundColour);
-  ToolState& tools = Tools();
+  PixelView view = CanvasView(Session().canvas);
+  WipeSwept(&view, Session().clip, swept, Session().colours.backgroundColour);
+  ToolState& tools = Session().tools;
   if (tools.stroke.lastX >= 0 && tools.stroke.lastY >= 0)
     SquareOutlineAt(window, tools.stroke.lastX, tools.stroke.lastY);
   FlushCanvasRect(window, box.left, box.top, box.right - 1, box.bottom - 1);
@@ -61,28 +60,28 @@ void SquareSweep(HWND window, POINT from, POINT to) {
   tools.stroke.lastY = to.y;
 }
 
-int SquarePress(HWND window, POINT p) {
-  Canvas().pictureModified = 1;
+bool SquarePress(HWND window, POINT p) {
+  Session().canvas.pictureModified = 1;
   TakeCanvasUndo();
   // No outline is on the screen before a press, whatever another tool left in the last point.
-  ToolState& tools = Tools();
+  ToolState& tools = Session().tools;
   tools.stroke.lastX = tools.stroke.lastY = -1;
   SquareSweep(window, p, p);
-  return 1;
+  return true;
 }
 
-int SquareDrag(HWND window, POINT p) {
-  const ToolState& tools = Tools();
-  if (tools.stroke.lastX < 0 || tools.stroke.lastY < 0) return 0;  // no press began the sweep
+bool SquareDrag(HWND window, POINT p) {
+  const ToolState& tools = Session().tools;
+  if (tools.stroke.lastX < 0 || tools.stroke.lastY < 0) return false;  // no press began the sweep
   SquareSweep(window, POINT{tools.stroke.lastX, tools.stroke.lastY}, p);
-  return 1;
+  return true;
 }
 
-int SquareRelease(HWND window, POINT) {
-  ToolState& tools = Tools();
+bool SquareRelease(HWND window, POINT) {
+  ToolState& tools = Session().tools;
   // The outline is taken away where it is drawn, which need not be the release point.
   if (tools.stroke.lastX >= 0 && tools.stroke.lastY >= 0)
     SquareOutlineAt(window, tools.stroke.lastX, tools.stroke.lastY);
   ResetLinePoints(&tools);
-  return 1;
+  return true;
 }

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 // Press: the picture is marked changed, the undo snapshot taken and one square wiped.
-int SquarePress(HWND window, POINT paper);
+bool SquarePress(HWND window, POINT paper);
 // Drag: the path from the last point wiped, the outline moved to the point.
-int SquareDrag(HWND window, POINT paper);
+bool SquareDrag(HWND window, POINT paper);
 // Release: the outline goes; line start and last point end at -1.
-int SquareRelease(HWND window, POINT paper);
+bool SquareRelease(HWND window, POINT paper);
 
 // Wipes the square path from `from` to `to` and moves the outline there.
 void SquareSweep(HWND window, POINT from, POINT to);

@@ -1,5 +1,5 @@
-// The stroke engine's pieces other tool dispatchers share: what a stroke paints with, the walk
-// with its flush, and the line gesture with its rubber band.
+// The stroke engine's pieces several tools share: what a stroke paints with, the walk with its
+// flush, and the straight-line gesture with its rubber band.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +15,7 @@ void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1);
 
 // Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
 // press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on
-// the canvas. LineRelease erases the band and returns 1 when the gesture had a valid start.
-int LinePress(HWND window, POINT paper);
-int LineDrag(HWND window, POINT paper);
-int LineRelease(HWND window);
+// the canvas. LineRelease erases the band and returns true when the gesture had a valid start.
+bool LinePress(HWND window, POINT paper);
+bool LineDrag(HWND window, POINT paper);
+bool LineRelease(HWND window);

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "colvane/canvas/file_bytes.h"
+#include "colvane/frame/file_bytes.h"
 
 StrokeTexture::StrokeTexture() { std::memset(grain, 255, sizeof grain); }
 

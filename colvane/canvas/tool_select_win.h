@@ -1,5 +1,5 @@
-// Choosing a painting tool: the tool-selection commands with the drawing mode, line mode,
-// stroke size, grain and tool icon each sets, the stroke texture rules and the magic stamp.
+// Choosing a painting tool: the tool-selection commands with the drawing mode, line mode, stroke
+// size, grain and tool icon each sets, the stroke texture rules and the magic stamp.
 #pragma once
 #include <windows.h>
 
@@ -13,11 +13,13 @@ void ResetStrokeTexture();
 // A crayon grain t is in use: texture number (t + 1) mod 10.
 void UseCrayonTexture(int t);
 
-// The option-panel commands of the freehand tools, fills, erasers, lens and rope; 1 when `id`
+// The option-panel commands of the freehand tools, fills, erasers, lens and rope; true when `id`
 // was one of them.
-int SelectToolCommand(HWND window, UINT id);
+bool SelectToolCommand(HWND window, int id);
+// The tool icon: the tool's sound, and its cursor at once when the pointer is on the paper.
+void SelectToolIcon(HWND window, int index);
 
-// Command 2006: the magic stamp tool with the stamp chosen on its panel.
+// Command 2006 after its panel is shown: the magic stamp tool with the stamp chosen on the panel.
 void MagicStampCommand(HWND window);
-// Commands 43001 and 43002: the next or previous stamp; 1 when `id` was one of them.
-int StampPagingCommand(HWND window, UINT id);
+// Loads stamp file pat<stamp index + 1>.dat; 0 when it cannot be read.
+int LoadCurrentStamp();

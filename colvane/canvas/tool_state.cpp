@@ -1,10 +1,5 @@
-// The single tool state of the program.
+// Resetting the tools' gesture points.
 #include "colvane/canvas/tool_state.h"
-
-ToolState& Tools() {
-  static ToolState state;
-  return state;
-}
 
 void ResetLinePoints(ToolState* tools) {
   tools->lineStartX = tools->lineStartY = -1;

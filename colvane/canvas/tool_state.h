@@ -23,7 +23,5 @@ struct ToolState {
   int shapeGesture = 0;                // 1 from a shapes press to its release
 };
 
-ToolState& Tools();
-
 // Clears the line gesture: line start and last point back to (-1, -1).
 void ResetLinePoints(ToolState* tools);

@@ -1,10 +1,10 @@
 // Bitmap files and palettes on GDI. The file bytes are checked by the pure reader first, so a
 // damaged or lying file gives a null bitmap instead of a wild read.
-#include "colvane/frame/bitmap_file.h"
+#include "colvane/frame/bitmap_file_win.h"
 
 #include <vector>
 
-#include "colvane/canvas/file_bytes.h"
+#include "colvane/frame/file_bytes.h"
 #include "colvane/frame/dib_file.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
-#include "colvane/frame/blit.h"
-#include "colvane/frame/desk.h"
-#include "colvane/shell/app_state.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/desk_win.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int
   HGDIOBJ oldFrom = SelectObject(from, bitmap);
   HGDIOBJ oldTemp = SelectObject(temp, tempBitmap);
   BitBlt(temp, 0, 0, width, height, from, source.x, source.y, SRCCOPY);
-  if (!App().fileBoxOpen) OverlayPaper(window, temp, destination);
+  if (!DeskCovered()) OverlayPaper(window, temp, destination);
   POINT at = destination;
   LayoutToScreen(&at);
   BitBlt(dc, at.x, at.y, width, height, temp, 0, 0, SRCCOPY);
@@ -81,7 +80,7 @@ void OverlayPaper(HWND window, HDC elementDc, POINT element) {
     dy = 0;
   }
   if (w <= 0 || h <= 0) return;
-  BlitTransparentPair(window, elementDc, paper.image, paper.mask, App().palette, dx, dy, w, h, pw - w,
+  BlitTransparentPair(window, elementDc, paper.image, paper.mask, ScreenPalette(), dx, dy, w, h, pw - w,
                       ph - h);
 }
 

@@ -1,25 +1,34 @@
-// Conversions between layout, screen and paper coordinates.
-#include "colvane/frame/blit.h"
-#include "colvane/shell/app_state.h"
+// Conversions between layout, screen and paper coordinates, and the palette every blit realises.
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/screen_layout.h"
+
+namespace {
+HPALETTE screenPalette = nullptr;  // borrowed: the shell owns the palette
+}  // namespace
+
+HPALETTE ScreenPalette() { return screenPalette; }
+void SetScreenPalette(HPALETTE palette) { screenPalette = palette; }
+
+bool IsOnPaper(POINT paper) { return IsOnPaperPoint(Screen(), paper.x, paper.y); }
 
 void LayoutToScreen(POINT* p) {
-  p->x += App().screenOriginX;
-  p->y += App().screenOriginY;
+  p->x += Screen().screenOriginX;
+  p->y += Screen().screenOriginY;
 }
 
 void ScreenToLayout(POINT* p) {
-  p->x -= App().screenOriginX;
-  p->y -= App().screenOriginY;
+  p->x -= Screen().screenOriginX;
+  p->y -= Screen().screenOriginY;
 }
 
 void PaperToScreen(POINT* p) {
-  p->x += App().paperOriginX;
-  p->y += App().paperOriginY;
+  p->x += Screen().paperOriginX;
+  p->y += Screen().paperOriginY;
 }
 
 void ScreenToPaper(POINT* p) {
-  p->x -= App().paperOriginX;
-  p->y -= App().paperOriginY;
+  p->x -= Screen().paperOriginX;
+  p->y -= Screen().paperOriginY;
 }
 
 void RepaintLayoutRect(HWND window, const RECT* layoutRect) {

@@ -1,16 +1,14 @@
 // Desk buttons and the paper bitmap: loading, drawing, and the buttons' hover, press and release.
-#include "colvane/frame/desk.h"
+#include "colvane/frame/desk_win.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 
-#include "colvane/canvas/tool_select_win.h"
-#include "colvane/frame/frame_art.h"
-#include "colvane/layout/layout_files.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
 
 namespace {
 PaperArt paper;
@@ -18,6 +16,7 @@ int paperType = 0;
 DeskButton desk[6];
 int pressedSlot = -1;  // the desk button pressed and not yet released
 int handShown = 0;     // the hand cursor is set for a desk button
+bool covered = false;  // the file box lies over the desk
 
 struct DeskKeys {
   int id;
@@ -27,9 +26,12 @@ struct DeskKeys {
   const char* area;
 };
 const DeskKeys kDesk[6] = {
-    {4006, "T2LD", "T2LU", "T2LC", "T2LUCORD"}, {4004, "NEWD", "NEWU", nullptr, "NEWCORD"},
-    {4002, "EXITD", "EXITU", nullptr, "EXITCORD"}, {4001, "FILEPAGEUU", "FILEPAGEUD", nullptr, "FILEPAGECORD"},
-    {4003, "UNDOU", "UNDOD", nullptr, "UNDOCORD"}, {4005, nullptr, nullptr, nullptr, "PAPERCORD"},
+    {cmd::kToLibrary, "T2LD", "T2LU", "T2LC", "T2LUCORD"},
+    {cmd::kNewPicture, "NEWD", "NEWU", nullptr, "NEWCORD"},
+    {cmd::kExit, "EXITD", "EXITU", nullptr, "EXITCORD"},
+    {cmd::kFilePage, "FILEPAGEUU", "FILEPAGEUD", nullptr, "FILEPAGECORD"},
+    {cmd::kUndo, "UNDOU", "UNDOD", nullptr, "UNDOCORD"},
+    {cmd::kPaper, nullptr, nullptr, nullptr, "PAPERCORD"},
 };
 
 void FreePaperBitmap() {
@@ -45,7 +47,18 @@ void LoadPaperBitmap(HWND window) {
   std::snprintf(key, sizeof(key), "%s%d", VariantDigit(), paperType + 1);
   paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
   paper.size = BitmapSize(paper.bitmap);
-  MakeTransparentPair(window, paper.bitmap, App().palette, RGB(255, 0, 0), &paper.image, &paper.mask);
+  MakeTransparentPair(window, paper.bitmap, ScreenPalette(), RGB(255, 0, 0), &paper.image, &paper.mask);
+}
+
+// The page-turn animation of slot 0: the fold of toolbox page 2 has its own strip, key T2LC<v>2.
+void LoadPageTurnStrip(HWND window, int toolboxPage) {
+  const char* v = VariantDigit();
+  char key[40], widthKey[40], originKey[40];
+  std::snprintf(key, sizeof(key), "%s%s%s", kDesk[0].anim, v, toolboxPage == 2 ? "2" : "");
+  std::snprintf(widthKey, sizeof(widthKey), "%sW%s", kDesk[0].anim, v);
+  std::snprintf(originKey, sizeof(originKey), "%sCORD%s", kDesk[0].anim, v);
+  FreeStrip(&desk[0].states[2]);
+  LoadStrip(window, &desk[0].states[2], "CARTOON", key, widthKey, originKey);
 }
 // Desk buttons never take a point on the paper.
 bool OnPaper(POINT layout) {
@@ -64,7 +77,7 @@ int SlotAt(POINT layout) {
 void DrawState(HWND window, int slot, int state) {
   const StripRecord& s = desk[slot].states[state];
   SIZE size = BitmapSize(s.bitmap);
-  BlitPartToWindow(window, s.bitmap, s.origin, size.cx, size.cy, POINT{0, 0}, App().palette);
+  BlitPartToWindow(window, s.bitmap, s.origin, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
 }
 
 }  // namespace
@@ -72,19 +85,14 @@ void DrawState(HWND window, int slot, int state) {
 const PaperArt& CurrentPaperArt() { return paper; }
 int CurrentPaperType() { return paperType; }
 
-void LoadDesk(HWND window, HINSTANCE) {
+void LoadDesk(HWND window, int toolboxPage) {
   const char* v = VariantDigit();
   for (int slot = 0; slot < 6; ++slot) {
     const DeskKeys& k = kDesk[slot];
     DeskButton& b = desk[slot];
     b.id = k.id;
-    char key[40], widthKey[40], originKey[40], areaKey[40];
-    if (k.anim) {
-      std::snprintf(key, sizeof(key), "%s%s", k.anim, v);
-      std::snprintf(widthKey, sizeof(widthKey), "%sW%s", k.anim, v);
-      std::snprintf(originKey, sizeof(originKey), "%sCORD%s", k.anim, v);
-      LoadStrip(window, &b.states[2], "CARTOON", key, widthKey, originKey);
-    }
+    char key[40], areaKey[40];
+    if (k.anim) LoadPageTurnStrip(window, toolboxPage);
     std::snprintf(areaKey, sizeof(areaKey), "%s%s", k.area, v);
     POINT at;
     GetLayoutPoint("CARTOON", areaKey, 0, 0, &at);
@@ -98,12 +106,11 @@ void LoadDesk(HWND window, HINSTANCE) {
       b.states[s].origin = at;
     }
     SIZE pressed = BitmapSize(b.states[1].bitmap);
-    if (k.id == 4005) pressed = SIZE{55, 46};
+    if (k.id == cmd::kPaper) pressed = SIZE{55, 46};
     SetRect(&b.hit, at.x, at.y, at.x + pressed.cx, at.y + pressed.cy);
-    if (k.id == 4005) paper.position = at;
+    if (k.id == cmd::kPaper) paper.position = at;
   }
   paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0) % 10u);  // any stored value maps to 0..9
-  LoadStrokeTexture((paperType + 1) % 10);
   LoadPaperBitmap(window);
 }
 
@@ -118,8 +125,11 @@ void NextPaperType(HWND window) {
   char value[16];
   wsprintfA(value, "%d", paperType);
   SetSettingString("DESKTOP", "PAPERTYPEID", value);
-  LoadStrokeTexture((paperType + 1) % 10);
 }
+
+void SetDeskPageTurn(HWND window, int toolboxPage) { LoadPageTurnStrip(window, toolboxPage); }
+void CoverDesk(bool c) { covered = c; }
+bool DeskCovered() { return covered; }
 
 void FreeDesk() {
   for (DeskButton& b : desk)
@@ -128,34 +138,32 @@ void FreeDesk() {
 }
 
 void PaintDesk(HWND window, HDC dc) {
-  AppState& app = App();
   for (int slot = 0; slot < 6; ++slot) {
-    if (app.fileBoxOpen && slot != 0) continue;
+    if (covered && slot != 0) continue;
     const StripRecord& up = desk[slot].states[0];
-    if (up.bitmap) DrawStripFrame(window, dc, &up, 0, 1, up.origin, app.palette);
+    if (up.bitmap) DrawStripFrame(window, dc, &up, 0, 1, up.origin, ScreenPalette());
   }
-  if (!app.fileBoxOpen && paper.bitmap) {
+  if (!covered && paper.bitmap) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
     POINT at = paper.position;
     LayoutToScreen(&at);
-    BlitTransparentPair(window, dc, paper.image, paper.mask, app.palette, at.x, at.y, paper.size.cx,
+    BlitTransparentPair(window, dc, paper.image, paper.mask, ScreenPalette(), at.x, at.y, paper.size.cx,
                         paper.size.cy, 0, 0);
   }
 }
 
-int DeskHover(HWND window, POINT layout) {
-  if (App().fileBoxOpen || OnPaper(layout) || SlotAt(layout) < 0) {
+bool DeskHover(HWND window, POINT layout) {
+  if (DeskCovered() || OnPaper(layout) || SlotAt(layout) < 0) {
     handShown = 0;
     return 0;
   }
-  if (!handShown && !LibraryDragging())
-    SetClassCursor(window, ToolCursor(2));
+  if (!handShown && !CursorHeld()) SetClassCursor(window, ToolCursor(kIconGrab));
   handShown = 1;
   return 1;
 }
 
-int DeskPress(HWND window, POINT layout) {
-  if (App().fileBoxOpen || OnPaper(layout)) return 0;
+bool DeskPress(HWND window, POINT layout) {
+  if (DeskCovered() || OnPaper(layout)) return 0;
   int slot = SlotAt(layout);
   if (slot < 0) return 0;
   pressedSlot = slot;
@@ -163,17 +171,17 @@ int DeskPress(HWND window, POINT layout) {
   return 1;
 }
 
-int DeskRelease(HWND window, POINT layout) {
-  if (App().fileBoxOpen || OnPaper(layout)) return 0;
+bool DeskRelease(HWND window, POINT layout) {
+  if (DeskCovered() || OnPaper(layout)) return 0;
   int slot = SlotAt(layout);
   if (slot < 0) slot = pressedSlot;
   if (slot < 0) return 0;
   DrawState(window, slot, 0);
   if (slot == pressedSlot && PtInRect(&desk[slot].hit, layout)) {
     const DeskButton& b = desk[slot];
-    if (slot == 0 && (b.id == 4006 || b.id == 4007)) {
+    if (slot == 0 && (b.id == cmd::kToLibrary || b.id == cmd::kToTools)) {
       const StripRecord& anim = b.states[2];
-      PlayFilmstrip(window, &anim, 0, 0, anim.origin, App().palette, anim.forward, 0, nullptr,
+      PlayFilmstrip(window, &anim, 0, 0, anim.origin, ScreenPalette(), anim.forward, 0, nullptr,
                     WM_LBUTTONUP);
     }
     PostMessageA(window, WM_COMMAND, b.id, 0);

@@ -1,12 +1,18 @@
 // Button states as filmstrips: loading, drawing one frame, and playing an animation with the
 // 40 ms pumping delay between frames.
-#include "colvane/frame/bitmap_file.h"
-#include "colvane/frame/blit.h"
-#include "colvane/frame/frame_art.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/strip_frames.h"
-#include "colvane/layout/layout_files.h"
-#include "colvane/shell/app_state.h"
-#include "easelkit/easelkit.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/frame/desk_win.h"
+#include "easelkit/easelkit_win.h"
+
+namespace {
+bool animationPlaying = false;  // a filmstrip is playing: the timers wait
+}  // namespace
+
+bool FilmstripPlaying() { return animationPlaying; }
 
 void LoadStrip(HWND window, StripRecord* strip, const char* section, const char* bitmapKey,
                const char* widthKey, const char* originKey) {
@@ -35,13 +41,12 @@ int DrawStripFrame(HWND window, HDC dc, const StripRecord* strip, int frame, int
 int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, POINT destination,
                   HPALETTE palette, int forward, int interruptible, const RECT* area,
                   UINT startingMessage) {
-  AppState& app = App();
   if (!strip || !strip->bitmap) return 0;
   const int frames = BitmapSize(strip->bitmap).cx / (strip->frameWidth > 0 ? strip->frameWidth : 1);
   int from, n;
   if (!StripFrameRange(BitmapSize(strip->bitmap).cx, strip->frameWidth, first, count, 1, &from, &n))
     return 0;
-  app.animationPlaying = 1;
+  animationPlaying = true;
   const int w = strip->frameWidth, h = strip->height;
   HDC dc = GetDC(window);
   HPALETTE oldPalette = nullptr;
@@ -75,7 +80,7 @@ int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, P
     }
     int sourceX = forward ? i * w : (frames - i - 1) * w;
     BitBlt(temp, 0, 0, w, h, from_dc, sourceX, 0, SRCCOPY);
-    if (!app.fileBoxOpen) OverlayPaper(window, temp, destination);
+    if (!DeskCovered()) OverlayPaper(window, temp, destination);
     BitBlt(dc, at.x, at.y, w, h, temp, 0, 0, SRCCOPY);
     if (i + 1 < from + n) Delay(window, 40);
   }
@@ -87,6 +92,6 @@ int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, P
   DeleteDC(from_dc);
   if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
   ReleaseDC(window, dc);
-  app.animationPlaying = 0;
+  animationPlaying = false;
   return 1;
 }

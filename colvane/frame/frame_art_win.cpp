@@ -1,12 +1,13 @@
 // Screen variant and the frame bitmaps.
-#include "colvane/frame/frame_art.h"
+#include "colvane/frame/frame_art_win.h"
 
 #include <initializer_list>
 
-#include "colvane/frame/bitmap_file.h"
-#include "colvane/layout/layout_files.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
-#include "colvane/shell/app_state.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/screen_layout.h"
 
 FrameArt& Frame() {
   static FrameArt art;
@@ -25,23 +26,25 @@ HBITMAP LoadLayoutBitmap(HWND window, const char* section, const char* key) {
   if (!name[0]) return nullptr;
   char path[MAX_PATH];
   AssetPath(name, path);
-  return path[0] ? LoadBitmapFile(window, path, App().palette) : nullptr;
+  return path[0] ? LoadBitmapFile(window, path, ScreenPalette()) : nullptr;
 }
 
 void SetupScreenGeometry() {
-  AppState& app = App();
-  ScreenGeometry g = ChooseScreenGeometry(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  app.wideLayout = g.wideLayout;
-  app.screenOriginX = g.screenOriginX;
-  app.screenOriginY = g.screenOriginY;
-  app.paperWidth = g.paperWidth;
-  app.paperHeight = g.paperHeight;
+  const ScreenGeometry g = ChooseScreenGeometry(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  ScreenLayout screen;
+  screen.wideLayout = g.wideLayout;
+  screen.screenOriginX = g.screenOriginX;
+  screen.screenOriginY = g.screenOriginY;
+  screen.paperWidth = g.paperWidth;
+  screen.paperHeight = g.paperHeight;
+  SetLayoutVariant(g.wideLayout != 0);
   const char* section = VariantSection();
   // The layout must give PAPERORG; without it the paper sits at the layout origin.
   POINT paper;
   GetLayoutPoint(section, "PAPERORG", 0, 0, &paper);
-  app.paperOriginX = app.screenOriginX + paper.x;
-  app.paperOriginY = app.screenOriginY + paper.y;
+  screen.paperOriginX = screen.screenOriginX + paper.x;
+  screen.paperOriginY = screen.screenOriginY + paper.y;
+  SetScreenLayout(screen);
 
   FrameArt& f = Frame();
   GetLayoutPoint(section, "TOOLCORD", 0, 0, &f.toolCord);
@@ -74,4 +77,17 @@ void FreeFrameArt() {
     if (*b) DeleteObject(*b);
     *b = nullptr;
   }
+}
+
+void PaintBackdrop(HWND window, HDC dc) {
+  const FrameArt& f = Frame();
+  const SIZE s = BitmapSize(f.draw);
+  BlitPart(window, dc, f.draw, POINT{0, 0}, s.cx, s.cy, POINT{0, 0}, ScreenPalette());
+}
+
+// The swatch is the 35 x 35 square at the colour panel's origin.
+void RepaintColourSwatch(HWND window) {
+  const POINT o = Frame().colorCord;
+  RECT swatch{o.x, o.y, o.x + 35, o.y + 35};
+  RepaintLayoutRect(window, &swatch);
 }

@@ -1,5 +1,5 @@
 // A pool of four offscreen bitmaps with their memory DCs, used for flicker-free composition.
-#include "colvane/frame/blit.h"
+#include "colvane/frame/blit_win.h"
 
 namespace {
 struct Slot {

@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "colvane/frame/blit.h"
-#include "colvane/frame/toolbox.h"
-#include "colvane/layout/layout_files.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/media/sound_effects_win.h"
 
 namespace {
 
@@ -30,10 +32,11 @@ struct ToolName {
   const char* name;
   int id;
 };
-const ToolName kPage1[] = {{"BRUSH", 1001}, {"PENC", 1002},  {"MAC", 1003},    {"CAND", 1004},
-                           {"CHALK", 1005}, {"JET", 1006},   {"FLOOD", 1007},  {"RUBBER", 1008},
-                           {"POLYG", 2001}, {"ROPE", 2002},  {"DRILL", 2003},  {"ENLARGE", 2004}};
-const ToolName kPage2[] = {{"TYPER", 2005}, {"MAGIC", 2006}};
+const ToolName kPage1[] = {{"BRUSH", cmd::kBrush},  {"PENC", cmd::kPencil},   {"MAC", cmd::kMarker},
+                           {"CAND", cmd::kCandle},  {"CHALK", cmd::kChalk},   {"JET", cmd::kSpray},
+                           {"FLOOD", cmd::kFill},   {"RUBBER", cmd::kEraser}, {"POLYG", cmd::kShapes},
+                           {"ROPE", cmd::kRope},    {"DRILL", cmd::kAbsorber}, {"ENLARGE", cmd::kEffects}};
+const ToolName kPage2[] = {{"TYPER", cmd::kTypewriter}, {"MAGIC", cmd::kMagicStamp}};
 constexpr int kPage1Count = 12, kPage2Count = 2;
 constexpr int kNone = 99;
 
@@ -43,9 +46,10 @@ int selected[2] = {0, -1};            // selected tool of page 1 / page 2, -1 no
 int hovered = kNone;
 int hoverCursorSet = 0;
 int pageButtonPressed[2] = {0, 0};
-int firstLoad = 1;
+int toolboxPage = 1;       // the page shown: 1 or 2
+bool libraryShown = false;  // the library lies where the toolbox was
 
-int CurrentPage() { return App().toolboxPage == 2 ? 2 : 1; }
+int CurrentPage() { return toolboxPage == 2 ? 2 : 1; }
 ToolButton* Buttons(int page) { return page == 2 ? page2 : page1; }
 int ButtonCount(int page) { return page == 2 ? kPage2Count : kPage1Count; }
 
@@ -90,31 +94,28 @@ int ButtonAt(int page, POINT p) {
 }
 
 void SetHandCursor(HWND window) {
-  if (!LibraryDragging())
-    SetClassCursor(window, ToolCursor(2));
+  if (!CursorHeld()) SetClassCursor(window, ToolCursor(kIconGrab));
 }
 
 void PlayStrip(HWND window, const StripRecord& s, int first, int count, int interruptible,
                const RECT* area, UINT message) {
-  PlayFilmstrip(window, &s, first, count, s.origin, App().palette, s.forward, interruptible, area, message);
+  PlayFilmstrip(window, &s, first, count, s.origin, ScreenPalette(), s.forward, interruptible, area, message);
 }
 
 }  // namespace
 
 int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
 
-void LoadToolbox(HWND window, HINSTANCE) {
-  App().libraryPage = 0;
+int ToolboxPage() { return CurrentPage(); }
+bool LibraryShown() { return libraryShown; }
+void SetLibraryShown(bool shown) { libraryShown = shown; }
+
+void LoadToolbox(HWND window) {
+  libraryShown = false;
   for (int i = 0; i < kPage1Count; ++i) LoadToolButton(window, &page1[i], kPage1[i]);
   for (int i = 0; i < kPage2Count; ++i) LoadToolButton(window, &page2[i], kPage2[i]);
   LoadPageButton(window, &pageButtons[0], 1);
   LoadPageButton(window, &pageButtons[1], 2);
-  if (firstLoad) {
-    // The first load selects the brush: its panel, then the free brush.
-    firstLoad = 0;
-    SendMessageA(window, WM_COMMAND, 1001, 0);
-    SendMessageA(window, WM_COMMAND, 10001, 0);
-  }
 }
 
 void FreeToolbox() {
@@ -133,24 +134,27 @@ void FreeToolbox() {
 }
 
 void PaintToolbox(HWND window, HDC dc) {
-  if (App().libraryPage) return;
+  if (libraryShown) return;
   const int page = CurrentPage();
+  const FrameArt& f = Frame();
+  HBITMAP tray = page == 2 && f.tool1 ? f.tool1 : f.tool;
+  const SIZE traySize = BitmapSize(tray);
+  BlitPart(window, dc, tray, f.toolCord, traySize.cx, traySize.cy, POINT{0, 0}, ScreenPalette());
   const PageButton& b = pageButtons[page - 1];
   if (b.look.bitmap) {
     SIZE s = BitmapSize(b.look.bitmap);
-    BlitPart(window, dc, b.look.bitmap, b.look.origin, s.cx, s.cy, POINT{0, 0}, App().palette);
+    BlitPart(window, dc, b.look.bitmap, b.look.origin, s.cx, s.cy, POINT{0, 0}, ScreenPalette());
   }
   for (int p = 1; p <= 2; ++p) {
     int i = selected[p - 1];
     if (i < 0 || p != page) continue;
     const StripRecord& s = Buttons(p)[i].select;
-    DrawStripFrame(window, dc, &s, -1, 1, s.origin, App().palette);
+    DrawStripFrame(window, dc, &s, -1, 1, s.origin, ScreenPalette());
   }
 }
 
-int ToolboxHover(HWND window, POINT p) {
-  AppState& app = App();
-  if (app.fileBoxOpen || app.libraryPage) return 0;
+bool ToolboxHover(HWND window, POINT p) {
+  if (DeskCovered() || libraryShown) return false;
   const int page = CurrentPage();
   ToolButton* buttons = Buttons(page);
   bool hoverEnded = false;
@@ -178,9 +182,8 @@ int ToolboxHover(HWND window, POINT p) {
   return 1;
 }
 
-int ToolboxPress(HWND window, POINT p) {
-  AppState& app = App();
-  if (app.fileBoxOpen || app.libraryPage) return 0;
+bool ToolboxPress(HWND window, POINT p) {
+  if (DeskCovered() || libraryShown) return false;
   const int page = CurrentPage();
   const int at = ButtonAt(page, p);
   if (at < 0 || at == selected[page - 1]) return 0;
@@ -205,19 +208,19 @@ int ToolboxPress(HWND window, POINT p) {
   return 1;
 }
 
-int ToolboxRelease(HWND window, POINT) {
-  AppState& app = App();
-  if (app.fileBoxOpen || app.libraryPage) return 0;
+bool ToolboxRelease(HWND window, POINT) {
+  if (DeskCovered() || libraryShown) return false;
   const int page = CurrentPage();
   if (!pageButtonPressed[page - 1]) return 0;
   pageButtonPressed[page - 1] = 0;
   PlayStrip(window, pageButtons[page - 1].look, 0, 0, 0, nullptr, WM_LBUTTONUP);
-  SendMessageA(window, WM_COMMAND, page == 1 ? 1009 : 1010, 0);
+  SendMessageA(window, WM_COMMAND, page == 1 ? cmd::kToolboxPage2 : cmd::kToolboxPage1, 0);
   return 1;
 }
 
 void ShowToolboxPage(HWND window, int page) {
-  App().toolboxPage = page == 2 ? 2 : 1;
+  toolboxPage = page == 2 ? 2 : 1;
+  SetDeskPageTurn(window, toolboxPage);
   hovered = kNone;
   hoverCursorSet = 0;
   InvalidateRect(window, nullptr, FALSE);

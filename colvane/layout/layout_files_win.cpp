@@ -1,17 +1,19 @@
 // Readers of the layout and settings files on the real profile functions.
-#include "colvane/layout/layout_files.h"
+#include "colvane/layout/layout_files_win.h"
 
 #include "colvane/layout/layout_values.h"
-#include "colvane/shell/app_state.h"
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
 const char kIniName[] = "Colvane.ini";
-}
+bool wideVariant = true;  // the "800" layout until start-up has looked at the screen
+}  // namespace
+
+void SetLayoutVariant(bool wide) { wideVariant = wide; }
 
 void ProgramFolder(char* folder) {
   char run[MAX_PATH] = "";
-  GetRunPath(App().instance, run);
+  GetRunPath(GetModuleHandleA(nullptr), run);  // the program's own folder
   lstrcpynA(folder, run, MAX_PATH);
 }
 
@@ -89,5 +91,5 @@ DWORD GetAssetFolder(char* buffer) {
   return GetSettingString("FILE", "PATH", fallback, buffer, 144);
 }
 
-const char* VariantSection() { return App().wideLayout ? "800" : "640"; }
-const char* VariantDigit() { return App().wideLayout ? "8" : "6"; }
+const char* VariantSection() { return wideVariant ? "800" : "640"; }
+const char* VariantDigit() { return wideVariant ? "8" : "6"; }

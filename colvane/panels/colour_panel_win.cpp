@@ -5,15 +5,16 @@
 
 #include <initializer_list>
 
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/colours_win.h"
 #include "colvane/canvas/tool_select_win.h"
-#include "colvane/frame/blit.h"
-#include "colvane/frame/frame_art.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/ids.h"
 #include "colvane/panels/colour_pages.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/panels/colour_state_win.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
+#include "colvane/panels/colour_panel_win.h"
 
 namespace {
 
@@ -57,12 +58,18 @@ int PageButtonAt(POINT p) {
   return 0;
 }
 
-void DrawPageButtonHalf(HWND window, int which, int pressed) {
+// A page button from the left (up) or right (pressed) half of its picture, into dc or, with a
+// null dc, onto the window.
+void DrawPageButtonHalf(HWND window, HDC dc, int which, int pressed) {
   const FrameArt& f = Frame();
   SIZE up = BitmapSize(f.colorPageUp);
   HBITMAP art = which < 0 ? f.colorPageUp : f.colorPageDown;
   POINT at = which < 0 ? f.colorPageUpAt : f.colorPageDownAt;
-  BlitPartToWindow(window, art, at, up.cx / 2, up.cy, POINT{pressed ? up.cx / 2 : 0, 0}, App().palette);
+  const POINT source{pressed ? up.cx / 2 : 0, 0};
+  if (dc)
+    BlitPart(window, dc, art, at, up.cx / 2, up.cy, source, ScreenPalette());
+  else
+    BlitPartToWindow(window, art, at, up.cx / 2, up.cy, source, ScreenPalette());
 }
 
 void RepaintPanel(HWND window) {
@@ -105,7 +112,7 @@ int ChooseSlotColour(HWND window, int slot, COLORREF* chosen) {
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof(cc);
   cc.hwndOwner = window;
-  cc.hInstance = reinterpret_cast<HWND>(App().instance);
+  cc.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
   cc.rgbResult = ColourTable()[colourPage * kColoursPerPage + slot];
   cc.lpCustColors = reinterpret_cast<COLORREF*>(ColourTable() + colourPage * kColoursPerPage);
   cc.Flags = CC_RGBINIT;
@@ -120,12 +127,14 @@ COLORREF SlotColour(int slot) { return ColourTable()[colourPage * kColoursPerPag
 // The thumb follows the pointer; the stroke size follows the bar.
 void DragThumb(HWND window, POINT p) {
   ColourPanelGeometry g = Geometry();
-  ColourState& colours = Colours();
+  ColourState& colours = Session().colours;
   RECT before = ToRect(ThumbRect(g, colours.sizeValue));
   colours.sizeValue = SizeValueAt(g, p.x);
-  const int mode = App().drawingMode;
-  if (mode == 1 || mode == 10) SetToolStrokeSize(colours.sizeValue + 1);
-  else if (mode != 14) SetToolStrokeSize(colours.sizeValue + 3);
+  const int mode = Session().choice.drawingMode;
+  if (mode == kModePencil || mode == kModeSoftEraser)
+    SetToolStrokeSize(colours.sizeValue + 1);
+  else if (mode != kModeTypewriter)
+    SetToolStrokeSize(colours.sizeValue + 3);
   RECT after = ToRect(ThumbRect(g, colours.sizeValue)), both;
   UnionRect(&both, &before, &after);
   RepaintLayoutRect(window, &both);
@@ -139,12 +148,7 @@ void PaintColourPanel(HWND window, HDC dc) {
   const FrameArt& f = Frame();
   ColourPanelGeometry g = Geometry();
   SIZE panel = BitmapSize(f.color);
-  BlitPart(window, dc, f.color, f.colorCord, panel.cx, panel.cy, POINT{0, 0}, App().palette);
-  PanelRect thumb = ThumbRect(g, Colours().sizeValue);
-  POINT at{thumb.left, thumb.top};
-  LayoutToScreen(&at);
-  if (f.sizebar)
-    BlitTransparentKeyed(window, dc, f.sizebar, App().palette, at.x, at.y, g.thumbW, g.thumbH, 0, 0);
+  BlitPart(window, dc, f.color, f.colorCord, panel.cx, panel.cy, POINT{0, 0}, ScreenPalette());
   POINT shift{0, 0};
   LayoutToScreen(&shift);
   for (int i = 0; i < 8; ++i) {
@@ -156,93 +160,114 @@ void PaintColourPanel(HWND window, HDC dc) {
   }
   POINT o = f.colorCord;
   LayoutToScreen(&o);
-  DrawSwatchSquare(dc, o.x + 7, o.y + 14, Colours().backgroundColour);
-  DrawSwatchSquare(dc, o.x + 3, o.y + 8, Colours().foregroundColour);
+  DrawSwatchSquare(dc, o.x + 7, o.y + 14, Session().colours.backgroundColour);
+  DrawSwatchSquare(dc, o.x + 3, o.y + 8, Session().colours.foregroundColour);
 }
 
-// which: 0 the colour boxes, 1 the size bar's thumb (and its drag), 2 the page buttons.
-int ColourHover(HWND window, POINT p, int which) {
-  if (App().libraryPage) return 0;
-  if (which == 0) {
-    if (SlotAt(p) < 0) return hoverBoxes = 0;
-    SetHoverCursor(window, &hoverBoxes, 0);
-    return 1;
-  }
-  if (which == 1) {
-    if (draggingThumb) {
-      DragThumb(window, p);
-      return 1;
-    }
-    RECT thumb = ToRect(ThumbRect(Geometry(), Colours().sizeValue));
-    if (!PtInRect(&thumb, p)) return hoverThumb = 0;
-    SetHoverCursor(window, &hoverThumb, 1);
-    return 1;
-  }
-  if (PageButtonAt(p) == 0) return hoverPageButtons = 0;
-  SetHoverCursor(window, &hoverPageButtons, 2);
-  return 1;
+void PaintSizeBar(HWND window, HDC dc) {
+  const FrameArt& f = Frame();
+  if (!f.sizebar) return;
+  ColourPanelGeometry g = Geometry();
+  PanelRect thumb = ThumbRect(g, Session().colours.sizeValue);
+  POINT at{thumb.left, thumb.top};
+  LayoutToScreen(&at);
+  BlitTransparentKeyed(window, dc, f.sizebar, ScreenPalette(), at.x, at.y, g.thumbW, g.thumbH, 0, 0);
 }
 
-int ColourPress(HWND window, POINT p, int which) {
-  if (App().libraryPage) return 0;
-  if (which == 0) {
-    int slot = SlotAt(p);
-    if (slot < 0) return 0;
-    SetForegroundColour(window, SlotColour(slot));
-    return 1;
-  }
-  if (which == 1) {
-    RECT thumb = ToRect(ThumbRect(Geometry(), Colours().sizeValue));
-    if (!PtInRect(&thumb, p)) return 0;
-    draggingThumb = 1;
-    return 1;
-  }
-  int step = PageButtonAt(p);
-  if (step == 0) return 0;
-  colourPage = StepColourPage(colourPage, step);
-  (step < 0 ? pageUpPressed : pageDownPressed) = 1;
-  DrawPageButtonHalf(window, step, 1);
-  RepaintPanel(window);
-  return 1;
+void PaintColourPageButtons(HWND window, HDC dc) {
+  DrawPageButtonHalf(window, dc, -1, pageUpPressed);
+  DrawPageButtonHalf(window, dc, +1, pageDownPressed);
 }
 
-// which: 0 the page buttons, 1 the end of a thumb drag. Neither claims the release.
-int ColourRelease(HWND window, POINT, int which) {
-  if (App().libraryPage) return 0;
-  if (which == 0) {
-    if (pageUpPressed) DrawPageButtonHalf(window, -1, 0);
-    if (pageDownPressed) DrawPageButtonHalf(window, +1, 0);
-    pageUpPressed = pageDownPressed = 0;
-  } else {
-    draggingThumb = 0;
-  }
-  return 0;
+bool ColourBoxHover(HWND window, POINT p) {
+  if (LibraryShown()) return false;
+  if (SlotAt(p) < 0) return hoverBoxes = 0;
+  SetHoverCursor(window, &hoverBoxes, kIconAbsorber);
+  return true;
 }
 
-int ColourDoubleClick(HWND window, POINT p) {
-  if (App().libraryPage) return 0;
+bool ColourBoxPress(HWND window, POINT p) {
+  if (LibraryShown()) return false;
   int slot = SlotAt(p);
-  if (slot < 0) return 0;
+  if (slot < 0) return false;
+  SetForegroundColour(window, SlotColour(slot));
+  return true;
+}
+
+bool ColourBoxDoubleClick(HWND window, POINT p) {
+  if (LibraryShown()) return false;
+  int slot = SlotAt(p);
+  if (slot < 0) return false;
   COLORREF chosen;
   if (ChooseSlotColour(window, slot, &chosen)) SetForegroundColour(window, chosen);
   RepaintPanel(window);
-  return 1;
+  return true;
 }
 
-int ColourRightPress(HWND window, POINT p) {
-  if (App().libraryPage) return 0;
+bool ColourBoxRightPress(HWND window, POINT p) {
+  if (LibraryShown()) return false;
   int slot = SlotAt(p);
-  if (slot < 0) return 0;
+  if (slot < 0) return false;
   SetBackgroundColour(window, SlotColour(slot));
-  return 1;
+  return true;
 }
 
-int ColourRightDoubleClick(HWND window, POINT p) {
-  if (App().libraryPage) return 0;
+bool ColourBoxRightDoubleClick(HWND window, POINT p) {
+  if (LibraryShown()) return false;
   int slot = SlotAt(p);
-  if (slot < 0) return 0;
+  if (slot < 0) return false;
   COLORREF chosen;
   if (ChooseSlotColour(window, slot, &chosen)) SetBackgroundColour(window, chosen);
   RepaintPanel(window);
-  return 1;
+  return true;
+}
+
+bool SizeBarHover(HWND window, POINT p) {
+  if (LibraryShown()) return false;
+  if (draggingThumb) {
+    DragThumb(window, p);
+    return true;
+  }
+  RECT thumb = ToRect(ThumbRect(Geometry(), Session().colours.sizeValue));
+  if (!PtInRect(&thumb, p)) return hoverThumb = 0;
+  SetHoverCursor(window, &hoverThumb, kIconHand);
+  return true;
+}
+
+bool SizeBarPress(HWND, POINT p) {
+  if (LibraryShown()) return false;
+  RECT thumb = ToRect(ThumbRect(Geometry(), Session().colours.sizeValue));
+  if (!PtInRect(&thumb, p)) return false;
+  draggingThumb = 1;
+  return true;
+}
+
+void SizeBarEndDrag(HWND) { draggingThumb = 0; }
+
+bool ColourPageHover(HWND window, POINT p) {
+  if (LibraryShown()) return false;
+  if (PageButtonAt(p) == 0) return hoverPageButtons = 0;
+  SetHoverCursor(window, &hoverPageButtons, kIconGrab);
+  return true;
+}
+
+// The pressed look stays until the release, also through the panel's repaint.
+bool ColourPagePress(HWND window, POINT p) {
+  if (LibraryShown()) return false;
+  int step = PageButtonAt(p);
+  if (step == 0) return false;
+  colourPage = StepColourPage(colourPage, step);
+  (step < 0 ? pageUpPressed : pageDownPressed) = 1;
+  DrawPageButtonHalf(window, nullptr, step, 1);
+  RepaintPanel(window);
+  return true;
+}
+
+// The page buttons come up again; the release is not claimed.
+bool ColourPageRelease(HWND window, POINT) {
+  if (LibraryShown()) return false;
+  if (pageUpPressed) DrawPageButtonHalf(window, nullptr, -1, 0);
+  if (pageDownPressed) DrawPageButtonHalf(window, nullptr, +1, 0);
+  pageUpPressed = pageDownPressed = 0;
+  return false;
 }

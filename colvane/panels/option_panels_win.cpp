@@ -2,15 +2,17 @@
 // some panels (texture choice, shape strip, stamp strip, lens slider).
 #include <windows.h>
 
-#include "colvane/canvas/tool_state.h"
-#include "colvane/frame/blit.h"
-#include "colvane/frame/frame_art.h"
-#include "colvane/layout/layout_files.h"
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/tool_select_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/panel_catalogue.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
 
 namespace {
 
@@ -41,15 +43,15 @@ HBITMAP shapeStripArt = nullptr;
 int shapeCellWidth = 0;
 HBITMAP stampStripArt = nullptr;
 int stampCellWidth = 0;
-ShapeStrip shapes;
-int textures[2] = {0, 0};  // fill, eraser
-int lensStrength = 0;
+ShapeStrip shapes;  // what the tools read of it is mirrored into the session's panel choices
+int stampCount = -1;  // stamps in the stamp strip; -1 until first asked
 
 int IsPanel(int toolbarCommand) { return panel.spec && panel.spec->toolbarCommand == toolbarCommand; }
 
 int* TextureOf(int toolbarCommand) {
-  if (toolbarCommand == 1007) return &textures[0];
-  if (toolbarCommand == 1008) return &textures[1];
+  PanelChoices& choices = Session().panel;
+  if (toolbarCommand == cmd::kFill) return &choices.fillTexture;
+  if (toolbarCommand == cmd::kEraser) return &choices.eraserTexture;
   return nullptr;
 }
 
@@ -115,11 +117,11 @@ void SetUpSlider(HWND window) {
   GetLayoutRect(kSection, key, 0, 0, 0, 0, &slider.track);
   slider.knob = LoadLayoutBitmap(window, kSection, "SPECCUR");
   slider.knobSize = BitmapSize(slider.knob);
-  lensStrength = 0;
+  Session().panel.lensStrength = 0;
 }
 
 RECT KnobRect() {
-  const int kx = SliderKnobLeft(slider.track.left, slider.track.right, slider.knobSize.cx, lensStrength);
+  const int kx = SliderKnobLeft(slider.track.left, slider.track.right, slider.knobSize.cx, Session().panel.lensStrength);
   return RECT{kx, slider.track.top, kx + slider.knobSize.cx, slider.track.top + slider.knobSize.cy};
 }
 
@@ -128,7 +130,7 @@ void DrawButton(HWND window, HDC dc, int i, HBITMAP art) {
   if (!art || i < 0) return;
   RECT r = BoxRect(i);
   BlitPart(window, dc, art, POINT{r.left, r.top}, r.right - r.left, r.bottom - r.top,
-           POINT{r.left - panel.origin.x, r.top - panel.origin.y}, App().palette);
+           POINT{r.left - panel.origin.x, r.top - panel.origin.y}, ScreenPalette());
 }
 
 // One cell of a strip centred in a button's rectangle.
@@ -138,15 +140,16 @@ void DrawCell(HWND window, HDC dc, HBITMAP art, int cellWidth, int cell, int but
   if (cell < 0 || static_cast<long long>(cell + 1) * cellWidth > s.cx) return;
   RECT r = BoxRect(button);
   POINT at{r.left + (r.right - r.left - cellWidth) / 2, r.top + (r.bottom - r.top - s.cy) / 2};
-  BlitPart(window, dc, art, at, cellWidth, s.cy, POINT{cell * cellWidth, 0}, App().palette);
+  BlitPart(window, dc, art, at, cellWidth, s.cy, POINT{cell * cellWidth, 0}, ScreenPalette());
 }
 
 void DrawShapeExtras(HWND window, HDC dc) {
   const PanelSpec& spec = *panel.spec;
-  DrawButton(window, dc, PanelButtonIndex(spec, shapes.hollow ? 31010 : 31011), panel.selectedArt);
+  DrawButton(window, dc, PanelButtonIndex(spec, shapes.hollow ? cmd::kShapeHollow : cmd::kShapeFull),
+             panel.selectedArt);
   if (!shapeStripArt) return;
   for (int slot = 0; slot < 3; ++slot)
-    DrawCell(window, dc, shapeStripArt, shapeCellWidth, shapes.offset + slot, PanelButtonIndex(spec, 31003 + slot));
+    DrawCell(window, dc, shapeStripArt, shapeCellWidth, shapes.offset + slot, PanelButtonIndex(spec, cmd::kShapeSlot1 + slot));
 }
 
 void DrawSliderKnob(HWND window, HDC dc) {
@@ -154,7 +157,7 @@ void DrawSliderKnob(HWND window, HDC dc) {
   RECT k = KnobRect();
   POINT at{k.left, k.top};
   LayoutToScreen(&at);
-  BlitTransparentKeyed(window, dc, slider.knob, App().palette, at.x, at.y, slider.knobSize.cx,
+  BlitTransparentKeyed(window, dc, slider.knob, ScreenPalette(), at.x, at.y, slider.knobSize.cx,
                        slider.knobSize.cy, 0, 0);
 }
 
@@ -181,14 +184,14 @@ int SliderPress(POINT p) {
 void SetGrabCursor(HWND window) {
   if (slider.hover) return;
   slider.hover = 1;
-  SetClassCursor(window, ToolCursor(2));
+  SetClassCursor(window, ToolCursor(kIconGrab));
 }
 
 void DragKnob(HWND window, POINT p) {
   RECT before = KnobRect();
   const int nx = ClampKnobLeft(slider.track.left, slider.track.right, slider.knobSize.cx,
                                p.x - slider.pressX + slider.pressKnobLeft);
-  lensStrength = SliderStrength(slider.track.left, slider.track.right, slider.knobSize.cx, nx);
+  Session().panel.lensStrength = SliderStrength(slider.track.left, slider.track.right, slider.knobSize.cx, nx);
   RECT after = KnobRect(), both;
   UnionRect(&both, &before, &after);
   RepaintLayoutRect(window, &both);
@@ -197,20 +200,25 @@ void DragKnob(HWND window, POINT p) {
 }  // namespace
 
 void ShowOptionPanel(HWND window, int toolbarCommand) {
-  KillTimer(window, 1);
+  KillTimer(window, timer::kStrokeRepeat);
   FreeOptionPanels();
   const PanelSpec* spec = FindPanel(toolbarCommand);
   panel = OpenPanel{};
-  if (!spec) return;  // the absorber shows no panel
+  if (!spec) {
+    // The absorber shows no panel: the old one must leave the screen.
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    return;
+  }
   panel.spec = spec;
   LoadPanel(window, *spec);
-  if (toolbarCommand == 1006) SetTimer(window, 1, 100, nullptr);
-  if (toolbarCommand == 2001) {
+  if (toolbarCommand == cmd::kSpray) SetTimer(window, timer::kStrokeRepeat, 100, nullptr);
+  if (toolbarCommand == cmd::kShapes) {
     LoadCellStrip(window, "JI", "JIW", &shapeStripArt, &shapeCellWidth);
     shapes.count = shapeCellWidth > 0 ? BitmapSize(shapeStripArt).cx / shapeCellWidth : 0;
   }
-  if (toolbarCommand == 2006) LoadCellStrip(window, "HEAP", "HEAPW", &stampStripArt, &stampCellWidth);
-  if (toolbarCommand == 2004) SetUpSlider(window);
+  if (toolbarCommand == cmd::kMagicStamp) LoadCellStrip(window, "HEAP", "HEAPW", &stampStripArt, &stampCellWidth);
+  if (toolbarCommand == cmd::kEffects) SetUpSlider(window);
   panel.selected = spec->defaultIndex;
   panel.selectedCommand = panel.selected >= 0 ? spec->buttons[panel.selected].command : -1;
   if (panel.selected >= 0 && spec->sendsDefault) SendCommand(window, panel.selectedCommand);
@@ -224,27 +232,51 @@ void RedrawOptionPanel(HWND window) {
   RepaintLayoutRect(window, &r);
 }
 
-int PanelTextureNumber(int toolbarCommand) {
-  const int* t = TextureOf(toolbarCommand);
-  return t ? *t : 0;
+bool ShapePanelCommand(HWND window, int id) {
+  if (id < cmd::kShapeFirst || id > cmd::kShapeLast) return false;
+  if (!ApplyShapeCommand(&shapes, static_cast<int>(id))) return false;
+  PanelChoices& choices = Session().panel;
+  choices.shape = ChosenShape(shapes);
+  choices.shapeHollow = shapes.hollow;
+  if (IsPanel(cmd::kShapes)) RedrawOptionPanel(window);
+  return true;
 }
 
-int SelectedShape() { return ChosenShape(shapes); }
-int ShapeFillStyle() { return shapes.hollow; }
-int LensStrength() { return lensStrength; }
-
-int ShapePanelCommand(HWND window, UINT id) {
-  if (id < 31001 || id > 31011) return 0;
-  if (!ApplyShapeCommand(&shapes, static_cast<int>(id))) return 0;
-  if (IsPanel(2001)) RedrawOptionPanel(window);
-  return 1;
+int StampCount(HWND window) {
+  if (stampCount < 0) {
+    const int cell = static_cast<int>(GetLayoutInt(kSection, "HEAPW", 0));
+    stampCount = 0;
+    if (cell > 0) {
+      HBITMAP strip = LoadLayoutBitmap(window, kSection, "HEAP");
+      stampCount = BitmapSize(strip).cx / cell;
+      if (strip) DeleteObject(strip);
+    }
+  }
+  return stampCount;
 }
 
-int OpenPanelCommand() { return panel.spec && !IsPanel(2004) ? panel.spec->toolbarCommand : -1; }
-int SelectedPanelCommand() { return panel.spec && !IsPanel(2004) ? panel.selectedCommand : -1; }
+bool StampPagingCommand(HWND window, int id) {
+  if (id != cmd::kStampNext && id != cmd::kStampPrevious) return false;
+  int& index = Session().tools.stampIndex;
+  const int count = StampCount(window) > 0 ? StampCount(window) : 1;
+  if (id == cmd::kStampNext)
+    index = index + 1 >= count ? 0 : index + 1;
+  else
+    index = index <= 0 ? count - 1 : index - 1;
+  RedrawOptionPanel(window);
+  if (!LoadCurrentStamp()) MessageBoxA(nullptr, "Data Error. Call engineer!", "WARNING", MB_ICONEXCLAMATION);
+  return true;
+}
+
+bool PanelCommand(HWND window, int id) {
+  return ShapePanelCommand(window, id) || StampPagingCommand(window, id);
+}
+
+int OpenPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.spec->toolbarCommand : -1; }
+int SelectedPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.selectedCommand : -1; }
 int SelectedPanelButton() { return panel.selected; }
 
-int PanelHover(HWND window, POINT p) {
+bool PanelHover(HWND window, POINT p) {
   if (!slider.knob) return 0;
   if (!slider.dragging) {
     RECT k = KnobRect();
@@ -257,19 +289,19 @@ int PanelHover(HWND window, POINT p) {
   return 1;
 }
 
-int PanelPress(HWND window, POINT p) {
-  const AppState& app = App();
-  if (app.fileBoxOpen || app.libraryPage || !panel.spec) return 0;
+bool PanelPress(HWND window, POINT p) {
+  if (DeskCovered() || LibraryShown() || !panel.spec) return false;
   const PanelSpec& spec = *panel.spec;
   const int hit = ButtonAt(panel.boxes, spec.buttonCount, p.x, p.y);
   if (SliderPress(p)) return 1;
   if (hit < 0) return 0;
   const int command = spec.buttons[hit].command;
-  if (IsPanel(2001) && (command == 31001 || command == 31002 || command == 31010 || command == 31011)) {
+  if (IsPanel(cmd::kShapes) && (command == cmd::kShapeDown || command == cmd::kShapeUp ||
+                                command == cmd::kShapeHollow || command == cmd::kShapeFull)) {
     ShapePanelCommand(window, static_cast<UINT>(command));
     return 1;
   }
-  if (IsPanel(2006) && (command == 43001 || command == 43002)) {
+  if (IsPanel(cmd::kMagicStamp) && (command == cmd::kStampNext || command == cmd::kStampPrevious)) {
     panel.pressedPaging = hit;
     RepaintButton(window, hit);
     return 1;
@@ -278,7 +310,7 @@ int PanelPress(HWND window, POINT p) {
   const int before = panel.selected;
   panel.selected = hit;
   panel.selectedCommand = command;  // set before the repaint: the effects panel draws by it
-  if (hit == before && texture && (command == 11003 || command == 21003)) {
+  if (hit == before && texture && (command == cmd::kTextureFill || command == cmd::kPictureEraser)) {
     // Pressing the picture button again shows the next texture in the panel's picture.
     *texture = NextTexture(*texture);
     Reopen(window, spec.toolbarCommand);
@@ -291,7 +323,9 @@ int PanelPress(HWND window, POINT p) {
   return 1;
 }
 
-int PanelRelease(HWND window, POINT) {
+void PanelEndDrag(HWND) { slider.dragging = 0; }
+
+bool PanelRelease(HWND window, POINT) {
   slider.dragging = 0;
   if (panel.pressedPaging >= 0 && panel.spec) {
     const int button = panel.pressedPaging;
@@ -305,14 +339,14 @@ int PanelRelease(HWND window, POINT) {
 void PaintOptionPanel(HWND window, HDC dc) {
   if (!panel.spec || !panel.art) return;
   const PanelSpec& spec = *panel.spec;
-  BlitPart(window, dc, panel.art, panel.origin, panel.artSize.cx, panel.artSize.cy, POINT{0, 0}, App().palette);
-  const int effects = IsPanel(2004);
-  if (panel.selected >= 0 && (!effects || panel.selectedCommand == 42004))
+  BlitPart(window, dc, panel.art, panel.origin, panel.artSize.cx, panel.artSize.cy, POINT{0, 0}, ScreenPalette());
+  const int effects = IsPanel(cmd::kEffects);
+  if (panel.selected >= 0 && (!effects || panel.selectedCommand == cmd::kLens))
     DrawButton(window, dc, panel.selected, panel.selectedArt);
   if (panel.pressedPaging >= 0) DrawButton(window, dc, panel.pressedPaging, panel.selectedArt);
-  if (IsPanel(2001)) DrawShapeExtras(window, dc);
+  if (IsPanel(cmd::kShapes)) DrawShapeExtras(window, dc);
   if (stampStripArt)
-    DrawCell(window, dc, stampStripArt, stampCellWidth, Tools().stampIndex, PanelButtonIndex(spec, 43003));
+    DrawCell(window, dc, stampStripArt, stampCellWidth, Session().tools.stampIndex, PanelButtonIndex(spec, cmd::kStampSelect));
   if (effects) DrawSliderKnob(window, dc);
 }
 

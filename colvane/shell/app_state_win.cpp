@@ -1,5 +1,5 @@
 // The single application-state record.
-#include "colvane/shell/app_state.h"
+#include "colvane/shell/app_state_win.h"
 
 AppState& App() {
   static AppState state;

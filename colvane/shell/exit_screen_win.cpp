@@ -3,17 +3,19 @@
 // left press, which the mouse routers handle).
 #include <algorithm>
 
-#include "colvane/frame/bitmap_file.h"
-#include "colvane/frame/blit.h"
-#include "colvane/frame/frame_art.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/ids.h"
+#include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/exit_scroll.h"
-#include "colvane/shell/shell.h"
-#include "easelkit/easelkit.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
-// Owned here: the goodbye picture made transparent on its red key, and its scroll state.
+// Owned here: the darkened snapshot of the screen (non-null once the exit screen runs), the
+// goodbye picture made transparent on its red key, and its scroll state.
+HBITMAP closingSnapshot = nullptr;
 HBITMAP exitImage = nullptr;
 HBITMAP exitMask = nullptr;
 SIZE exitSize{0, 0};
@@ -49,9 +51,9 @@ HBITMAP LoadExitPicture(HWND window) {
 }  // namespace
 
 void StartExitScreen(HWND window) {
-  AppState& app = App();
-  KillTimer(window, 2);
-  if (app.closingSnapshot) return;
+  const AppState& app = App();
+  KillTimer(window, timer::kCartoons);
+  if (closingSnapshot) return;
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC dc = GetDC(window);
   HBITMAP snapshot = CreateCompatibleBitmap(dc, w, h);
@@ -61,9 +63,9 @@ void StartExitScreen(HWND window) {
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(window, dc);
-  app.closingSnapshot = snapshot;
+  closingSnapshot = snapshot;
   DarkenSnapshot(window, snapshot, w, h);
-  SetTimer(window, 10, 80, nullptr);
+  SetTimer(window, timer::kExitScroll, 80, nullptr);
   HBITMAP picture = LoadExitPicture(window);
   exitSize = BitmapSize(picture);
   MakeTransparentPair(window, picture, app.palette, RGB(255, 0, 0), &exitImage, &exitMask);
@@ -72,18 +74,18 @@ void StartExitScreen(HWND window) {
 }
 
 void ExitScreenStep(HWND window) {
-  AppState& app = App();
-  if (!app.closingSnapshot) return;
+  const AppState& app = App();
+  if (!closingSnapshot) return;
   const int side = static_cast<int>(exitSize.cx);
   if (!exitImage || side <= 0) {  // no goodbye picture: close at once
-    KillTimer(window, 10);
+    KillTimer(window, timer::kExitScroll);
     DestroyWindow(window);
     return;
   }
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   const int left = (w - side) / 2, top = (h - side) / 2;
   if (ExitScrollStep(&scroll, side, exitSize.cy)) {
-    KillTimer(window, 10);
+    KillTimer(window, timer::kExitScroll);
     Delay(window, 3000);
     DestroyWindow(window);
     scroll = ExitScroll{};
@@ -93,7 +95,7 @@ void ExitScreenStep(HWND window) {
   HDC snapshotDc = CreateCompatibleDC(dc);
   HDC workDc = CreateCompatibleDC(dc);
   HBITMAP work = CreateCompatibleBitmap(dc, side, side);
-  HGDIOBJ oldSnapshot = SelectObject(snapshotDc, app.closingSnapshot);
+  HGDIOBJ oldSnapshot = SelectObject(snapshotDc, closingSnapshot);
   HGDIOBJ oldWork = SelectObject(workDc, work);
   BitBlt(workDc, 0, 0, side, side, snapshotDc, left, top, SRCCOPY);
   const int rows = std::min<int>(side - scroll.top, exitSize.cy - scroll.sourceY);
@@ -109,9 +111,23 @@ void ExitScreenStep(HWND window) {
   ReleaseDC(window, dc);
 }
 
+bool ExitScreenRunning() { return closingSnapshot != nullptr; }
+
+void PaintExitScreen(HDC dc) {
+  if (!closingSnapshot) return;
+  const SIZE s = BitmapSize(closingSnapshot);
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ prev = SelectObject(memory, closingSnapshot);
+  BitBlt(dc, 0, 0, s.cx, s.cy, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, prev);
+  DeleteDC(memory);
+}
+
 void FreeExitScreen(HWND window) {
-  KillTimer(window, 10);
+  KillTimer(window, timer::kExitScroll);
   if (exitImage) DeleteObject(exitImage);
   if (exitMask) DeleteObject(exitMask);
   exitImage = exitMask = nullptr;
+  if (closingSnapshot) DeleteObject(closingSnapshot);
+  closingSnapshot = nullptr;
 }

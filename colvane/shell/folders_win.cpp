@@ -1,5 +1,5 @@
 // Folder creation for the file box.
-#include "colvane/shell/shell.h"
+#include "colvane/shell/shell_win.h"
 
 int CreateFolderOnce(const char* path) {
   if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {

@@ -1,7 +1,7 @@
 // The intro window: shown first; when its sequence ends (or on a click or key) it opens the
 // main window and closes itself. Until the intro video plays, the sequence ends at once.
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/shell.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
 
 namespace {
 const UINT kIntroDone = WM_APP + 1;

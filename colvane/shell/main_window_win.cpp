@@ -3,11 +3,15 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include "colvane/frame/compose.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
-#include "easelkit/easelkit.h"
+#include "colvane/canvas/rope_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/ids.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/exit_screen_win.h"
+#include "colvane/shell/screen_areas_win.h"
+#include "colvane/shell/shell_win.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
 
@@ -25,12 +29,15 @@ LRESULT RealizeOurPalette(HWND window) {
 
 void OnPaint(HWND window) {
   AppState& app = App();
-  app.painting = 1;
+  app.painting = true;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  ComposeScreen(window, dc);
+  if (ExitScreenRunning())
+    PaintExitScreen(dc);
+  else
+    ComposeScreen(window, dc, ProgramAreas());
   EndPaint(window, &ps);
-  app.painting = 0;
+  app.painting = false;
 }
 
 }  // namespace
@@ -52,11 +59,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_KEYUP:
       OnKeyUp(window, wParam);
       return 0;
-    case WM_CHAR:
-      TypewriterChar(window, wParam);
-      return 0;
     case WM_COMMAND:
-      KillTimer(window, 0);  // the caret stops whenever a command runs
       DispatchCommand(window, wParam);
       return 0;
     case WM_TIMER:
@@ -95,29 +98,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
       if (reinterpret_cast<HWND>(wParam) == window) return 0;
       return RealizeOurPalette(window);
-    case MM_MCINOTIFY:
-      if (wParam == MCI_NOTIFY_SUCCESSFUL) MusicNotify(window, wParam);
-      return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 void OnTimer(HWND window, WPARAM id) {
-  AppState& app = App();
   switch (id) {
-    case 0:
-      TypewriterCaretTick(window);
-      break;
-    case 1:
+    case timer::kStrokeRepeat:
       OnStrokeTimer(window);
       break;
-    case 2:
-      if (!app.animationPlaying && !app.fileBoxOpen && !CartoonBusy()) CartoonTick(window);
+    case timer::kRopeFrame:
+      if (!FilmstripPlaying() && !DeskCovered()) RopeFrameTick(window);
       break;
-    case 3:
-      if (!app.animationPlaying && !app.fileBoxOpen) RopeFrameTick(window);
-      break;
-    case 10:
+    case timer::kExitScroll:
       ExitScreenStep(window);
       break;
   }
@@ -126,9 +119,5 @@ void OnTimer(HWND window, WPARAM id) {
 void OnKeyUp(HWND window, WPARAM key) {
   if (key == VK_F1) {
     ShellExecuteA(window, "open", "Colvane.chm", "", "", SW_SHOWNORMAL);
-    return;
   }
-  if (!App().fileBoxOpen) return;
-  if (key == VK_DELETE) FileBoxDeleteSelected(window);
-  // Return is swallowed while the file box is open; other keys do nothing.
 }

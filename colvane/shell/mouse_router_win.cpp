@@ -1,13 +1,20 @@
-// The six mouse routers: each offers an event to the screen areas in a fixed order until one
-// takes it. Areas get layout points; the canvas gets paper points.
-#include "colvane/frame/blit.h"
-#include "colvane/frame/desk.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
-#include "easelkit/easelkit.h"
+// The six mouse routers: each offers an event to the screen areas, top first, until one takes it.
+// The canvas takes presses on the paper first, and the moves and the release of its strokes;
+// areas get layout points, the canvas paper points.
+#include "colvane/canvas/tool_dispatch_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/media/sound_effects_win.h"
+#include "colvane/shell/exit_screen_win.h"
+#include "colvane/shell/screen_areas_win.h"
+#include "colvane/shell/shell_win.h"
+#include "easelkit/easelkit_win.h"
 
 namespace {
+
+bool canvasPressed = false;  // from a left press on the paper until the left release is routed
 
 struct RoutedPoints {
   POINT layout;
@@ -23,122 +30,96 @@ RoutedPoints PointsOf(LPARAM lParam) {
   return r;
 }
 
-void ShowArrow(HWND window) {
-  SetClassCursor(window, LoadCursorA(nullptr, IDC_ARROW));
-  App().arrowShown = 1;
+// The first area, top down, whose handler in `member` takes the point.
+const ScreenArea* Offer(AreaMouseHandler ScreenArea::*member, HWND window, POINT layout) {
+  const ScreenAreas areas = ProgramAreas();
+  for (int i = 0; i < areas.count; ++i) {
+    const AreaMouseHandler handler = areas.rows[i].*member;
+    if (handler && handler(window, layout)) return &areas.rows[i];
+  }
+  return nullptr;
+}
+
+// A left release ends every area's drag, wherever it lands.
+void EndAreaDrags(HWND window) {
+  const ScreenAreas areas = ProgramAreas();
+  for (int i = 0; i < areas.count; ++i)
+    if (areas.rows[i].endDrag) areas.rows[i].endDrag(window);
 }
 
 }  // namespace
 
-int IsOnPaper(POINT p) {
-  const AppState& app = App();
-  return p.x >= 0 && p.y >= 0 && p.x < app.paperWidth && p.y < app.paperHeight;
-}
-
-int OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-  AppState& app = App();
-  if (app.closingSnapshot) return 1;
-  RoutedPoints pt = PointsOf(lParam);
-  if ((wParam & MK_LBUTTON) && (app.canvasPressed || app.drawingMode == 16 || app.drawingMode == 17)) {
+bool OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  const RoutedPoints pt = PointsOf(lParam);
+  if ((wParam & MK_LBUTTON) && (canvasPressed || CanvasTakesDragsWithoutPress())) {
     if (CanvasMove(window, pt.paper)) {
-      app.arrowShown = 0;
-      return 1;
+      CursorTakenByArea();
+      return true;
     }
   }
-  const POINT p = pt.layout;
-  if (DeskHover(window, p) || SoundPanelHover(window, p) || LibraryHover(window, p) ||
-      FileBoxHover(window, p) || ToolboxHover(window, p) || PanelHover(window, p) ||
-      ColourHover(window, p, 0) || ColourHover(window, p, 1) || ColourHover(window, p, 2)) {
-    app.arrowShown = 0;
-    return 1;
+  if (Offer(&ScreenArea::hover, window, pt.layout)) {
+    CursorTakenByArea();
+    return true;
   }
-  const int dragging = LibraryDragging();
-  if (app.fileBoxOpen) {
-    if (!app.arrowShown && !dragging) ShowArrow(window);
-    return 0;
-  }
-  const int onPaper = IsOnPaper(pt.paper);
-  if (onPaper && !app.toolCursorShown) {
-    app.arrowShown = 0;
-    app.toolCursorShown = 1;
-    if (app.toolIconIndex >= 0 && !dragging) SetClassCursor(window, ToolCursor(app.toolIconIndex));
-    return 0;
-  }
-  if (onPaper) return 0;
-  app.toolCursorShown = 0;
-  if (!app.arrowShown && !dragging) ShowArrow(window);
-  return 0;
+  if (DeskCovered() || !IsOnPaper(pt.paper))
+    ShowArrowCursor(window);
+  else
+    ShowToolCursorOnPaper(window, Session().choice.toolIconIndex);
+  return false;
 }
 
-int OnLeftPress(HWND window, WPARAM, LPARAM lParam) {
-  AppState& app = App();
-  if (app.closingSnapshot) {
+bool OnLeftPress(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) {
     DestroyWindow(window);
-    return 1;
+    return true;
   }
-  RoutedPoints pt = PointsOf(lParam);
+  const RoutedPoints pt = PointsOf(lParam);
   if (IsOnPaper(pt.paper)) {
-    app.canvasPressed = 1;
-    if (CanvasPress(window, pt.paper)) return 1;
+    canvasPressed = true;
+    if (CanvasPress(window, pt.paper)) return true;
   }
-  const POINT p = pt.layout;
-  if (SoundPanelPress(window, p)) {
-    PlaySoundEffect("butdown");
-    return 1;
-  }
-  if (LibraryPress(window, p)) return 1;
-  if (FileBoxPress(window, p) || DeskPress(window, p)) {
-    PlaySoundEffect("butdown");
-    return 1;
-  }
-  if (ToolboxPress(window, p)) return 1;
-  if (PanelPress(window, p)) {
-    PlaySoundEffect("butdown");
-    return 1;
-  }
-  return ColourPress(window, p, 0) || ColourPress(window, p, 1) || ColourPress(window, p, 2);
+  const ScreenArea* area = Offer(&ScreenArea::press, window, pt.layout);
+  if (area && area->pressSound) PlaySoundEffect("butdown");
+  return area != nullptr;
 }
 
-int OnLeftRelease(HWND window, WPARAM, LPARAM lParam) {
-  AppState& app = App();
-  if (app.closingSnapshot) return 1;
-  RoutedPoints pt = PointsOf(lParam);
-  if (IsOnPaper(pt.paper) || LibraryDragging() || app.canvasPressed) {
+bool OnLeftRelease(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  const RoutedPoints pt = PointsOf(lParam);
+  EndAreaDrags(window);
+  if (IsOnPaper(pt.paper) || CursorHeld() || canvasPressed) {
     if (CanvasRelease(window, pt.paper)) {
-      app.canvasPressed = 0;
-      return 1;
+      canvasPressed = false;
+      return true;
     }
   }
-  if (isdelayon()) return 0;  // button releases wait until the animation is over
-  app.canvasPressed = 0;
-  const POINT p = pt.layout;
-  return LibraryRelease(window, p) || FileBoxRelease(window, p) || DeskRelease(window, p) ||
-         ToolboxRelease(window, p) || PanelRelease(window, p) || ColourRelease(window, p, 0) ||
-         ColourRelease(window, p, 1);
+  if (isdelayon()) return false;  // button releases wait until the animation is over
+  canvasPressed = false;
+  return Offer(&ScreenArea::release, window, pt.layout) != nullptr;
 }
 
-int OnLeftDoubleClick(HWND window, WPARAM, LPARAM lParam) {
-  if (App().closingSnapshot) return 1;
-  RoutedPoints pt = PointsOf(lParam);
-  return FileBoxDoubleClick(window, pt.layout) || ColourDoubleClick(window, pt.layout);
+bool OnLeftDoubleClick(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  return Offer(&ScreenArea::doubleClick, window, PointsOf(lParam).layout) != nullptr;
 }
 
-int OnRightPress(HWND window, WPARAM, LPARAM lParam) {
-  if (App().closingSnapshot) return 1;
-  RoutedPoints pt = PointsOf(lParam);
-  if (IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper)) return 1;
-  return ColourRightPress(window, pt.layout);
+bool OnRightPress(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  const RoutedPoints pt = PointsOf(lParam);
+  if (IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper)) return true;
+  return Offer(&ScreenArea::rightPress, window, pt.layout) != nullptr;
 }
 
-int OnRightRelease(HWND window, WPARAM, LPARAM lParam) {
-  if (App().closingSnapshot) return 1;
-  RoutedPoints pt = PointsOf(lParam);
+bool OnRightRelease(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  const RoutedPoints pt = PointsOf(lParam);
   return IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper);
 }
 
-int OnRightDoubleClick(HWND window, WPARAM, LPARAM lParam) {
-  if (App().closingSnapshot) return 1;
-  return ColourRightDoubleClick(window, PointsOf(lParam).layout);
+bool OnRightDoubleClick(HWND window, WPARAM, LPARAM lParam) {
+  if (ExitScreenRunning()) return true;
+  return Offer(&ScreenArea::rightDoubleClick, window, PointsOf(lParam).layout) != nullptr;
 }
 
 void OnStrokeTimer(HWND window) {
@@ -146,5 +127,5 @@ void OnStrokeTimer(HWND window) {
   GetCursorPos(&p);
   ScreenToClient(window, &p);
   ScreenToPaper(&p);
-  if (App().canvasPressed) CanvasMove(window, p);
+  if (canvasPressed) CanvasMove(window, p);
 }

@@ -1,7 +1,7 @@
 // Program entry: refuses palette displays, registers the window classes, opens the intro window
 // and runs the message loop.
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/shell.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   HDC screen = GetDC(nullptr);

@@ -1,18 +1,37 @@
 // Start-up of the main window (every asset is loaded before the first paint) and the orderly
 // shutdown that frees everything in a fixed order.
 #include <windows.h>
-#include <mmsystem.h>
 
+#include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_select_win.h"
-#include "colvane/frame/bitmap_file.h"
-#include "colvane/frame/desk.h"
-#include "colvane/frame/frame_art.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/ids.h"
+#include "colvane/media/sound_effects_win.h"
+#include "colvane/panels/option_panels_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/exit_screen_win.h"
+#include "colvane/shell/shell_win.h"
 
-void StopSoundEffects() { sndPlaySoundA(nullptr, SND_ASYNC | SND_NODEFAULT); }
+namespace {
+bool toolboxLoadedOnce = false;
+}  // namespace
+
+void LoadToolboxAndTools(HWND window) {
+  LoadToolbox(window);
+  int panel = cmd::kBrush, button = cmd::kBrushFree;  // the first load selects the free brush
+  if (toolboxLoadedOnce) {
+    panel = OpenPanelCommand();
+    button = SelectedPanelCommand();
+  }
+  toolboxLoadedOnce = true;
+  if (panel >= 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(panel), 0);
+  if (button >= 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(button), 0);
+}
 
 void StartUp(HWND window) {
   AppState& app = App();
@@ -22,18 +41,18 @@ void StartUp(HWND window) {
   app.mainWindow = window;
   app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
   if (!app.palette) return;  // nothing else can be drawn: the window stays empty
-  ClearCartoons();
+  SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
   PrepareCanvas(window);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
-  Colours().sizeValue = 20;
+  Session().colours.sizeValue = 20;
   SetToolStrokeSize(20);
 
-  LoadToolbox(window, app.instance);
-  LoadDesk(window, app.instance);
-  SetCanvasPaperSize(app.paperWidth, app.paperHeight);
+  LoadDesk(window, ToolboxPage());
+  LoadStrokeTexture((CurrentPaperType() + 1) % 10);  // the paper's own grain
+  LoadToolboxAndTools(window);
   app.listBrush = CreateSolidBrush(RGB(200, 190, 153));
   ReleaseCapture();
   SetCursor(previous);
@@ -45,24 +64,17 @@ void ShutDown(HWND window) {
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;
 
-  FreeCanvas();
+  FreeCanvas(window);
   FreeExitScreen(window);
   DestroyToolCursors();
   FreeFrameArt();
-  if (app.closingSnapshot) DeleteObject(app.closingSnapshot);
-  app.closingSnapshot = nullptr;
-  FreeSoundPanel();
-
   FreeDesk();
   FreeToolbox();
   FreeOptionPanels();
-  FreeLibraryButtons();
-  FreeClipArt();
 
+  SetScreenPalette(nullptr);
   if (app.palette) DeleteObject(app.palette);
   app.palette = nullptr;
-  FreeCanvas();
-  FreeCartoons();
   StopSoundEffects();
   PostQuitMessage(0);
 }

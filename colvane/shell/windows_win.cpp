@@ -1,6 +1,6 @@
 // The two window classes and the creation of the full-screen windows.
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/shell.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
 
 const char kMainClass[] = "MAIN4WClass";
 const char kIntroClass[] = "AVIWClass";

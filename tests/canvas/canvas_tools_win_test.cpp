@@ -17,13 +17,23 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/shape_tool_win.h"
 #include "colvane/canvas/tool_state.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
+#include "colvane/canvas/colour_state.h"
+#include "colvane/canvas/tool_dispatch_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
 #include "tests/canvas/paint_test_support.h"
 
 namespace {
+
+// The shown paper: the screen's record and the canvas's own.
+void UsePaper(int width, int height) {
+  ScreenLayout screen = Screen();
+  screen.paperWidth = width;
+  screen.paperHeight = height;
+  SetScreenLayout(screen);
+  SetCanvasPaperSize(width, height);
+}
 
 HWND window = nullptr;
 constexpr int kOrigin = 20;  // the paper's place in the test window
@@ -42,9 +52,9 @@ struct CanvasCopy {
   std::vector<uint8_t> bytes;
   PixelView view;
   CanvasCopy() {
-    const Block& b = Canvas().canvasImage;
+    const Block& b = Session().canvas.canvasImage;
     bytes.assign(b.Data(), b.Data() + b.size);
-    view = CanvasView(Canvas());
+    view = CanvasView(Session().canvas);
     view.bits = bytes.data() + kBitmapHeaderSize;
   }
 };
@@ -99,9 +109,9 @@ uint32_t ScreenPixel(int x, int y) {
   return c;
 }
 
-uint32_t At(int x, int y) { return ReadCanvasPixel(Canvas(), x, y); }
+uint32_t At(int x, int y) { return ReadCanvasPixel(Session().canvas, x, y); }
 void Put(int x, int y, uint32_t c) {
-  uint8_t* p = CanvasView(Canvas()).At(x, y);
+  uint8_t* p = CanvasView(Session().canvas).At(x, y);
   p[0] = BlueOf(c), p[1] = GreenOf(c), p[2] = RedOf(c);
 }
 // A one-pixel outline of the rectangle (left, top) .. (right, bottom) on the canvas image.
@@ -112,7 +122,7 @@ void Outline(int left, int top, int right, int bottom, uint32_t c) {
 }
 
 void Rope(int mode, POINT a, POINT b) {
-  App().drawingMode = mode;
+  Session().choice.drawingMode = mode;
   RopePress(window, a);
   RopeMove(window, b);
   RopeRelease(window, b);
@@ -138,46 +148,44 @@ class ToolsOnScreen : public ::testing::Test {
     window = CreateWindowExA(WS_EX_TOPMOST, "ToolsTestWindow", "tools test", WS_POPUP | WS_VISIBLE, 0, 0,
                              700, 520, nullptr, nullptr, app.instance, nullptr);
     app.mainWindow = window;
-    app.paperOriginX = app.paperOriginY = kOrigin;
+    ScreenLayout screen;
+    screen.paperOriginX = screen.paperOriginY = kOrigin;
+    SetScreenLayout(screen);
     PrepareCanvas(window);
   }
   static void TearDownTestSuite() {
-    FreeCanvas();
+    FreeCanvas(App().mainWindow);
     DestroyWindow(window);
   }
   void SetUp() override {
     ASSERT_NE(CanvasBitmap(), nullptr);
-    App().paperWidth = kCanvasWidth;
-    App().paperHeight = kCanvasHeight;
-    SetCanvasPaperSize(kCanvasWidth, kCanvasHeight);
+    UsePaper(kCanvasWidth, kCanvasHeight);
     FreeRope(window);
     FreeClipArtPicture();
     OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
-    App().drawingMode = 0;
-    App().lineMode = 0;
-    Colours() = ColourState();
-    Tools().stroke = StrokeState();
-    ResetLinePoints(&Tools());
+    Session().choice.drawingMode = 0;
+    Session().choice.lineMode = 0;
+    Session().colours = ColourState();
+    Session().tools.stroke = StrokeState();
+    ResetLinePoints(&Session().tools);
     ShowWholeCanvas(window);
   }
 };
 
 TEST_F(ToolsOnScreen, ShownPaperBoundsTheFillAndTheRepaint) {
   // On a 640 x 480 screen only 482 x 371 pixels of the picture are shown.
-  App().paperWidth = 482;
-  App().paperHeight = 371;
-  SetCanvasPaperSize(482, 371);
+  UsePaper(482, 371);
   SendMessageA(window, WM_COMMAND, 11001, 0);
-  EXPECT_EQ(App().drawingMode, 9);
+  EXPECT_EQ(Session().choice.drawingMode, 9);
   Outline(100, 100, 200, 180, kBlack);
-  Colours().foregroundColour = kRed;
+  Session().colours.foregroundColour = kRed;
   EXPECT_EQ(CanvasPress(window, POINT{300, 300}), 1);
   CanvasRelease(window, POINT{300, 300});
   EXPECT_EQ(At(481, 370), kRed);
   EXPECT_EQ(At(150, 150), 0xFFFFFFu);
   EXPECT_EQ(At(482, 300), 0xFFFFFFu);
   EXPECT_EQ(At(300, 371), 0xFFFFFFu);
-  EXPECT_EQ(Canvas().pictureModified, 1);
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
 
   // A lens whose square reaches past the shown paper repaints nothing beyond it.
   Put(500, 300, kBlue);
@@ -194,21 +202,21 @@ TEST_F(ToolsOnScreen, PictureEffectsComputeFromThePictureBeforeAndStayInTheSelec
     for (int x = 0; x < kCanvasWidth; ++x)
       Put(x, y, (x / 7 + y / 5) % 3 ? MakeColour(x % 256, y % 256, 90) : kBlack);
   ShowWholeCanvas(window);
-  App().drawingMode = 2;
+  Session().choice.drawingMode = 2;
   const int effects[3][2] = {{42002, kEffectBlur}, {42001, kEffectSharpen}, {42003, kEffectEmboss}};
   for (const auto& e : effects) {
     CanvasCopy before, expected;
-    ApplyPictureEffect(e[1], &expected.view, before.view, CanvasClip());
+    ApplyPictureEffect(e[1], &expected.view, before.view, Session().clip);
     SendMessageA(window, WM_COMMAND, e[0], 0);
     EXPECT_EQ(CanvasBytes(), expected.bytes) << e[0];
     EXPECT_EQ(BitmapRows(0, kCanvasHeight - 1), ScreenRows(0, kCanvasHeight - 1)) << e[0];
-    EXPECT_EQ(App().drawingMode, 2);
+    EXPECT_EQ(Session().choice.drawingMode, 2);
     EXPECT_EQ(GetCapture(), nullptr);
   }
   SendMessageA(window, WM_COMMAND, 4003, 0);  // undo takes the emboss back
   Rope(23, POINT{100, 100}, POINT{200, 160});
   CanvasCopy before, expected;
-  ApplyPictureEffect(kEffectEmboss, &expected.view, before.view, CanvasClip());
+  ApplyPictureEffect(kEffectEmboss, &expected.view, before.view, Session().clip);
   SendMessageA(window, WM_COMMAND, 42003, 0);
   EXPECT_EQ(CanvasBytes(), expected.bytes);
   const uint8_t* p = before.view.At(60, 60);
@@ -219,13 +227,13 @@ TEST_F(ToolsOnScreen, LensMagnifiesAroundTheClick) {
   for (int y = 0; y < kCanvasHeight; ++y)
     for (int x = 0; x < kCanvasWidth; ++x) Put(x, y, (x / 4 + y / 4) % 2 ? kBlack : kRed);
   ShowWholeCanvas(window);
-  App().lineMode = 1;
+  Session().choice.lineMode = 1;
   SendMessageA(window, WM_COMMAND, 42004, 0);
-  EXPECT_EQ(App().drawingMode, 15);
-  EXPECT_EQ(App().lineMode, 0);
-  EXPECT_EQ(App().toolIconIndex, 6);
+  EXPECT_EQ(Session().choice.drawingMode, 15);
+  EXPECT_EQ(Session().choice.lineMode, 0);
+  EXPECT_EQ(Session().choice.toolIconIndex, 6);
   CanvasCopy before, expected;
-  ApplyLens(&expected.view, before.view, CanvasClip(), 320, 240, 0, Colours().sizeValue + 1);
+  ApplyLens(&expected.view, before.view, Session().clip, 320, 240, 0, Session().colours.sizeValue + 1);
   ASSERT_NE(expected.bytes, before.bytes);
   EXPECT_EQ(CanvasPress(window, POINT{320, 240}), 1);
   CanvasMove(window, POINT{340, 240});  // the lens is not repeated while the mouse moves
@@ -236,9 +244,9 @@ TEST_F(ToolsOnScreen, LensMagnifiesAroundTheClick) {
 
 TEST_F(ToolsOnScreen, SquareEraserWipesWhatGdiPutsInTheSweptRegion) {
   SendMessageA(window, WM_COMMAND, 21001, 0);
-  EXPECT_EQ(App().drawingMode, 19);
-  EXPECT_EQ(Tools().masks.strokeSize, 22);
-  Colours().backgroundColour = kRed;
+  EXPECT_EQ(Session().choice.drawingMode, 19);
+  EXPECT_EQ(Session().tools.masks.strokeSize, 22);
+  Session().colours.backgroundColour = kRed;
   EXPECT_EQ(CanvasPress(window, POINT{100, 100}), 1);  // k = 10
   for (int y = 85; y < 115; ++y)
     for (int x = 85; x < 115; ++x)
@@ -256,7 +264,7 @@ TEST_F(ToolsOnScreen, SquareEraserWipesWhatGdiPutsInTheSweptRegion) {
   DeleteObject(swept);
   CanvasRelease(window, POINT{160, 130});
   EXPECT_EQ(ScreenRows(80, 150), BitmapRows(80, 150));  // the outline went
-  EXPECT_EQ(Tools().stroke.lastX, -1);
+  EXPECT_EQ(Session().tools.stroke.lastX, -1);
   // A drag without a press wipes nothing.
   const std::vector<uint8_t> wiped = CanvasBytes();
   CanvasMove(window, POINT{400, 400});
@@ -265,10 +273,10 @@ TEST_F(ToolsOnScreen, SquareEraserWipesWhatGdiPutsInTheSweptRegion) {
 
 TEST_F(ToolsOnScreen, ShapesToolDrawsTheEllipseOnReleaseAndTakesItsPreviewsAway) {
   SendMessageA(window, WM_COMMAND, 2001, 0);
-  EXPECT_EQ(App().drawingMode, 25);
-  EXPECT_EQ(App().toolIconIndex, 11);
+  EXPECT_EQ(Session().choice.drawingMode, 25);
+  EXPECT_EQ(Session().choice.toolIconIndex, 11);
   CanvasCopy expected;
-  DrawEllipse(&expected.view, CanvasClip(), EllipseDrawing{200, 150, 400, 300, 21, 0, kBlack});
+  DrawEllipse(&expected.view, Session().clip, EllipseDrawing{200, 150, 400, 300, 21, 0, kBlack});
   const std::vector<uint8_t> before = CanvasBytes();
   CanvasPress(window, POINT{200, 150});
   CanvasMove(window, POINT{300, 200});
@@ -285,8 +293,8 @@ TEST_F(ToolsOnScreen, ShapesToolDrawsTheEllipseOnReleaseAndTakesItsPreviewsAway)
 
 TEST_F(ToolsOnScreen, FilledPolygonTakesGdisRegionInsideTheSelection) {
   SendMessageA(window, WM_COMMAND, 20001, 0);  // masks of a small pencil for the outline
-  App().drawingMode = 25;
-  Colours().foregroundColour = kRed;
+  Session().choice.drawingMode = 25;
+  Session().colours.foregroundColour = kRed;
   CanvasPoint v[kMaxShapeVertices];
   const int n = ShapeVertices(6, CanvasPoint{300, 240}, CanvasPoint{300, 100}, v);
   ASSERT_EQ(n, 10);
@@ -294,17 +302,17 @@ TEST_F(ToolsOnScreen, FilledPolygonTakesGdisRegionInsideTheSelection) {
   for (int i = 0; i < n; ++i) points[i] = POINT{v[i].x, v[i].y};
   HRGN star = CreatePolygonRgn(points, n, WINDING);
   Rope(24, POINT{250, 90}, POINT{600, 400});
-  App().drawingMode = 25;
+  Session().choice.drawingMode = 25;
   DrawShapePolygon(window, v, n, 1);
   int inside = 0;
   for (int y = 90; y < 390; ++y)
     for (int x = 150; x < 450; ++x) {
-      const bool filled = PtInRegion(star, x, y) && CanvasClip().Contains(x, y);
+      const bool filled = PtInRegion(star, x, y) && Session().clip.Contains(x, y);
       if (filled) {
         ++inside;
         ASSERT_EQ(At(x, y), kRed) << x << "," << y;
       }
-      if (!CanvasClip().Contains(x, y)) {
+      if (!Session().clip.Contains(x, y)) {
         ASSERT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
       }
     }
@@ -330,7 +338,7 @@ class StickerOnScreen : public ToolsOnScreen {
 
 TEST_F(StickerOnScreen, PreviewFollowsTheMouseAndTheDropBlendsThroughTheMask) {
   ASSERT_EQ(PickUpSticker(window, "sticker_test"), 1);
-  EXPECT_EQ(App().drawingMode, 16);
+  EXPECT_EQ(Session().choice.drawingMode, 16);
   const std::vector<uint8_t> blank = CanvasBytes();
   CanvasMove(window, POINT{100, 100});  // top-left at (90, 95)
   EXPECT_EQ(ScreenPixel(92, 97), kRed);
@@ -351,7 +359,7 @@ TEST_F(StickerOnScreen, PreviewFollowsTheMouseAndTheDropBlendsThroughTheMask) {
   EXPECT_FALSE(CurrentClipArt().picture.Empty());
   CanvasMove(window, POINT{300, 200});
   CanvasCopy expected;
-  DropClipArt(&expected.view, CanvasClip(), Picture24View(CurrentClipArt().picture),
+  DropClipArt(&expected.view, Session().clip, Picture24View(CurrentClipArt().picture),
               Picture24View(CurrentClipArt().mask), CanvasPoint{300, 200});
   EXPECT_EQ(CanvasRelease(window, POINT{300, 200}), 1);
   EXPECT_EQ(CanvasBytes(), expected.bytes);
@@ -360,12 +368,12 @@ TEST_F(StickerOnScreen, PreviewFollowsTheMouseAndTheDropBlendsThroughTheMask) {
   EXPECT_EQ(At(295, 200), MakeColour(254, 126, 126));  // grey mask pixel: about half and half
   EXPECT_TRUE(CurrentClipArt().picture.Empty());
   EXPECT_EQ(ScreenRows(180, 220), BitmapRows(180, 220));
-  EXPECT_EQ(Canvas().pictureModified, 1);
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
 }
 
 TEST_F(StickerOnScreen, AStickerThatCannotBeReadIsNotPickedUp) {
   EXPECT_EQ(PickUpSticker(window, "no_such_sticker"), 0);
-  EXPECT_EQ(App().drawingMode, 16);
+  EXPECT_EQ(Session().choice.drawingMode, 16);
   const std::vector<uint8_t> blank = CanvasBytes();
   EXPECT_EQ(CanvasMove(window, POINT{100, 100}), 0);
   EXPECT_EQ(ScreenRows(90, 110), BitmapRows(90, 110));

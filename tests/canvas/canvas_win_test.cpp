@@ -14,11 +14,12 @@
 #include "colvane/canvas/stroke_walker.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/canvas/tool_state.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
-#include "tests/support/message_box_watch.h"
+#include "colvane/canvas/colour_state.h"
+#include "colvane/canvas/tool_dispatch_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
+#include "tests/support/message_box_watch_win.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) 
 }
 
 void Rope(int mode, const std::vector<POINT>& points) {
-  App().drawingMode = mode;
+  Session().choice.drawingMode = mode;
   RopePress(window, points.front());
   for (size_t i = 1; i < points.size(); ++i) RopeMove(window, points[i]);
   RopeRelease(window, points.back());
@@ -45,11 +46,11 @@ void ExpectMaskIsRegion(int x0, int y0, int x1, int y1) {
   ASSERT_NE(region, nullptr);
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x)
-      ASSERT_EQ(CanvasClip().Contains(x, y), PtInRegion(region, x, y) != 0) << x << "," << y;
+      ASSERT_EQ(Session().clip.Contains(x, y), PtInRegion(region, x, y) != 0) << x << "," << y;
 }
 
 std::vector<uint8_t> CanvasBytes() {
-  const Block& b = Canvas().canvasImage;
+  const Block& b = Session().canvas.canvasImage;
   return std::vector<uint8_t>(b.Data(), b.Data() + b.size);
 }
 
@@ -70,13 +71,13 @@ std::vector<uint8_t> BitmapRows(int top, int bottom) {
 }
 
 std::vector<uint8_t> ImageRows(int top, int bottom) {
-  PixelView v = CanvasView(Canvas());
+  PixelView v = CanvasView(Session().canvas);
   const uint8_t* first = v.Row(bottom);
   return std::vector<uint8_t>(first, first + static_cast<size_t>(v.stride) * (bottom - top + 1));
 }
 
 bool Dark(int x, int y) {
-  uint32_t c = ReadCanvasPixel(Canvas(), x, y);
+  uint32_t c = ReadCanvasPixel(Session().canvas, x, y);
   return RedOf(c) + GreenOf(c) + BlueOf(c) < 3 * 128;
 }
 
@@ -84,11 +85,11 @@ bool Dark(int x, int y) {
 std::vector<uint8_t> BlankPageAfterWalk(int x0, int y0, int x1, int y1) {
   CanvasImage reference;
   OpenPicture(&reference, "C:\\no\\such\\picture.sam");
-  StrokeTarget target = CurrentStrokeTarget(App().drawingMode);
+  StrokeTarget target = CurrentStrokeTarget(Session().choice.drawingMode);
   target.canvas = CanvasView(reference);
   target.pictureModified = nullptr;
   StrokeState state;
-  Walk(&state, Tools().masks, target, x0, y0, x1, y1);
+  Walk(&state, Session().tools.masks, target, x0, y0, x1, y1);
   const Block& b = reference.canvasImage;
   return std::vector<uint8_t>(b.Data(), b.Data() + b.size);
 }
@@ -106,25 +107,25 @@ class CanvasOnScreen : public ::testing::Test {
     window = CreateWindowExA(0, "CanvasTestWindow", "canvas test", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
                              nullptr, nullptr, app.instance, nullptr);
     app.mainWindow = window;
-    app.paperOriginX = app.paperOriginY = 20;
-    app.paperWidth = kCanvasWidth;
-    app.paperHeight = kCanvasHeight;
+    ScreenLayout screen;
+    screen.paperOriginX = screen.paperOriginY = 20;
+    SetScreenLayout(screen);
     PrepareCanvas(window);
     SetCanvasPaperSize(kCanvasWidth, kCanvasHeight);
   }
   static void TearDownTestSuite() {
-    FreeCanvas();
+    FreeCanvas(App().mainWindow);
     DestroyWindow(window);
   }
   void SetUp() override {
     ASSERT_NE(CanvasBitmap(), nullptr);
     FreeRope(window);
     OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
-    App().drawingMode = 0;
-    App().lineMode = 0;
-    Colours() = ColourState();
-    Tools().stroke = StrokeState();
-    ResetLinePoints(&Tools());
+    Session().choice.drawingMode = 0;
+    Session().choice.lineMode = 0;
+    Session().colours = ColourState();
+    Session().tools.stroke = StrokeState();
+    ResetLinePoints(&Session().tools);
   }
 };
 
@@ -132,19 +133,19 @@ TEST_F(CanvasOnScreen, RectangleRopeHoldsTheDraggedCornerButNotTheFarEdge) {
   Rope(24, {{10, 10}, {14, 17}, {20, 20}});
   for (int y = 0; y <= 30; ++y)
     for (int x = 0; x <= 30; ++x)
-      ASSERT_EQ(CanvasClip().Contains(x, y), x >= 10 && x < 20 && y >= 10 && y < 20) << x << "," << y;
+      ASSERT_EQ(Session().clip.Contains(x, y), x >= 10 && x < 20 && y >= 10 && y < 20) << x << "," << y;
 }
 
 TEST_F(CanvasOnScreen, EllipseRopeReachesBothDraggedCorners) {
   Rope(23, {{20, 10}, {10, 20}});
-  EXPECT_TRUE(CanvasClip().Contains(10, 15));
-  EXPECT_TRUE(CanvasClip().Contains(20, 15));
-  EXPECT_TRUE(CanvasClip().Contains(15, 10));
-  EXPECT_TRUE(CanvasClip().Contains(15, 20));
-  EXPECT_FALSE(CanvasClip().Contains(9, 15));
-  EXPECT_FALSE(CanvasClip().Contains(21, 15));
-  EXPECT_FALSE(CanvasClip().Contains(15, 21));
-  EXPECT_FALSE(CanvasClip().Contains(10, 10));
+  EXPECT_TRUE(Session().clip.Contains(10, 15));
+  EXPECT_TRUE(Session().clip.Contains(20, 15));
+  EXPECT_TRUE(Session().clip.Contains(15, 10));
+  EXPECT_TRUE(Session().clip.Contains(15, 20));
+  EXPECT_FALSE(Session().clip.Contains(9, 15));
+  EXPECT_FALSE(Session().clip.Contains(21, 15));
+  EXPECT_FALSE(Session().clip.Contains(15, 21));
+  EXPECT_FALSE(Session().clip.Contains(10, 10));
   ExpectMaskIsRegion(0, 0, 30, 30);
 }
 
@@ -156,9 +157,9 @@ TEST_F(CanvasOnScreen, SelfCrossingFreeRopeKeepsItsDoublyEnclosedMiddle) {
     star.push_back(POINT{static_cast<LONG>(200 + 100 * std::cos(a)), static_cast<LONG>(200 + 100 * std::sin(a))});
   }
   Rope(13, star);
-  EXPECT_TRUE(CanvasClip().Contains(200, 200));
-  EXPECT_TRUE(CanvasClip().Contains(200, 115));  // inside the top point
-  EXPECT_FALSE(CanvasClip().Contains(130, 130)); // between two points
+  EXPECT_TRUE(Session().clip.Contains(200, 200));
+  EXPECT_TRUE(Session().clip.Contains(200, 115));  // inside the top point
+  EXPECT_FALSE(Session().clip.Contains(130, 130)); // between two points
   ExpectMaskIsRegion(90, 90, 310, 310);
 }
 
@@ -171,34 +172,34 @@ TEST_F(CanvasOnScreen, RopeIsCutToThePaperAndAClickClearsIt) {
   EXPECT_EQ(box.top, 440);
   EXPECT_EQ(box.right, 640);
   EXPECT_EQ(box.bottom, 480);
-  EXPECT_TRUE(CanvasClip().Contains(639, 479));
-  EXPECT_FALSE(CanvasClip().Contains(599, 479));
+  EXPECT_TRUE(Session().clip.Contains(639, 479));
+  EXPECT_FALSE(Session().clip.Contains(599, 479));
 
   Rope(24, {{300, 300}});
   EXPECT_EQ(ClipRegion(), nullptr);
-  EXPECT_TRUE(CanvasClip().IsAll());
-  EXPECT_TRUE(CanvasClip().Contains(0, 0));
+  EXPECT_TRUE(Session().clip.IsAll());
+  EXPECT_TRUE(Session().clip.Contains(0, 0));
 
   // A selection wholly off the paper would leave no pixel to paint: it makes none.
   Rope(13, {{-50, -50}, {-10, -50}, {-10, -10}, {-50, -10}});
   EXPECT_EQ(ClipRegion(), nullptr);
-  EXPECT_TRUE(CanvasClip().Contains(320, 240));
+  EXPECT_TRUE(Session().clip.Contains(320, 240));
 }
 
 TEST_F(CanvasOnScreen, AClickLaysOneDabAndItsRowsReachTheCanvasBitmap) {
   SendMessageA(window, WM_COMMAND, 10001, 0);  // free brush
-  ASSERT_EQ(App().drawingMode, 2);
+  ASSERT_EQ(Session().choice.drawingMode, 2);
   EXPECT_EQ(CanvasPress(window, POINT{100, 100}), 1);
   EXPECT_EQ(CanvasRelease(window, POINT{100, 100}), 1);
   EXPECT_EQ(CanvasBytes(), BlankPageAfterWalk(100, 100, 100, 100));
   EXPECT_TRUE(Dark(100, 100));
   EXPECT_EQ(BitmapRows(80, 120), ImageRows(80, 120));
-  EXPECT_EQ(Canvas().pictureModified, 1);
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
 }
 
 TEST_F(CanvasOnScreen, LineModeDrawsOnlyTheStraightLineOnRelease) {
   SendMessageA(window, WM_COMMAND, 20002, 0);  // pencil, line
-  ASSERT_EQ(App().lineMode, 1);
+  ASSERT_EQ(Session().choice.lineMode, 1);
   const std::vector<uint8_t> blank = CanvasBytes();
   EXPECT_NE(CanvasPress(window, POINT{50, 50}), 0);
   CanvasMove(window, POINT{80, 120});
@@ -209,8 +210,8 @@ TEST_F(CanvasOnScreen, LineModeDrawsOnlyTheStraightLineOnRelease) {
   EXPECT_TRUE(Dark(125, 55));
   EXPECT_FALSE(Dark(80, 120));
   EXPECT_EQ(BitmapRows(30, 80), ImageRows(30, 80));
-  EXPECT_EQ(Tools().lineStartX, -1);
-  EXPECT_EQ(Tools().stroke.lastX, -1);
+  EXPECT_EQ(Session().tools.lineStartX, -1);
+  EXPECT_EQ(Session().tools.stroke.lastX, -1);
 }
 
 TEST_F(CanvasOnScreen, LineAndStrokeStayInsideTheRope) {
@@ -245,36 +246,36 @@ TEST_F(CanvasOnScreen, UndoShowsTheSnapshotThenThePaintedPictureAgain) {
 }
 
 TEST_F(CanvasOnScreen, AbsorberPicksForegroundWithTheLeftButtonAndBackgroundWithTheRight) {
-  uint8_t* p = CanvasView(Canvas()).At(30, 40);
+  uint8_t* p = CanvasView(Session().canvas).At(30, 40);
   p[0] = 0x30, p[1] = 0x20, p[2] = 0x10;  // blue, green, red
   EXPECT_EQ(CanvasPickColour(window, POINT{30, 40}), 0);  // only the absorber picks
   SendMessageA(window, WM_COMMAND, 2003, 0);
   EXPECT_EQ(CanvasPickColour(window, POINT{30, 40}), 1);
-  EXPECT_EQ(Colours().backgroundColour, 0x302010u);
-  EXPECT_EQ(Colours().foregroundColour, 0u);
+  EXPECT_EQ(Session().colours.backgroundColour, 0x302010u);
+  EXPECT_EQ(Session().colours.foregroundColour, 0u);
   EXPECT_EQ(CanvasPress(window, POINT{30, 40}), 1);
-  EXPECT_EQ(Colours().foregroundColour, 0x302010u);
+  EXPECT_EQ(Session().colours.foregroundColour, 0x302010u);
 }
 
 TEST_F(CanvasOnScreen, CrayonGrainLastsUntilTheNextCommandButNewPictureKeepsIt) {
   SendMessageA(window, WM_COMMAND, 50001, 0);  // chalk
-  EXPECT_EQ(Tools().textureOn, 1);
-  EXPECT_EQ(Tools().textureIndex, 2);
+  EXPECT_EQ(Session().tools.textureOn, 1);
+  EXPECT_EQ(Session().tools.textureIndex, 2);
   SendMessageA(window, WM_COMMAND, 4004, 0);
-  EXPECT_EQ(Tools().textureOn, 1);
+  EXPECT_EQ(Session().tools.textureOn, 1);
   SendMessageA(window, WM_COMMAND, 20001, 0);
-  EXPECT_EQ(Tools().textureOn, 0);
+  EXPECT_EQ(Session().tools.textureOn, 0);
   // The candle's line is one size smaller than its free stroke.
   SendMessageA(window, WM_COMMAND, 40001, 0);
-  EXPECT_EQ(Tools().masks.strokeSize, 22);
+  EXPECT_EQ(Session().tools.masks.strokeSize, 22);
   SendMessageA(window, WM_COMMAND, 40002, 0);
-  EXPECT_EQ(Tools().masks.strokeSize, 21);
+  EXPECT_EQ(Session().tools.masks.strokeSize, 21);
 }
 
 TEST_F(CanvasOnScreen, StampPagingToAMissingStampSaysSoButChoosingTheToolDoesNot) {
   MessageBoxWatch watch;
   SendMessageA(window, WM_COMMAND, 2006, 0);  // no data folder beside the tests: nothing loads
-  EXPECT_EQ(App().drawingMode, 12);
+  EXPECT_EQ(Session().choice.drawingMode, 12);
   EXPECT_TRUE(watch.seen().empty());
   SendMessageA(window, WM_COMMAND, 43001, 0);
   auto seen = watch.seen();
@@ -290,14 +291,14 @@ TEST_F(CanvasOnScreen, MagicStampIsCentredOnTheCursorAndCutAtTheEdge) {
   SendMessageA(window, WM_COMMAND, 2006, 0);
   std::vector<uint8_t> frame(kStampFrameBytes);
   for (size_t i = 0; i < frame.size(); i += 4) frame[i] = 255, frame[i + 3] = 255;  // opaque red
-  ASSERT_EQ(LoadStampBytes(&Tools().magicStamp, frame.data(), frame.size()), 1);
+  ASSERT_EQ(LoadStampBytes(&Session().tools.magicStamp, frame.data(), frame.size()), 1);
   EXPECT_EQ(CanvasPress(window, POINT{0, 0}), 1);
-  EXPECT_EQ(ReadCanvasPixel(Canvas(), 0, 0), 0x0000FFu);
-  EXPECT_EQ(ReadCanvasPixel(Canvas(), 63, 63), 0x0000FFu);
-  EXPECT_EQ(ReadCanvasPixel(Canvas(), 64, 0), 0xFFFFFFu);
-  EXPECT_EQ(ReadCanvasPixel(Canvas(), 0, 64), 0xFFFFFFu);
+  EXPECT_EQ(ReadCanvasPixel(Session().canvas, 0, 0), 0x0000FFu);
+  EXPECT_EQ(ReadCanvasPixel(Session().canvas, 63, 63), 0x0000FFu);
+  EXPECT_EQ(ReadCanvasPixel(Session().canvas, 64, 0), 0xFFFFFFu);
+  EXPECT_EQ(ReadCanvasPixel(Session().canvas, 0, 64), 0xFFFFFFu);
   EXPECT_EQ(BitmapRows(0, 70), ImageRows(0, 70));
-  FreeMagicStamp(&Tools().magicStamp);
+  FreeMagicStamp(&Session().tools.magicStamp);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "easelkit/easelkit.h"
-#include "easelkit/palette_table.h"
+#include "easelkit/easelkit_win.h"
+#include "easelkit/palette_table_win.h"
 
 namespace {
 

@@ -6,11 +6,13 @@
 #include <fstream>
 #include <string>
 
-#include "colvane/frame/bitmap_file.h"
-#include "colvane/frame/blit.h"
-#include "colvane/shell/app_state.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/shell/app_state_win.h"
 #include "tests/frame/bmp_builder.h"
-#include "tests/support/message_box_watch.h"
+#include "tests/support/message_box_watch_win.h"
 
 namespace {
 
@@ -55,11 +57,9 @@ HBITMAP MakeStrip(int frames, int w, int h, int extra) {
 class Frame : public ::testing::Test {
  protected:
   void SetUp() override {
-    AppState& app = App();
-    app.instance = GetModuleHandleA(nullptr);
-    app.screenOriginX = 0;
-    app.screenOriginY = 0;
-    app.fileBoxOpen = 1;  // no paper overlay in these tests
+    App().instance = GetModuleHandleA(nullptr);
+    SetScreenLayout(ScreenLayout{});
+    CoverDesk(true);  // no paper overlay in these tests
   }
 };
 
@@ -193,11 +193,12 @@ TEST_F(Frame, OffscreenPoolHasFourSlots) {
 }
 
 TEST_F(Frame, CoordinatesFollowTheScreenAndPaperOrigins) {
-  AppState& app = App();
-  app.screenOriginX = 112;
-  app.screenOriginY = 84;
-  app.paperOriginX = 112 + 20;
-  app.paperOriginY = 84 + 30;
+  ScreenLayout screen;
+  screen.screenOriginX = 112;
+  screen.screenOriginY = 84;
+  screen.paperOriginX = 112 + 20;
+  screen.paperOriginY = 84 + 30;
+  SetScreenLayout(screen);
   POINT p{5, 6};
   LayoutToScreen(&p);
   EXPECT_EQ(p.x, 117);

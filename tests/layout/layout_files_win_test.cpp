@@ -6,9 +6,10 @@
 #include <fstream>
 #include <string>
 
-#include "colvane/frame/frame_art.h"
-#include "colvane/layout/layout_files.h"
-#include "colvane/shell/app_state.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/shell/app_state_win.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ TEST_F(Layout, SettingsRoundTrip) {
 
 TEST_F(Layout, ScreenVariantComesFromTheRealScreen) {
   SetupScreenGeometry();
-  const AppState& app = App();
+  const ScreenLayout& app = Screen();
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), COLVANE_EXPECT_SCREEN_W);
   EXPECT_EQ(app.wideLayout, COLVANE_EXPECT_WIDE);
   EXPECT_EQ(app.screenOriginX, COLVANE_EXPECT_ORIGIN_X);

@@ -4,13 +4,16 @@
 
 #include <initializer_list>
 
-#include "colvane/frame/blit.h"
-#include "colvane/frame/frame_art.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/frame_art_win.h"
 #include "colvane/panels/colour_pages.h"
-#include "colvane/panels/colour_state.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "tests/support/message_box_watch.h"
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/panels/colour_panel_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "tests/support/message_box_watch_win.h"
 
 namespace {
 
@@ -40,10 +43,9 @@ class ColourPanel : public ::testing::Test {
   void SetUp() override {
     AppState& app = App();
     app.instance = GetModuleHandleA(nullptr);
-    app.screenOriginX = 0;
-    app.screenOriginY = 0;
-    app.fileBoxOpen = 1;  // no paper overlay
-    app.libraryPage = 0;
+    SetScreenLayout(ScreenLayout{});
+    CoverDesk(true);  // no paper overlay
+    SetLibraryShown(false);
     window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, nullptr,
                              nullptr, app.instance, nullptr);
     FrameArt& f = Frame();
@@ -58,7 +60,7 @@ class ColourPanel : public ::testing::Test {
     f.colorPageUpAt = POINT{270, 20};
     f.colorPageDownAt = POINT{270, 50};
     ResetColourTable();
-    Colours() = ColourState{};
+    Session().colours = ColourState{};
   }
   void TearDown() override {
     FrameArt& f = Frame();
@@ -75,6 +77,7 @@ class ColourPanel : public ::testing::Test {
     HBITMAP target = CreateCompatibleBitmap(screen, 400, 200);
     HGDIOBJ old = SelectObject(memory, target);
     PaintColourPanel(window, memory);
+    PaintSizeBar(window, memory);
     COLORREF c = GetPixel(memory, x, y);
     SelectObject(memory, old);
     DeleteObject(target);
@@ -100,38 +103,38 @@ TEST_F(ColourPanel, DrawsPictureBoxesSwatchAndThumb) {
 }
 
 TEST_F(ColourPanel, BoxesSetTheColoursAndGapsAreNotTaken) {
-  EXPECT_EQ(ColourPress(window, POINT{52, 27}, 0), 1);
-  EXPECT_EQ(Colours().foregroundColour, 0xFFFFFFu);
-  EXPECT_EQ(ColourRightPress(window, POINT{50 + 2 * 24 + 3, 28}), 1);
-  EXPECT_EQ(Colours().backgroundColour, 0x0000FFu);
-  EXPECT_EQ(ColourPress(window, POINT{50 + 22, 27}, 0), 0);  // between two boxes
-  App().libraryPage = 1;
-  EXPECT_EQ(ColourPress(window, POINT{52, 27}, 0), 0);
+  EXPECT_EQ(ColourBoxPress(window, POINT{52, 27}), 1);
+  EXPECT_EQ(Session().colours.foregroundColour, 0xFFFFFFu);
+  EXPECT_EQ(ColourBoxRightPress(window, POINT{50 + 2 * 24 + 3, 28}), 1);
+  EXPECT_EQ(Session().colours.backgroundColour, 0x0000FFu);
+  EXPECT_EQ(ColourBoxPress(window, POINT{50 + 22, 27}), 0);  // between two boxes
+  SetLibraryShown(true);
+  EXPECT_EQ(ColourBoxPress(window, POINT{52, 27}), 0);
 }
 
 TEST_F(ColourPanel, PageButtonsWrapAround) {
-  EXPECT_EQ(ColourPress(window, POINT{275, 25}, 2), 1);  // page-up on page 0: page 3
-  ColourRelease(window, POINT{275, 25}, 0);
+  EXPECT_EQ(ColourPagePress(window, POINT{275, 25}), 1);  // page-up on page 0: page 3
+  ColourPageRelease(window, POINT{275, 25});
   EXPECT_EQ(Painted(52, 27), RGB(0, 0, 128));  // page 3 slot 0 is 0x800000
-  EXPECT_EQ(ColourPress(window, POINT{275, 55}, 2), 1);  // page-down on page 3: page 0
+  EXPECT_EQ(ColourPagePress(window, POINT{275, 55}), 1);  // page-down on page 3: page 0
   EXPECT_EQ(Painted(52, 27), RGB(255, 255, 255));
-  EXPECT_EQ(ColourPress(window, POINT{300, 25}, 2), 0);  // the right half is not a button
+  EXPECT_EQ(ColourPagePress(window, POINT{300, 25}), 0);  // the right half is not a button
 }
 
 TEST_F(ColourPanel, ThumbDragsToBothEnds) {
-  EXPECT_EQ(ColourPress(window, POINT{125, 90}, 1), 1);
-  EXPECT_EQ(ColourHover(window, POINT{-50, 90}, 1), 1);
-  EXPECT_EQ(Colours().sizeValue, 0);
-  EXPECT_EQ(ColourHover(window, POINT{900, 90}, 1), 1);
-  EXPECT_EQ(Colours().sizeValue, 48);
-  EXPECT_EQ(ColourRelease(window, POINT{900, 90}, 1), 0);
-  EXPECT_EQ(ColourHover(window, POINT{20, 90}, 1), 0);  // no longer dragging, not on the thumb
-  EXPECT_EQ(Colours().sizeValue, 48);
+  EXPECT_EQ(SizeBarPress(window, POINT{125, 90}), 1);
+  EXPECT_EQ(SizeBarHover(window, POINT{-50, 90}), 1);
+  EXPECT_EQ(Session().colours.sizeValue, 0);
+  EXPECT_EQ(SizeBarHover(window, POINT{900, 90}), 1);
+  EXPECT_EQ(Session().colours.sizeValue, 48);
+  SizeBarEndDrag(window);
+  EXPECT_EQ(SizeBarHover(window, POINT{20, 90}), 0);  // no longer dragging, not on the thumb
+  EXPECT_EQ(Session().colours.sizeValue, 48);
 }
 
 TEST_F(ColourPanel, DoubleClickOpensTheColourDialog) {
   MessageBoxWatch watch;  // accepts the dialog as it opens
-  EXPECT_EQ(ColourDoubleClick(window, POINT{50 + 3 * 24 + 2, 27}), 1);
-  EXPECT_EQ(Colours().foregroundColour, 0x00FF00u);  // accepted unchanged: the slot's green
+  EXPECT_EQ(ColourBoxDoubleClick(window, POINT{50 + 3 * 24 + 2, 27}), 1);
+  EXPECT_EQ(Session().colours.foregroundColour, 0x00FF00u);  // accepted unchanged: the slot's green
   ASSERT_GE(watch.seen().size(), 1u);
 }

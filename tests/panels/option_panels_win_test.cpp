@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "colvane/canvas/tool_state.h"
-#include "colvane/layout/layout_files.h"
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
-#include "colvane/shell/app_state.h"
-#include "colvane/shell/areas.h"
-#include "colvane/shell/shell.h"
-#include "tests/support/message_box_watch.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
+#include "tests/support/message_box_watch_win.h"
 
 namespace {
 
@@ -89,8 +91,8 @@ class OptionPanels : public ::testing::Test {
   static void SetUpTestSuite() {
     AppState& app = App();
     app.instance = GetModuleHandleA(nullptr);
-    app.wideLayout = 1;
-    app.screenOriginX = app.screenOriginY = 0;
+    SetScreenLayout(ScreenLayout{});
+    SetLayoutVariant(true);
     char folder[144];
     GetAssetFolder(folder);
     artFolder = std::string(folder) + "\\paneltest";
@@ -159,8 +161,8 @@ class OptionPanels : public ::testing::Test {
     WriteSolidBmp(artFolder + "\\stamps.bmp", 64 * 3, 40, 0, CLR_INVALID, 64);
     Key("HEAP", "paneltest\\stamps.bmp");
     Key("HEAPW", "64");
-    App().fileBoxOpen = 0;
-    App().libraryPage = 0;
+    CoverDesk(false);
+    SetLibraryShown(false);
     commands.clear();
   }
   COLORREF Painted(int x, int y) {
@@ -202,7 +204,7 @@ TEST_F(OptionPanels, BrushPanelSelectsFreeAndALinePressReachesTheDispatcher) {
 
   EXPECT_EQ(Press(380, 550), 1);
   EXPECT_EQ(commands.back(), 10002);
-  EXPECT_EQ(App().lineMode, 1);
+  EXPECT_EQ(Session().choice.lineMode, 1);
   EXPECT_EQ(SelectedPanelCommand(), 10002);
   EXPECT_EQ(Painted(300, 550), kNormal);
   EXPECT_EQ(Painted(380, 550), kSelected);
@@ -210,12 +212,12 @@ TEST_F(OptionPanels, BrushPanelSelectsFreeAndALinePressReachesTheDispatcher) {
   // Outside every button, or while the file box or the library covers the desk: not taken.
   const size_t sent = commands.size();
   EXPECT_EQ(Press(349, 550), 0);
-  App().fileBoxOpen = 1;
+  CoverDesk(true);
   EXPECT_EQ(Press(300, 550), 0);
-  App().fileBoxOpen = 0;
-  App().libraryPage = 1;
+  CoverDesk(false);
+  SetLibraryShown(true);
   EXPECT_EQ(Press(300, 550), 0);
-  App().libraryPage = 0;
+  SetLibraryShown(false);
   EXPECT_EQ(commands.size(), sent);
   // The selected button pressed again sends its command again.
   EXPECT_EQ(Press(380, 550), 1);
@@ -225,77 +227,77 @@ TEST_F(OptionPanels, BrushPanelSelectsFreeAndALinePressReachesTheDispatcher) {
 TEST_F(OptionPanels, EraserOpensOnTheSoftEraserAndCyclesItsTextures) {
   Open(1008);
   ASSERT_EQ(commands, std::vector<int>{21002});
-  const int start = PanelTextureNumber(1008);
+  const int start = Session().panel.eraserTexture;
   EXPECT_EQ(Press(460, 550), 1);  // picture eraser: selected first, no texture change
   EXPECT_EQ(commands.back(), 21003);
-  EXPECT_EQ(PanelTextureNumber(1008), start);
+  EXPECT_EQ(Session().panel.eraserTexture, start);
   EXPECT_EQ(Press(460, 550), 1);
   const int next = (start + 1) % 9;
-  EXPECT_EQ(PanelTextureNumber(1008), next);
+  EXPECT_EQ(Session().panel.eraserTexture, next);
   EXPECT_EQ(Painted(268, 516), RGB(10 * next, 100, 100));  // the panel picture of that texture
   EXPECT_EQ(Painted(460, 550), kSelected);
   for (int i = 0; i < 8; ++i) Press(460, 550);
-  EXPECT_EQ(PanelTextureNumber(1008), start);  // nine advances: back where it was
-  EXPECT_EQ(PanelTextureNumber(1007), 0);      // the fill panel keeps its own number
+  EXPECT_EQ(Session().panel.eraserTexture, start);  // nine advances: back where it was
+  EXPECT_EQ(Session().panel.fillTexture, 0);      // the fill panel keeps its own number
 }
 
 TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
-  App().drawingMode = 18;
+  Session().choice.drawingMode = 18;
   Open(2004);
   EXPECT_TRUE(commands.empty());
   EXPECT_EQ(OpenPanelCommand(), -1);
   EXPECT_EQ(Painted(300, 540), kNormal);  // no selected look yet
-  EXPECT_EQ(LensStrength(), 0);
+  EXPECT_EQ(Session().panel.lensStrength, 0);
   // Knob at the middle: left 278 + 100 = 378; its green middle shows, its red rim does not.
   EXPECT_EQ(Painted(389, 575), RGB(0, 120, 0));
   EXPECT_EQ(Painted(378, 564), kNormal);
 
   EXPECT_EQ(PanelPress(window, POINT{389, 575}), 1);
   EXPECT_EQ(PanelHover(window, POINT{489, 575}), 1);
-  EXPECT_EQ(LensStrength(), 100);
+  EXPECT_EQ(Session().panel.lensStrength, 100);
   EXPECT_EQ(PanelHover(window, POINT{900, 575}), 1);  // kept at the right end
-  EXPECT_EQ(LensStrength(), 100);
+  EXPECT_EQ(Session().panel.lensStrength, 100);
   EXPECT_EQ(PanelHover(window, POINT{339, 575}), 1);
-  EXPECT_EQ(LensStrength(), -50);
+  EXPECT_EQ(Session().panel.lensStrength, -50);
   EXPECT_EQ(PanelRelease(window, POINT{339, 575}), 0);
   EXPECT_EQ(PanelHover(window, POINT{600, 300}), 0);  // not dragging, off the knob
   EXPECT_TRUE(commands.empty());
-  EXPECT_EQ(App().drawingMode, 18);
+  EXPECT_EQ(Session().choice.drawingMode, 18);
 
   EXPECT_EQ(Press(470, 540), 1);
   EXPECT_EQ(commands.back(), 42004);
-  EXPECT_EQ(App().drawingMode, 15);
+  EXPECT_EQ(Session().choice.drawingMode, 15);
   EXPECT_EQ(Painted(470, 540), kSelected);
   // The window itself was repainted with the selected look by the press.
   HDC dc = GetDC(window);
   EXPECT_EQ(GetPixel(dc, 470, 540), kSelected);
   ReleaseDC(window, dc);
   Open(2004);
-  EXPECT_EQ(LensStrength(), 0);  // reopening resets the lens
+  EXPECT_EQ(Session().panel.lensStrength, 0);  // reopening resets the lens
 }
 
 TEST_F(OptionPanels, ShapesPanelPagesItsStripAndChoosesHollowOrFull) {
   Open(2001);
   ASSERT_EQ(commands, std::vector<int>{31003});
-  EXPECT_EQ(SelectedShape(), 0);
+  EXPECT_EQ(Session().panel.shape, 0);
   EXPECT_EQ(Painted(480, 530), kSelected);  // hollow
   EXPECT_EQ(Painted(480, 570), kNormal);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Press(456, 550), 1);  // down, past the end
   EXPECT_EQ(Press(420, 550), 1);  // third slot
-  EXPECT_EQ(SelectedShape(), 6);  // 7 shapes: offset stops at 4
+  EXPECT_EQ(Session().panel.shape, 6);  // 7 shapes: offset stops at 4
   EXPECT_EQ(Press(490, 570), 1);
-  EXPECT_EQ(ShapeFillStyle(), 0);
+  EXPECT_EQ(Session().panel.shapeHollow, 0);
   EXPECT_EQ(Painted(480, 530), kNormal);
   EXPECT_EQ(Painted(480, 570), kSelected);
   EXPECT_EQ(Press(279, 550), 1);  // up
-  EXPECT_EQ(SelectedShape(), 5);
+  EXPECT_EQ(Session().panel.shape, 5);
   Press(490, 530);
-  EXPECT_EQ(ShapeFillStyle(), 1);
+  EXPECT_EQ(Session().panel.shapeHollow, 1);
 }
 
 TEST_F(OptionPanels, StampPanelShowsTheCurrentStampAndPagesOnRelease) {
   MessageBoxWatch watch;  // the stamp files themselves are missing here
-  Tools().stampIndex = 0;
+  Session().tools.stampIndex = 0;
   Open(2006);
   ASSERT_EQ(commands, std::vector<int>{43003});
   EXPECT_EQ(Painted(389, 552), RGB(0, 200, 60));  // cell 0 centred in the select button
@@ -305,12 +307,12 @@ TEST_F(OptionPanels, StampPanelShowsTheCurrentStampAndPagesOnRelease) {
   EXPECT_EQ(Painted(470, 550), kSelected);
   PanelRelease(window, POINT{470, 550});
   EXPECT_EQ(commands.back(), 43001);
-  EXPECT_EQ(Tools().stampIndex, 1);
+  EXPECT_EQ(Session().tools.stampIndex, 1);
   EXPECT_EQ(Painted(470, 550), kNormal);
   EXPECT_EQ(Painted(389, 552), RGB(40, 200, 60));
   EXPECT_EQ(Press(300, 550), 1);  // down: back to the first
   EXPECT_EQ(commands.back(), 43002);
-  EXPECT_EQ(Tools().stampIndex, 0);
+  EXPECT_EQ(Session().tools.stampIndex, 0);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/support/message_box_watch.h"
+#include "tests/support/message_box_watch_win.h"
 
 TEST(PaletteDisplay, ProgramRefusesWithAMessage) {
   HDC screen = GetDC(nullptr);

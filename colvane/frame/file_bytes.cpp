@@ -1,5 +1,5 @@
 // Whole-file reads with the C library (the path is an ANSI string of the system code page).
-#include "colvane/canvas/file_bytes.h"
+#include "colvane/frame/file_bytes.h"
 
 #include <cstdio>
 

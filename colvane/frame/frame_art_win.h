@@ -26,6 +26,10 @@ void SetupScreenGeometry();
 // The eight frame bitmaps named by the layout file.
 void LoadFrameArt(HWND window);
 void FreeFrameArt();
+// The desk picture behind everything ("DRAW").
+void PaintBackdrop(HWND window, HDC dc);
+// Repaints the swatch of the current colours on the colour panel.
+void RepaintColourSwatch(HWND window);
 
 // Full path of an art file named by the layout file (relative to the asset folder).
 void AssetPath(const char* name, char* path);

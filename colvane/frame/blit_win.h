@@ -2,6 +2,12 @@
 #pragma once
 #include <windows.h>
 
+// The program's palette (owned by the shell, lent here at start-up), or null.
+HPALETTE ScreenPalette();
+void SetScreenPalette(HPALETTE palette);
+// A paper point on the shown paper.
+bool IsOnPaper(POINT paper);
+
 void LayoutToScreen(POINT* p);
 void ScreenToLayout(POINT* p);
 void PaperToScreen(POINT* p);
@@ -44,6 +50,8 @@ void FreeStrip(StripRecord* strip);
 
 int DrawStripFrame(HWND window, HDC dc, const StripRecord* strip, int frame, int count,
                    POINT destination, HPALETTE palette);
+// 1 while PlayFilmstrip runs (its Delay dispatches other messages).
+bool FilmstripPlaying();
 int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, POINT destination,
                   HPALETTE palette, int forward, int interruptible, const RECT* area,
                   UINT startingMessage);

@@ -23,6 +23,8 @@ BOOL SetSettingString(const char* section, const char* key, const char* value);
 // [FILE] PATH of the settings file, default the program folder; buffer of 144 bytes.
 DWORD GetAssetFolder(char* buffer);
 
+// The layout variant of this screen, set once at start-up.
+void SetLayoutVariant(bool wide);
 // The section of the current screen variant: "800" or "640".
 const char* VariantSection();
 // The variant digit appended to keys: "8" or "6".

@@ -1,5 +1,5 @@
-// The colour state every painting tool reads: the foreground and background colours and the
-// size value of the size bar.
+// The colours every painting tool reads: the foreground and background colours and the size value
+// of the size bar.
 #pragma once
 #include <cstdint>
 
@@ -9,7 +9,5 @@ struct ColourState {
   int sizeValue = 20;                    // size-bar slot, 0..48
 };
 
-ColourState& Colours();
-
 // What the tool commands add their own offset to: the size value + 1.
-int StrokeSizeBase();
+inline int StrokeSizeBase(const ColourState& c) { return c.sizeValue + 1; }

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/frame/blit.h"
+#include "colvane/frame/blit_win.h"
 
 struct PaperArt {
   HBITMAP bitmap = nullptr;  // owned by the desk
@@ -23,15 +23,21 @@ struct DeskButton {
 const PaperArt& CurrentPaperArt();
 int CurrentPaperType();
 
-void LoadDesk(HWND window, HINSTANCE instance);
+// The desk buttons for the toolbox page shown, and the paper of the stored paper type.
+void LoadDesk(HWND window, int toolboxPage);
 void FreeDesk();
 void PaintDesk(HWND window, HDC dc);
 
 // Desk mouse handlers (layout point); 1 when the point was a desk button's.
-int DeskHover(HWND window, POINT layout);
-int DeskPress(HWND window, POINT layout);
-int DeskRelease(HWND window, POINT layout);
+bool DeskHover(HWND window, POINT layout);
+bool DeskPress(HWND window, POINT layout);
+bool DeskRelease(HWND window, POINT layout);
 
-// Command 4005: the next of the ten paper types, its paper bitmap and its grain; remembered in
-// the settings file.
+// Command 4005: the next of the ten paper types and its paper bitmap, remembered in the settings
+// file. The caller loads the paper's grain (number CurrentPaperType() + 1).
 void NextPaperType(HWND window);
+// The page-turn strip of the toolbox page now shown.
+void SetDeskPageTurn(HWND window, int toolboxPage);
+// The file box lies over the desk: no desk buttons but the page turn, no paper, no canvas tools.
+void CoverDesk(bool covered);
+bool DeskCovered();

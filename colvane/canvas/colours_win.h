@@ -1,7 +1,6 @@
-// Changing the current colours from outside the colour panel (the colour absorber).
+// Changing the current colours of the painting session, with the swatch that shows them.
 #pragma once
 #include <windows.h>
 
-// Store the colour and repaint the colour swatch.
 void SetForegroundColour(HWND window, COLORREF colour);
 void SetBackgroundColour(HWND window, COLORREF colour);

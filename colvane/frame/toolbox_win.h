@@ -1,0 +1,23 @@
+// The toolbox: two pages of tool buttons and the page button, drawn on the tray; its loading,
+// paging, drawing and mouse handlers.
+#pragma once
+#include <windows.h>
+
+// Loads the buttons of both pages (the page shown and the selections stay as they were).
+void LoadToolbox(HWND window);
+void FreeToolbox();
+void PaintToolbox(HWND window, HDC dc);
+bool ToolboxHover(HWND window, POINT layout);
+bool ToolboxPress(HWND window, POINT layout);
+bool ToolboxRelease(HWND window, POINT layout);
+
+// Commands 1009 (page 2) and 1010 (page 1): the page, the desk's page-turn strip for it, repaint.
+void ShowToolboxPage(HWND window, int page);
+// The page shown: 1 or 2.
+int ToolboxPage();
+// Index of the selected tool on page 1 or 2; -1 none.
+int SelectedTool(int page);
+// The library lies where the toolbox was (its page is turned to).
+bool LibraryShown();
+// The page turn to the library (true) and back to the tools (false).
+void SetLibraryShown(bool shown);

@@ -1,0 +1,34 @@
+// The table of screen areas. The canvas takes presses on the paper before any area (the routers
+// give it paper points); as a picture it lies at the bottom with the desk picture behind it.
+#include "colvane/shell/screen_areas_win.h"
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/panels/colour_panel_win.h"
+#include "colvane/panels/option_panels_win.h"
+
+namespace {
+
+// name, hover, press, release, double click, right press, right double click, end of drag,
+// paint, command, "butdown" on press.
+const ScreenArea kAreas[] = {
+    {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
+     PaintOptionPanel, PanelCommand, true},
+    {"colour pages", ColourPageHover, ColourPagePress, ColourPageRelease, nullptr, nullptr, nullptr, nullptr,
+     PaintColourPageButtons, nullptr, false},
+    {"desk", DeskHover, DeskPress, DeskRelease, nullptr, nullptr, nullptr, nullptr, PaintDesk, nullptr, true},
+    {"toolbox", ToolboxHover, ToolboxPress, ToolboxRelease, nullptr, nullptr, nullptr, nullptr, PaintToolbox,
+     nullptr, false},
+    {"size bar", SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr, SizeBarEndDrag, PaintSizeBar,
+     nullptr, false},
+    {"colour boxes", ColourBoxHover, ColourBoxPress, nullptr, ColourBoxDoubleClick, ColourBoxRightPress,
+     ColourBoxRightDoubleClick, nullptr, PaintColourPanel, nullptr, false},
+    {"canvas", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintCanvas, nullptr, false},
+    {"backdrop", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintBackdrop, nullptr, false},
+};
+
+}  // namespace
+
+ScreenAreas ProgramAreas() { return ScreenAreas{kAreas, static_cast<int>(sizeof(kAreas) / sizeof(kAreas[0]))}; }

@@ -1,0 +1,6 @@
+// The program's screen areas in z-order, top first: what the mouse routers offer events to and
+// what the composition paints. A module that adds an area adds its row here.
+#pragma once
+#include "colvane/frame/screen_area_win.h"
+
+ScreenAreas ProgramAreas();

@@ -1,0 +1,43 @@
+// The shell: window procedures, start-up and shutdown, and the routing of messages to the
+// modules that own them.
+#pragma once
+#include <windows.h>
+
+#include "colvane/shell/upper_case.h"
+
+extern const char kMainClass[];   // "MAIN4WClass"
+extern const char kIntroClass[];  // "AVIWClass"
+extern const char kWindowTitle[]; // "Colvane Application"
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK IntroWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+bool RegisterWindowClasses(HINSTANCE instance);
+// Create, show (maximized) and update the full-screen windows; null on failure.
+HWND CreateIntroWindow(HINSTANCE instance);
+HWND CreateMainWindow(HINSTANCE instance);
+
+// Start-up (WM_CREATE) and shutdown (WM_DESTROY) of the main window.
+void StartUp(HWND window);
+void ShutDown(HWND window);
+// Loads the toolbox and sends the tool commands it stands for: the brush on the first load, then
+// the open panel's command and its selected button's (none after the effects panel).
+void LoadToolboxAndTools(HWND window);
+
+// WM_COMMAND; true when some area or the dispatcher took the id.
+bool DispatchCommand(HWND window, WPARAM id);
+void OnTimer(HWND window, WPARAM id);
+void OnKeyUp(HWND window, WPARAM key);
+
+// Mouse routers; each returns true when some area took the event.
+bool OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnLeftPress(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnLeftRelease(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnLeftDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnRightPress(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnRightRelease(HWND window, WPARAM wParam, LPARAM lParam);
+bool OnRightDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
+// Timer 1: a drag to where the cursor stands, while a stroke is under way.
+void OnStrokeTimer(HWND window);
+
+// Helper of the file box.
+int CreateFolderOnce(const char* path);
