@@ -48,7 +48,7 @@ int main() {
   SetScreenLayout(screen);
   PrepareCanvas(window);
   OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
-  SetCanvasPaperSize(640, 480);
+  SetClipArea(640, 480);
   ToolChoice& choice = Session().choice;
   choice.drawingMode = kModeBrush;
   choice.lineMode = 0;

@@ -4,9 +4,6 @@
 
 #include <algorithm>
 
-#include "colvane/canvas/clip_art_win.h"
-#include "colvane/canvas/rope_win.h"
-#include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
@@ -52,8 +49,8 @@ void StartPicturePath(char* path, int size) {
 }
 
 void PrepareCanvas(HWND window) {
-  SetToolStrokeSize(3);
-  SetCanvasPaperSize(Screen().paperWidth, Screen().paperHeight);
+  SetSessionStrokeSize(&session, 3);
+  SetSessionPaperSize(&session, Screen().paperWidth, Screen().paperHeight);  // no selection yet
   if (!canvasBitmap) {
     HDC dc = GetDC(window);
     canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);
@@ -152,12 +149,6 @@ void UndoCommand(HWND window) {
   UpdateWindow(window);
 }
 
-void SetCanvasPaperSize(int width, int height) {
-  session.paperWidth = width;
-  session.paperHeight = height;
-  SetClipArea(width, height);
-}
-
 void ShowGestureResult(HWND window, const GestureResult& result) {
   if (result.wholeRepaint) {
     ShowWholeCanvas(window);
@@ -166,8 +157,7 @@ void ShowGestureResult(HWND window, const GestureResult& result) {
   FlushChangedRect(window, result.changed);
 }
 
-void FreeCanvas(HWND window) {
-  FreeRope(window);
+void FreeCanvas(HWND) {
   if (canvasBitmap) DeleteObject(canvasBitmap);
   canvasBitmap = nullptr;
   ToolState& tools = session.tools;
@@ -175,5 +165,4 @@ void FreeCanvas(HWND window) {
   FreeMagicStamp(&tools.magicStamp);
   ReleaseCanvasImage(&canvas);
   FreeAreaPicture(&tools.areaPicture);
-  FreeClipArtPicture();
 }

@@ -21,9 +21,7 @@ void StartPicturePath(char* path, int size);
 
 // Start-up: the stroke size, the shown paper, the canvas bitmap and the picture being worked on.
 void PrepareCanvas(HWND window);
-// The shown part of the canvas (the selection is cut to it).
-void SetCanvasPaperSize(int width, int height);
-// Frees the canvas bitmap, the session's pictures and the selection; harmless twice.
+// Frees the canvas bitmap and the session's pictures; harmless twice.
 void FreeCanvas(HWND window);
 // Paints the shown canvas into the composition DC.
 void PaintCanvas(HWND window, HDC dc);

@@ -107,6 +107,8 @@ bool IsEmpty(HRGN region) {
 HRGN ClipRegion() { return clipRegion; }
 
 void SetClipArea(int width, int height) {
+  Session().paperWidth = width;
+  Session().paperHeight = height;
   areaWidth = width;
   areaHeight = height;
   if (clipRegion) {

@@ -8,7 +8,8 @@
 // The clip region in canvas coordinates (owned here), or null when there is no selection. Its
 // pixels are the session's clip mask, which holds the whole visible canvas without one.
 HRGN ClipRegion();
-// Size of the visible canvas (paperWidth x paperHeight) the clip is cut to.
+// The shown part of the canvas (paperWidth x paperHeight): the session's, and the selection is
+// cut to it.
 void SetClipArea(int width, int height);
 // Timer 3: one step of the selection's marching frame.
 void RopeFrameTick(HWND window);

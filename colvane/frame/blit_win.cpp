@@ -1,6 +1,5 @@
 // Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
 #include "colvane/frame/blit_win.h"
-#include "colvane/frame/desk_win.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int
   HGDIOBJ oldFrom = SelectObject(from, bitmap);
   HGDIOBJ oldTemp = SelectObject(temp, tempBitmap);
   BitBlt(temp, 0, 0, width, height, from, source.x, source.y, SRCCOPY);
-  if (!DeskCovered()) OverlayPaper(window, temp, destination);
+  OverlayPaper(window, temp, destination);
   POINT at = destination;
   LayoutToScreen(&at);
   BitBlt(dc, at.x, at.y, width, height, temp, 0, 0, SRCCOPY);
@@ -64,9 +63,15 @@ int BlitPartToWindow(HWND window, HBITMAP bitmap, POINT destination, int width, 
   return r;
 }
 
+namespace {
+const PaperArt* overlaidPaper = nullptr;  // the desk's
+}  // namespace
+
+void SetOverlaidPaper(const PaperArt* paper) { overlaidPaper = paper; }
+
 void OverlayPaper(HWND window, HDC elementDc, POINT element) {
-  const PaperArt& paper = CurrentPaperArt();
-  if (!paper.bitmap) return;
+  if (!overlaidPaper || !overlaidPaper->bitmap) return;
+  const PaperArt& paper = *overlaidPaper;
   const int px = paper.position.x, py = paper.position.y;
   const int pw = paper.size.cx, ph = paper.size.cy;
   if (element.x > px + pw || element.y > py + ph) return;

@@ -34,6 +34,20 @@ HDC AcquireOffscreen(HDC dc, int width, int height);
 int PresentOffscreen(HDC destination, int x, int y, HDC memoryDc);
 int ReleaseOffscreen(HDC memoryDc);
 
+struct PaperArt {
+  HBITMAP bitmap = nullptr;  // owned by the desk
+  // The paper with its red key made black, and its mask: made once per paper, because every
+  // element drawn on the desk lays the paper over itself.
+  HBITMAP image = nullptr;   // owned by the desk
+  HBITMAP mask = nullptr;    // owned by the desk
+  POINT position{0, 0};      // layout coordinates (the paper corner's point)
+  SIZE size{0, 0};
+};
+
+// The paper every element drawn on the desk lays over itself (set by the desk; null: none, as
+// while the file box covers the desk).
+void SetOverlaidPaper(const PaperArt* paper);
+
 // One state of a button: a filmstrip of frames `frameWidth` wide.
 struct StripRecord {
   int forward = 1;             // direction the animation plays in

@@ -48,6 +48,7 @@ void LoadPaperBitmap(HWND window) {
   paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
   paper.size = BitmapSize(paper.bitmap);
   MakeTransparentPair(window, paper.bitmap, ScreenPalette(), RGB(255, 0, 0), &paper.image, &paper.mask);
+  SetOverlaidPaper(covered ? nullptr : &paper);
 }
 
 // The page-turn animation of slot 0: the fold of toolbox page 2 has its own strip, key T2LC<v>2.
@@ -128,7 +129,10 @@ void NextPaperType(HWND window) {
 }
 
 void SetDeskPageTurn(HWND window, int toolboxPage) { LoadPageTurnStrip(window, toolboxPage); }
-void CoverDesk(bool c) { covered = c; }
+void CoverDesk(bool c) {
+  covered = c;
+  SetOverlaidPaper(covered ? nullptr : &paper);
+}
 bool DeskCovered() { return covered; }
 
 void FreeDesk() {

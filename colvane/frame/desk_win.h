@@ -4,16 +4,6 @@
 
 #include "colvane/frame/blit_win.h"
 
-struct PaperArt {
-  HBITMAP bitmap = nullptr;  // owned by the desk
-  // The paper with its red key made black, and its mask: made once per paper, because every
-  // element drawn on the desk lays the paper over itself.
-  HBITMAP image = nullptr;   // owned by the desk
-  HBITMAP mask = nullptr;    // owned by the desk
-  POINT position{0, 0};      // layout coordinates (the paper corner's point)
-  SIZE size{0, 0};
-};
-
 struct DeskButton {
   int id = 0;
   StripRecord states[3];  // 1: up look, 2: pressed look, 4: animation

@@ -5,7 +5,6 @@
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/strip_frames.h"
 #include "colvane/layout/layout_files_win.h"
-#include "colvane/frame/desk_win.h"
 #include "easelkit/easelkit_win.h"
 
 namespace {
@@ -80,7 +79,7 @@ int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, P
     }
     int sourceX = forward ? i * w : (frames - i - 1) * w;
     BitBlt(temp, 0, 0, w, h, from_dc, sourceX, 0, SRCCOPY);
-    if (!DeskCovered()) OverlayPaper(window, temp, destination);
+    OverlayPaper(window, temp, destination);
     BitBlt(dc, at.x, at.y, w, h, temp, 0, 0, SRCCOPY);
     if (i + 1 < from + n) Delay(window, 40);
   }

@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/clip_art_win.h"
+#include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/media/sound_effects_win.h"
@@ -45,6 +48,7 @@ void StartUp(HWND window) {
 
   SetupScreenGeometry();
   PrepareCanvas(window);
+  SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
   Session().colours.sizeValue = 20;
@@ -64,6 +68,8 @@ void ShutDown(HWND window) {
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;
 
+  FreeRope(window);
+  FreeClipArtPicture();
   FreeCanvas(window);
   FreeExitScreen(window);
   DestroyToolCursors();

@@ -32,7 +32,7 @@ void UsePaper(int width, int height) {
   screen.paperWidth = width;
   screen.paperHeight = height;
   SetScreenLayout(screen);
-  SetCanvasPaperSize(width, height);
+  SetClipArea(width, height);
 }
 
 HWND window = nullptr;

@@ -111,7 +111,7 @@ class CanvasOnScreen : public ::testing::Test {
     screen.paperOriginX = screen.paperOriginY = 20;
     SetScreenLayout(screen);
     PrepareCanvas(window);
-    SetCanvasPaperSize(kCanvasWidth, kCanvasHeight);
+    SetClipArea(kCanvasWidth, kCanvasHeight);
   }
   static void TearDownTestSuite() {
     FreeCanvas(App().mainWindow);

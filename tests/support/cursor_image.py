@@ -1,0 +1,38 @@
+#!/usr/bin/env python3
+"""Prints a digest of the cursor image the X server shows now (XFixes), so end-to-end scripts can
+tell which cursor the program set without knowing its handles."""
+import ctypes
+import hashlib
+import sys
+
+
+class XFixesCursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("cursor_serial", ctypes.c_ulong),
+                ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
+def main():
+    x11 = ctypes.CDLL("libX11.so.6")
+    xfixes = ctypes.CDLL("libXfixes.so.3")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XFixesCursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        sys.exit("no display")
+    image = xfixes.XFixesGetCursorImage(display)
+    if not image:
+        sys.exit("no cursor image")
+    c = image.contents
+    pixels = bytes(memoryview((ctypes.c_ulong * (c.width * c.height)).from_address(
+        ctypes.addressof(c.pixels.contents))).cast("B"))
+    print(f"{c.width}x{c.height}:{hashlib.sha1(pixels).hexdigest()[:16]}")
+
+
+if __name__ == "__main__":
+    main()
