@@ -23,7 +23,11 @@ layout() { e2e_value "$ini" 800 "$1"; }
 cartoon() { e2e_value "$ini" CARTOON "$1"; }
 detail() { e2e_value "$ini" DETAILTOOL "$1"; }
 at() { xdotool mousemove $((112 + $1)) $((84 + $2)); sleep 0.2; }  # a layout point
-cursor() { python3 "$root/tests/support/cursor_image.py"; }
+# The cursor shown: a class cursor set on a move shows from the next move, so nudge first.
+cursor() {
+  xdotool mousemove_relative 1 0; sleep 0.2
+  python3 "$root/tests/support/cursor_image.py"
+}
 # same A B X Y W H: the screenshots A and B agree on the layout rectangle.
 same() {
   local geometry="$5x$6+$((112 + $3))+$((84 + $4))"
