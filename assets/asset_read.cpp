@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "colvane/frame/dib_file.h"
+
 namespace assetread {
 
 static std::string Lower(std::string s) {
@@ -101,33 +103,31 @@ static bool Fail(std::string* why, const char* text) {
 }
 
 bool ReadBitmapBytes(const std::vector<uint8_t>& d, Bitmap& out, std::string* why) {
-  if (d.size() < 54) return Fail(why, "shorter than its headers");
-  if (d[0] != 'B' || d[1] != 'M') return Fail(why, "no BM signature");
+  DibLayout layout;
+  const char* reason = "";
+  if (ParseDibLayout(d.data(), d.size(), kDibWholeFile, &layout, &reason) != kDibOk)
+    return Fail(why, reason);
+  // Beyond what the program's reader checks: every field the generator writes says exactly
+  // what the file holds, in the one form it writes.
   if (U32(d, 2) != d.size()) return Fail(why, "size field differs from the file length");
-  uint32_t offset = U32(d, 10);
-  if (U32(d, 14) != 40) return Fail(why, "info header is not 40 bytes");
-  int32_t w = static_cast<int32_t>(U32(d, 18)), h = static_cast<int32_t>(U32(d, 22));
-  if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return Fail(why, "bad dimensions");
-  if (U16(d, 26) != 1) return Fail(why, "planes is not 1");
-  uint32_t bits = U16(d, 28);
+  if (layout.headerSize != 40) return Fail(why, "info header is not 40 bytes");
+  const int w = layout.width, h = layout.height;
+  if (h < 0 || w > 4096 || h > 4096) return Fail(why, "bad dimensions");
+  const int bits = layout.bitCount;
   if (bits != 24 && bits != 8) return Fail(why, "neither 8 nor 24 bits per pixel");
-  if (U32(d, 30) != 0) return Fail(why, "compressed");
-  uint64_t stride = ((static_cast<uint64_t>(w) * bits + 31) / 32) * 4;
-  uint64_t image = stride * static_cast<uint64_t>(h);
-  if (U32(d, 34) != 0 && U32(d, 34) != image) return Fail(why, "image size field is wrong");
-  uint32_t colours = U32(d, 46);
-  if (bits == 24 && colours != 0) return Fail(why, "24-bit file with a colour table");
-  if (bits == 8 && colours == 0) colours = 256;
-  if (colours > 256) return Fail(why, "too many colours");
-  if (offset != 54 + 4 * colours) return Fail(why, "pixel offset does not follow the table");
-  if (static_cast<uint64_t>(offset) + image != d.size()) return Fail(why, "pixel bytes missing or extra");
+  if (U32(d, 34) != 0 && U32(d, 34) != layout.imageSize) return Fail(why, "image size field is wrong");
+  if (U32(d, 46) > 256) return Fail(why, "too many colours");
+  if (bits == 24 && layout.colours != 0) return Fail(why, "24-bit file with a colour table");
+  const uint32_t colours = layout.colours;
+  if (layout.bitsAt != 54 + 4 * colours) return Fail(why, "pixel offset does not follow the table");
+  if (layout.bitsAt + layout.imageSize != d.size()) return Fail(why, "pixel bytes missing or extra");
   out.w = w;
   out.h = h;
-  out.bits = static_cast<int>(bits);
+  out.bits = bits;
   out.colours = static_cast<int>(colours);
   out.rgb.assign(static_cast<size_t>(w) * h * 3, 0);
   for (int y = 0; y < h; ++y) {
-    size_t row = offset + static_cast<size_t>(h - 1 - y) * stride;
+    size_t row = layout.bitsAt + static_cast<size_t>(h - 1 - y) * layout.rowSize;
     for (int x = 0; x < w; ++x) {
       uint8_t* p = out.At(x, y);
       if (bits == 24) {
@@ -137,7 +137,7 @@ bool ReadBitmapBytes(const std::vector<uint8_t>& d, Bitmap& out, std::string* wh
       } else {
         uint32_t i = d[row + x];
         if (i >= colours) return Fail(why, "pixel index beyond the colour table");
-        size_t e = 54 + 4 * i;
+        size_t e = layout.tableAt + 4 * i;
         p[0] = d[e + 2];
         p[1] = d[e + 1];
         p[2] = d[e];

@@ -1,28 +1,14 @@
-// Bitmap file reader and the conversion of packed bitmaps to 24 bits.
-//
-// File layout (little-endian):
-//   OFFSET SIZE FIELD
-//   0      2    "BM"                      file header, optional: without it the info
-//   2      4    file size (ignored)       header starts at offset 0
-//   6      4    reserved
-//   10     4    bits offset (0: the pixels follow the colour table)
-//   14     4    header size: 40 (info header) or 12 (core header)
-//   info header: the 40 bytes of BitmapHeader, then 4-byte colour entries (blue, green, red, 0)
-//   core header: 18 width (2), 20 height (2), 22 planes (2), 24 bit count (2), then 3-byte
-//                colour entries (blue, green, red)
-//   pixels: rows padded to 4 bytes, bottom-up for a positive height, top-down for a negative one
+// Bitmap files read into packed bitmaps, and the conversion of packed bitmaps to 24 bits. The
+// file layout and its checks are ParseDibLayout's (colvane/frame/dib_file.cpp), in picture mode.
 #include "colvane/canvas/picture_reader.h"
 
-#include <climits>
 #include <cstring>
 #include <vector>
 
+#include "colvane/frame/dib_file.h"
 #include "colvane/frame/file_bytes.h"
 
 namespace {
-
-constexpr size_t kFileHeaderSize = 14;
-constexpr size_t kCoreHeaderSize = 12;
 
 int Fail(PackedPicture* picture) {
   FreeBlock(&picture->block);
@@ -30,106 +16,47 @@ int Fail(PackedPicture* picture) {
   return 0;
 }
 
-bool SupportedDepth(int bits) {
-  return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
-
-// Colour count implied by the depth when the header names none.
-uint32_t DefaultColours(int bits) { return bits <= 8 ? (1u << bits) : 0; }
-
 }  // namespace
 
 int ReadPicture(const uint8_t* data, size_t size, PackedPicture* picture) {
   Fail(picture);
-  if (!data || size < kFileHeaderSize) return 0;
+  DibLayout d;
+  if (ParseDibLayout(data, size, kDibPicture, &d) != kDibOk) return 0;
+  // The rows may be missing from the file, so only this bounds the allocation.
+  if (d.imageSize > kMaxPictureBytes) return 0;
 
-  // The file header is optional: without "BM" the info header starts at the first byte.
-  size_t pos = 0;
-  uint64_t bitsOffset = 0;
-  if (data[0] == 'B' && data[1] == 'M') {
-    bitsOffset = ReadLe32(data + 10);
-    pos = kFileHeaderSize;
-  }
-  // The whole 40 bytes are read even for a core header.
-  if (size - pos < kBitmapHeaderSize) return 0;
-  size_t headerStart = pos;
-  uint32_t headerSize = ReadLe32(data + pos);
-  BitmapHeader h;
-  bool core = false;
-  if (headerSize == kCoreHeaderSize) {
-    core = true;
-    h.width = ReadLe16(data + pos + 4);
-    h.height = ReadLe16(data + pos + 6);
-    h.planes = ReadLe16(data + pos + 8);
-    h.bitCount = ReadLe16(data + pos + 10);
-    pos += kCoreHeaderSize;
-  } else if (headerSize == kBitmapHeaderSize) {
-    h = ParseBitmapHeader(data + pos);
-    pos += kBitmapHeaderSize;
-  } else {
-    return 0;
-  }
-
-  if (h.planes != 1 || !SupportedDepth(h.bitCount) || h.compression != 0) return Fail(picture);
-  if (h.width <= 0 || h.width > kMaxPictureSide) return Fail(picture);
-  if (h.height == 0 || h.height == INT32_MIN) return Fail(picture);
-  int64_t rows = h.height < 0 ? -static_cast<int64_t>(h.height) : h.height;
-  if (rows > kMaxPictureSide) return Fail(picture);
-  uint64_t stride = (static_cast<uint64_t>(h.width) * h.bitCount + 31) / 32 * 4;
-  uint64_t image = stride * static_cast<uint64_t>(rows);
-  if (image > kMaxPictureBytes) return Fail(picture);
-
-  // A core header counts its colours from the depth only.
-  uint32_t colours = (!core && h.clrUsed != 0) ? h.clrUsed : DefaultColours(h.bitCount);
-  uint32_t maxColours = h.bitCount <= 8 ? (1u << h.bitCount) : 256u;
-  if (colours > maxColours) return Fail(picture);
-
-  size_t entry = core ? 3 : 4;
-  size_t tableEnd = pos + colours * entry;
-  size_t pixelStart = tableEnd;
-  if (bitsOffset != 0) {
-    // An offset must point past the headers and stay within the file.
-    if (bitsOffset < headerStart + headerSize || bitsOffset > size || bitsOffset > INT32_MAX)
-      return Fail(picture);
-    pixelStart = static_cast<size_t>(bitsOffset);
-  }
-
+  BitmapHeader h;  // an info header's resolution and important-colour fields are kept
+  if (d.headerSize == kBitmapHeaderSize) h = ParseBitmapHeader(data + d.headerAt);
   h.size = kBitmapHeaderSize;
-  h.sizeImage = static_cast<uint32_t>(image);
-  h.clrUsed = colours;
-  if (core) {
-    h.compression = 0;
-    h.clrImportant = 0;
-  }
-  size_t tableBytes = static_cast<size_t>(colours) * 4;
-  if (!AllocateBlock(&picture->block, kBitmapHeaderSize + tableBytes + static_cast<size_t>(image)))
-    return Fail(picture);
+  h.width = d.width;
+  h.height = d.height;
+  h.bitCount = static_cast<uint16_t>(d.bitCount);
+  h.sizeImage = static_cast<uint32_t>(d.imageSize);
+  h.clrUsed = d.colours;
+  size_t tableBytes = static_cast<size_t>(d.colours) * 4;
+  size_t image = static_cast<size_t>(d.imageSize);
+  if (!AllocateBlock(&picture->block, kBitmapHeaderSize + tableBytes + image)) return Fail(picture);
   uint8_t* out = picture->block.Data();
   StoreBitmapHeader(h, out);
 
-  // Colour table; entries cut off by the end of the file stay black.
+  // Colour entries cut off by the end of the file stay black.
   uint8_t* table = out + kBitmapHeaderSize;
-  for (uint32_t i = 0; i < colours; ++i) {
-    size_t at = pos + i * entry;
-    if (at + entry > size) break;
-    table[i * 4 + 0] = data[at + 0];
-    table[i * 4 + 1] = data[at + 1];
-    table[i * 4 + 2] = data[at + 2];
-    table[i * 4 + 3] = core ? 0 : data[at + 3];
+  for (uint32_t i = 0; i < d.coloursPresent; ++i) {
+    const uint8_t* e = data + d.tableAt + static_cast<uint64_t>(i) * d.entrySize;
+    table[i * 4 + 0] = e[0];
+    table[i * 4 + 1] = e[1];
+    table[i * 4 + 2] = e[2];
+    table[i * 4 + 3] = d.entrySize == 4 ? e[3] : 0;
   }
 
-  // Pixels: a file cut short gives a partial picture, the rest stays zero.
-  if (pixelStart < size) {
-    size_t avail = size - pixelStart;
-    size_t take = avail < image ? avail : static_cast<size_t>(image);
-    std::memcpy(table + tableBytes, data + pixelStart, take);
-  }
+  // A file cut inside its rows gives a partial picture; the rest stays zero.
+  if (d.bitsPresent) std::memcpy(table + tableBytes, data + d.bitsAt, static_cast<size_t>(d.bitsPresent));
 
-  picture->width = h.width;
-  picture->height = h.height;
-  picture->bitCount = h.bitCount;
-  picture->colours = colours;
-  picture->stride = static_cast<uint32_t>(stride);
+  picture->width = d.width;
+  picture->height = d.height;
+  picture->bitCount = d.bitCount;
+  picture->colours = d.colours;
+  picture->stride = d.rowSize;
   picture->pixelOffset = kBitmapHeaderSize + tableBytes;
   return 1;
 }

@@ -5,9 +5,10 @@
 #include <cstdint>
 
 #include "colvane/canvas/picture_block.h"
+#include "colvane/frame/dib_file.h"
 
 // Limits of what the reader accepts: larger pictures are refused before anything is allocated.
-constexpr int kMaxPictureSide = 16384;
+constexpr int kMaxPictureSide = kDibMaxSide;
 constexpr uint64_t kMaxPictureBytes = 16ull << 20;
 
 // A packed bitmap as read: 40-byte header (core headers converted), `colours` table entries of
@@ -23,9 +24,9 @@ struct PackedPicture {
   size_t pixelOffset = 0;  // where the pixels start in the block
 };
 
-// Reads the bytes of a bitmap file. 1 with the picture, 0 (picture left empty) for a short or
-// unsupported header, impossible sizes or offsets, or no memory. Pixels missing at the end of the
-// file stay zero.
+// Reads the bytes of a bitmap file, with the checks of ParseDibLayout in picture mode. 1 with
+// the picture, 0 (picture left empty) for a file it refuses, rows above kMaxPictureBytes, or no
+// memory. Colour entries and pixels missing at the end of the file stay zero.
 int ReadPicture(const uint8_t* data, size_t size, PackedPicture* picture);
 // The same for a file on disk; 0 when it cannot be opened.
 int ReadPictureFile(const char* path, PackedPicture* picture);

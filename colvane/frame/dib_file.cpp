@@ -1,15 +1,20 @@
 // Bitmap file reader. Every size is computed in 64 bits and checked against the bytes present
 // before anything is allocated or copied.
 //
-// OFFSET SIZE FIELD (file header)        OFFSET SIZE FIELD (info header, at 14)
-//   0     2   "BM"                          0    4   header size (40; 12 = core header)
-//   2     4   file size (unused)            4    4   width          (core: 2 bytes)
-//   6     4   reserved                      8    4   height, < 0 = top-down (core: 2 bytes)
-//  10     4   offset of the rows           12    2   planes (1)     (core: at 8)
-//                                          14    2   bits per pixel (core: at 10)
-//                                          16    4   compression (0 only)
-//                                          20    4   image size (ignored: computed)
-//                                          32    4   colours used (0: 2^bits up to 8 bits)
+// OFFSET SIZE FIELD (file header; picture mode also reads files without it)
+//   0     2   "BM"
+//   2     4   file size (unused)
+//   6     4   reserved
+//  10     4   offset of the rows (picture mode: 0 = right after the colour table)
+// OFFSET SIZE FIELD (info header, at 14; at 0 without a file header)
+//   0     4   header size (40; 12 = core header)
+//   4     4   width                    (core: 2 bytes)
+//   8     4   height, < 0 = top-down   (core: 2 bytes at 6)
+//  12     2   planes (1)               (core: at 8)
+//  14     2   bits per pixel           (core: at 10)
+//  16     4   compression (0 only)
+//  20     4   image size (ignored: computed)
+//  32     4   colours used (0: 2^bits up to 8 bits)
 // The colour table follows the header: 4-byte entries, 3-byte entries after a core header.
 #include "colvane/frame/dib_file.h"
 
@@ -36,18 +41,24 @@ DibResult Fail(const char** why, const char* reason) {
 
 }  // namespace
 
-DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const char** why) {
+DibResult ParseDibLayout(const uint8_t* data, size_t size, DibMode mode, DibLayout* out,
+                         const char** why) {
   if (why) *why = "";
-  if (!data || size < 14 || data[0] != 'B' || data[1] != 'M') {
+  const bool picture = mode == kDibPicture;
+  const bool fileHeader = data && size >= 14 && data[0] == 'B' && data[1] == 'M';
+  if (!fileHeader && !picture) {
     if (why) *why = "no bitmap signature";
     return kDibNotBitmap;
   }
-  const uint64_t bitsAt = U32(data + 10);
-  if (size < 18) return Fail(why, "header cut");
-  const uint32_t headerSize = U32(data + 14);
+  if (!data) return Fail(why, "no bytes");
+  const uint64_t headerAt = fileHeader ? 14 : 0;
+  const uint64_t givenBitsAt = fileHeader ? U32(data + 10) : 0;
+  if (size < headerAt + 4) return Fail(why, "header cut");
+  const uint32_t headerSize = U32(data + headerAt);
   if (headerSize != 40 && headerSize != 12) return Fail(why, "unsupported header size");
-  if (size < 14 + static_cast<uint64_t>(headerSize)) return Fail(why, "header cut");
-  const uint8_t* h = data + 14;
+  // Pictures are read a whole info header at a time, even ahead of a core header.
+  if (size < headerAt + (picture ? 40 : headerSize)) return Fail(why, "header cut");
+  const uint8_t* h = data + headerAt;
 
   int64_t width, height;
   uint32_t planes, bits, compression = 0, used = 0, entrySize;
@@ -69,43 +80,80 @@ DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const cha
   if (planes != 1) return Fail(why, "planes not 1");
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
     return Fail(why, "bad bit count");
-  if (headerSize == 12 && bits != 1 && bits != 4 && bits != 8 && bits != 24)
+  if (headerSize == 12 && !picture && bits != 1 && bits != 4 && bits != 8 && bits != 24)
     return Fail(why, "bad core bit count");
   if (compression != 0) return Fail(why, "compressed");
-  const bool topDown = height < 0;
-  const int64_t rows = topDown ? -height : height;
+  const int64_t rows = height < 0 ? -height : height;
   if (width <= 0 || rows <= 0) return Fail(why, "empty");
   if (width > kDibMaxSide || rows > kDibMaxSide) return Fail(why, "too large");
 
-  // Colour table: a full 2^bits table for indexed pictures (entries the file does not give stay
-  // black, so no pixel index reads past it); none is kept for 16 to 32 bits.
-  const uint32_t fullTable = bits <= 8 ? (1u << bits) : 0;
-  uint64_t fileEntries = 0;
-  if (bits <= 8) fileEntries = (used == 0 || used > fullTable) ? fullTable : used;
-  else if (used > 0 && used <= 256) fileEntries = used;  // optional table, skipped
-  else if (used > 256) return Fail(why, "bad colour count");
-  const uint64_t tableAt = 14 + static_cast<uint64_t>(headerSize);
-  const uint64_t tableEnd = tableAt + fileEntries * entrySize;
-  if (tableEnd > size) return Fail(why, "colour table cut");
+  // Indexed pictures name at most 2^bits entries; 16 to 32 bits may carry an unused table.
+  uint32_t colours;
+  if (bits <= 8) {
+    const uint32_t fullTable = 1u << bits;
+    if (picture && used > fullTable) return Fail(why, "bad colour count");
+    colours = (used == 0 || used > fullTable) ? fullTable : used;
+  } else {
+    if (used > 256) return Fail(why, "bad colour count");
+    colours = used;
+  }
+  const uint64_t tableAt = headerAt + headerSize;
+  const uint64_t tableEnd = tableAt + static_cast<uint64_t>(colours) * entrySize;
+  const uint64_t coloursPresent =
+      tableEnd <= size ? colours : (size > tableAt ? (size - tableAt) / entrySize : 0);
+  if (coloursPresent < colours && !picture) return Fail(why, "colour table cut");
 
   const uint64_t rowSize = ((static_cast<uint64_t>(bits) * width + 31) / 32) * 4;
   const uint64_t imageSize = rowSize * rows;
-  if (bitsAt < tableAt || bitsAt > 0x7FFFFFFFu) return Fail(why, "bad bits offset");
-  if (bitsAt > size || size - bitsAt < imageSize) return Fail(why, "rows cut");
+  uint64_t bitsAt = givenBitsAt;
+  if (picture && givenBitsAt == 0) {
+    bitsAt = tableEnd;  // no offset given: the rows follow the table, wherever the file ends
+  } else {
+    if (bitsAt < tableAt || bitsAt > 0x7FFFFFFFu) return Fail(why, "bad bits offset");
+    if (bitsAt > size) return Fail(why, "bits offset past the end");
+  }
+  const uint64_t rowsThere = bitsAt < size ? size - bitsAt : 0;
+  const uint64_t bitsPresent = rowsThere < imageSize ? rowsThere : imageSize;
+  if (bitsPresent < imageSize && !picture) return Fail(why, "rows cut");
 
-  const uint64_t total = 40 + static_cast<uint64_t>(fullTable) * 4 + imageSize;
+  out->headerAt = headerAt;
+  out->headerSize = headerSize;
+  out->width = static_cast<int>(width);
+  out->height = static_cast<int>(height);
+  out->bitCount = static_cast<int>(bits);
+  out->colours = colours;
+  out->coloursPresent = static_cast<uint32_t>(coloursPresent);
+  out->entrySize = entrySize;
+  out->tableAt = tableAt;
+  out->bitsAt = bitsAt;
+  out->rowSize = static_cast<uint32_t>(rowSize);
+  out->imageSize = imageSize;
+  out->bitsPresent = bitsPresent;
+  return kDibOk;
+}
+
+DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const char** why) {
+  DibLayout d;
+  const DibResult r = ParseDibLayout(data, size, kDibWholeFile, &d, why);
+  if (r != kDibOk) return r;
+
+  // A full 2^bits table for indexed pictures (entries the file does not give stay black, so no
+  // pixel index reads past it); none is kept for 16 to 32 bits.
+  const uint32_t fullTable = d.bitCount <= 8 ? (1u << d.bitCount) : 0;
+  const uint64_t rows = static_cast<uint64_t>(d.Rows());
+  const uint64_t total = 40 + static_cast<uint64_t>(fullTable) * 4 + d.imageSize;
   out->packed.assign(static_cast<size_t>(total), 0);
   uint8_t* p = out->packed.data();
   Put32(p, 40);
-  Put32(p + 4, static_cast<uint32_t>(width));
+  Put32(p + 4, static_cast<uint32_t>(d.width));
   Put32(p + 8, static_cast<uint32_t>(rows));
   Put16(p + 12, 1);
-  Put16(p + 14, bits);
-  Put32(p + 20, static_cast<uint32_t>(imageSize));
+  Put16(p + 14, static_cast<uint32_t>(d.bitCount));
+  Put32(p + 20, static_cast<uint32_t>(d.imageSize));
   Put32(p + 32, fullTable);
-  if (bits <= 8) {
-    for (uint64_t i = 0; i < fileEntries; ++i) {
-      const uint8_t* e = data + tableAt + i * entrySize;
+  if (fullTable) {
+    for (uint64_t i = 0; i < d.colours; ++i) {
+      const uint8_t* e = data + d.tableAt + i * d.entrySize;
       uint8_t* q = p + 40 + i * 4;
       q[0] = e[0];
       q[1] = e[1];
@@ -113,18 +161,18 @@ DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const cha
     }
   }
   uint8_t* dst = p + 40 + static_cast<size_t>(fullTable) * 4;
-  const uint8_t* src = data + bitsAt;
-  if (topDown) {
-    for (int64_t r = 0; r < rows; ++r)
-      std::memcpy(dst + r * rowSize, src + (rows - 1 - r) * rowSize, static_cast<size_t>(rowSize));
+  const uint8_t* src = data + d.bitsAt;
+  if (d.height < 0) {
+    for (uint64_t r = 0; r < rows; ++r)
+      std::memcpy(dst + r * d.rowSize, src + (rows - 1 - r) * d.rowSize, d.rowSize);
   } else {
-    std::memcpy(dst, src, static_cast<size_t>(imageSize));
+    std::memcpy(dst, src, static_cast<size_t>(d.imageSize));
   }
-  out->width = static_cast<int>(width);
+  out->width = d.width;
   out->height = static_cast<int>(rows);
-  out->bitCount = static_cast<int>(bits);
+  out->bitCount = d.bitCount;
   out->colours = fullTable;
-  out->rowSize = static_cast<uint32_t>(rowSize);
+  out->rowSize = d.rowSize;
   out->bitsOffset = 40 + static_cast<size_t>(fullTable) * 4;
   return kDibOk;
 }

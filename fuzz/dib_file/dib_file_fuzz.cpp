@@ -1,4 +1,5 @@
-// Fuzzes the bitmap file reader: any bytes give a checked picture or a refusal.
+// Fuzzes the bitmap file reader: any bytes give a checked picture or a refusal, and the parts
+// the picture mode reports present lie inside the bytes.
 #include <cstdint>
 #include <cstring>
 
@@ -10,8 +11,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every byte of the normalised picture must be readable.
     volatile uint8_t sum = 0;
     for (uint8_t b : image.packed) sum ^= b;
+    (void)sum;
     uint8_t rgb[256][3];
     DibPaletteEntries(image.packed.data(), image.packed.size(), rgb);
+  }
+  DibLayout layout;
+  if (ParseDibLayout(data, size, kDibPicture, &layout) == kDibOk) {
+    // The last byte of the colour entries and of the rows present (the sanitizer checks the read).
+    volatile uint8_t sink = 0;
+    if (layout.coloursPresent)
+      sink ^= data[layout.tableAt + uint64_t(layout.coloursPresent) * layout.entrySize - 1];
+    if (layout.bitsPresent) sink ^= data[layout.bitsAt + layout.bitsPresent - 1];
+    (void)sink;
   }
   DibColorCount(data, size);
   return 0;

@@ -1,6 +1,7 @@
 // The bitmap file reader: good pictures of every kind read exactly, damaged ones are refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "colvane/frame/dib_file.h"
@@ -166,6 +167,95 @@ TEST(DibFile, ImageSizeFieldIsNeverTrusted) {
     DibImage d;
     ASSERT_EQ(Read(BuildBmp(s), &d), kDibOk) << size;
     EXPECT_EQ(d.packed.size(), 40u + 12u * 2);
+  }
+}
+
+DibResult Parse(const std::vector<uint8_t>& b, DibMode mode, DibLayout* layout = nullptr) {
+  DibLayout scratch;
+  return ParseDibLayout(b.data(), b.size(), mode, layout ? layout : &scratch);
+}
+
+TEST(DibLayout, PictureModeTakesABareInfoHeaderAndAZeroOffset) {
+  BmpSpec s;
+  s.bits = 8;
+  s.clrUsed = 3;
+  const std::vector<uint8_t> file = BuildBmp(s);
+  const std::vector<uint8_t> bare(file.begin() + 14, file.end());
+  EXPECT_EQ(Parse(bare, kDibWholeFile), kDibNotBitmap);
+  DibLayout d;
+  ASSERT_EQ(Parse(bare, kDibPicture, &d), kDibOk);
+  EXPECT_EQ(d.headerAt, 0u);
+  EXPECT_EQ(d.tableAt, 40u);
+  EXPECT_EQ(d.bitsAt, 40u + 3 * 4);  // right after the table, there being no offset
+  EXPECT_EQ(d.bitsPresent, d.imageSize);
+
+  s.bitsOffset = 0;  // a file header whose offset is 0: the rows still follow the table
+  const std::vector<uint8_t> zero = BuildBmp(s);
+  EXPECT_EQ(Parse(zero, kDibWholeFile), kDibBad);
+  ASSERT_EQ(Parse(zero, kDibPicture, &d), kDibOk);
+  EXPECT_EQ(d.bitsAt, 14u + 40 + 3 * 4);
+}
+
+TEST(DibLayout, PictureModeReportsWhatACutFileHolds) {
+  BmpSpec s;
+  s.bits = 8;
+  s.clrUsed = 4;
+  s.width = 5;  // 8-byte rows
+  s.height = 3;
+  const std::vector<uint8_t> file = BuildBmp(s);
+  const size_t tableAt = 54, bitsAt = tableAt + 16;
+  ASSERT_EQ(file.size(), bitsAt + 24);
+  for (size_t n = 0; n <= file.size(); ++n) {
+    const std::vector<uint8_t> cut(file.begin(), file.begin() + n);
+    DibLayout d;
+    EXPECT_EQ(Parse(cut, kDibWholeFile) == kDibOk, n == file.size()) << n;
+    // The offset in the file header must still lie inside the file.
+    if (n < tableAt || n < bitsAt) {
+      EXPECT_EQ(Parse(cut, kDibPicture), kDibBad) << n;
+      continue;
+    }
+    ASSERT_EQ(Parse(cut, kDibPicture, &d), kDibOk) << n;
+    EXPECT_EQ(d.coloursPresent, 4u) << n;
+    EXPECT_EQ(d.bitsPresent, n - bitsAt) << n;
+  }
+  // Without the file header nothing names the offset, so a cut table is kept as far as it goes.
+  const std::vector<uint8_t> bare(file.begin() + 14, file.end());
+  for (size_t n = 40; n <= bare.size(); ++n) {
+    DibLayout d;
+    ASSERT_EQ(Parse(std::vector<uint8_t>(bare.begin(), bare.begin() + n), kDibPicture, &d), kDibOk) << n;
+    EXPECT_EQ(d.coloursPresent, std::min<size_t>(4, (n - 40) / 4)) << n;
+    EXPECT_EQ(d.bitsPresent, n > 56 ? n - 56 : 0) << n;
+  }
+}
+
+TEST(DibLayout, ModesDifferOnlyWhereTheyMust) {
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> file;
+    DibResult whole, picture;
+  };
+  std::vector<Case> cases;
+  auto add = [&](const char* what, DibResult whole, DibResult picture, auto change) {
+    BmpSpec s;
+    change(s);
+    cases.push_back({what, BuildBmp(s), whole, picture});
+  };
+  add("core 16 bits", kDibBad, kDibOk, [](BmpSpec& s) { s.headerSize = 12; s.bits = 16; s.height = 6; });
+  add("core 32 bits", kDibBad, kDibOk, [](BmpSpec& s) { s.headerSize = 12; s.bits = 32; s.height = 6; });
+  add("core file under 40 header bytes", kDibOk, kDibBad,
+      [](BmpSpec& s) { s.headerSize = 12; s.width = 1; s.height = 1; });
+  add("300 colours at 8 bits", kDibOk, kDibBad,
+      [](BmpSpec& s) { s.bits = 8; s.clrUsed = 300; s.tableEntries = 300; });
+  add("17 colours at 4 bits", kDibOk, kDibBad, [](BmpSpec& s) { s.bits = 4; s.clrUsed = 17; });
+  add("257 colours at 24 bits", kDibBad, kDibBad, [](BmpSpec& s) { s.clrUsed = 257; });
+  add("offset in header", kDibBad, kDibBad, [](BmpSpec& s) { s.bitsOffset = 53; });
+  add("offset inside the table", kDibOk, kDibOk, [](BmpSpec& s) { s.bits = 1; s.bitsOffset = 58; });
+  Case past{"offset past the end", BuildBmp(BmpSpec()), kDibBad, kDibBad};
+  past.file[10] = static_cast<uint8_t>(past.file.size() + 1);
+  cases.push_back(past);
+  for (const Case& c : cases) {
+    EXPECT_EQ(Parse(c.file, kDibWholeFile), c.whole) << c.what;
+    EXPECT_EQ(Parse(c.file, kDibPicture), c.picture) << c.what;
   }
 }
 
