@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "grouplink/isam/btree.h"
-#include "grouplink/isam/checks.h"
 #include "grouplink/isam/key.h"
+#include "grouplink/isam/verify.h"
 
 enum { kNowhere = 0, kOnEntry = 1, kBeforeFirst = 2, kAfterLast = 3 };
 
@@ -39,7 +39,8 @@ static const FileSeam* g_seam = nullptr;
 void IsamUseFileSeam(const FileSeam* seam) { g_seam = seam; }
 const FileSeam* IsamFileSeam() { return g_seam ? g_seam : PlatformFileSeam(); }
 
-PairFiles* HandleFiles(int handle) {
+// The files of an open handle, or null.
+static PairFiles* HandleFiles(int handle) {
   if (handle < 0 || handle > 1 || !g_handles[handle].open) return nullptr;
   return &g_handles[handle].files;
 }
@@ -577,4 +578,12 @@ int IsamDelete(int handle, const void* record) {
   }
   // The index entries go before the record is freed: the .idx is committed first.
   return Finish(*h, s, rc, 1);
+}
+
+// ---- checking ----------------------------------------------------------------------------
+
+int IsamVerify(int handle, std::string* problem) {
+  PairFiles* files = HandleFiles(handle);
+  if (!files) return handle < 0 || handle > 1 ? kIsamBadHandle : kIsamNotOpen;
+  return VerifyPair(files, problem);
 }
