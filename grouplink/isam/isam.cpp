@@ -50,8 +50,7 @@ static PairFiles* HandleFiles(int handle) {
 static void Changed() {
   ++g_generation;
   for (Handle& h : g_handles) {
-    h.files.readCache.clear();
-    h.files.readCacheBytes = 0;
+    h.files.readCache.Clear();
   }
 }
 
@@ -82,8 +81,7 @@ static void CloseFiles(PairFiles& f) {
   }
   if (f.journal) f.seam->close(f.journal);
   f.journal = nullptr;
-  f.readCache.clear();
-  f.readCacheBytes = 0;
+  f.readCache.Release();
 }
 
 static void StartHandle(Handle& h) {
@@ -111,7 +109,7 @@ int IsamBuild(const char* name, int recordSize) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}};
   // A journal left by an earlier pair of this name must never be applied to the new one.
   f.seam->remove(f.journalPath.c_str());
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamCreate);
@@ -136,7 +134,7 @@ int IsamOpen(const char* name) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}};
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamOpenExisting);
   f.file[kIdxFile] = f.seam->open((std::string(name) + ".idx").c_str(), kSeamOpenExisting);
   if (!f.file[kDatFile] || !f.file[kIdxFile]) {
@@ -222,8 +220,7 @@ int IsamAddIndex(int handle, const IsamIndexDef* def) {
 static int LoadForRead(Handle& h, Store** out) {
   Store& s = h.readStore;
   if (h.readGeneration != g_generation) {
-    h.files.readCache.clear();
-    h.files.readCacheBytes = 0;
+    h.files.readCache.Clear();
     int rc = LoadStore(&h.files, nullptr, &s);
     if (rc) return rc;
     h.readGeneration = g_generation;

@@ -94,8 +94,7 @@ static int CheckLeafChain(Walk& w) {
 }
 
 int VerifyPair(PairFiles* files, std::string* problem) {
-  files->readCache.clear();
-  files->readCacheBytes = 0;
+  files->readCache.Clear();
   Store s;
   Walk w;
   w.s = &s;
