@@ -5,19 +5,19 @@
 #include <vector>
 
 #include "grouplink/isam/btree.h"
-#include "grouplink/isam/checks.h"
 #include "grouplink/isam/key.h"
+#include "grouplink/isam/verify.h"
 
 enum { kNowhere = 0, kOnEntry = 1, kBeforeFirst = 2, kAfterLast = 3 };
 
-// The cursor keeps a copy of its leaf. When any pair changed since (the generation moved
-// on), the copy may be stale, and the cursor finds its entry again by key.
+// The cursor keeps a copy of its leaf, which also holds the key of the entry it is on.
+// When any pair changed since (the generation moved on), the copy may be stale, and the
+// cursor finds its entry again by that key.
 struct Cursor {
   int state;
   uint32_t leafOff;
   uint8_t leaf[kPageSize];
   uint32_t pos;
-  uint8_t key[kMaxEntryLength];
   uint64_t generation;
 };
 
@@ -39,7 +39,8 @@ static const FileSeam* g_seam = nullptr;
 void IsamUseFileSeam(const FileSeam* seam) { g_seam = seam; }
 const FileSeam* IsamFileSeam() { return g_seam ? g_seam : PlatformFileSeam(); }
 
-PairFiles* HandleFiles(int handle) {
+// The files of an open handle, or null.
+static PairFiles* HandleFiles(int handle) {
   if (handle < 0 || handle > 1 || !g_handles[handle].open) return nullptr;
   return &g_handles[handle].files;
 }
@@ -49,8 +50,7 @@ PairFiles* HandleFiles(int handle) {
 static void Changed() {
   ++g_generation;
   for (Handle& h : g_handles) {
-    h.files.readCache.clear();
-    h.files.readCacheBytes = 0;
+    h.files.readCache.Clear();
   }
 }
 
@@ -81,8 +81,7 @@ static void CloseFiles(PairFiles& f) {
   }
   if (f.journal) f.seam->close(f.journal);
   f.journal = nullptr;
-  f.readCache.clear();
-  f.readCacheBytes = 0;
+  f.readCache.Release();
 }
 
 static void StartHandle(Handle& h) {
@@ -110,7 +109,7 @@ int IsamBuild(const char* name, int recordSize) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}};
   // A journal left by an earlier pair of this name must never be applied to the new one.
   f.seam->remove(f.journalPath.c_str());
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamCreate);
@@ -135,7 +134,7 @@ int IsamOpen(const char* name) {
   if (slot < 0) return slot;
   Handle& h = g_handles[slot];
   PairFiles& f = h.files;
-  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}, 0};
+  f = PairFiles{IsamFileSeam(), {nullptr, nullptr}, nullptr, std::string(name) + ".jnl", {}};
   f.file[kDatFile] = f.seam->open((std::string(name) + ".dat").c_str(), kSeamOpenExisting);
   f.file[kIdxFile] = f.seam->open((std::string(name) + ".idx").c_str(), kSeamOpenExisting);
   if (!f.file[kDatFile] || !f.file[kIdxFile]) {
@@ -221,8 +220,7 @@ int IsamAddIndex(int handle, const IsamIndexDef* def) {
 static int LoadForRead(Handle& h, Store** out) {
   Store& s = h.readStore;
   if (h.readGeneration != g_generation) {
-    h.files.readCache.clear();
-    h.files.readCacheBytes = 0;
+    h.files.readCache.Clear();
     int rc = LoadStore(&h.files, nullptr, &s);
     if (rc) return rc;
     h.readGeneration = g_generation;
@@ -257,28 +255,45 @@ int IsamSelectIndex(int handle, const IsamIndexDef* def) {
 
 // ---- reading ------------------------------------------------------------------------------
 
+// `leaf` may be the cursor's own copy: a step within a leaf copies nothing.
 static void PlaceCursor(Handle& h, int state, uint32_t leafOff, const uint8_t* leaf, uint32_t pos) {
   Cursor& c = h.cursor;
   c.state = state;
   c.leafOff = leafOff;
-  std::memcpy(c.leaf, leaf, kPageSize);
+  if (leaf != c.leaf) std::memcpy(c.leaf, leaf, kPageSize);
   c.pos = pos;
   c.generation = g_generation;
-  if (state == kOnEntry) std::memcpy(c.key, EntryKey(leaf, h.entryLength, pos), h.entryLength - 4);
 }
+
+// The key of the entry the cursor is on (state kOnEntry).
+static const uint8_t* CursorKey(const Handle& h) { return EntryKey(h.cursor.leaf, h.entryLength, h.cursor.pos); }
+
+// Room for one record: on the stack for the usual small records, so reads allocate nothing.
+class RecordBuffer {
+ public:
+  explicit RecordBuffer(uint32_t size) {
+    if (size > sizeof small_) {
+      large_.resize(size);
+      data_ = large_.data();
+    }
+  }
+  RecordBuffer(const RecordBuffer&) = delete;
+  RecordBuffer& operator=(const RecordBuffer&) = delete;
+  uint8_t* data() { return data_; }
+
+ private:
+  uint8_t small_[512];
+  std::vector<uint8_t> large_;
+  uint8_t* data_ = small_;
+};
 
 // Reads the record of entry `pos` after checking that it is live and carries the entry's key,
 // so a damaged index never hands out free or foreign data.
 static int FetchRecord(Store& s, Handle& h, const uint8_t* leaf, uint32_t pos, uint8_t* out) {
   uint32_t L = h.entryLength;
   uint32_t at = EntryPointer(leaf, L, pos);
-  uint8_t small[512];
-  std::vector<uint8_t> large;
-  uint8_t* record = small;
-  if (s.header.recordSize > sizeof small) {
-    large.resize(s.header.recordSize);
-    record = large.data();
-  }
+  RecordBuffer buffer(s.header.recordSize);
+  uint8_t* record = buffer.data();
   int rc = ReadRecord(s, at, record);
   if (rc) return rc;
   if (Get32(record) != at) return Damaged(s, "index entry points at a record that is not live");
@@ -309,17 +324,17 @@ static int FollowLink(Store& s, Handle& h, const uint8_t* from, uint32_t fromOff
 
 // Settles on position `pos` of `leaf` going forwards (pos may be n: then the next leaf's
 // first entry) and reads that record. kIsamPastLast when there is none.
-static int ReadForward(Store& s, Handle& h, uint32_t leafOff, uint8_t* leaf, uint32_t pos, uint8_t* out) {
+static int ReadForward(Store& s, Handle& h, uint32_t leafOff, const uint8_t* leaf, uint32_t pos, uint8_t* out) {
+  uint8_t next[kPageSize];
   if (pos >= PageCount(leaf)) {
     if (PageNext(leaf) == kNoLink) {
       PlaceCursor(h, kAfterLast, leafOff, leaf, 0);
       return kIsamPastLast;
     }
-    uint8_t next[kPageSize];
     int rc = FollowLink(s, h, leaf, leafOff, true, next);
     if (rc) return rc;
     leafOff = PageNext(leaf);
-    std::memcpy(leaf, next, kPageSize);
+    leaf = next;
     pos = 0;
   }
   int rc = FetchRecord(s, h, leaf, pos, out);
@@ -329,17 +344,17 @@ static int ReadForward(Store& s, Handle& h, uint32_t leafOff, uint8_t* leaf, uin
 }
 
 // Reads the entry before position `pos` of `leaf`. kIsamBeforeFirst when there is none.
-static int ReadBackward(Store& s, Handle& h, uint32_t leafOff, uint8_t* leaf, uint32_t pos, uint8_t* out) {
+static int ReadBackward(Store& s, Handle& h, uint32_t leafOff, const uint8_t* leaf, uint32_t pos, uint8_t* out) {
+  uint8_t prev[kPageSize];
   if (pos == 0) {
     if (PagePrev(leaf) == kNoLink) {
       PlaceCursor(h, kBeforeFirst, leafOff, leaf, 0);
       return kIsamBeforeFirst;
     }
-    uint8_t prev[kPageSize];
     int rc = FollowLink(s, h, leaf, leafOff, false, prev);
     if (rc) return rc;
     leafOff = PagePrev(leaf);
-    std::memcpy(leaf, prev, kPageSize);
+    leaf = prev;
     pos = PageCount(leaf);
   }
   int rc = FetchRecord(s, h, leaf, pos - 1, out);
@@ -349,23 +364,26 @@ static int ReadBackward(Store& s, Handle& h, uint32_t leafOff, uint8_t* leaf, ui
 }
 
 // Modes 1 and 2 from an entry. When nothing changed since the cursor was placed its leaf
-// copy is current; otherwise the entry is found again by key (it may be gone).
+// copy is current and is used in place; otherwise the entry is found again by key (it may
+// be gone).
 static int Step(Store& s, Handle& h, bool forward, uint8_t* out) {
   Cursor& c = h.cursor;
-  uint8_t leaf[kPageSize];
+  uint8_t found[kPageSize];
+  const uint8_t* leaf = c.leaf;
   uint32_t leafOff = c.leafOff, pos = c.pos;
   if (c.generation == g_generation) {
-    std::memcpy(leaf, c.leaf, kPageSize);
     if (forward) ++pos;
   } else {
     uint32_t L = h.entryLength;
+    const uint8_t* key = CursorKey(h);
     TreePath path;
-    int rc = Descend(s, uint32_t(h.selected), kSeekKey, c.key, L - 4, &path, leaf);
+    int rc = Descend(s, uint32_t(h.selected), kSeekKey, key, L - 4, &path, found);
     if (rc) return rc;
     uint32_t height = s.header.slot[h.selected].height;
+    leaf = found;
     leafOff = path.page[height];
     pos = path.pos[height];
-    if (forward && pos < PageCount(leaf) && CompareKeys(EntryKey(leaf, L, pos), c.key, L - 4) == 0) ++pos;
+    if (forward && pos < PageCount(leaf) && CompareKeys(EntryKey(leaf, L, pos), key, L - 4) == 0) ++pos;
   }
   return forward ? ReadForward(s, h, leafOff, leaf, pos, out) : ReadBackward(s, h, leafOff, leaf, pos, out);
 }
@@ -437,16 +455,15 @@ int IsamRead(int handle, void* record, int keyBytes, int mode) {
         break;
       }
       // Exact: look before reading; on a miss the cursor stands where the key would be.
-      std::vector<uint8_t> scratch(s.header.recordSize);
-      std::memcpy(scratch.data(), out, scratch.size());
+      RecordBuffer scratch(s.header.recordSize);
       rc = ReadForward(s, *h, leafOff, leaf, pos, scratch.data());
       if (rc == kIsamPastLast) {
         rc = kIsamKeyNotFound;
       } else if (rc == 0) {
-        if (CompareKeys(c.key, key, bytes) != 0) {
+        if (CompareKeys(CursorKey(*h), key, bytes) != 0) {
           rc = kIsamKeyNotFound;
         } else {
-          std::memcpy(out, scratch.data(), scratch.size());
+          std::memcpy(out, scratch.data(), s.header.recordSize);
         }
       }
     }
@@ -577,4 +594,12 @@ int IsamDelete(int handle, const void* record) {
   }
   // The index entries go before the record is freed: the .idx is committed first.
   return Finish(*h, s, rc, 1);
+}
+
+// ---- checking ----------------------------------------------------------------------------
+
+int IsamVerify(int handle, std::string* problem) {
+  PairFiles* files = HandleFiles(handle);
+  if (!files) return handle < 0 || handle > 1 ? kIsamBadHandle : kIsamNotOpen;
+  return VerifyPair(files, problem);
 }

@@ -24,9 +24,10 @@ void BuildKey(const IndexSlot& slot, const uint8_t* record, uint8_t* key) {
     const uint8_t* field = record + s.offset;
     uint32_t n = uint32_t(s.length);
     if ((uint32_t(s.type) & kKindMask) == 0) {
-      uint32_t k = 0;
-      for (; k < n && field[k] != 0; ++k) out[k] = field[k];
-      for (; k < n; ++k) out[k] = 0;
+      const void* end = std::memchr(field, 0, n);
+      uint32_t k = end ? uint32_t(static_cast<const uint8_t*>(end) - field) : n;
+      std::memcpy(out, field, k);
+      std::memset(out + k, 0, n - k);
     } else {
       // Little-endian fields: reversing the bytes puts the most significant first.
       for (uint32_t k = 0; k < n; ++k) out[k] = field[n - 1 - k];

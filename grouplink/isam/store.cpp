@@ -32,33 +32,28 @@ static int Touch(Store& s, int file, uint64_t offset, uint32_t size, Region** ou
   return 0;
 }
 
-constexpr uint32_t kBlock = 4096;
-constexpr uint64_t kMaxCacheBytes = 8u << 20;
-
 // Reading calls go through whole 4 KB blocks kept until the pair changes.
 static int ReadCached(Store& s, int file, uint64_t offset, uint8_t* out, uint32_t size) {
+  constexpr uint32_t kBlock = ReadCache::kBlock;
   PairFiles& f = *s.files;
   while (size > 0) {
     uint64_t start = offset / kBlock * kBlock;
-    uint64_t key = uint64_t(file) << 40 | start;
-    auto it = f.readCache.find(key);
-    if (it == f.readCache.end()) {
-      if (f.readCacheBytes > kMaxCacheBytes) {
-        f.readCache.clear();
-        f.readCacheBytes = 0;
-      }
-      uint64_t have = s.size[file] > start ? s.size[file] - start : 0;
-      std::vector<uint8_t> block(size_t(have < kBlock ? have : kBlock));
-      int got = block.empty() ? 0 : f.seam->readAt(f.file[file], start, block.data(), uint32_t(block.size()));
+    uint32_t have = 0;
+    const uint8_t* block = f.readCache.Find(file, start, &have);
+    if (!block) {
+      uint64_t left = s.size[file] > start ? s.size[file] - start : 0;
+      uint32_t want = uint32_t(left < kBlock ? left : kBlock);
+      uint8_t* room = f.readCache.Room(file, start);
+      int got = want == 0 ? 0 : f.seam->readAt(f.file[file], start, room, want);
       if (got < 0) return kIsamIoFailed;
-      block.resize(size_t(got));
-      f.readCacheBytes += block.size();
-      it = f.readCache.emplace(key, std::move(block)).first;
+      have = uint32_t(got) < want ? uint32_t(got) : want;
+      f.readCache.Keep(file, start, have);
+      block = room;
     }
     uint64_t at = offset - start;
     uint32_t n = uint32_t(kBlock - at < size ? kBlock - at : size);
-    if (at + n > it->second.size()) return Damaged(s, "file shorter than expected");
-    std::memcpy(out, it->second.data() + at, n);
+    if (at + n > have) return Damaged(s, "file shorter than expected");
+    std::memcpy(out, block + at, n);
     out += n;
     offset += n;
     size -= n;

@@ -8,6 +8,7 @@
 
 #include "grouplink/isam/file_seam.h"
 #include "grouplink/isam/format.h"
+#include "grouplink/isam/read_cache.h"
 
 enum { kDatFile = 0, kIdxFile = 1 };
 
@@ -16,9 +17,7 @@ struct PairFiles {
   SeamFile* file[2];     // .dat and .idx, owned by the handle
   SeamFile* journal;     // opened at the first commit; owned by the handle
   std::string journalPath;
-  // Blocks read by reading calls since the pair last changed (cleared by every change).
-  std::map<uint64_t, std::vector<uint8_t>> readCache;
-  uint64_t readCacheBytes;
+  ReadCache readCache;    // cleared by every change
 };
 
 // A piece of a file this call has read or changed: what the file held before the call

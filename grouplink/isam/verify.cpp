@@ -1,9 +1,8 @@
-// Whole-pair checks: the free lists (also walked when a pair is opened) and `IsamVerify`,
-// which walks every tree, its leaf chain and every record an entry points at.
-#include <vector>
+// Whole-pair checks: the free lists (also walked when a pair is opened) and the verification
+// that walks every tree, its leaf chain and every record an entry points at.
+#include "grouplink/isam/verify.h"
 
 #include "grouplink/isam/btree.h"
-#include "grouplink/isam/checks.h"
 #include "grouplink/isam/key.h"
 
 static int Mark(Store& s, std::vector<uint8_t>& marks, uint64_t index, const char* twice) {
@@ -94,11 +93,8 @@ static int CheckLeafChain(Walk& w) {
   return 0;
 }
 
-int IsamVerify(int handle, std::string* problem) {
-  PairFiles* files = HandleFiles(handle);
-  if (!files) return handle < 0 || handle > 1 ? kIsamBadHandle : kIsamNotOpen;
-  files->readCache.clear();
-  files->readCacheBytes = 0;
+int VerifyPair(PairFiles* files, std::string* problem) {
+  files->readCache.Clear();
   Store s;
   Walk w;
   w.s = &s;

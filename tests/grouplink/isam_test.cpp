@@ -1,8 +1,12 @@
 // The record file on real files: the bytes it writes, handles, the read modes, duplicate
-// keys, space reuse, prefixes, key order, change and delete while stepping.
+// keys, space reuse, prefixes, key order, change and delete while stepping; and, in memory,
+// reads of a pair too big for the read cache.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "grouplink/isam/format.h"
+#include "grouplink/isam/memory_seam.h"
 #include "tests/grouplink/isam_test_util.h"
 
 namespace {
@@ -131,6 +135,57 @@ TEST(IsamRead, ExactAndNotLessOnWholeKeysAndPrefixes) {
   EXPECT_EQ(NameOf(r), "blueberry") << "a miss leaves the buffer alone";
   ASSERT_EQ(IsamRead(p.h, r.bytes, 0, kIsamPrevious), 0) << "and stands where the key would be";
   EXPECT_EQ(NameOf(r), "banana");
+}
+
+// Records of 8200 bytes, each spanning three 4 KB blocks, numbered at offset 4, the rest a
+// pattern of the number: a block served for the wrong place shows as wrong bytes.
+struct BigPair {
+  static constexpr int kSize = 8200;
+  const IsamIndexDef byNumber = MakeDef({{1, 4, 4}});
+  int h;
+  BigPair() {
+    MemoryFiles().clear();
+    IsamUseFileSeam(MemoryFileSeam());
+    h = IsamBuild("big", kSize);
+  }
+  ~BigPair() {
+    IsamClose(h);
+    IsamUseFileSeam(nullptr);
+  }
+  static std::vector<uint8_t> Make(int i) {
+    std::vector<uint8_t> r(kSize);
+    Put32(r.data() + 4, uint32_t(i));
+    for (int k = 8; k < kSize; ++k) r[k] = uint8_t(i * 7 + k);
+    return r;
+  }
+  static bool Holds(const std::vector<uint8_t>& r, int i) {
+    std::vector<uint8_t> want = Make(i);
+    return Get32(r.data()) == uint32_t(i) * kSize && std::equal(r.begin() + 4, r.end(), want.begin() + 4);
+  }
+};
+
+TEST(IsamRead, APairBiggerThanTheReadCacheReadsBackEveryByte) {
+  // 640 records make a 5 MB .dat file: blocks 4 MB apart share a cache slot, so records
+  // 512 apart push each other out.
+  constexpr int kCount = 640;
+  BigPair p;
+  ASSERT_EQ(IsamAddIndex(p.h, &p.byNumber), 0);
+  for (int i = 0; i < kCount; ++i) ASSERT_EQ(IsamWrite(p.h, BigPair::Make(i).data()), 0);
+  ASSERT_EQ(IsamSelectIndex(p.h, &p.byNumber), 0);
+  std::vector<uint8_t> r(BigPair::kSize);
+  int n = 0;
+  for (int rc = IsamRead(p.h, r.data(), 0, kIsamFirst); rc == 0; rc = IsamRead(p.h, r.data(), 0, kIsamNext))
+    ASSERT_TRUE(BigPair::Holds(r, n++)) << "record " << n - 1;
+  EXPECT_EQ(n, kCount);
+  for (int i = 0; i < 128; ++i) {
+    for (int j : {i, i + 512, i}) {
+      r = BigPair::Make(j);
+      ASSERT_EQ(IsamRead(p.h, r.data(), 0, kIsamExact), 0) << j;
+      ASSERT_TRUE(BigPair::Holds(r, j)) << "record " << j;
+    }
+  }
+  std::string problem;
+  EXPECT_EQ(IsamVerify(p.h, &problem), 0) << problem;
 }
 
 TEST(IsamWrite, DuplicateKeysAreStoredButIndexedOnce) {

@@ -1,0 +1,30 @@
+// The blocks of a pair's files that reading calls have read since the pair last changed.
+#include "grouplink/isam/read_cache.h"
+
+const uint8_t* ReadCache::Find(int file, uint64_t start, uint32_t* size) const {
+  if (slots_.empty()) return nullptr;
+  const Slot& slot = slots_[SlotOf(file, start)];
+  if (slot.epoch != epoch_ || slot.key != Key(file, start)) return nullptr;
+  *size = slot.size;
+  return slot.bytes.get();
+}
+
+uint8_t* ReadCache::Room(int file, uint64_t start) {
+  if (slots_.empty()) slots_.resize(kSlots);
+  Slot& slot = slots_[SlotOf(file, start)];
+  slot.epoch = 0;
+  if (!slot.bytes) slot.bytes.reset(new uint8_t[kBlock]);
+  return slot.bytes.get();
+}
+
+void ReadCache::Keep(int file, uint64_t start, uint32_t size) {
+  Slot& slot = slots_[SlotOf(file, start)];
+  slot.key = Key(file, start);
+  slot.size = size;
+  slot.epoch = epoch_;
+}
+
+void ReadCache::Release() {
+  std::vector<Slot>().swap(slots_);
+  ++epoch_;
+}
