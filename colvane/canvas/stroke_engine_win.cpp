@@ -35,7 +35,7 @@ StrokeTarget CurrentStrokeTarget(int mode) {
   return t;
 }
 
-int InsideClip(int x, int y) { return Session().clip.Contains(x, y) ? 1 : 0; }
+bool InsideClip(int x, int y) { return Session().clip.Contains(x, y); }
 
 void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1) {
   PaintSession& s = Session();

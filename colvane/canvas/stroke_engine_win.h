@@ -7,8 +7,8 @@
 
 // The target of a stroke in drawing mode `mode`: canvas, clip, colours, grain, area picture.
 StrokeTarget CurrentStrokeTarget(int mode);
-// 1 when a tool may change the canvas pixel (the clip region's, or the visible canvas's).
-int InsideClip(int x, int y);
+// True when a tool may change the canvas pixel (the clip region's, or the visible canvas's).
+bool InsideClip(int x, int y);
 
 // Walks the stroke from (x0, y0) to (x1, y1) in the current mode and shows the changed rows.
 void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1);

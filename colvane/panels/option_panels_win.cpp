@@ -232,7 +232,7 @@ void RedrawOptionPanel(HWND window) {
   RepaintLayoutRect(window, &r);
 }
 
-bool ShapePanelCommand(HWND window, int id) {
+static bool ShapePanelCommand(HWND window, int id) {
   if (id < cmd::kShapeFirst || id > cmd::kShapeLast) return false;
   if (!ApplyShapeCommand(&shapes, static_cast<int>(id))) return false;
   PanelChoices& choices = Session().panel;
@@ -242,7 +242,7 @@ bool ShapePanelCommand(HWND window, int id) {
   return true;
 }
 
-int StampCount(HWND window) {
+static int StampCount(HWND window) {
   if (stampCount < 0) {
     const int cell = static_cast<int>(GetLayoutInt(kSection, "HEAPW", 0));
     stampCount = 0;
@@ -255,7 +255,7 @@ int StampCount(HWND window) {
   return stampCount;
 }
 
-bool StampPagingCommand(HWND window, int id) {
+static bool StampPagingCommand(HWND window, int id) {
   if (id != cmd::kStampNext && id != cmd::kStampPrevious) return false;
   int& index = Session().tools.stampIndex;
   const int count = StampCount(window) > 0 ? StampCount(window) : 1;

@@ -31,7 +31,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "grouplink/isam/isam.h"
+#include "grouplink/isam/isam_types.h"
 
 constexpr uint32_t kPageSize = 1024;
 constexpr uint32_t kHeaderBytes = 908;

@@ -1,0 +1,152 @@
+// The toolbox and the desk on real GDI: loading the toolbox again sends the tool commands it
+// stands for, and the desk's page-turn fold follows the toolbox page.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/frame/toolbox_win.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/panels/option_panels_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/shell/shell_win.h"
+
+namespace {
+
+std::vector<int> commands;
+
+LRESULT CALLBACK RecordingProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) {
+    commands.push_back(static_cast<int>(wParam));
+    DispatchCommand(w, wParam);
+    return 0;
+  }
+  return DefWindowProcA(w, msg, wParam, lParam);
+}
+
+// A 24-bit bitmap file of one colour.
+void WriteSolidBmp(const std::string& path, int w, int h, COLORREF c) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> b(54 + static_cast<size_t>(stride) * h, 0);
+  auto put = [&](size_t at, unsigned v, int n) {
+    for (int i = 0; i < n; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(2, static_cast<unsigned>(b.size()), 4);
+  put(10, 54, 4);
+  put(14, 40, 4);
+  put(18, static_cast<unsigned>(w), 4);
+  put(22, static_cast<unsigned>(h), 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const size_t at = 54 + static_cast<size_t>(y) * stride + x * 3;
+      b[at] = GetBValue(c);
+      b[at + 1] = GetGValue(c);
+      b[at + 2] = GetRValue(c);
+    }
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(b.data(), 1, b.size(), f);
+  std::fclose(f);
+}
+
+class ToolboxAndDesk : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    App().instance = GetModuleHandleA(nullptr);
+    SetScreenLayout(ScreenLayout{});
+    SetLayoutVariant(true);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = App().instance;
+    wc.lpszClassName = "ToolboxReloadWindow";
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOPMOST, "ToolboxReloadWindow", "toolbox", WS_POPUP | WS_VISIBLE, 0, 0, 800,
+                             600, nullptr, nullptr, App().instance, nullptr);
+    App().mainWindow = window;
+  }
+  static void TearDownTestSuite() {
+    FreeOptionPanels();
+    FreeToolbox();
+    FreeDesk();
+    DestroyWindow(window);
+  }
+  static void Key(const char* section, const char* key, const std::string& value) {
+    char path[MAX_PATH];
+    LayoutFilePath(path);
+    WritePrivateProfileStringA(section, key, value.c_str(), path);
+  }
+  static HWND window;
+};
+HWND ToolboxAndDesk::window = nullptr;
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+}  // namespace
+
+TEST_F(ToolboxAndDesk, LoadingAgainSendsTheOpenPanelAndItsButton) {
+  commands.clear();
+  LoadToolboxAndTools(window);  // the first load: the brush panel and the free brush
+  ASSERT_GE(commands.size(), 2u);
+  EXPECT_EQ(commands[0], cmd::kBrush);
+  EXPECT_EQ(commands.back(), cmd::kBrushFree);
+
+  SendMessageA(window, WM_COMMAND, cmd::kPencil, 0);  // the pencil panel selects its free pencil
+  commands.clear();
+  LoadToolboxAndTools(window);
+  ASSERT_GE(commands.size(), 2u);
+  EXPECT_EQ(commands.front(), cmd::kPencil);
+  EXPECT_EQ(commands.back(), cmd::kPencilFree);
+
+  SendMessageA(window, WM_COMMAND, cmd::kEffects, 0);  // after the effects panel nothing is sent
+  commands.clear();
+  LoadToolboxAndTools(window);
+  EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(ToolboxAndDesk, ThePageTurnFoldFollowsTheToolboxPage) {
+  char folder[144];
+  GetAssetFolder(folder);
+  const std::string art = std::string(folder) + "\\desktest";
+  CreateDirectoryA(art.c_str(), nullptr);
+  WriteSolidBmp(art + "\\fold1.bmp", 60, 40, RGB(200, 30, 30));
+  WriteSolidBmp(art + "\\fold2.bmp", 60, 40, RGB(30, 30, 200));
+  WriteSolidBmp(art + "\\up.bmp", 50, 30, RGB(90, 90, 90));
+  Key("CARTOON", "T2LC8", "desktest\\fold1.bmp");
+  Key("CARTOON", "T2LC82", "desktest\\fold2.bmp");
+  Key("CARTOON", "T2LCW8", "30");
+  Key("CARTOON", "T2LCCORD8", "400,100");
+  Key("CARTOON", "T2LD8", "desktest\\up.bmp");
+  Key("CARTOON", "T2LU8", "desktest\\up.bmp");
+  Key("CARTOON", "T2LUCORD8", "400,200,450,230");
+  CoverDesk(false);
+  FreeDesk();
+  LoadDesk(window, 1);
+  const POINT button{410, 210};
+  ASSERT_TRUE(DeskPress(window, button));
+  ASSERT_TRUE(DeskRelease(window, button));  // plays the fold, ending on its last frame
+  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(200, 30, 30));
+
+  ShowToolboxPage(window, 2);
+  ASSERT_TRUE(DeskPress(window, button));
+  ASSERT_TRUE(DeskRelease(window, button));
+  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(30, 30, 200));
+  ShowToolboxPage(window, 1);
+  MSG msg;
+  while (PeekMessageA(&msg, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+  }  // the posted page-turn commands are not for this test
+}
