@@ -1,27 +1,23 @@
 // Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
 #include "colvane/frame/blit_win.h"
 
+#include "colvane/frame/palette_scope_win.h"
+
 namespace {
 
-// Selects and realizes a palette for the lifetime of a blit.
-class PaletteScope {
- public:
-  PaletteScope(HDC dc, HPALETTE palette) : dc_(dc) {
-    if (palette) {
-      old_ = SelectPalette(dc, palette, FALSE);
-      RealizePalette(dc);
-    }
-  }
-  ~PaletteScope() {
-    if (old_) SelectPalette(dc_, old_, FALSE);
-  }
-  PaletteScope(const PaletteScope&) = delete;
-  PaletteScope& operator=(const PaletteScope&) = delete;
+bool composing = false;  // the screen is being composed: the paper comes last, over everything
 
- private:
-  HDC dc_;
-  HPALETTE old_ = nullptr;
-};
+// Draws a source rectangle of bitmap at the layout point on dc as it is.
+int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height, POINT source) {
+  HDC from = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(from, bitmap);
+  POINT at = destination;
+  LayoutToScreen(&at);
+  BitBlt(dc, at.x, at.y, width, height, from, source.x, source.y, SRCCOPY);
+  SelectObject(from, old);
+  DeleteDC(from);
+  return 1;
+}
 
 // Copies a source rectangle of bitmap into a new bitmap of width x height, overlays the paper
 // at the layout point and draws the result at that point on dc.
@@ -51,6 +47,7 @@ int BlitPart(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, 
              POINT source, HPALETTE palette) {
   if (!bitmap || width == 0) return 0;
   PaletteScope scope(dc, palette);
+  if (composing) return BlitDirect(dc, bitmap, destination, width, height, source);
   return BlitViaTemporary(window, dc, bitmap, destination, width, height, source);
 }
 
@@ -68,6 +65,9 @@ const PaperArt* overlaidPaper = nullptr;  // the desk's
 }  // namespace
 
 void SetOverlaidPaper(const PaperArt* paper) { overlaidPaper = paper; }
+
+CompositionScope::CompositionScope() { composing = true; }
+CompositionScope::~CompositionScope() { composing = false; }
 
 void OverlayPaper(HWND window, HDC elementDc, POINT element) {
   if (!overlaidPaper || !overlaidPaper->bitmap) return;

@@ -48,6 +48,15 @@ struct PaperArt {
 // while the file box covers the desk).
 void SetOverlaidPaper(const PaperArt* paper);
 
+// While the whole screen is composed, the paper is painted last, over everything: blits into the
+// composition draw their art as it is, without laying the paper over it each time.
+struct CompositionScope {
+  CompositionScope();
+  ~CompositionScope();
+  CompositionScope(const CompositionScope&) = delete;
+  CompositionScope& operator=(const CompositionScope&) = delete;
+};
+
 // One state of a button: a filmstrip of frames `frameWidth` wide.
 struct StripRecord {
   int forward = 1;             // direction the animation plays in

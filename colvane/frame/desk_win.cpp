@@ -147,6 +147,9 @@ void PaintDesk(HWND window, HDC dc) {
     const StripRecord& up = desk[slot].states[0];
     if (up.bitmap) DrawStripFrame(window, dc, &up, 0, 1, up.origin, ScreenPalette());
   }
+}
+
+void PaintPaper(HWND window, HDC dc) {
   if (!covered && paper.bitmap) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
     POINT at = paper.position;

@@ -17,6 +17,8 @@ int CurrentPaperType();
 void LoadDesk(HWND window, int toolboxPage);
 void FreeDesk();
 void PaintDesk(HWND window, HDC dc);
+// The paper covers everything beneath its shape; its red pixels let what lies below show.
+void PaintPaper(HWND window, HDC dc);
 
 // Desk mouse handlers (layout point); 1 when the point was a desk button's.
 bool DeskHover(HWND window, POINT layout);

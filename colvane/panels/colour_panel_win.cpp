@@ -194,15 +194,18 @@ bool ColourBoxPress(HWND window, POINT p) {
   return true;
 }
 
-bool ColourBoxDoubleClick(HWND window, POINT p) {
+// A double click on a box opens the colour dialog on it; the chosen colour goes to `set`.
+static bool ChooseForBox(HWND window, POINT p, void (*set)(HWND, COLORREF)) {
   if (LibraryShown()) return false;
   int slot = SlotAt(p);
   if (slot < 0) return false;
   COLORREF chosen;
-  if (ChooseSlotColour(window, slot, &chosen)) SetForegroundColour(window, chosen);
+  if (ChooseSlotColour(window, slot, &chosen)) set(window, chosen);
   RepaintPanel(window);
   return true;
 }
+
+bool ColourBoxDoubleClick(HWND window, POINT p) { return ChooseForBox(window, p, SetForegroundColour); }
 
 bool ColourBoxRightPress(HWND window, POINT p) {
   if (LibraryShown()) return false;
@@ -212,15 +215,7 @@ bool ColourBoxRightPress(HWND window, POINT p) {
   return true;
 }
 
-bool ColourBoxRightDoubleClick(HWND window, POINT p) {
-  if (LibraryShown()) return false;
-  int slot = SlotAt(p);
-  if (slot < 0) return false;
-  COLORREF chosen;
-  if (ChooseSlotColour(window, slot, &chosen)) SetBackgroundColour(window, chosen);
-  RepaintPanel(window);
-  return true;
-}
+bool ColourBoxRightDoubleClick(HWND window, POINT p) { return ChooseForBox(window, p, SetBackgroundColour); }
 
 bool SizeBarHover(HWND window, POINT p) {
   if (LibraryShown()) return false;

@@ -14,6 +14,7 @@ namespace {
 // name, hover, press, release, double click, right press, right double click, end of drag,
 // paint, command, "butdown" on press.
 const ScreenArea kAreas[] = {
+    {"paper", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintPaper, nullptr, false},
     {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
      PaintOptionPanel, PanelCommand, true},
     {"colour pages", ColourPageHover, ColourPagePress, ColourPageRelease, nullptr, nullptr, nullptr, nullptr,

@@ -16,6 +16,7 @@
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
+#include "tests/support/solid_bmp_win.h"
 
 namespace {
 
@@ -28,35 +29,6 @@ LRESULT CALLBACK RecordingProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return DefWindowProcA(w, msg, wParam, lParam);
-}
-
-// A 24-bit bitmap file of one colour.
-void WriteSolidBmp(const std::string& path, int w, int h, COLORREF c) {
-  const int stride = (w * 3 + 3) & ~3;
-  std::vector<unsigned char> b(54 + static_cast<size_t>(stride) * h, 0);
-  auto put = [&](size_t at, unsigned v, int n) {
-    for (int i = 0; i < n; ++i) b[at + i] = static_cast<unsigned char>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put(2, static_cast<unsigned>(b.size()), 4);
-  put(10, 54, 4);
-  put(14, 40, 4);
-  put(18, static_cast<unsigned>(w), 4);
-  put(22, static_cast<unsigned>(h), 4);
-  put(26, 1, 2);
-  put(28, 24, 2);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const size_t at = 54 + static_cast<size_t>(y) * stride + x * 3;
-      b[at] = GetBValue(c);
-      b[at + 1] = GetGValue(c);
-      b[at + 2] = GetRValue(c);
-    }
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fwrite(b.data(), 1, b.size(), f);
-  std::fclose(f);
 }
 
 class ToolboxAndDesk : public ::testing::Test {
@@ -133,6 +105,9 @@ TEST_F(ToolboxAndDesk, ThePageTurnFoldFollowsTheToolboxPage) {
   Key("CARTOON", "T2LD8", "desktest\\up.bmp");
   Key("CARTOON", "T2LU8", "desktest\\up.bmp");
   Key("CARTOON", "T2LUCORD8", "400,200,450,230");
+  ScreenLayout screen;  // a small paper in the corner: desk buttons never take a point on it
+  screen.paperWidth = screen.paperHeight = 100;
+  SetScreenLayout(screen);
   CoverDesk(false);
   FreeDesk();
   LoadDesk(window, 1);
