@@ -3,9 +3,11 @@
 // Prints the way Google Benchmark does: name, iterations, time.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "bench/support/wine_timing_win.h"
+#include "colvane/frame/blit_win.h"
 #include "colvane/frame/screen_area_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/screen_areas_win.h"
@@ -59,6 +61,26 @@ int main() {
   ReleaseDC(window, dc);
   Report("ComposeScreen", compose);
   Report("FullWindowBlitFloor", floor);
+  // What each screen area's painting costs, into an offscreen bitmap like the composition's.
+  const ScreenAreas areas = ProgramAreas();
+  HDC offscreen = CreateCompatibleDC(dc);
+  HBITMAP offBitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ oldOff = SelectObject(offscreen, offBitmap);
+  CompositionScope composing;
+  for (int a = areas.count - 1; a >= 0; --a) {
+    if (!areas.rows[a].paint) continue;
+    std::vector<double> area;
+    for (int i = 0; i < 30; ++i) {
+      double t0 = Now();
+      areas.rows[a].paint(window, offscreen);
+      GdiFlush();
+      area.push_back(Now() - t0);
+    }
+    Report((std::string("Paint/") + areas.rows[a].name).c_str(), area);
+  }
+  SelectObject(offscreen, oldOff);
+  DeleteObject(offBitmap);
+  DeleteDC(offscreen);
   DestroyWindow(window);
   return 0;
 }

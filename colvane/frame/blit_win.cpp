@@ -6,16 +6,20 @@
 namespace {
 
 bool composing = false;  // the screen is being composed: the paper comes last, over everything
+HDC composeSource = nullptr;  // one memory DC for every art bitmap blitted into the composition
+HGDIOBJ composeSourceDefault = nullptr;
 
 // Draws a source rectangle of bitmap at the layout point on dc as it is.
 int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height, POINT source) {
-  HDC from = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(from, bitmap);
+  if (!composeSource) {
+    composeSource = CreateCompatibleDC(dc);
+    if (!composeSource) return 0;
+    composeSourceDefault = GetCurrentObject(composeSource, OBJ_BITMAP);
+  }
+  SelectObject(composeSource, bitmap);
   POINT at = destination;
   LayoutToScreen(&at);
-  BitBlt(dc, at.x, at.y, width, height, from, source.x, source.y, SRCCOPY);
-  SelectObject(from, old);
-  DeleteDC(from);
+  BitBlt(dc, at.x, at.y, width, height, composeSource, source.x, source.y, SRCCOPY);
   return 1;
 }
 
@@ -46,7 +50,8 @@ int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int
 int BlitPart(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
              POINT source, HPALETTE palette) {
   if (!bitmap || width == 0) return 0;
-  PaletteScope scope(dc, palette);
+  // The composition realised the palette in its DC once for all its blits.
+  PaletteScope scope(dc, composing ? nullptr : palette);
   if (composing) return BlitDirect(dc, bitmap, destination, width, height, source);
   return BlitViaTemporary(window, dc, bitmap, destination, width, height, source);
 }
@@ -67,7 +72,15 @@ const PaperArt* overlaidPaper = nullptr;  // the desk's
 void SetOverlaidPaper(const PaperArt* paper) { overlaidPaper = paper; }
 
 CompositionScope::CompositionScope() { composing = true; }
-CompositionScope::~CompositionScope() { composing = false; }
+
+// The art bitmaps go back out of the shared source DC, which goes too.
+CompositionScope::~CompositionScope() {
+  composing = false;
+  if (!composeSource) return;
+  SelectObject(composeSource, composeSourceDefault);
+  DeleteDC(composeSource);
+  composeSource = nullptr;
+}
 
 void OverlayPaper(HWND window, HDC elementDc, POINT element) {
   if (!overlaidPaper || !overlaidPaper->bitmap) return;

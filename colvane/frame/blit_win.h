@@ -33,6 +33,8 @@ void MoveSprite(HWND window, HBITMAP image, HBITMAP mask, HBITMAP background, in
 HDC AcquireOffscreen(HDC dc, int width, int height);
 int PresentOffscreen(HDC destination, int x, int y, HDC memoryDc);
 int ReleaseOffscreen(HDC memoryDc);
+// Frees the bitmaps the pool keeps between compositions (at shutdown).
+void FreeOffscreens();
 
 struct PaperArt {
   HBITMAP bitmap = nullptr;  // owned by the desk

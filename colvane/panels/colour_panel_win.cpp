@@ -22,6 +22,14 @@ int colourPage = 0;
 int hoverBoxes = 0, hoverThumb = 0, hoverPageButtons = 0;
 int draggingThumb = 0;
 int pageUpPressed = 0, pageDownPressed = 0;
+// The thumb made transparent on its red key once, not on every paint (owned here).
+HBITMAP thumbSource = nullptr, thumbImage = nullptr, thumbMask = nullptr;
+
+void FreeThumbPair() {
+  if (thumbImage) DeleteObject(thumbImage);
+  if (thumbMask) DeleteObject(thumbMask);
+  thumbSource = thumbImage = thumbMask = nullptr;
+}
 
 ColourPanelGeometry Geometry() {
   const FrameArt& f = Frame();
@@ -171,7 +179,12 @@ void PaintSizeBar(HWND window, HDC dc) {
   PanelRect thumb = ThumbRect(g, Session().colours.sizeValue);
   POINT at{thumb.left, thumb.top};
   LayoutToScreen(&at);
-  BlitTransparentKeyed(window, dc, f.sizebar, ScreenPalette(), at.x, at.y, g.thumbW, g.thumbH, 0, 0);
+  if (thumbSource != f.sizebar) {
+    FreeThumbPair();
+    MakeTransparentPair(window, f.sizebar, ScreenPalette(), RGB(255, 0, 0), &thumbImage, &thumbMask);
+    thumbSource = f.sizebar;
+  }
+  BlitTransparentPair(window, dc, thumbImage, thumbMask, ScreenPalette(), at.x, at.y, g.thumbW, g.thumbH, 0, 0);
 }
 
 void PaintColourPageButtons(HWND window, HDC dc) {
@@ -238,6 +251,8 @@ bool SizeBarPress(HWND, POINT p) {
 }
 
 void SizeBarEndDrag(HWND) { draggingThumb = 0; }
+
+void FreeColourPanel() { FreeThumbPair(); }
 
 bool ColourPageHover(HWND window, POINT p) {
   if (LibraryShown()) return false;

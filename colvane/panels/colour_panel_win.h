@@ -19,6 +19,8 @@ void PaintSizeBar(HWND window, HDC dc);
 bool SizeBarHover(HWND window, POINT layout);
 bool SizeBarPress(HWND window, POINT layout);
 void SizeBarEndDrag(HWND window);
+// Frees what the panel keeps between paints.
+void FreeColourPanel();
 
 // The page buttons, each showing its pressed look from press to release.
 void PaintColourPageButtons(HWND window, HDC dc);

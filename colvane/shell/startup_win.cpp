@@ -15,6 +15,7 @@
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/media/sound_effects_win.h"
+#include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -77,6 +78,8 @@ void ShutDown(HWND window) {
   FreeDesk();
   FreeToolbox();
   FreeOptionPanels();
+  FreeColourPanel();
+  FreeOffscreens();
 
   SetScreenPalette(nullptr);
   if (app.palette) DeleteObject(app.palette);

@@ -63,6 +63,7 @@ class ColourPanel : public ::testing::Test {
     Session().colours = ColourState{};
   }
   void TearDown() override {
+    FreeColourPanel();
     FrameArt& f = Frame();
     for (HBITMAP* b : {&f.color, &f.sizebar, &f.colorPageUp, &f.colorPageDown}) {
       DeleteObject(*b);
