@@ -3,28 +3,40 @@
 
 #include <cstdio>
 
+#include "colvane/ids.h"
+
 namespace {
 
+using namespace cmd;
+
 const PanelSpec kPanels[] = {
-    {1001, "BRUSH", "BRUSHAREA", 0, 3, {{10001, "BRUSH_FREE"}, {10002, "BRUSH_LINE"}, {10003, "BRUSH_WATER"}}, 0, 1},
-    {1002, "PENCIL", "PENCILAREA", 0, 2, {{20001, "PENCIL_FREE"}, {20002, "PENCIL_LINE"}}, 0, 1},
-    {1003, "MAC", "MACAREA", 0, 2, {{30001, "MAC_FREE"}, {30002, "MAC_LINE"}}, 0, 1},
-    {1004, "CAND", "CANDAREA", 0, 2, {{40001, "CAND_FREE"}, {40002, "CAND_LINE"}}, 0, 1},
-    {1005, "CHALK", "CHALKAREA", 0, 2, {{50001, "CHALK_FREE"}, {50002, "CHALK_LINE"}}, 0, 1},
-    {1006, "JET", "JETAREA", 0, 2, {{60002, "JET_PASTE"}, {60001, "JET_AIR"}}, 0, 1},
-    {1007, "TON", "TONAREA", 1, 3, {{11001, "TON_FILL"}, {11002, "TON_RB"}, {11003, "TON_IMG"}}, 0, 1},
-    {1008, "RUB", "RUBAREA", 1, 3, {{21001, "RUB_CLEAR"}, {21002, "RUB_BLUR"}, {21003, "RUB_IMG"}}, 1, 1},
-    {2001, "POLY", "POLYAREA", 0, 7,
-     {{31002, "POLY_UP"}, {31001, "POLY_DOWN"}, {31003, "POLY_1"}, {31004, "POLY_2"}, {31005, "POLY_3"},
-      {31010, "POLY_HOLLOW"}, {31011, "POLY_FULL"}},
+    {kBrush, "BRUSH", "BRUSHAREA", 0, 3,
+     {{kBrushFree, "BRUSH_FREE"}, {kBrushLine, "BRUSH_LINE"}, {kBrushWater, "BRUSH_WATER"}}, 0, 1},
+    {kPencil, "PENCIL", "PENCILAREA", 0, 2,
+     {{kPencilFree, "PENCIL_FREE"}, {kPencilLine, "PENCIL_LINE"}}, 0, 1},
+    {kMarker, "MAC", "MACAREA", 0, 2, {{kMarkerFree, "MAC_FREE"}, {kMarkerLine, "MAC_LINE"}}, 0, 1},
+    {kCandle, "CAND", "CANDAREA", 0, 2, {{kCandleFree, "CAND_FREE"}, {kCandleLine, "CAND_LINE"}}, 0, 1},
+    {kChalk, "CHALK", "CHALKAREA", 0, 2, {{kChalkFree, "CHALK_FREE"}, {kChalkLine, "CHALK_LINE"}}, 0, 1},
+    {kSpray, "JET", "JETAREA", 0, 2, {{kToothpaste, "JET_PASTE"}, {kAirbrush, "JET_AIR"}}, 0, 1},
+    {kFill, "TON", "TONAREA", 1, 3,
+     {{kColourFill, "TON_FILL"}, {kGradientFill, "TON_RB"}, {kTextureFill, "TON_IMG"}}, 0, 1},
+    {kEraser, "RUB", "RUBAREA", 1, 3,
+     {{kSquareEraser, "RUB_CLEAR"}, {kSoftEraser, "RUB_BLUR"}, {kPictureEraser, "RUB_IMG"}}, 1, 1},
+    {kShapes, "POLY", "POLYAREA", 0, 7,
+     {{kShapeUp, "POLY_UP"}, {kShapeDown, "POLY_DOWN"}, {kShapeSlot1, "POLY_1"}, {kShapeSlot2, "POLY_2"},
+      {kShapeSlot3, "POLY_3"}, {kShapeHollow, "POLY_HOLLOW"}, {kShapeFull, "POLY_FULL"}},
      2, 1},
-    {2002, "ROPE", "ROPEAREA", 0, 3, {{41001, "ROPE_SQUARE"}, {41002, "ROPE_CIRCLE"}, {41003, "ROPE_FREE"}}, 1, 1},
-    {2004, "SPEC", "SPECAREA", 0, 4,
-     {{42001, "SPEC_CLEAR"}, {42002, "SPEC_BLUR"}, {42003, "SPEC_EMBOSE"}, {42004, "SPEC_SPEC"}}, -1, 0},
+    {kRope, "ROPE", "ROPEAREA", 0, 3,
+     {{kRopeEllipse, "ROPE_SQUARE"}, {kRopeRectangle, "ROPE_CIRCLE"}, {kRopeFree, "ROPE_FREE"}}, 1, 1},
+    {kEffects, "SPEC", "SPECAREA", 0, 4,
+     {{kSharpen, "SPEC_CLEAR"}, {kBlur, "SPEC_BLUR"}, {kEmboss, "SPEC_EMBOSE"}, {kLens, "SPEC_SPEC"}}, -1, 0},
     // The typewriter's style buttons; its text state chooses the style, so opening sends nothing.
-    {2005, "TYPE", "TYPEAREA", 0, 4,
-     {{44001, "TYPE_STAND"}, {44002, "TYPE_BOLD"}, {44003, "TYPE_ITALY"}, {44004, "TYPE_UNDER"}}, 0, 0},
-    {2006, "HEAP", "HEAPAREA", 0, 3, {{43001, "HEAP_UP"}, {43002, "HEAP_DOWN"}, {43003, "HEAP_SELECT"}}, 2, 1},
+    {kTypewriter, "TYPE", "TYPEAREA", 0, 4,
+     {{kTypeStandard, "TYPE_STAND"}, {kTypeBold, "TYPE_BOLD"}, {kTypeItalic, "TYPE_ITALY"},
+      {kTypeUnderline, "TYPE_UNDER"}},
+     0, 0},
+    {kMagicStamp, "HEAP", "HEAPAREA", 0, 3,
+     {{kStampNext, "HEAP_UP"}, {kStampPrevious, "HEAP_DOWN"}, {kStampSelect, "HEAP_SELECT"}}, 2, 1},
 };
 
 }  // namespace
@@ -66,20 +78,20 @@ int ButtonAt(const ButtonBox* boxes, int count, int x, int y) {
 
 int ApplyShapeCommand(ShapeStrip* strip, int command) {
   switch (command) {
-    case 31001:  // down: the strip moves on while a further shape is hidden
+    case cmd::kShapeDown:  // the strip moves on while a further shape is hidden
       if (strip->offset < strip->count - 3) ++strip->offset;
       return 1;
-    case 31002:
+    case cmd::kShapeUp:
       if (strip->offset > 0) --strip->offset;
       return 1;
-    case 31003:
-    case 31004:
-    case 31005:
-      strip->slot = command - 31003;
+    case cmd::kShapeSlot1:
+    case cmd::kShapeSlot2:
+    case cmd::kShapeSlot3:
+      strip->slot = command - cmd::kShapeSlot1;
       strip->chosen = 1;
       return 1;
-    case 31010: strip->hollow = 1; return 1;
-    case 31011: strip->hollow = 0; return 1;
+    case cmd::kShapeHollow: strip->hollow = 1; return 1;
+    case cmd::kShapeFull: strip->hollow = 0; return 1;
     default: return 0;
   }
 }

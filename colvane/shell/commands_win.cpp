@@ -2,6 +2,7 @@
 // offered their own commands first; then one line per command, the work living in the module
 // that owns it.
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/effects.h"
 #include "colvane/canvas/effects_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/desk_win.h"
@@ -77,9 +78,9 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kExit: ExitCommand(window); break;
     case cmd::kUndo: UndoCommand(window); break;
     case cmd::kPaper: ChangePaper(window); break;
-    case cmd::kSharpen: PictureEffectCommand(window, 2); break;
-    case cmd::kBlur: PictureEffectCommand(window, 1); break;
-    case cmd::kEmboss: PictureEffectCommand(window, 3); break;
+    case cmd::kSharpen: PictureEffectCommand(window, kEffectSharpen); break;
+    case cmd::kBlur: PictureEffectCommand(window, kEffectBlur); break;
+    case cmd::kEmboss: PictureEffectCommand(window, kEffectEmboss); break;
     default: return SelectToolCommand(window, id);  // option-panel buttons
   }
   return true;
