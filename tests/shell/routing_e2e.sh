@@ -13,9 +13,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
 . "$root/tests/support/e2e.sh"
 wine_screen_up 1024x768x24 9>&-
-mkdir -p "$out"
-printf '[FILE]\r\nPATH=%s\r\n' "$(e2e_winpath "$stage")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
-e2e_start "$stage/colvane.exe" "$out/colvane.log"
+e2e_start_staged "$stage" "$out"
 e2e_paper_origin "$stage/Colvane.ini"
 status=0
 ini="$stage/Colvane.ini"

@@ -20,6 +20,14 @@ e2e_start() {
   sleep 2
 }
 
+# e2e_start_staged STAGE OUT: the settings file points the program at the staged content, which
+# is started from there with its log in OUT.
+e2e_start_staged() {
+  mkdir -p "$2"
+  printf '[FILE]\r\nPATH=%s\r\n' "$(e2e_winpath "$1")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+  e2e_start "$1/colvane.exe" "$2/colvane.log"
+}
+
 # e2e_paper_origin INI: px, py = the paper's screen position (the 800 x 600 layout is centred on
 # the 1024 x 768 screen at 112, 84).
 e2e_paper_origin() {
