@@ -20,6 +20,9 @@ using ToolHandler = bool (*)(HWND window, POINT paper);
 
 CanvasPoint At(POINT p) { return CanvasPoint{p.x, p.y}; }
 
+ToolHandler typewriterPress = nullptr;  // the typewriter's, set at start-up
+bool TypewriterPress(HWND window, POINT p) { return typewriterPress && typewriterPress(window, p); }
+
 bool Show(HWND window, const GestureResult& r) {
   ShowGestureResult(window, r);
   if (r.coloursChanged) RepaintColourSwatch(window);
@@ -67,8 +70,8 @@ struct ToolRow {
   bool dragsWithoutPress;  // pictures dragged in from the library
 };
 
-// Modes 4 and 6 behave like 1, 2 and 5 though no command sets them; 14 (typewriter) and 18
-// (effects panel) take nothing on the paper.
+// Modes 4 and 6 behave like 1, 2 and 5 though no command sets them; 18 (effects panel) takes
+// nothing on the paper.
 const ToolRow kToolRows[] = {
     {kModePencil, StrokePress, StrokeDrag, StrokeRelease, false},
     {kModeBrush, StrokePress, StrokeDrag, StrokeRelease, false},
@@ -83,6 +86,7 @@ const ToolRow kToolRows[] = {
     {kModeAbsorber, AbsorbPress, nullptr, AbsorbRelease, false},
     {kModeMagicStamp, StampPressAt, StampDragAt, Done, false},
     {kModeFreeRope, RopePress, RopeMove, RopeRelease, false},
+    {kModeTypewriter, TypewriterPress, nullptr, nullptr, false},
     {kModeLens, LensPress, nullptr, nullptr, false},
     {kModeSticker, nullptr, PlacementDrag, StickerRelease, true},
     {kModeCartoon, nullptr, PlacementDrag, CartoonRelease, true},
@@ -143,6 +147,8 @@ bool CanvasTakesDragsWithoutPress() {
   const ToolRow* row = CurrentRow();
   return row && row->dragsWithoutPress;
 }
+
+void SetTypewriterPress(bool (*press)(HWND window, POINT paper)) { typewriterPress = press; }
 
 bool CanvasPickColour(HWND window, POINT p) {
   PaintSession& s = Session();

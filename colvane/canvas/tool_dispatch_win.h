@@ -11,3 +11,5 @@ bool CanvasRelease(HWND window, POINT paper);
 bool CanvasTakesDragsWithoutPress();
 // The right-button colour pick of the absorber: the background colour; true when it acted.
 bool CanvasPickColour(HWND window, POINT paper);
+// The typewriter lives above the canvas: at start-up it gives the canvas its press in mode 14.
+void SetTypewriterPress(bool (*press)(HWND window, POINT paper));

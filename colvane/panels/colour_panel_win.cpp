@@ -15,6 +15,7 @@
 #include "colvane/ids.h"
 #include "colvane/panels/colour_pages.h"
 #include "colvane/panels/colour_panel_win.h"
+#include "colvane/text/typewriter_win.h"
 
 namespace {
 
@@ -141,7 +142,9 @@ void DragThumb(HWND window, POINT p) {
   const int mode = Session().choice.drawingMode;
   if (mode == kModePencil || mode == kModeSoftEraser)
     SetToolStrokeSize(colours.sizeValue + 1);
-  else if (mode != kModeTypewriter)
+  else if (mode == kModeTypewriter)
+    TypewriterRerender(window);  // the text follows the size
+  else
     SetToolStrokeSize(colours.sizeValue + 3);
   RECT after = ToRect(ThumbRect(g, colours.sizeValue)), both;
   UnionRect(&both, &before, &after);
@@ -204,6 +207,7 @@ bool ColourBoxPress(HWND window, POINT p) {
   int slot = SlotAt(p);
   if (slot < 0) return false;
   SetForegroundColour(window, SlotColour(slot));
+  TypewriterRerender(window);
   return true;
 }
 
@@ -218,7 +222,13 @@ static bool ChooseForBox(HWND window, POINT p, void (*set)(HWND, COLORREF)) {
   return true;
 }
 
-bool ColourBoxDoubleClick(HWND window, POINT p) { return ChooseForBox(window, p, SetForegroundColour); }
+// The typewriter's text takes the new foreground colour.
+static void SetTextColourToo(HWND window, COLORREF colour) {
+  SetForegroundColour(window, colour);
+  TypewriterRerender(window);
+}
+
+bool ColourBoxDoubleClick(HWND window, POINT p) { return ChooseForBox(window, p, SetTextColourToo); }
 
 bool ColourBoxRightPress(HWND window, POINT p) {
   if (LibraryShown()) return false;

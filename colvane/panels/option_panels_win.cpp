@@ -13,6 +13,8 @@
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/panel_catalogue.h"
+#include "colvane/text/face_list_win.h"
+#include "colvane/text/typewriter_win.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ struct OpenPanel {
   int selected = -1;
   int selectedCommand = -1;
   int pressedPaging = -1;  // stamp paging button held down
+  RECT faceField{0, 0, 0, 0};  // the typewriter's face name (layout coordinates)
 };
 
 struct Slider {
@@ -83,6 +86,8 @@ void RepaintButton(HWND window, int i) {
   RepaintLayoutRect(window, &r);
 }
 
+void SendCommand(HWND window, int command) { SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+
 // Reads the origin, the buttons and the two pictures of the panel.
 void LoadPanel(HWND window, const PanelSpec& spec) {
   const char* variant = VariantDigit();
@@ -101,6 +106,54 @@ void LoadPanel(HWND window, const PanelSpec& spec) {
   PanelArtKey(spec, texture ? *texture : 0, 1, key, sizeof(key));
   panel.selectedArt = LoadLayoutBitmap(window, kSection, key);
   panel.artSize = BitmapSize(panel.art);
+  if (spec.toolbarCommand == cmd::kTypewriter) {
+    wsprintfA(key, "TYPE_FONT_CORD%s", variant);
+    GetLayoutRect(kSection, key, 0, 0, 0, 0, &panel.faceField);
+  }
+}
+
+// The typewriter's face name in its field, on the panel's own background.
+void DrawFaceName(HDC dc) {
+  RECT field = panel.faceField;
+  POINT a{field.left, field.top}, b{field.right, field.bottom};
+  LayoutToScreen(&a);
+  LayoutToScreen(&b);
+  RECT r{a.x + 6, a.y, b.x - 4, b.y};
+  LOGFONTA f{};
+  f.lfHeight = -(r.bottom - r.top) * 2 / 3;
+  f.lfWeight = FW_BOLD;
+  f.lfQuality = ANTIALIASED_QUALITY;
+  lstrcpynA(f.lfFaceName, "Arial", LF_FACESIZE);
+  HFONT font = CreateFontIndirectA(&f);
+  HGDIOBJ old = SelectObject(dc, font);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(dc, RGB(60, 40, 20));
+  DrawTextA(dc, TypewriterFace(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
+
+// The typewriter panel: style buttons that add up (plain clears them) and the face name that
+// opens the face list. An open list first gives its face to the text and closes.
+bool TypewriterPanelPress(HWND window, POINT p) {
+  if (FaceListOpen()) {
+    TypewriterRerender(window);
+    CloseFaceList();
+  }
+  const int hit = ButtonAt(panel.boxes, panel.spec->buttonCount, p.x, p.y);
+  if (hit >= 0) {
+    SendCommand(window, panel.spec->buttons[hit].command);
+    RedrawOptionPanel(window);
+    return true;
+  }
+  if (!PtInRect(&panel.faceField, p)) return false;
+  POINT a{panel.faceField.left, panel.faceField.top}, b{panel.faceField.right, panel.faceField.bottom};
+  LayoutToScreen(&a);
+  LayoutToScreen(&b);
+  OpenFaceList(window, RECT{a.x, a.y, b.x, b.y});
+  return true;
 }
 
 // A strip of cells named by a bitmap key and a cell-width key; none when the width is 0.
@@ -160,8 +213,6 @@ void DrawSliderKnob(HWND window, HDC dc) {
   BlitTransparentKeyed(window, dc, slider.knob, ScreenPalette(), at.x, at.y, slider.knobSize.cx,
                        slider.knobSize.cy, 0, 0);
 }
-
-void SendCommand(HWND window, int command) { SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
 void Reopen(HWND window, int toolbarCommand) {
   FreeOptionPanels();
@@ -292,6 +343,7 @@ bool PanelHover(HWND window, POINT p) {
 bool PanelPress(HWND window, POINT p) {
   if (DeskCovered() || LibraryShown() || !panel.spec) return false;
   const PanelSpec& spec = *panel.spec;
+  if (IsPanel(cmd::kTypewriter)) return TypewriterPanelPress(window, p);
   const int hit = ButtonAt(panel.boxes, spec.buttonCount, p.x, p.y);
   if (SliderPress(p)) return 1;
   if (hit < 0) return 0;
@@ -340,6 +392,12 @@ void PaintOptionPanel(HWND window, HDC dc) {
   if (!panel.spec || !panel.art) return;
   const PanelSpec& spec = *panel.spec;
   BlitPart(window, dc, panel.art, panel.origin, panel.artSize.cx, panel.artSize.cy, POINT{0, 0}, ScreenPalette());
+  if (IsPanel(cmd::kTypewriter)) {
+    for (int i = 0; i < spec.buttonCount; ++i)
+      if (TypewriterStyleShown(spec.buttons[i].command)) DrawButton(window, dc, i, panel.selectedArt);
+    DrawFaceName(dc);
+    return;
+  }
   const int effects = IsPanel(cmd::kEffects);
   if (panel.selected >= 0 && (!effects || panel.selectedCommand == cmd::kLens))
     DrawButton(window, dc, panel.selected, panel.selectedArt);

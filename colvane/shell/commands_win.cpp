@@ -13,6 +13,7 @@
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/text/typewriter_win.h"
 
 namespace {
 
@@ -42,6 +43,12 @@ void ExitCommand(HWND window) {
   StartExitScreen(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
+}
+
+// Undo while typing also ends the text: the picture shown is no longer the one it was typed on.
+void Undo(HWND window) {
+  UndoCommand(window);
+  if (Session().choice.drawingMode == kModeTypewriter) EndTypewriterText();
 }
 
 bool OfferToAreas(HWND window, int id) {
@@ -74,13 +81,18 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kRope: Panel(window, id); break;
     case cmd::kAbsorber: Tool(window, id, kModeAbsorber, kIconAbsorber); break;
     case cmd::kEffects: Tool(window, id, kModeEffectsPanel, kIconArrow); break;
+    case cmd::kTypewriter: Tool(window, id, kModeTypewriter, kIconTypewriter); break;
     case cmd::kMagicStamp: Panel(window, id); MagicStampCommand(window); break;
     case cmd::kExit: ExitCommand(window); break;
-    case cmd::kUndo: UndoCommand(window); break;
+    case cmd::kUndo: Undo(window); break;
     case cmd::kPaper: ChangePaper(window); break;
     case cmd::kSharpen: PictureEffectCommand(window, kEffectSharpen); break;
     case cmd::kBlur: PictureEffectCommand(window, kEffectBlur); break;
     case cmd::kEmboss: PictureEffectCommand(window, kEffectEmboss); break;
+    case cmd::kTypeStandard:
+    case cmd::kTypeBold:
+    case cmd::kTypeItalic:
+    case cmd::kTypeUnderline: TypewriterStyleCommand(window, id); break;
     default: return SelectToolCommand(window, id);  // option-panel buttons
   }
   return true;

@@ -11,6 +11,7 @@
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/text/typewriter_win.h"
 #include "easelkit/easelkit_win.h"
 
 namespace {
@@ -59,6 +60,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_KEYUP:
       OnKeyUp(window, wParam);
       return 0;
+    case WM_CHAR:
+      TypewriterChar(window, wParam);
+      return 0;
     case WM_COMMAND:
       DispatchCommand(window, wParam);
       return 0;
@@ -104,6 +108,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 
 void OnTimer(HWND window, WPARAM id) {
   switch (id) {
+    case timer::kCaret:
+      TypewriterCaretTick(window);
+      break;
     case timer::kStrokeRepeat:
       OnStrokeTimer(window);
       break;

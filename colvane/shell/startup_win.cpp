@@ -20,6 +20,8 @@
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/text/face_list_win.h"
+#include "colvane/text/typewriter_win.h"
 
 namespace {
 bool toolboxLoadedOnce = false;
@@ -54,6 +56,7 @@ void StartUp(HWND window) {
   LoadToolCursors(app.instance);
   Session().colours.sizeValue = 20;
   SetToolStrokeSize(20);
+  InstallTypewriter();
 
   LoadDesk(window, ToolboxPage());
   LoadStrokeTexture((CurrentPaperType() + 1) % 10);  // the paper's own grain
@@ -65,6 +68,7 @@ void StartUp(HWND window) {
 }
 
 void ShutDown(HWND window) {
+  CloseFaceList();  // while the text and the canvas it renders into are still there
   AppState& app = App();
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;

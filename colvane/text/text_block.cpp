@@ -1,0 +1,91 @@
+// The text block: measuring, soft coverage, the blend over the snapshot, the caret point.
+#include "colvane/text/text_block.h"
+
+#include <algorithm>
+
+TextBlockSize MeasureTextBlock(const std::vector<int>& lineWidths, int maxCharWidth, int lineHeight) {
+  int widest = 0;
+  for (int w : lineWidths) widest = std::max(widest, w);
+  const int lines = std::max<int>(1, static_cast<int>(lineWidths.size()));
+  return TextBlockSize{widest + maxCharWidth, lines * (lineHeight + 1)};
+}
+
+TextBlockSize LargerBlock(TextBlockSize a, TextBlockSize b) {
+  return TextBlockSize{std::max(a.width, b.width), std::max(a.height, b.height)};
+}
+
+TextBlockPart BlockOnCanvas(int x, int y, TextBlockSize block, int canvasWidth, int canvasHeight) {
+  // 64-bit sums: the origin and the block size come from the mouse and the font.
+  const long long left = std::max<long long>(x, 0), top = std::max<long long>(y, 0);
+  const long long right = std::min<long long>(static_cast<long long>(x) + block.width, canvasWidth);
+  const long long bottom = std::min<long long>(static_cast<long long>(y) + block.height, canvasHeight);
+  TextBlockPart part;
+  if (right <= left || bottom <= top) return part;
+  part.x = static_cast<int>(left);
+  part.y = static_cast<int>(top);
+  part.width = static_cast<int>(right - left);
+  part.height = static_cast<int>(bottom - top);
+  part.blockX = static_cast<int>(left - x);
+  part.blockY = static_cast<int>(top - y);
+  return part;
+}
+
+std::vector<uint8_t> TextCoverage(const PixelView& mask) {
+  const int w = mask.width, h = mask.height;
+  std::vector<uint8_t> coverage(static_cast<size_t>(w) * std::max(h, 0));
+  for (int r = 0; r < h; ++r) {
+    for (int c = 0; c < w; ++c) {
+      const uint8_t* p = mask.At(c, r);
+      uint8_t& out = coverage[static_cast<size_t>(r) * w + c];
+      if (p[0] == 255 && p[1] == 255 && p[2] == 255) {
+        out = 255;
+        continue;
+      }
+      int sum = 0, count = 0;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+          if (!mask.Inside(c + dx, r + dy)) continue;
+          sum += mask.At(c + dx, r + dy)[2];  // the red byte
+          ++count;
+        }
+      out = static_cast<uint8_t>(sum / count);
+    }
+  }
+  return coverage;
+}
+
+ChangedRect BlendTextBlock(PixelView* canvas, const PixelView& snapshot, const ClipMask& clip,
+                           const TextBlockPart& part, const std::vector<uint8_t>& coverage, int blockWidth,
+                           uint32_t colour) {
+  ChangedRect changed;
+  if (part.width <= 0 || part.height <= 0 || !canvas->bits || !snapshot.bits) return changed;
+  const uint8_t channel[3] = {BlueOf(colour), GreenOf(colour), RedOf(colour)};
+  for (int r = 0; r < part.height; ++r) {
+    const int y = part.y + r;
+    const uint8_t* a = &coverage[static_cast<size_t>(part.blockY + r) * blockWidth + part.blockX];
+    for (int c = 0; c < part.width; ++c) {
+      const int x = part.x + c;
+      if (!clip.Contains(x, y) || !canvas->Inside(x, y) || !snapshot.Inside(x, y)) continue;
+      uint8_t* out = canvas->At(x, y);
+      const uint8_t* under = snapshot.At(x, y);
+      for (int k = 0; k < 3; ++k) {
+        if (a[c] == 0)
+          out[k] = under[k];
+        else if (a[c] == 255)
+          out[k] = channel[k];
+        else
+          out[k] = static_cast<uint8_t>((under[k] * (255 - a[c]) + channel[k] * a[c]) / 256);
+      }
+    }
+  }
+  changed.changed = 1;
+  changed.left = part.x;
+  changed.top = part.y;
+  changed.right = part.x + part.width - 1;
+  changed.bottom = part.y + part.height - 1;
+  return changed;
+}
+
+CaretPoint CaretAfterText(int originX, int originY, int lineCount, int lastLineWidth, int lineHeight) {
+  return CaretPoint{originX + lastLineWidth, originY + (lineCount - 1) * lineHeight};
+}

@@ -1,0 +1,219 @@
+// The typewriter's text on the screen: fonts, the render through a memory bitmap, the caret.
+#include "colvane/text/typewriter_win.h"
+
+#include <vector>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/tool_dispatch_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/ids.h"
+#include "colvane/media/sound_effects_win.h"
+#include "colvane/text/text_block.h"
+#include "colvane/text/text_buffer.h"
+
+namespace {
+
+constexpr int kNoOrigin = -9999;
+
+TextBuffer text;
+POINT origin{kNoOrigin, kNoOrigin};  // canvas point of the text's top-left corner
+char faceName[LF_FACESIZE] = "Arial";
+bool bold = false, italic = false, underline = false;
+LOGFONTA previousFont{};  // the font of the last render
+bool havePreviousFont = false;
+POINT caretAt{0, 0};  // canvas point where the caret was last drawn
+bool caretShown = false;
+
+bool Typing() { return Session().choice.drawingMode == kModeTypewriter; }
+
+LOGFONTA CurrentFont() {
+  LOGFONTA f{};
+  f.lfHeight = 2 * (Session().colours.sizeValue + 1);  // the size slot counted from 1
+  f.lfWeight = bold ? 900 : 100;
+  f.lfItalic = italic;
+  f.lfUnderline = underline;
+  f.lfCharSet = ANSI_CHARSET;
+  f.lfOutPrecision = OUT_TT_PRECIS;
+  f.lfClipPrecision = CLIP_TT_ALWAYS;
+  f.lfQuality = PROOF_QUALITY;
+  f.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
+  lstrcpynA(f.lfFaceName, faceName, LF_FACESIZE);
+  return f;
+}
+
+// A font selected into a DC for the holder's lifetime.
+class FontInDc {
+ public:
+  FontInDc(HDC dc, const LOGFONTA& f) : dc_(dc), font_(CreateFontIndirectA(&f)) {
+    old_ = font_ ? SelectObject(dc, font_) : nullptr;
+  }
+  ~FontInDc() {
+    if (old_) SelectObject(dc_, old_);
+    if (font_) DeleteObject(font_);
+  }
+  FontInDc(const FontInDc&) = delete;
+  FontInDc& operator=(const FontInDc&) = delete;
+
+ private:
+  HDC dc_;
+  HFONT font_;
+  HGDIOBJ old_ = nullptr;
+};
+
+int LineWidth(HDC dc, const TextLine& line) {
+  SIZE s{0, 0};
+  if (line.length > 0) GetTextExtentPoint32A(dc, text.bytes + line.start, line.length, &s);
+  return s.cx;
+}
+
+TextBlockSize Measure(HDC dc, const LOGFONTA& f) {
+  FontInDc font(dc, f);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  std::vector<int> widths;
+  for (const TextLine& line : SplitLines(text.bytes, text.length)) widths.push_back(LineWidth(dc, line));
+  return MeasureTextBlock(widths, tm.tmMaxCharWidth, tm.tmHeight);
+}
+
+// The text drawn white on black into a block-sized bitmap and read back as 24-bit pixels.
+std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
+  std::vector<uint8_t> bits;
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, block.width, block.height);
+  if (!memory || !bitmap) {
+    if (bitmap) DeleteObject(bitmap);
+    if (memory) DeleteDC(memory);
+    return bits;
+  }
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
+  {
+    FontInDc font(memory, f);
+    SetTextColor(memory, RGB(255, 255, 255));
+    SetBkColor(memory, RGB(0, 0, 0));
+    RECT r{0, 0, block.width, block.height};
+    DrawTextA(memory, text.bytes, text.length, &r, 0);
+  }
+  SelectObject(memory, old);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = block.width;
+  info.bmiHeader.biHeight = block.height;  // bottom-up, as every picture here
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  const int stride = Stride24(block.width);
+  bits.resize(static_cast<size_t>(stride) * block.height);
+  if (!GetDIBits(memory, bitmap, 0, block.height, bits.data(), &info, DIB_RGB_COLORS)) bits.clear();
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  *mask = PixelView{bits.data(), block.width, block.height, stride};
+  return bits;
+}
+
+void Render(HWND window) {
+  const LOGFONTA current = CurrentFont();
+  if (!havePreviousFont) previousFont = current;
+  PaintSession& s = Session();
+  HDC dc = GetDC(window);
+  const TextBlockSize block = LargerBlock(Measure(dc, previousFont), Measure(dc, current));
+  const TextBlockPart part = BlockOnCanvas(origin.x, origin.y, block, kCanvasWidth, s.canvas.height);
+  if (part.width > 0 && part.height > 0) {
+    PixelView mask;
+    const std::vector<uint8_t> bits = RenderMask(dc, current, block, &mask);
+    if (!bits.empty()) {
+      PixelView canvas = CanvasView(s.canvas);
+      const ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, TextCoverage(mask),
+                                                 block.width, s.colours.foregroundColour);
+      FlushChangedRect(window, changed);
+    }
+  }
+  ReleaseDC(window, dc);
+  previousFont = current;
+  havePreviousFont = true;
+}
+
+bool StartText(HWND window, POINT p) {
+  TakeCanvasUndo();
+  SetTimer(window, timer::kCaret, 200, nullptr);
+  origin = p;
+  ClearText(&text);
+  return true;
+}
+
+}  // namespace
+
+void InstallTypewriter() { SetTypewriterPress(StartText); }
+
+void TypewriterChar(HWND window, WPARAM code) {
+  if (!Typing()) {
+    origin = POINT{kNoOrigin, kNoOrigin};  // the caret stops
+    return;
+  }
+  Session().canvas.pictureModified = 1;
+  PlaySoundEffect("TYPER");
+  if (TypeByte(&text, static_cast<uint8_t>(code)) == KeyResult::kShow) Render(window);
+}
+
+void TypewriterRerender(HWND window) {
+  if (!Typing()) return;
+  SetTimer(window, timer::kCaret, 200, nullptr);
+  Render(window);
+}
+
+void EndTypewriterText() { ClearText(&text); }
+
+void TypewriterCaretTick(HWND window) {
+  if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;
+  const ScreenLayout& screen = Screen();
+  HDC dc = GetDC(window);
+  FontInDc font(dc, CurrentFont());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  const std::vector<TextLine> lines = SplitLines(text.bytes, text.length);
+  const CaretPoint caret = CaretAfterText(origin.x, origin.y, static_cast<int>(lines.size()),
+                                          LineWidth(dc, lines.back()), tm.tmHeight);
+  if ((caret.x != caretAt.x || caret.y != caretAt.y) && caretShown && caretAt.x >= 1) {
+    // The caret moved: the picture comes back where it was drawn.
+    RECT old{screen.paperOriginX + caretAt.x - 1, screen.paperOriginY + caretAt.y - 1,
+             screen.paperOriginX + caretAt.x + 2, screen.paperOriginY + caretAt.y + tm.tmHeight + 1};
+    InvalidateRect(window, &old, FALSE);
+    UpdateWindow(window);
+    caretShown = false;
+  }
+  if (IsOnPaperPoint(screen, caret.x, caret.y)) {
+    const int oldRop = SetROP2(dc, R2_NOT);
+    const int bottom = caret.y + tm.tmHeight < screen.paperHeight ? caret.y + tm.tmHeight : screen.paperHeight;
+    MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);
+    LineTo(dc, screen.paperOriginX + caret.x, screen.paperOriginY + bottom);
+    SetROP2(dc, oldRop);
+  }
+  ReleaseDC(window, dc);
+  caretAt = POINT{caret.x, caret.y};
+  caretShown = !caretShown;
+}
+
+bool TypewriterStyleCommand(HWND window, int id) {
+  switch (id) {
+    case cmd::kTypeStandard: bold = italic = underline = false; break;
+    case cmd::kTypeBold: bold = true; break;
+    case cmd::kTypeItalic: italic = true; break;
+    case cmd::kTypeUnderline: underline = true; break;
+    default: return false;
+  }
+  TypewriterRerender(window);
+  return true;
+}
+
+bool TypewriterStyleShown(int id) {
+  switch (id) {
+    case cmd::kTypeStandard: return !bold && !italic && !underline;
+    case cmd::kTypeBold: return bold;
+    case cmd::kTypeItalic: return italic;
+    case cmd::kTypeUnderline: return underline;
+    default: return false;
+  }
+}
+
+const char* TypewriterFace() { return faceName; }
+void SetTypewriterFace(const char* face) { lstrcpynA(faceName, face, LF_FACESIZE); }

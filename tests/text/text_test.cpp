@@ -1,0 +1,142 @@
+// The typewriter's pure rules: keystrokes and the buffer's end, lines and the caret, the block,
+// the soft coverage and the blend over the picture as it was.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "colvane/text/face_table.h"
+#include "colvane/text/text_block.h"
+#include "colvane/text/text_buffer.h"
+
+namespace {
+
+KeyResult Type(TextBuffer* t, const std::string& keys) {
+  KeyResult last = KeyResult::kIgnored;
+  for (char c : keys) last = TypeByte(t, static_cast<uint8_t>(c));
+  return last;
+}
+
+// A small 24-bit bottom-up picture of one colour.
+struct Picture {
+  int width, height;
+  std::vector<uint8_t> bytes;
+  PixelView view;
+  Picture(int w, int h, uint8_t value) : width(w), height(h), bytes(static_cast<size_t>(Stride24(w)) * h, value) {
+    view = PixelView{bytes.data(), w, h, Stride24(w)};
+  }
+  void Set(int x, int y, uint8_t v) {
+    uint8_t* p = view.At(x, y);
+    p[0] = p[1] = p[2] = v;
+  }
+};
+
+}  // namespace
+
+TEST(TextBuffer, TwoLinesAndTheCaretAfterTheLastCharacter) {
+  TextBuffer t;
+  EXPECT_EQ(Type(&t, "ab\rc"), KeyResult::kShow);
+  const std::vector<TextLine> lines = SplitLines(t.bytes, t.length);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(std::string(t.bytes + lines[0].start, lines[0].length), "ab");
+  EXPECT_EQ(std::string(t.bytes + lines[1].start, lines[1].length), "c");
+  // One line of 20 pixels below the origin, after "c" (7 pixels wide).
+  const CaretPoint caret = CaretAfterText(100, 50, static_cast<int>(lines.size()), 7, 20);
+  EXPECT_EQ(caret.x, 107);
+  EXPECT_EQ(caret.y, 70);
+  EXPECT_EQ(SplitLines("ab\r", 3).back().length, 0);  // a text ending in Enter: the caret at the start
+}
+
+TEST(TextBuffer, BackspaceDropsOneByteAndNothingWhenEmpty) {
+  TextBuffer t;
+  EXPECT_EQ(TypeByte(&t, 8), KeyResult::kIgnored);
+  EXPECT_EQ(t.length, 0);
+  Type(&t, "xy");
+  EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);
+  EXPECT_STREQ(t.bytes, "x");
+}
+
+TEST(TextBuffer, DoubleByteCharactersShowWhenWhole) {
+  TextBuffer t;
+  EXPECT_EQ(TypeByte(&t, 0xA4), KeyResult::kHeld);
+  EXPECT_EQ(TypeByte(&t, 0x40), KeyResult::kShow);  // the trail byte may be any value
+  EXPECT_EQ(t.length, 2);
+  EXPECT_EQ(TypeByte(&t, 'a'), KeyResult::kShow);
+  EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);  // Backspace takes one byte
+  EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);
+  EXPECT_EQ(t.length, 1);  // a pair loses only its last byte
+}
+
+TEST(TextBuffer, StopsAtItsEndWithoutHalfACharacter) {
+  TextBuffer t;
+  for (int i = 0; i < 254; ++i) ASSERT_EQ(TypeByte(&t, 'a'), KeyResult::kShow);
+  EXPECT_EQ(TypeByte(&t, 0xB0), KeyResult::kIgnored);  // the pair would not fit
+  EXPECT_EQ(TypeByte(&t, 'b'), KeyResult::kShow);
+  EXPECT_EQ(t.length, kTextCapacity);
+  EXPECT_EQ(TypeByte(&t, 'c'), KeyResult::kIgnored);
+  EXPECT_EQ(TypeByte(&t, '\r'), KeyResult::kIgnored);
+  EXPECT_EQ(t.length, kTextCapacity);
+  EXPECT_EQ(t.bytes[kTextCapacity], '\0');
+  EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);
+}
+
+TEST(TextBlock, TheLargerBlockAndItsPartOnTheCanvas) {
+  const TextBlockSize big = MeasureTextBlock({30, 50}, 10, 19);
+  EXPECT_EQ(big.width, 60);
+  EXPECT_EQ(big.height, 40);
+  const TextBlockSize grown = LargerBlock(big, TextBlockSize{40, 60});
+  EXPECT_EQ(grown.width, 60);
+  EXPECT_EQ(grown.height, 60);
+
+  const TextBlockPart right = BlockOnCanvas(620, 470, grown, 640, 480);  // cut at the edges
+  EXPECT_EQ(right.width, 20);
+  EXPECT_EQ(right.height, 10);
+  const TextBlockPart left = BlockOnCanvas(-15, -5, grown, 640, 480);
+  EXPECT_EQ(left.x, 0);
+  EXPECT_EQ(left.blockX, 15);
+  EXPECT_EQ(left.width, 45);
+  EXPECT_EQ(left.blockY, 5);
+  EXPECT_EQ(BlockOnCanvas(700, 10, grown, 640, 480).width, 0);  // wholly off: nothing
+  EXPECT_EQ(BlockOnCanvas(2147483600, 10, grown, 640, 480).width, 0);
+}
+
+TEST(TextBlock, CoverageIsWhiteOrTheAverageOfTheNeighbours) {
+  Picture mask(3, 3, 0);
+  mask.Set(1, 1, 255);  // one white pixel in the middle
+  mask.Set(0, 0, 90);   // a grey corner
+  const std::vector<uint8_t> a = TextCoverage(mask.view);
+  EXPECT_EQ(a[4], 255);
+  EXPECT_EQ(a[0], (90 + 255) / 4);         // corner: four neighbours in the mask
+  EXPECT_EQ(a[1], (90 + 255) / 6);         // edge: six
+  EXPECT_EQ(a[8], 255 / 4);
+}
+
+TEST(TextBlock, BlendsOverTheSnapshotInsideTheClipOnly) {
+  Picture canvas(4, 1, 7), snapshot(4, 1, 200);
+  ClipMask clip;
+  clip.SetRects(4, 1, {ClipRect{0, 0, 3, 1}});  // the last pixel is outside the selection
+  const std::vector<uint8_t> coverage = {0, 255, 128, 255};
+  const TextBlockPart part{0, 0, 4, 1, 0, 0};
+  const ChangedRect r = BlendTextBlock(&canvas.view, snapshot.view, clip, part, coverage, 4, 0x000000FF);
+  EXPECT_TRUE(r.changed);
+  const uint8_t* p0 = canvas.view.At(0, 0);
+  EXPECT_EQ(p0[0], 200);  // a = 0: the picture as it was
+  const uint8_t* p1 = canvas.view.At(1, 0);
+  EXPECT_EQ(p1[2], 255);  // a = 255: the colour (red)
+  EXPECT_EQ(p1[0], 0);
+  const uint8_t* p2 = canvas.view.At(2, 0);
+  EXPECT_EQ(p2[0], 200 * 127 / 256);           // blue: snapshot only
+  EXPECT_EQ(p2[2], (200 * 127 + 255 * 128) / 256);
+  EXPECT_EQ(canvas.view.At(3, 0)[0], 7);  // outside the clip: untouched
+}
+
+TEST(FaceTable, KeepsTrueTypeFacesOnceAndAtMost49) {
+  FaceTable t;
+  EXPECT_TRUE(AddFace(&t, "Arial", true));
+  EXPECT_FALSE(AddFace(&t, "Arial", true));       // once per character set in the enumeration
+  EXPECT_FALSE(AddFace(&t, "System", false));     // not TrueType
+  EXPECT_FALSE(AddFace(&t, "@Vertical", true));
+  EXPECT_FALSE(AddFace(&t, std::string(40, 'x').c_str(), true));
+  for (int i = 0; i < 60; ++i) AddFace(&t, ("Face " + std::to_string(i)).c_str(), true);
+  EXPECT_EQ(static_cast<int>(t.names.size()), kMaxFaces);
+}

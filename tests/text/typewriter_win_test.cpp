@@ -1,0 +1,150 @@
+// The typewriter on real GDI: the text rendered into the canvas from the picture as it was,
+// Backspace and a thinner style giving the picture back, the cut at the canvas's edge, and the
+// face list of the installed TrueType faces.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/tool_dispatch_win.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/ids.h"
+#include "colvane/shell/app_state_win.h"
+#include "colvane/text/face_list_win.h"
+#include "colvane/text/typewriter_win.h"
+
+namespace {
+
+std::vector<uint8_t> CanvasBytes() {
+  const Block& b = Session().canvas.canvasImage;
+  return std::vector<uint8_t>(b.Data(), b.Data() + b.size);
+}
+
+// Canvas pixels that differ from `before` in the box [x0, x1) x [y0, y1).
+int Changed(const std::vector<uint8_t>& before, int x0, int y0, int x1, int y1) {
+  const PixelView now = CanvasView(Session().canvas);
+  const PixelView was{const_cast<uint8_t*>(before.data()) + (now.bits - Session().canvas.canvasImage.Data()),
+                      now.width, now.height, now.stride};
+  int n = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x)
+      if (std::memcmp(now.At(x, y), was.At(x, y), 3) != 0) ++n;
+  return n;
+}
+
+void Type(HWND window, const char* keys) {
+  for (const char* k = keys; *k; ++k) TypewriterChar(window, static_cast<uint8_t>(*k));
+}
+
+class Typewriter : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    App().instance = GetModuleHandleA(nullptr);
+    window = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "typewriter", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
+                             nullptr, nullptr, App().instance, nullptr);
+    App().mainWindow = window;
+    ScreenLayout screen;
+    screen.paperOriginX = screen.paperOriginY = 20;
+    SetScreenLayout(screen);
+    PrepareCanvas(window);
+    SetClipArea(kCanvasWidth, kCanvasHeight);
+    InstallTypewriter();
+  }
+  static void TearDownTestSuite() {
+    CloseFaceList();
+    FreeRope(window);
+    FreeCanvas(window);
+    DestroyWindow(window);
+  }
+  void SetUp() override {
+    OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
+    Session().choice.drawingMode = kModeTypewriter;
+    Session().colours.sizeValue = 20;  // 42-pixel letters
+    TypewriterStyleCommand(window, cmd::kTypeStandard);
+  }
+  static HWND window;
+};
+HWND Typewriter::window = nullptr;
+
+}  // namespace
+
+TEST_F(Typewriter, TextLandsRightOfThePressAndBackspaceGivesThePictureBack) {
+  ASSERT_TRUE(CanvasPress(window, POINT{100, 100}));
+  const std::vector<uint8_t> before = CanvasBytes();
+  Type(window, "Ab");
+  EXPECT_GT(Changed(before, 100, 100, 200, 160), 100);
+  EXPECT_EQ(Changed(before, 0, 0, 640, 99), 0);  // nothing above or left of the text
+  EXPECT_EQ(Changed(before, 0, 0, 99, 480), 0);
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
+  Type(window, "\b\b");
+  EXPECT_EQ(Changed(before, 0, 0, 640, 480), 0);
+  Type(window, "\b");  // on empty text: nothing changes
+  EXPECT_EQ(Changed(before, 0, 0, 640, 480), 0);
+}
+
+TEST_F(Typewriter, EnterStartsALineBelowAndPlainRedrawsThinner) {
+  CanvasPress(window, POINT{50, 50});
+  const std::vector<uint8_t> before = CanvasBytes();
+  Type(window, "Wm\rWm");
+  const int plain = Changed(before, 0, 0, 640, 480);
+  EXPECT_GT(Changed(before, 50, 95, 640, 480), 50);  // the second line
+  TypewriterStyleCommand(window, cmd::kTypeBold);
+  const int heavy = Changed(before, 0, 0, 640, 480);
+  EXPECT_GT(heavy, plain);
+  TypewriterStyleCommand(window, cmd::kTypeStandard);
+  EXPECT_EQ(Changed(before, 0, 0, 640, 480), plain);  // the bold rim is gone again
+}
+
+TEST_F(Typewriter, TextIsCutAtTheCanvasEdgeAndStaysInsideTheSelection) {
+  CanvasPress(window, POINT{620, 460});
+  Type(window, "WWWW\rWWWW");  // runs off the right and bottom edges
+  TypewriterCaretTick(window);
+  TypewriterCaretTick(window);
+
+  Session().choice.drawingMode = kModeRectangleRope;
+  CanvasPress(window, POINT{100, 100});
+  CanvasMove(window, POINT{130, 300});
+  CanvasRelease(window, POINT{130, 300});
+  Session().choice.drawingMode = kModeTypewriter;
+  CanvasPress(window, POINT{100, 150});
+  const std::vector<uint8_t> before = CanvasBytes();
+  Type(window, "WWWW");
+  EXPECT_GT(Changed(before, 100, 150, 130, 220), 0);
+  EXPECT_EQ(Changed(before, 130, 0, 640, 480), 0);
+  FreeRope(window);
+  SetClipArea(kCanvasWidth, kCanvasHeight);
+}
+
+TEST_F(Typewriter, FaceListOffersTheTrueTypeFacesWithArialChosen) {
+  OpenFaceList(window, RECT{200, 400, 400, 430});
+  ASSERT_TRUE(FaceListOpen());
+  HWND list = FindWindowExA(window, nullptr, "LISTBOX", nullptr);
+  ASSERT_NE(list, nullptr);
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  EXPECT_GE(count, 3);
+  EXPECT_LE(count, 49);
+  const LRESULT at = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  ASSERT_NE(at, LB_ERR);
+  char face[64] = "";
+  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(face));
+  EXPECT_STREQ(face, "Arial");
+  std::string all;
+  for (LRESULT i = 0; i < count; ++i) {
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(face));
+    all += std::string(face) + ";";
+  }
+  std::printf("faces: %s\n", all.c_str());
+  // The release of the opening press arms the list; the next one takes the face under it.
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  SendMessageA(list, WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(FaceListOpen());
+  SendMessageA(list, WM_LBUTTONUP, 0, 0);
+  EXPECT_FALSE(FaceListOpen());
+  EXPECT_STRNE(TypewriterFace(), "");
+  SetTypewriterFace("Arial");
+}
