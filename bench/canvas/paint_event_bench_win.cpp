@@ -1,7 +1,7 @@
 // Timing of painting on the screen under Wine: a 100-pixel brush stroke at the largest stroke
 // size (S = 52) given as ten drag events, each a walk, a push of the changed rows into the canvas
 // bitmap (OutputDIB2BMP) and a blit to the window; with and without a free-form rope selection;
-// and the undo command's whole-canvas refresh. Prints like compose_bench.
+// the undo command's whole-canvas refresh, and a typewriter keystroke. Prints like compose_bench.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/shell/app_state_win.h"
+#include "colvane/text/typewriter_win.h"
 
 namespace {
 std::vector<double> Strokes(HWND window, int count) {
@@ -73,6 +74,21 @@ int main() {
     undo.push_back(Now() - t0);
   }
   Report("UndoWholeCanvas", undo);
+
+  // One keystroke at the end of a 20-character line at the largest size: the whole block again.
+  InstallTypewriter();
+  choice.drawingMode = kModeTypewriter;
+  Session().colours.sizeValue = 48;
+  std::vector<double> keys;
+  for (int i = 0; i < 30; ++i) {
+    CanvasPress(window, POINT{10, 100});
+    for (const char* k = "Twenty letters here."; *k; ++k) TypewriterChar(window, static_cast<uint8_t>(*k));
+    double t0 = Now();
+    TypewriterChar(window, 'W');
+    GdiFlush();
+    keys.push_back(Now() - t0);
+  }
+  Report("TypewriterKey_20Chars_Largest", keys);
   FreeCanvas(App().mainWindow);
   DestroyWindow(window);
   return 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The typewriter on the real program, driven by real X input: the toolbox's second page, the
-# typewriter, a click on the paper, two typed lines; Backspace takes them away again.
+# typewriter, a click on the paper, two typed lines; Backspace takes them away again; then a line
+# of 300 characters.
 # Usage: typewriter_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
@@ -40,6 +41,13 @@ shot erased
 erased=$(dark erased)
 # What may remain is the blinking caret, one pixel wide.
 [ "$erased" -lt 60 ] || fail "Backspace leaves $erased dark pixels of the text"
+
+# 300 characters in a row: the line runs off the paper and the text stops at its 255 bytes.
+xdotool type --delay 4 "$(printf 'abcdefghij%.0s' $(seq 1 30))"
+sleep 1
+xdotool search --name '^Colvane Application$' >/dev/null 2>&1 || fail "the program is gone after 300 characters"
+shot long-line
+[ "$(dark long-line)" -gt 400 ] || fail "the long line does not show"
 
 kill $e2e_pid 2>/dev/null
 [ $status = 0 ] && echo "typewriter end to end: passed"

@@ -16,6 +16,7 @@
 #include "colvane/ids.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/text/face_list_win.h"
+#include "colvane/text/text_block.h"
 #include "colvane/text/typewriter_win.h"
 
 namespace {
@@ -85,6 +86,55 @@ TEST_F(Typewriter, TextLandsRightOfThePressAndBackspaceGivesThePictureBack) {
   EXPECT_EQ(Changed(before, 0, 0, 640, 480), 0);
   Type(window, "\b");  // on empty text: nothing changes
   EXPECT_EQ(Changed(before, 0, 0, 640, 480), 0);
+}
+
+// The same string drawn by GDI into a mask of its own, softened and laid over white.
+TEST_F(Typewriter, PixelsFollowGdisOwnRenderingOfTheString) {
+  CanvasPress(window, POINT{40, 40});
+  Type(window, "Ab");
+  LOGFONTA f{};
+  f.lfHeight = 42;
+  f.lfWeight = 100;
+  f.lfOutPrecision = OUT_TT_PRECIS;
+  f.lfClipPrecision = CLIP_TT_ALWAYS;
+  f.lfQuality = PROOF_QUALITY;
+  f.lfPitchAndFamily = FF_SWISS;
+  lstrcpyA(f.lfFaceName, "Arial");
+  const int w = 120, h = 60;
+  HDC screen = GetDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, w, h, BLACKNESS);
+  HFONT font = CreateFontIndirectA(&f);
+  HGDIOBJ oldFont = SelectObject(memory, font);
+  SetTextColor(memory, RGB(255, 255, 255));
+  SetBkColor(memory, RGB(0, 0, 0));
+  RECT r{0, 0, w, h};
+  DrawTextA(memory, "Ab", 2, &r, 0);
+  SelectObject(memory, oldFont);
+  DeleteObject(font);
+  SelectObject(memory, oldBitmap);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<uint8_t> bits(static_cast<size_t>(Stride24(w)) * h);
+  ASSERT_TRUE(GetDIBits(memory, bitmap, 0, h, bits.data(), &info, DIB_RGB_COLORS));
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  const std::vector<uint8_t> a = TextCoverage(PixelView{bits.data(), w, h, Stride24(w)});
+  int inked = 0;
+  for (int y = 0; y < h - 1; ++y)
+    for (int x = 0; x < w - 1; ++x) {
+      const uint8_t expected = static_cast<uint8_t>(a[static_cast<size_t>(y) * w + x] == 255
+                                                        ? 0
+                                                        : a[static_cast<size_t>(y) * w + x] == 0
+                                                              ? 255
+                                                              : 255 * (255 - a[static_cast<size_t>(y) * w + x]) / 256);
+      ASSERT_EQ(CanvasView(Session().canvas).At(40 + x, 40 + y)[0], expected) << x << "," << y;
+      inked += expected < 128;
+    }
+  EXPECT_GT(inked, 100);
 }
 
 TEST_F(Typewriter, EnterStartsALineBelowAndPlainRedrawsThinner) {
