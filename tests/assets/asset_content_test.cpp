@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "assets/asset_read.h"
+#include "colvane/shell/exit_scroll.h"
 
 namespace fs = std::filesystem;
 using assetread::Bitmap;
@@ -346,10 +347,24 @@ TEST_F(Assets, PatternBitmapsHaveTheirExactSizesAndPixels) {
   EXPECT_TRUE(pal.bits == 8 && pal.colours == 256);
   ASSERT_TRUE(assetread::ReadBitmap(res + "stock.bmp", stock, nullptr));
   EXPECT_TRUE(stock.w == 148 && stock.h == 300 && stock.bits == 8);
-  // the exit picture scrolls through a square as wide as itself, so it must be taller
+}
+
+// The goodbye card rises (and scrolls) through a square as wide as itself, one step every
+// 80 ms, and the program closes three seconds after: leaving must take at most six seconds,
+// half a second of which is kept for saving the picture and closing.
+TEST_F(Assets, GoodbyeCardEndsSoonEnough) {
   Bitmap exit;
   ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/Colvane/advert.sys", exit, nullptr));
-  EXPECT_GT(exit.h, exit.w);
+  ASSERT_GT(exit.w, 0);
+  EXPECT_GE(exit.h, exit.w) << "the card would end above the square's bottom";
+  ExitScroll scroll;
+  int ticks = 1;
+  while (!ExitScrollStep(&scroll, exit.w, exit.h) && ticks < 10000) ++ticks;
+  EXPECT_LE(ticks * 80 + 3000, 5500) << exit.w << " x " << exit.h << " takes " << ticks << " ticks";
+  int card = 0;
+  for (int y = 0; y < exit.h; ++y)
+    for (int x = 0; x < exit.w; ++x) card += !IsKey(exit.At(x, y));
+  EXPECT_GT(card * 10, exit.w * exit.h * 9) << "the card is mostly transparent";
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesEveryRun) {
