@@ -12,6 +12,7 @@
 
 #include "assets/asset_read.h"
 #include "colvane/shell/exit_scroll.h"
+#include "tests/assets/tile_seams.h"
 
 namespace fs = std::filesystem;
 using assetread::Bitmap;
@@ -365,6 +366,35 @@ TEST_F(Assets, GoodbyeCardEndsSoonEnough) {
   for (int y = 0; y < exit.h; ++y)
     for (int x = 0; x < exit.w; ++x) card += !IsKey(exit.At(x, y));
   EXPECT_GT(card * 10, exit.w * exit.h * 9) << "the card is mostly transparent";
+}
+
+// Fill textures, paper grains and the two screen patterns are laid edge to edge across the
+// canvas or the screen: each must repeat without a visible seam.
+TEST_F(Assets, TexturesTileWithoutSeams) {
+  auto fromBitmap = [](const Bitmap& b) {
+    TileImage t;
+    t.w = b.w, t.h = b.h, t.channels = 3, t.v = b.rgb;
+    return t;
+  };
+  for (int n = 0; n < 9; ++n) {
+    std::string key = "TONAREA" + std::to_string(n) + "A";
+    Bitmap b = Load("DETAILTOOL", key);
+    if (b.w > 0) {
+      EXPECT_EQ("", SeamReport(fromBitmap(b))) << key;
+    }
+  }
+  for (int n = 1; n <= 9; ++n) {
+    TileImage grain;
+    grain.w = grain.h = 64;
+    ASSERT_TRUE(assetread::ReadAll(Content().root + "/Colvane/data/p" + std::to_string(n) + ".dat", grain.v));
+    ASSERT_EQ(grain.v.size(), 4096u);
+    EXPECT_EQ("", SeamReport(grain)) << "p" << n << ".dat";
+  }
+  for (const char* pattern : {"dark.bmp", "rgnbrush.bmp"}) {
+    Bitmap b;
+    ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/res/" + pattern, b, nullptr));
+    EXPECT_EQ("", SeamReport(fromBitmap(b))) << pattern;
+  }
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesEveryRun) {
