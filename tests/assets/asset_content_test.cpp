@@ -2,6 +2,7 @@
 // names, the paper grains and stamps, the resource inputs, and the generator's determinism.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -210,6 +211,57 @@ TEST_F(Assets, ColourPanelHoldsItsBoxesThumbAndPageButtons) {
       Box b = {p[0] - o[0], p[1] - o[1], up.w / 2, up.h};
       EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= colour.w && b.y + b.h <= colour.h);
       EXPECT_FALSE(b.Meets(lastBox));
+    }
+  }
+}
+
+// The size bar's marks: in the rows the thumb slides along, every mark except the track itself
+// (the widest) must lie beside the columns the thumb can cover, so no size hides one.
+TEST_F(Assets, SizeBarDotsStayClearOfTheThumb) {
+  const IniFile& ini = Content().ini;
+  for (const Variant& v : kVariants) {
+    Bitmap colour = Load(v.section, "COLOR"), thumb = Load(v.section, "sizebar");
+    int dom[2];
+    ASSERT_TRUE(ini.GetNumbers(v.section, "SIZEDOMAIN", 2, dom));
+    const int top = colour.h - thumb.h, w = colour.w, h = colour.h;
+    auto mark = [&](int x, int y) {
+      const uint8_t* p = colour.At(x, y);
+      return p[0] * 299 + p[1] * 587 + p[2] * 114 < 150 * 1000;
+    };
+    // 4-connected marks of the band; those touching the bitmap's edge are what lies around
+    // the panel's rounded corners.
+    std::vector<int> seen(static_cast<size_t>(w) * h, 0);
+    struct Mark { int left, right; bool edge; };
+    std::vector<Mark> marks;
+    for (int y0 = top; y0 < h; ++y0)
+      for (int x0 = 0; x0 < w; ++x0) {
+        if (seen[y0 * w + x0] || !mark(x0, y0)) continue;
+        Mark m{x0, x0, false};
+        std::vector<std::pair<int, int>> stack = {{x0, y0}};
+        seen[y0 * w + x0] = 1;
+        while (!stack.empty()) {
+          auto [x, y] = stack.back();
+          stack.pop_back();
+          m.left = std::min(m.left, x), m.right = std::max(m.right, x);
+          m.edge = m.edge || x == 0 || x == w - 1 || y == h - 1;
+          for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            int nx = x + dx, ny = y + dy;
+            if (nx < 0 || nx >= w || ny < top || ny >= h || seen[ny * w + nx] || !mark(nx, ny)) continue;
+            seen[ny * w + nx] = 1;
+            stack.push_back({nx, ny});
+          }
+        }
+        if (!m.edge) marks.push_back(m);
+      }
+    ASSERT_GE(marks.size(), 2u) << "no track and dots in " << v.section;
+    auto track = std::max_element(marks.begin(), marks.end(),
+                                  [](const Mark& a, const Mark& b) { return a.right - a.left < b.right - b.left; });
+    const int coverLeft = dom[0], coverRight = dom[1] + thumb.w - 1;  // the thumb's columns at sizes 0..48
+    for (auto m = marks.begin(); m != marks.end(); ++m) {
+      if (m == track) continue;
+      EXPECT_TRUE(m->right < coverLeft || m->left > coverRight)
+          << "a mark at columns " << m->left << ".." << m->right << " lies under the thumb's travel "
+          << coverLeft << ".." << coverRight << " in " << v.section;
     }
   }
 }
