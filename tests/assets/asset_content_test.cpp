@@ -294,7 +294,8 @@ TEST_F(Assets, FilmstripsHoldWholeFrames) {
 }
 
 // Button states are shared by both layouts and drawn opaquely: their first frame must be the
-// very pixels of the toolbox page under them, and desk buttons must meet the desk's colour.
+// very pixels of the toolbox page under them (the page buttons' too), and desk buttons must
+// meet the desk's colour.
 TEST_F(Assets, SharedButtonArtMatchesWhatLiesUnderIt) {
   const char* page1[] = {"BRUSH", "PENC", "MAC", "CAND", "CHALK", "JET", "FLOOD", "RUBBER", "POLYG",
                          "ROPE", "DRILL", "ENLARGE"};
@@ -313,6 +314,21 @@ TEST_F(Assets, SharedButtonArtMatchesWhatLiesUnderIt) {
               differ += b.At(x, y)[k] != tool.At(org.x - at.x + x, org.y - at.y + y)[k];
         EXPECT_EQ(differ, 0) << name << state << " differs from TOOL in " << v.section;
       }
+    // the page buttons' look and the first frame of their hover state, on their own page
+    for (int page = 1; page <= 2; ++page) {
+      Bitmap tray = page == 1 ? tool : Load(v.section, "TOOL1");
+      for (const char* state : {"M", "H"}) {
+        std::string key = std::string(page == 1 ? "TOOL122" : "TOOL221") + v.d + state;
+        Bitmap b = Load("CARTOON", key);
+        int w = Content().ini.GetInt("CARTOON", key + "W", 0);
+        Box org = PointBox("CARTOON", key + "ORG", w, b.h);
+        int differ = 0;
+        for (int y = 0; y < b.h; ++y)
+          for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 3; ++k) differ += b.At(x, y)[k] != tray.At(org.x - at.x + x, org.y - at.y + y)[k];
+        EXPECT_EQ(differ, 0) << key << " differs from its toolbox page in " << v.section;
+      }
+    }
     const std::pair<const char*, const char*> desk[] = {
         {"NEWD", "NEWCORD"}, {"EXITD", "EXITCORD"}, {"FILEPAGEUU", "FILEPAGECORD"}, {"UNDOU", "UNDOCORD"}};
     for (const auto& [state, area] : desk) {
