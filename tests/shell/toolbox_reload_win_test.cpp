@@ -129,22 +129,23 @@ TEST_F(ToolboxAndDesk, ThePageTurnFoldFollowsTheToolboxPage) {
   Key("CARTOON", "T2LC8", "desktest\\fold1.bmp");
   Key("CARTOON", "T2LC82", "desktest\\fold2.bmp");
   Key("CARTOON", "T2LCW8", "30");
-  Key("CARTOON", "T2LCCORD8", "400,100");
+  Key("CARTOON", "T2LCCORD8", "700,400");
   Key("CARTOON", "T2LD8", "desktest\\up.bmp");
   Key("CARTOON", "T2LU8", "desktest\\up.bmp");
-  Key("CARTOON", "T2LUCORD8", "400,200,450,230");
+  Key("CARTOON", "T2LUCORD8", "700,500,750,530");
   CoverDesk(false);
   FreeDesk();
   LoadDesk(window, 1);
-  const POINT button{410, 210};
+  // Off the paper (640 x 480 at the origin here): desk buttons never take a point on it.
+  const POINT button{710, 510};
   ASSERT_TRUE(DeskPress(window, button));
   ASSERT_TRUE(DeskRelease(window, button));  // plays the fold, ending on its last frame
-  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(200, 30, 30));
+  EXPECT_EQ(WindowPixel(window, 710, 410), RGB(200, 30, 30));
 
   ShowToolboxPage(window, 2);
   ASSERT_TRUE(DeskPress(window, button));
   ASSERT_TRUE(DeskRelease(window, button));
-  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(30, 30, 200));
+  EXPECT_EQ(WindowPixel(window, 710, 410), RGB(30, 30, 200));
   ShowToolboxPage(window, 1);
   MSG msg;
   while (PeekMessageA(&msg, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
