@@ -48,9 +48,12 @@ Image Panel() {
   cairo_close_path(cr);
   SetSource(cr, Hex(0x8C7A64));
   cairo_fill(cr);
-  // beside the track, dots of three sizes
+  // before the track's thin end, dots of three sizes, clear of the thumb even at size 0
+  // (its left edge is then at kSizeMin)
+  const double dotX[] = {5.5, 14, 25.5}, dotR[] = {1.6, 3.0, 4.6};
+  static_assert(25.5 + 4.6 + 2 < kSizeMin, "the thumb would cover the largest dot");
   for (int k = 0; k < 3; ++k) {
-    cairo_arc(cr, 6 + k * 10 + k * k, y, 1.8 + k * 1.8, 0, 2 * M_PI);
+    cairo_arc(cr, dotX[k], y, dotR[k], 0, 2 * M_PI);
     SetSource(cr, Hex(0x8C7A64));
     cairo_fill(cr);
   }

@@ -1,60 +1,49 @@
-// "advert.sys": the goodbye picture that scrolls up through a square in the middle of the
-// darkened screen when the program closes. A bitmap file; red is transparent (hard edges,
-// since it is drawn over whatever picture the child left on the screen).
+// "advert.sys": the goodbye card that rises into a square in the middle of the darkened screen
+// when the program closes. A bitmap file; red is transparent (hard edges, since it is drawn over
+// whatever picture the child left on the screen).
+//
+// The square is as wide as the card and the card climbs two pixels every 80 ms tick until it
+// fills it, so its side sets how long leaving takes: 56 pixels rise in 28 ticks (about 2.3 s),
+// and with the three-second wait after it the program is gone within six seconds. A square card
+// ends exactly in the square; it never has to scroll.
 #include <cmath>
 
 #include "assets/gen_context.h"
 #include "assets/theme.h"
-#include "assets/tool_pictures.h"
 
 namespace art {
 
 namespace {
 
-constexpr int kW = 320, kH = 720;
-
-void Words(cairo_t* cr, const char* text, double y, double size, Col fill) {
-  cairo_save(cr);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, size);
-  cairo_text_extents_t e;
-  cairo_text_extents(cr, text, &e);
-  cairo_move_to(cr, kW / 2.0 - e.width / 2 - e.x_bearing, y);
-  cairo_text_path(cr, text);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetSource(cr, Hex(0xFFFFFF));
-  cairo_set_line_width(cr, 8);
-  cairo_stroke_preserve(cr);
-  SetSource(cr, fill);
-  cairo_fill_preserve(cr);
-  SetSource(cr, Ink());
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  cairo_restore(cr);
-}
+constexpr int kSide = 56;
 
 Image Picture() {
-  Canvas c = NewCanvas(kW, kH);
+  Canvas c = NewCanvas(kSide, kSide);
   cairo_t* cr = c.cr;
-  const Col bands[] = {Cherry(), Orange(), Sun(), Leaf(), Sky(), Grape()};
-  for (int i = 0; i < 6; ++i) {
-    cairo_arc(cr, kW / 2.0, 200, 140 - i * 14, M_PI, 2 * M_PI);
+  RoundRect(cr, 1, 1, kSide - 2, kSide - 2, 9);
+  SetSource(cr, Cream());
+  cairo_fill_preserve(cr);
+  SetSource(cr, Ink());
+  cairo_set_line_width(cr, 1.6);
+  cairo_stroke(cr);
+  // a small rainbow over the words
+  const Col bands[] = {Cherry(), Orange(), Sun(), Leaf(), Sky()};
+  for (int i = 0; i < 5; ++i) {
+    cairo_arc(cr, kSide / 2.0, 25, 18 - i * 3, M_PI, 2 * M_PI);
     SetSource(cr, bands[i]);
-    cairo_set_line_width(cr, 14);
+    cairo_set_line_width(cr, 3.2);
     cairo_stroke(cr);
   }
-  Words(cr, "Bye bye!", 170, 50, Sun());
-  DrawPic(cr, Pic::OpenHand, kW / 2.0 - 50, 210, 100, Hex(0));
-  Rng r(42);
-  for (int i = 0; i < 26; ++i) {
-    double x = r.Range(20, kW - 20), y = r.Range(340, 700), s = r.Range(8, 18);
-    StarPath(cr, x, y, 5, s, s * 0.45, r.Range(0, 1));
-    OutlineFill(cr, bands[i % 6], 2);
+  CentredText(cr, "Bye!", kSide / 2.0, 38, 16, Cherry());
+  for (double x : {10.5, kSide - 10.5}) {
+    StarPath(cr, x, 48, 5, 4.5, 2, 0);
+    SetSource(cr, Sun());
+    cairo_fill(cr);
   }
-  Words(cr, "See you soon", 470, 34, Sky());
-  DrawPic(cr, Pic::Brush, 60, 510, 90, Hex(0x3D7FE0));
-  DrawPic(cr, Pic::Pencil, 170, 510, 90, Hex(0x4A4A4A));
-  Image img = FlattenKeyed(c, Image(kW, kH, {40, 40, 40}), 0, 0, 128);
+  HeartPath(cr, kSide / 2.0, 49, 8);
+  SetSource(cr, Grape());
+  cairo_fill(cr);
+  Image img = FlattenKeyed(c, Image(kSide, kSide, {40, 40, 40}), 0, 0, 128);
   FreeCanvas(c);
   return img;
 }

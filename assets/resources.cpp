@@ -48,7 +48,8 @@ void WriteDark(Gen& g) {
 }
 
 // Diagonal stripes four pixels wide: row 0 is four white then four black pixels, and each
-// row below is the row above shifted one pixel to the left, wrapping around.
+// row below is the row above shifted one pixel to the left, wrapping around. The rope's frame
+// lays row 0 along the selection's edge as its dash.
 void WriteRgnBrush(Gen& g) {
   Image img(8, 8);
   for (int y = 0; y < 8; ++y)

@@ -99,13 +99,16 @@ Image TextureTile(int n) {
   cairo_t* cr = c.cr;
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   switch (n) {
-    case 0: {  // bricks
+    case 0: {  // bricks, two to a row; the odd rows' second brick is cut by the tile's edge
       Fill(cr, Hex(0xE9DCC9));
       for (int row = 0; row < 4; ++row)
         for (int col = -1; col < 2; ++col) {
           double x = col * 32 + (row % 2) * 16 + 1.5, y = row * 16 + 1.5;
           RoundRect(cr, x, y, 29, 13, 2);
-          SetSource(cr, Mix(Hex(0xC8553D), Hex(0xA8402E), ((row * 3 + col + 5) % 3) / 3.0));
+          // The shade follows the brick's place in the tile (col -1 is col 1 one tile over),
+          // so both parts of a cut brick get the same one.
+          int brick = (col + 2) % 2;
+          SetSource(cr, Mix(Hex(0xC8553D), Hex(0xA8402E), ((row + 2 * brick) % 3) / 3.0));
           cairo_fill(cr);
         }
       break;

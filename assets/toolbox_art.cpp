@@ -33,29 +33,35 @@ PictureFn PictureOf(const ToolButton& b) {
   };
 }
 
-// The page button: a pill with an arrow and two small pictures of the other page's tools.
-void PageButton(cairo_t* cr, double x, double y, int page, bool pressed) {
+// The page button: a pill with an arrow and two small pictures of the other page's tools, in
+// the tool tiles' looks: lifted on a deeper shadow and warmer while hovered (the arrow leans the
+// way the page turns and the pictures wiggle), sunk while pressed.
+void PageButton(cairo_t* cr, double x, double y, int page, const TileLook& look) {
   double w = kPageBtnW, h = kPageBtnH;
-  double dy = pressed ? 1 : 0;
-  RoundRect(cr, x + 2.5, y + 3 + (pressed ? 0.5 : 1.5), w - 5, h - 5, 11);
+  double dy = (look.pressed ? 1 : 0) - look.lift;
+  double depth = look.pressed ? 0.5 : 1.5 + look.lift;
+  RoundRect(cr, x + 2.5, y + 3 + dy + depth - (look.pressed ? 1 : 0), w - 5, h - 5, 11);
   cairo_set_source_rgba(cr, 0.02, 0.08, 0.15, 0.45);
   cairo_fill(cr);
-  Col body = pressed ? Hex(0xFFD95C) : Hex(0xFFE9A8);
+  Col body = look.pressed ? Hex(0xFFD95C) : Mix(Hex(0xFFE9A8), Hex(0xFFD95C), 2 * look.glow);
   Tile(cr, x + 2, y + 2 + dy, w - 4, h - 5, 11, body, Hex(0xD49A2A));
   bool forward = page == 1;
-  double ax = forward ? x + w - 22 : x + 22, ay = y + h / 2 - 0.5 + dy;
+  double ax = forward ? x + w - 22 + 1.5 * look.lift : x + 22 - 1.5 * look.lift, ay = y + h / 2 - 0.5 + dy;
   cairo_move_to(cr, ax + (forward ? 9 : -9), ay);
   cairo_line_to(cr, ax + (forward ? -3 : 3), ay - 8);
   cairo_line_to(cr, ax + (forward ? -3 : 3), ay + 8);
   cairo_close_path(cr);
   OutlineFill(cr, Cherry(), 1.5);
-  double px = forward ? x + 16 : x + 42;
-  if (forward) {
-    DrawPic(cr, Pic::Typewriter, px, y + 4 + dy, 20, Hex(0));
-    DrawPic(cr, Pic::Wand, px + 28, y + 4 + dy, 20, Hex(0xFFC93C));
-  } else {
-    DrawPic(cr, Pic::Brush, px, y + 4 + dy, 20, Hex(0x3D7FE0));
-    DrawPic(cr, Pic::Pencil, px + 28, y + 4 + dy, 20, Hex(0x4A4A4A));
+  const Pic pics[2] = {forward ? Pic::Typewriter : Pic::Brush, forward ? Pic::Wand : Pic::Pencil};
+  const uint32_t paints[2] = {forward ? 0u : 0x3D7FE0u, forward ? 0xFFC93Cu : 0x4A4A4Au};
+  for (int i = 0; i < 2; ++i) {
+    // each picture turns about its own centre; the second the other way round
+    double size = 20 * look.scale, cx = (forward ? x + 16 : x + 42) + 28 * i + 10, cy = y + 14 + dy;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, (i == 0 ? 1 : -1) * look.angle * M_PI / 180);
+    DrawPic(cr, pics[i], -size / 2, -size / 2, size, Hex(paints[i]));
+    cairo_restore(cr);
   }
 }
 
@@ -83,17 +89,25 @@ Image Page(int page) {
       Pocket(c.cr, cell);
   }
   Pt pb = ToolPageButton();
-  PageButton(c.cr, pb.x, pb.y, page, false);
+  PageButton(c.cr, pb.x, pb.y, page, TileLook{});
   Image img = Flatten(c);
   FreeCanvas(c);
   AvoidKey(img);
   return img;
 }
 
-Image PageButtonImage(int page, bool pressed) {
-  Canvas c = NewCanvas(kPageBtnW, kPageBtnH);
-  PaintFelt(c.cr, 0, 0, kPageBtnW, kPageBtnH);
-  PageButton(c.cr, 0, 0, page, pressed);
+// A strip of the page button in each look, side by side, on flat felt.
+Image PageButtonStrip(int page, const std::vector<TileLook>& frames) {
+  const int n = static_cast<int>(frames.size());
+  Canvas c = NewCanvas(kPageBtnW * n, kPageBtnH);
+  PaintFelt(c.cr, 0, 0, kPageBtnW * n, kPageBtnH);
+  for (int i = 0; i < n; ++i) {
+    cairo_save(c.cr);
+    cairo_rectangle(c.cr, i * kPageBtnW, 0, kPageBtnW, kPageBtnH);
+    cairo_clip(c.cr);
+    PageButton(c.cr, i * kPageBtnW, 0, page, frames[i]);
+    cairo_restore(c.cr);
+  }
   Image img = Flatten(c);
   FreeCanvas(c);
   AvoidKey(img);
@@ -139,20 +153,27 @@ void MakeToolbox(Gen& g) {
   }
   for (int k = 0; k < 12; ++k) ButtonStates(g, kPage1[k], k);
   for (int k = 0; k < 2; ++k) ButtonStates(g, kPage2[k], k);
-  // page buttons: the page look (one frame, also the hit rectangle) and the pressed look
-  std::string looks[2][2];
-  for (int page = 1; page <= 2; ++page) {
-    looks[page - 1][0] = g.Bitmap("toolpage" + std::to_string(page) + "_m.bmp", PageButtonImage(page, false));
-    looks[page - 1][1] = g.Bitmap("toolpage" + std::to_string(page) + "_s.bmp", PageButtonImage(page, true));
-  }
+  // page buttons: the page look (one frame, also the hit rectangle), the pressed look (the
+  // tiles' pressed frame) and the hover animation (the tiles' hover frames)
+  TileLook pressed;
+  pressed.pressed = true;
+  pressed.scale = 0.92;
+  const struct { const char* suffix; std::vector<TileLook> frames; } states[] = {
+      {"M", PlainFrames()}, {"S", {pressed}}, {"H", HoverFrames()}};
+  std::string looks[2][3];
+  for (int page = 1; page <= 2; ++page)
+    for (int s = 0; s < 3; ++s) {
+      std::string file = "toolpage" + std::to_string(page) + "_" + static_cast<char>(std::tolower(*states[s].suffix)) + ".bmp";
+      looks[page - 1][s] = g.Bitmap(file, PageButtonStrip(page, states[s].frames));
+    }
   for (int v : {800, 640}) {
     const Plan& p = PlanFor(v);
     Pt pb = ToolPageButton();
     Pt org = {p.tool.x + pb.x, p.tool.y + pb.y};
     for (int page = 1; page <= 2; ++page) {
       std::string stem = page == 1 ? std::string("TOOL122") + p.digit : std::string("TOOL221") + p.digit;
-      for (int s = 0; s < 2; ++s) {
-        std::string key = stem + (s == 0 ? "M" : "S");
+      for (int s = 0; s < 3; ++s) {
+        std::string key = stem + states[s].suffix;
         g.ini.Set("CARTOON", key, looks[page - 1][s]);
         g.ini.SetInt("CARTOON", key + "W", kPageBtnW);
         g.ini.SetPoint("CARTOON", key + "ORG", org);

@@ -60,6 +60,13 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
         }
         if (last >= 0) spans[r] = {static_cast<int16_t>(first), static_cast<int16_t>(last + 1)};
       }
+      // Size 1 has a radius of 0, so the disc above is empty; a tool set to it would paint
+      // nothing. It lays the one pixel under the dab's centre instead: a one-pixel line.
+      if (s == 1) {
+        const int centre = m->margin + 1;
+        mask[centre * dim + centre] = drawingMode == kModeToothpaste ? 64 : 128;
+        spans[centre] = {static_cast<int16_t>(centre), static_cast<int16_t>(centre + 1)};
+      }
     }
   }
 }

@@ -1,11 +1,13 @@
-// Rope gestures, the clip region made from them, and the striped frame that marches around it.
+// Rope gestures, the clip region made from them, and the dashed frame that marches around it.
 #include "colvane/canvas/rope_win.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/region_rects_win.h"
+#include "colvane/canvas/rope_outline.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 
@@ -17,14 +19,42 @@ std::vector<POINT> ropePoints;  // canvas coordinates; ellipse and rectangle kee
 POINT lastPreview{0, 0};        // window coordinates
 int framePhase = 0;
 int frameTimerOn = 0;
-HBITMAP frameBitmap = nullptr;  // owned here: the "RgnBrush" pattern
-HBRUSH frameBrush = nullptr;    // owned here
+// The frame: the selection's edge pixels in order along the edge, dashed by distance along it
+// with the colours of the "RgnBrush" pattern's top row (four white, four black), so the dashes
+// are as even on a slant as across. A pattern brush fixed to the screen, as FrameRgn lays it,
+// shows one colour for the whole of a slanted side.
+std::vector<OutlinePixel> outline;
+COLORREF dashColours[8] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0, 0, 0, 0};
+bool dashColoursLoaded = false;
 
 POINT ToWindow(POINT paper) {
   return POINT{paper.x + Screen().paperOriginX, paper.y + Screen().paperOriginY};
 }
 
-void RebuildClip() { ClipMaskFromRegion(clipRegion, areaWidth, areaHeight, &Session().clip); }
+void RebuildClip() {
+  ClipMaskFromRegion(clipRegion, areaWidth, areaHeight, &Session().clip);
+  outline = clipRegion ? TraceOutline(Session().clip) : std::vector<OutlinePixel>();
+}
+
+// The dash colours from the top row of the "RgnBrush" resource; white and black without it.
+void LoadDashColours() {
+  HBITMAP pattern = LoadBitmapA(GetModuleHandleA(nullptr), "RgnBrush");
+  if (!pattern) return;
+  BITMAP size{};
+  GetObjectA(pattern, sizeof(size), &size);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = 8;
+  info.bmiHeader.biHeight = -8;  // top-down, so the top row comes first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  uint8_t rows[8 * 8 * 4];
+  HDC dc = GetDC(nullptr);
+  if (size.bmWidth == 8 && size.bmHeight == 8 && GetDIBits(dc, pattern, 0, 8, rows, &info, DIB_RGB_COLORS) == 8)
+    for (int i = 0; i < 8; ++i) dashColours[i] = RGB(rows[4 * i + 2], rows[4 * i + 1], rows[4 * i]);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(pattern);
+}
 
 void DropSelection() {
   if (clipRegion) DeleteObject(clipRegion);
@@ -121,10 +151,8 @@ void SetClipArea(int width, int height) {
 
 void StartRopeFrame(HWND window) {
   if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, 100, nullptr) != 0;
-  if (!frameBrush) {
-    if (!frameBitmap) frameBitmap = LoadBitmapA(GetModuleHandleA(nullptr), "RgnBrush");
-    if (frameBitmap) frameBrush = CreatePatternBrush(frameBitmap);
-  }
+  if (!dashColoursLoaded) LoadDashColours();
+  dashColoursLoaded = true;
 }
 
 bool RopePress(HWND window, POINT paper) {
@@ -208,28 +236,19 @@ bool RopeRelease(HWND window, POINT) {
   return true;
 }
 
+// Each step moves the dashes one pixel along the edge; they repeat every 8 steps.
 void RopeFrameTick(HWND window) {
-  if (!clipRegion || !frameBrush) return;
-  HRGN copy = CreateRectRgn(0, 0, 0, 0);
-  if (!copy) return;
-  CombineRgn(copy, clipRegion, nullptr, RGN_COPY);
-  OffsetRgn(copy, Screen().paperOriginX, Screen().paperOriginY);
+  if (!clipRegion || outline.empty()) return;
+  const int ox = Screen().paperOriginX, oy = Screen().paperOriginY;
   HDC dc = GetDC(window);
-  UnrealizeObject(frameBrush);
-  SetBrushOrgEx(dc, framePhase, 0, nullptr);
+  for (const OutlinePixel& p : outline) SetPixelV(dc, ox + p.x, oy + p.y, dashColours[DashIndex(p.along, framePhase)]);
   framePhase = (framePhase + 1) % 8;
-  FrameRgn(dc, copy, frameBrush, 1, 1);
   ReleaseDC(window, dc);
-  DeleteObject(copy);
 }
 
 void FreeRope(HWND window) {
   if (frameTimerOn && window) KillTimer(window, timer::kRopeFrame);
   frameTimerOn = 0;
-  if (frameBrush) DeleteObject(frameBrush);
-  frameBrush = nullptr;
-  if (frameBitmap) DeleteObject(frameBitmap);
-  frameBitmap = nullptr;
   ropePoints.clear();
   ropePoints.shrink_to_fit();
   DropSelection();

@@ -1,5 +1,5 @@
 // The rope selection: the clip region that keeps every painting tool inside it, the rope
-// gestures that make it (free outline, ellipse, rectangle) and its moving striped frame.
+// gestures that make it (free outline, ellipse, rectangle) and its marching dashed frame.
 #pragma once
 #include <windows.h>
 
@@ -18,7 +18,7 @@ void RopeFrameTick(HWND window);
 bool RopePress(HWND window, POINT paper);
 bool RopeMove(HWND window, POINT paper);
 bool RopeRelease(HWND window, POINT paper);
-// Starts the frame timer (id 3) and makes the frame brush, each once.
+// Starts the frame timer (id 3) and reads the frame's dash colours, each once.
 void StartRopeFrame(HWND window);
-// Kills the frame timer and frees the brush, the point list and the selection.
+// Kills the frame timer and frees the point list and the selection.
 void FreeRope(HWND window);

@@ -52,8 +52,8 @@ ChangedRect Walk(StrokeState* state, const DabMasks& masks, const StrokeTarget& 
       state->lastY = y1;
       return ChangedRect();
     }
-    // Dab k lies k spacings along the path from the point `carried` behind (x0, y0). Sizes 0 and
-    // 1 have no spacing to step by, and their masks paint nothing: the segment only repaints.
+    // Dab k lies k spacings along the path from the point `carried` behind (x0, y0). Size 0 has
+    // no spacing to step by, and its masks paint nothing: the segment only repaints.
     if (spacing > 0) {
       double count = std::floor((state->carried + len) / spacing);
       int64_t n = static_cast<int64_t>(std::min(count, static_cast<double>(kMaxDabsPerWalk)));

@@ -1,5 +1,6 @@
 // The toolbox: two pages of tool buttons with hover, press and selection animations, and the
-// page button that turns between them. Tools act on press, the page button on release.
+// page button that turns between them, with hover and pressed looks of its own. Tools act on
+// press, the page button on release.
 #include <cstdio>
 #include <initializer_list>
 
@@ -25,6 +26,7 @@ struct ToolButton {
 struct PageButton {
   StripRecord look;      // drawn whole on the page and played on release
   StripRecord pressed;   // its first frame shows on press
+  StripRecord hover;     // played while the pointer is over it, as a tool's hover state
   RECT hit{0, 0, 0, 0};
 };
 
@@ -69,15 +71,16 @@ void LoadToolButton(HWND window, ToolButton* b, const ToolName& n) {
   b->id = n.id;
 }
 
+// Keys TOOL122<v>M / S / H on page 1 and TOOL221<v>M / S / H on page 2.
 void LoadPageButton(HWND window, PageButton* b, int page) {
-  char look[40], pressed[40], width[40], origin[40];
-  std::snprintf(look, sizeof(look), "TOOL%d2%s%sM", page, page == 1 ? "2" : "1", VariantDigit());
-  std::snprintf(pressed, sizeof(pressed), "TOOL%d2%s%sS", page, page == 1 ? "2" : "1", VariantDigit());
-  for (StripRecord* s : {&b->look, &b->pressed}) {
-    const char* key = s == &b->look ? look : pressed;
+  char key[40], width[40], origin[40];
+  StripRecord* states[3] = {&b->look, &b->pressed, &b->hover};
+  const char* letters[3] = {"M", "S", "H"};
+  for (int s = 0; s < 3; ++s) {
+    std::snprintf(key, sizeof(key), "TOOL%d2%s%s%s", page, page == 1 ? "2" : "1", VariantDigit(), letters[s]);
     std::snprintf(width, sizeof(width), "%sW", key);
     std::snprintf(origin, sizeof(origin), "%sORG", key);
-    LoadStrip(window, s, "CARTOON", key, width, origin);
+    LoadStrip(window, states[s], "CARTOON", key, width, origin);
   }
   const StripRecord& l = b->look;
   SetRect(&b->hit, l.origin.x, l.origin.y, l.origin.x + l.frameWidth, l.origin.y + l.height);
@@ -91,6 +94,16 @@ int ButtonAt(int page, POINT p) {
     if (PtInRect(&buttons[i].hit, p)) return i;
   if (PtInRect(&pageButtons[page - 1].hit, p)) return kPageButton;
   return -1;
+}
+
+// The hover state and hit rectangle of a tool or of the page button; null for no button.
+const StripRecord* HoverOf(int page, int index) {
+  if (index == kPageButton) return &pageButtons[page - 1].hover;
+  return index >= 0 && index < ButtonCount(page) ? &Buttons(page)[index].hover : nullptr;
+}
+const RECT* HitOf(int page, int index) {
+  if (index == kPageButton) return &pageButtons[page - 1].hit;
+  return index >= 0 && index < ButtonCount(page) ? &Buttons(page)[index].hit : nullptr;
 }
 
 void SetHandCursor(HWND window) {
@@ -130,6 +143,7 @@ void FreeToolbox() {
   for (PageButton& b : pageButtons) {
     FreeStrip(&b.look);
     FreeStrip(&b.pressed);
+    FreeStrip(&b.hover);
   }
 }
 
@@ -156,11 +170,10 @@ void PaintToolbox(HWND window, HDC dc) {
 bool ToolboxHover(HWND window, POINT p) {
   if (DeskCovered() || libraryShown) return false;
   const int page = CurrentPage();
-  ToolButton* buttons = Buttons(page);
   bool hoverEnded = false;
-  if (hoverCursorSet && hovered < ButtonCount(page) && !PtInRect(&buttons[hovered].hit, p) &&
-      hovered != selected[page - 1]) {
-    PlayStrip(window, buttons[hovered].hover, 0, 1, 0, nullptr, WM_MOUSEMOVE);
+  const RECT* left = HitOf(page, hovered);
+  if (hoverCursorSet && left && !PtInRect(left, p) && hovered != selected[page - 1]) {
+    PlayStrip(window, *HoverOf(page, hovered), 0, 1, 0, nullptr, WM_MOUSEMOVE);
     hoverEnded = true;
   }
   const int at = ButtonAt(page, p);
@@ -172,8 +185,7 @@ bool ToolboxHover(HWND window, POINT p) {
   if (at != hovered || hoverEnded) {
     SetHandCursor(window);
     hovered = at;
-    if (at != kPageButton)
-      PlayStrip(window, buttons[at].hover, 0, 0, 1, &buttons[at].hit, WM_MOUSEMOVE);
+    PlayStrip(window, *HoverOf(page, at), 0, 0, 1, HitOf(page, at), WM_MOUSEMOVE);
   }
   if (!hoverCursorSet) {
     SetHandCursor(window);

@@ -2,6 +2,7 @@
 // names, the paper grains and stamps, the resource inputs, and the generator's determinism.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "assets/asset_read.h"
+#include "colvane/shell/exit_scroll.h"
+#include "tests/assets/tile_seams.h"
 
 namespace fs = std::filesystem;
 using assetread::Bitmap;
@@ -212,6 +215,57 @@ TEST_F(Assets, ColourPanelHoldsItsBoxesThumbAndPageButtons) {
   }
 }
 
+// The size bar's marks: in the rows the thumb slides along, every mark except the track itself
+// (the widest) must lie beside the columns the thumb can cover, so no size hides one.
+TEST_F(Assets, SizeBarDotsStayClearOfTheThumb) {
+  const IniFile& ini = Content().ini;
+  for (const Variant& v : kVariants) {
+    Bitmap colour = Load(v.section, "COLOR"), thumb = Load(v.section, "sizebar");
+    int dom[2];
+    ASSERT_TRUE(ini.GetNumbers(v.section, "SIZEDOMAIN", 2, dom));
+    const int top = colour.h - thumb.h, w = colour.w, h = colour.h;
+    auto mark = [&](int x, int y) {
+      const uint8_t* p = colour.At(x, y);
+      return p[0] * 299 + p[1] * 587 + p[2] * 114 < 150 * 1000;
+    };
+    // 4-connected marks of the band; those touching the bitmap's edge are what lies around
+    // the panel's rounded corners.
+    std::vector<int> seen(static_cast<size_t>(w) * h, 0);
+    struct Mark { int left, right; bool edge; };
+    std::vector<Mark> marks;
+    for (int y0 = top; y0 < h; ++y0)
+      for (int x0 = 0; x0 < w; ++x0) {
+        if (seen[y0 * w + x0] || !mark(x0, y0)) continue;
+        Mark m{x0, x0, false};
+        std::vector<std::pair<int, int>> stack = {{x0, y0}};
+        seen[y0 * w + x0] = 1;
+        while (!stack.empty()) {
+          auto [x, y] = stack.back();
+          stack.pop_back();
+          m.left = std::min(m.left, x), m.right = std::max(m.right, x);
+          m.edge = m.edge || x == 0 || x == w - 1 || y == h - 1;
+          for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            int nx = x + dx, ny = y + dy;
+            if (nx < 0 || nx >= w || ny < top || ny >= h || seen[ny * w + nx] || !mark(nx, ny)) continue;
+            seen[ny * w + nx] = 1;
+            stack.push_back({nx, ny});
+          }
+        }
+        if (!m.edge) marks.push_back(m);
+      }
+    ASSERT_GE(marks.size(), 2u) << "no track and dots in " << v.section;
+    auto track = std::max_element(marks.begin(), marks.end(),
+                                  [](const Mark& a, const Mark& b) { return a.right - a.left < b.right - b.left; });
+    const int coverLeft = dom[0], coverRight = dom[1] + thumb.w - 1;  // the thumb's columns at sizes 0..48
+    for (auto m = marks.begin(); m != marks.end(); ++m) {
+      if (m == track) continue;
+      EXPECT_TRUE(m->right < coverLeft || m->left > coverRight)
+          << "a mark at columns " << m->left << ".." << m->right << " lies under the thumb's travel "
+          << coverLeft << ".." << coverRight << " in " << v.section;
+    }
+  }
+}
+
 TEST_F(Assets, FilmstripsHoldWholeFrames) {
   const IniFile& ini = Content().ini;
   int strips = 0;
@@ -240,7 +294,8 @@ TEST_F(Assets, FilmstripsHoldWholeFrames) {
 }
 
 // Button states are shared by both layouts and drawn opaquely: their first frame must be the
-// very pixels of the toolbox page under them, and desk buttons must meet the desk's colour.
+// very pixels of the toolbox page under them (the page buttons' too), and desk buttons must
+// meet the desk's colour.
 TEST_F(Assets, SharedButtonArtMatchesWhatLiesUnderIt) {
   const char* page1[] = {"BRUSH", "PENC", "MAC", "CAND", "CHALK", "JET", "FLOOD", "RUBBER", "POLYG",
                          "ROPE", "DRILL", "ENLARGE"};
@@ -259,6 +314,21 @@ TEST_F(Assets, SharedButtonArtMatchesWhatLiesUnderIt) {
               differ += b.At(x, y)[k] != tool.At(org.x - at.x + x, org.y - at.y + y)[k];
         EXPECT_EQ(differ, 0) << name << state << " differs from TOOL in " << v.section;
       }
+    // the page buttons' look and the first frame of their hover state, on their own page
+    for (int page = 1; page <= 2; ++page) {
+      Bitmap tray = page == 1 ? tool : Load(v.section, "TOOL1");
+      for (const char* state : {"M", "H"}) {
+        std::string key = std::string(page == 1 ? "TOOL122" : "TOOL221") + v.d + state;
+        Bitmap b = Load("CARTOON", key);
+        int w = Content().ini.GetInt("CARTOON", key + "W", 0);
+        Box org = PointBox("CARTOON", key + "ORG", w, b.h);
+        int differ = 0;
+        for (int y = 0; y < b.h; ++y)
+          for (int x = 0; x < w; ++x)
+            for (int k = 0; k < 3; ++k) differ += b.At(x, y)[k] != tray.At(org.x - at.x + x, org.y - at.y + y)[k];
+        EXPECT_EQ(differ, 0) << key << " differs from its toolbox page in " << v.section;
+      }
+    }
     const std::pair<const char*, const char*> desk[] = {
         {"NEWD", "NEWCORD"}, {"EXITD", "EXITCORD"}, {"FILEPAGEUU", "FILEPAGECORD"}, {"UNDOU", "UNDOCORD"}};
     for (const auto& [state, area] : desk) {
@@ -346,10 +416,53 @@ TEST_F(Assets, PatternBitmapsHaveTheirExactSizesAndPixels) {
   EXPECT_TRUE(pal.bits == 8 && pal.colours == 256);
   ASSERT_TRUE(assetread::ReadBitmap(res + "stock.bmp", stock, nullptr));
   EXPECT_TRUE(stock.w == 148 && stock.h == 300 && stock.bits == 8);
-  // the exit picture scrolls through a square as wide as itself, so it must be taller
+}
+
+// The goodbye card rises (and scrolls) through a square as wide as itself, one step every
+// 80 ms, and the program closes three seconds after: leaving must take at most six seconds,
+// half a second of which is kept for saving the picture and closing.
+TEST_F(Assets, GoodbyeCardEndsSoonEnough) {
   Bitmap exit;
   ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/Colvane/advert.sys", exit, nullptr));
-  EXPECT_GT(exit.h, exit.w);
+  ASSERT_GT(exit.w, 0);
+  EXPECT_GE(exit.h, exit.w) << "the card would end above the square's bottom";
+  ExitScroll scroll;
+  int ticks = 1;
+  while (!ExitScrollStep(&scroll, exit.w, exit.h) && ticks < 10000) ++ticks;
+  EXPECT_LE(ticks * 80 + 3000, 5500) << exit.w << " x " << exit.h << " takes " << ticks << " ticks";
+  int card = 0;
+  for (int y = 0; y < exit.h; ++y)
+    for (int x = 0; x < exit.w; ++x) card += !IsKey(exit.At(x, y));
+  EXPECT_GT(card * 10, exit.w * exit.h * 9) << "the card is mostly transparent";
+}
+
+// Fill textures, paper grains and the two screen patterns are laid edge to edge across the
+// canvas or the screen: each must repeat without a visible seam.
+TEST_F(Assets, TexturesTileWithoutSeams) {
+  auto fromBitmap = [](const Bitmap& b) {
+    TileImage t;
+    t.w = b.w, t.h = b.h, t.channels = 3, t.v = b.rgb;
+    return t;
+  };
+  for (int n = 0; n < 9; ++n) {
+    std::string key = "TONAREA" + std::to_string(n) + "A";
+    Bitmap b = Load("DETAILTOOL", key);
+    if (b.w > 0) {
+      EXPECT_EQ("", SeamReport(fromBitmap(b))) << key;
+    }
+  }
+  for (int n = 1; n <= 9; ++n) {
+    TileImage grain;
+    grain.w = grain.h = 64;
+    ASSERT_TRUE(assetread::ReadAll(Content().root + "/Colvane/data/p" + std::to_string(n) + ".dat", grain.v));
+    ASSERT_EQ(grain.v.size(), 4096u);
+    EXPECT_EQ("", SeamReport(grain)) << "p" << n << ".dat";
+  }
+  for (const char* pattern : {"dark.bmp", "rgnbrush.bmp"}) {
+    Bitmap b;
+    ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/res/" + pattern, b, nullptr));
+    EXPECT_EQ("", SeamReport(fromBitmap(b))) << pattern;
+  }
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesEveryRun) {

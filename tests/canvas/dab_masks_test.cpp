@@ -1,4 +1,4 @@
-// Dab masks: weights of the 64 phases at the smallest sizes, the toothpaste's halved masks, and
+// Dab masks: weights of the 64 phases at the smallest sizes (size 1 is one pixel), the toothpaste's halved masks, and
 // the disc-with-soft-rim shape.
 #include "colvane/canvas/dab_masks.h"
 
@@ -40,14 +40,33 @@ TEST(DabMasks, SizeTwoWeighsOnlyCellsWithinOnePixel) {
   }
 }
 
-TEST(DabMasks, SizesZeroAndOneWeighNothing) {
-  for (int size : {0, 1})
-    for (int mode : {kModePencil, kModeBrush, kModeToothpaste, kModeSoftEraser}) {
-      DabMasks m;
-      SetStrokeSize(&m, size, mode);
-      EXPECT_EQ(0.0, m.radius);
-      ForEachCell(m, [&](int32_t w, double, int, int, int) { ASSERT_EQ(0, w) << size << " " << mode; });
-    }
+TEST(DabMasks, SizeZeroWeighsNothing) {
+  for (int mode : {kModePencil, kModeBrush, kModeToothpaste, kModeSoftEraser}) {
+    DabMasks m;
+    SetStrokeSize(&m, 0, mode);
+    EXPECT_EQ(0.0, m.radius);
+    ForEachCell(m, [&](int32_t w, double, int, int, int) { ASSERT_EQ(0, w) << mode; });
+  }
+}
+
+// Radius 0 would leave the disc empty: size 1 weighs the one cell under the centre, in every
+// phase, so the smallest pencil and soft eraser still lay a one-pixel line.
+TEST(DabMasks, SizeOneWeighsOnlyTheCellUnderTheCentre) {
+  for (int mode : {kModePencil, kModeSoftEraser, kModeBrush, kModeToothpaste}) {
+    DabMasks m;
+    SetStrokeSize(&m, 1, mode);
+    ASSERT_EQ(2, m.margin);
+    int weighted = 0;
+    ForEachCell(m, [&](int32_t w, double, int index, int r, int c) {
+      if (r == 3 && c == 3) {
+        EXPECT_EQ(mode == kModeToothpaste ? 64 : 128, w) << mode << " phase " << index;
+        EXPECT_EQ(3, DabSpans(m, index)[r].begin);
+        EXPECT_EQ(4, DabSpans(m, index)[r].end);
+      }
+      weighted += w != 0;
+    });
+    EXPECT_EQ(64, weighted) << mode;
+  }
 }
 
 TEST(DabMasks, ToothpasteMasksAreHalved) {

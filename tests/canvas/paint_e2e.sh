@@ -2,10 +2,11 @@
 # Paints on the real program: starts the staged colvane.exe on a 1024x768 screen with a start
 # picture, drives it with real X input (xdotool) and checks screenshots: the start picture shows,
 # a brush drag paints, the desk's undo button takes the stroke away and brings it back, a
-# rectangle rope keeps a stroke inside it and its frame marches, a rope click clears it, a
-# line-mode drag draws only the straight line, the absorber's right click makes the soft eraser
-# paint in the picked colour, a held airbrush keeps spraying, the magic stamp stamps, and its
-# paging wraps both ways and warns about a stamp file that is missing.
+# rectangle rope keeps a stroke inside it and its frame marches, a free rope's frame is evenly
+# dashed on slanted sides too, a rope click clears it, a line-mode drag draws only the straight
+# line, the absorber's right click makes the soft eraser paint in the picked colour, a held
+# airbrush keeps spraying, the magic stamp stamps, and its paging wraps both ways and warns
+# about a stamp file that is missing.
 # Usage: paint_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
 set -u
 stage=$(cd "$1" && pwd)
@@ -61,6 +62,22 @@ def p(x, y):
 def dark(x, y): return sum(p(x, y)) < 3 * 128
 def white(x, y): return p(x, y) == (255, 255, 255)
 def count(cond, points): return sum(1 for q in points if cond(*q))
+# The rope diamond's four sides: whether the frame is dark at each step t along a side, taking
+# the darkest of the three pixels across the side in that row.
+def side(x, y, dx, dy): return [any(dark(x + dx * t + e, y + dy * t) for e in (-1, 0, 1)) for t in range(4, 97)]
+def diamond_sides(): return [side(520, 180, 1, 1), side(620, 280, -1, 1), side(520, 380, -1, -1), side(420, 280, 1, -1)]
+def longest(seq, value):
+    best = run = 0
+    for v in seq:
+        run = run + 1 if v == value else 0
+        best = max(best, run)
+    return best
+def sides_in(name):
+    global pixels
+    mine, pixels = pixels, open(path.rsplit('/', 1)[0] + '/' + name + '.rgb', 'rb').read()
+    found = diamond_sides()
+    pixels = mine
+    return found
 ok = True
 for expr in sys.argv[4:]:
     if not eval(expr):
@@ -105,6 +122,24 @@ check rope "count(dark, $(line 205 296 300)) >= 9" "count(white, $(line 150 199 
   "count(white, $(line 301 350 300)) == 7" \
   "count(dark, $(line 202 298 250)) >= 3" "count(white, $(line 202 298 250)) >= 3" \
   "count(dark, [(x, 249) for x in range(195, 305)]) == 0"
+
+# A free rope drawn as a diamond (sides at 45 degrees both ways) over white paper: along every
+# side the frame shows short dark dashes with short gaps, and they move along from step to step.
+send 41003
+diamond=()
+for i in $(seq 0 10); do diamond+=($((520 + i * 10)) $((180 + i * 10))); done
+for i in $(seq 1 10); do diamond+=($((620 - i * 10)) $((280 + i * 10))); done
+for i in $(seq 1 10); do diamond+=($((520 - i * 10)) $((380 - i * 10))); done
+for i in $(seq 1 10); do diamond+=($((420 + i * 10)) $((280 - i * 10))); done
+drag "${diamond[@]}"
+sleep 0.5
+shot diamond
+sleep 0.3
+shot diamond-later
+for s in diamond diamond-later; do
+  check $s "all(longest(d, True) <= 4 and longest(d, False) <= 4 for d in diamond_sides())"
+done
+check diamond "diamond_sides() != sides_in('diamond-later')"
 
 # A rope click without moving clears the selection; then a pencil line drawn through a detour
 # is one straight stroke from the press to the release, and the rubber band leaves no trace.

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "colvane/canvas/dab_modes.h"
 #include "tests/canvas/paint_test_support.h"
 
@@ -92,6 +95,58 @@ TEST(StrokeWalker, DabsStayInsideTheClip) {
   EXPECT_NE(0xFFFFFFu, canvas.Get(30, 20));
   EXPECT_EQ(0, r.left);
   EXPECT_EQ(59, r.right);  // cut to the canvas
+}
+
+// The smallest pencil lays a line one pixel wide in any direction, and the soft eraser at the
+// same size wipes exactly such a line back to the background colour.
+TEST(StrokeWalker, SizeOnePencilAndSoftEraserLayAOnePixelLine) {
+  const int ends[][4] = {{5, 10, 40, 10}, {5, 5, 30, 30}, {5, 30, 40, 14}, {20, 2, 20, 35}};
+  for (const auto& e : ends) {
+    TestCanvas paper(48, 40);
+    Brush pencil(&paper, 1, kModePencil);
+    pencil.Walk(e[0], e[1], e[0], e[1]);
+    pencil.Walk(e[0], e[1], e[2], e[3]);
+    // Every column (or row, for steep lines) the line crosses holds one or two black pixels
+    // (two only where a stair steps), and nothing else changed. No dab lies past the release
+    // point, so the line may stop one pixel short of it.
+    bool steep = std::abs(e[3] - e[1]) > std::abs(e[2] - e[0]);
+    int lineLength = std::max(std::abs(e[3] - e[1]), std::abs(e[2] - e[0])), painted = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 48; ++x) {
+        uint32_t c = paper.Get(x, y);
+        ASSERT_TRUE(c == 0xFFFFFFu || c == 0u) << x << "," << y << " is grey";
+        painted += c == 0u;
+      }
+    for (int i = 0; i < lineLength; ++i) {
+      int across = 0;
+      for (int j = 0; j < (steep ? 48 : 40); ++j) {
+        int along = steep ? e[1] + (e[3] > e[1] ? i : -i) : e[0] + (e[2] > e[0] ? i : -i);
+        across += steep ? paper.Get(j, along) == 0u : paper.Get(along, j) == 0u;
+      }
+      EXPECT_TRUE(across == 1 || across == 2) << "line " << e[0] << "," << e[1] << " step " << i;
+    }
+    EXPECT_GE(painted, lineLength);
+
+    TestCanvas black(48, 40, 0x000000);
+    Brush eraser(&black, 1, kModeSoftEraser);
+    eraser.target.background = 0xFFFFFF;
+    eraser.Walk(e[0], e[1], e[0], e[1]);
+    eraser.Walk(e[0], e[1], e[2], e[3]);
+    // The same dabs touch the same pixels; each lays half the background, so a pixel crossed
+    // by a few of them ends near white (a stair's corner may see only one).
+    int wiped = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 48; ++x) {
+        bool onLine = paper.Get(x, y) == 0u;
+        uint32_t c = black.Get(x, y);
+        ASSERT_EQ(onLine, c != 0u) << x << "," << y;
+        if (onLine) {
+          EXPECT_GE(GreenOf(c), 127) << x << "," << y;
+        }
+        wiped += GreenOf(c) > 220;
+      }
+    EXPECT_GE(wiped * 10, painted * 8) << "line " << e[0] << "," << e[1];
+  }
 }
 
 }  // namespace

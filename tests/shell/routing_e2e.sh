@@ -4,7 +4,8 @@
 #   leaves the thumb where it was;
 # - moving from the paper-type badge straight onto the paper shows the tool cursor again;
 # - choosing the colour absorber takes the brush panel off the screen;
-# - a colour-page button shows its pressed look while held, and its plain look after.
+# - a colour-page button shows its pressed look while held, and its plain look after;
+# - the toolbox page button has hover and pressed looks, as the tool buttons do.
 # Usage: routing_e2e.sh STAGE_DIR OUT_DIR
 set -u
 stage=$1
@@ -96,6 +97,35 @@ at $((ux - 20)) $((uy + uh / 2))
 shot page-released
 same page-before page-held $ux $uy $((uw / 2)) $uh && fail "the page button shows no pressed look"
 same page-before page-released $ux $uy $((uw / 2)) $uh || fail "the page button stays pressed"
+
+# The toolbox page button, like the tools: its hover look while the pointer rests on it, its
+# plain look again once the pointer leaves, its pressed look while held; the release turns to
+# the second page, whose page button hovers too.
+IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
+read -r _ gh <<<"$(bmp_size "$(cartoon TOOL1228M)")"
+gw=$(cartoon TOOL1228MW)
+move 320 240; sleep 0.3
+shot pagebutton-plain
+at $((gx + gw / 2)) $((gy + gh / 2)); sleep 0.6
+shot pagebutton-hover
+move 320 240; sleep 0.3
+shot pagebutton-left
+at $((gx + gw / 2)) $((gy + gh / 2)); sleep 0.6
+xdotool mousedown 1
+sleep 0.3
+shot pagebutton-held
+xdotool mouseup 1
+sleep 1
+move 320 240; sleep 0.3
+shot page2-plain
+at $((gx + gw / 2)) $((gy + gh / 2)); sleep 0.6
+shot page2-hover
+same pagebutton-plain pagebutton-hover $gx $gy $gw $gh && fail "the page button shows no hover look"
+same pagebutton-plain pagebutton-left $gx $gy $gw $gh || fail "the page button keeps its hover look after the pointer left"
+same pagebutton-plain pagebutton-held $gx $gy $gw $gh && fail "the page button shows no pressed look"
+same pagebutton-hover pagebutton-held $gx $gy $gw $gh && fail "the page button's pressed look is its hover look"
+same pagebutton-plain page2-plain $gx $gy $gw $gh && fail "the page button's release did not turn the page"
+same page2-plain page2-hover $gx $gy $gw $gh && fail "the second page's button shows no hover look"
 
 kill $e2e_pid 2>/dev/null
 [ $status = 0 ] && echo "routing end to end: passed"
