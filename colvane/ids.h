@@ -81,6 +81,7 @@ constexpr int kStrokeRepeat = 1; // 100 ms, airbrush and toothpaste keep paintin
 constexpr int kCartoons = 2;     // 150 ms, cartoon frames
 constexpr int kRopeFrame = 3;    // 100 ms, the marching selection outline
 constexpr int kExitScroll = 10;  // 80 ms, the goodbye picture
+constexpr int kRecovery = 11;    // 1 s, the recovery copy of a changed picture
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

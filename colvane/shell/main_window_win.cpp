@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "colvane/canvas/rope_win.h"
+#include "colvane/files/picture_save_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/ids.h"
@@ -119,6 +120,9 @@ void OnTimer(HWND window, WPARAM id) {
       break;
     case timer::kExitScroll:
       ExitScreenStep(window);
+      break;
+    case timer::kRecovery:
+      RecoveryTick(window);
       break;
   }
 }
