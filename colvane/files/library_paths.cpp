@@ -135,3 +135,14 @@ int NextPictureName(bool (*exists)(const char* name, void* context), void* conte
   }
   return 0;
 }
+
+int ExportTargetPath(const char* chosen, char* out, int size) {
+  const size_t length = std::strlen(chosen);
+  const bool hasExtension = length >= 4 && std::memcmp(chosen + length - 4, ".bmp", 4) == 0;
+  const size_t total = length + (hasExtension ? 0 : 4);
+  if (total + 1 > static_cast<size_t>(size)) return 0;
+  std::memcpy(out, chosen, length);
+  if (!hasExtension) std::memcpy(out + length, ".bmp", 4);
+  out[total] = '\0';
+  return 1;
+}

@@ -42,3 +42,8 @@ bool IsSampleBox(const char* boxPath);
 // The first free "Sample%d.sam" (n = 1, 2, ...) for which `exists` says no. 0 when none of the
 // first 99999 is free.
 int NextPictureName(bool (*exists)(const char* name, void* context), void* context, char* out, int size);
+
+// The file Export writes for the path chosen in the save dialog: the path itself when it ends in
+// exactly ".bmp" (lower case), else the path + ".bmp" (so "picture.BMP" gives "picture.BMP.bmp").
+// 0 when that doesn't fit `size`.
+int ExportTargetPath(const char* chosen, char* out, int size);

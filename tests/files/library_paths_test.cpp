@@ -101,3 +101,16 @@ TEST(LibraryPaths, SampleBoxesAnyCase) {
   EXPECT_FALSE(IsSampleBox("C:\\Colvane\\CUST\\MY BOX"));
   EXPECT_FALSE(IsSampleBox("ample"));
 }
+
+TEST(LibraryPaths, ExportTargets) {
+  char out[kLibraryMaxPath];
+  ASSERT_EQ(ExportTargetPath("C:\\a\\picture", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "C:\\a\\picture.bmp");
+  ASSERT_EQ(ExportTargetPath("picture.bmp", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "picture.bmp");
+  ASSERT_EQ(ExportTargetPath("picture.BMP", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "picture.BMP.bmp");
+  ASSERT_EQ(ExportTargetPath("bmp", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "bmp.bmp");
+  EXPECT_EQ(ExportTargetPath("abcdefgh", out, 12), 0);  // no room for the extension
+}
