@@ -1,12 +1,6 @@
 #include "colvane/files/file_seam.h"
 
-namespace {
-const PictureSeam* chosen = nullptr;
-}  // namespace
-
-void UsePictureSeam(const PictureSeam* seam) { chosen = seam; }
-const PictureSeam* CurrentPictureSeam() { return chosen ? chosen : PlatformPictureSeam(); }
-
+// On Windows the platform's files and the seam choice live in file_seam_win.cpp.
 #if !defined(_WIN32)
 // POSIX files, for the native build: write(2), fsync(2), rename(2).
 #include <fcntl.h>
@@ -47,7 +41,11 @@ int PosixRemove(const char* path) { return ::unlink(path) == 0 ? 0 : -1; }
 
 const PictureSeam kPosixSeam = {PosixCreate, PosixWrite, PosixFlush, PosixClose, PosixReplace, PosixRemove};
 
+const PictureSeam* chosen = nullptr;
+
 }  // namespace
 
 const PictureSeam* PlatformPictureSeam() { return &kPosixSeam; }
+void UsePictureSeam(const PictureSeam* seam) { chosen = seam; }
+const PictureSeam* CurrentPictureSeam() { return chosen ? chosen : PlatformPictureSeam(); }
 #endif

@@ -32,7 +32,10 @@ int WinReplace(const char* from, const char* to) {
 int WinRemove(const char* path) { return DeleteFileA(path) ? 0 : -1; }
 
 const PictureSeam kWinSeam = {WinCreate, WinWrite, WinFlush, WinClose, WinReplace, WinRemove};
+const PictureSeam* chosen = nullptr;
 
 }  // namespace
 
 const PictureSeam* PlatformPictureSeam() { return &kWinSeam; }
+void UsePictureSeam(const PictureSeam* seam) { chosen = seam; }
+const PictureSeam* CurrentPictureSeam() { return chosen ? chosen : PlatformPictureSeam(); }
