@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "colvane/canvas/rope_win.h"
+#include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
@@ -130,5 +131,7 @@ void OnTimer(HWND window, WPARAM id) {
 void OnKeyUp(HWND window, WPARAM key) {
   if (key == VK_F1) {
     ShellExecuteA(window, "open", "Colvane.chm", "", "", SW_SHOWNORMAL);
+    return;
   }
+  FileBoxKeyUp(window, key);
 }
