@@ -12,8 +12,6 @@ namespace art {
 
 namespace {
 
-using Icon = void (*)(cairo_t*, double cx, double cy);
-
 void NewSheet(cairo_t* cr, double cx, double cy) {
   cairo_move_to(cr, cx - 8, cy - 10);
   cairo_line_to(cr, cx + 4, cy - 10);
@@ -25,6 +23,8 @@ void NewSheet(cairo_t* cr, double cx, double cy) {
   StarPath(cr, cx + 7, cy - 8, 5, 6.5, 3, 0);
   OutlineFill(cr, Sun(), 1.2);
 }
+
+}  // namespace
 
 void PictureBox(cairo_t* cr, double cx, double cy) {
   for (int k = 0; k < 2; ++k) {
@@ -45,6 +45,8 @@ void PictureBox(cairo_t* cr, double cx, double cy) {
   OutlineFill(cr, Hex(0xC98A4B), 1.6);
 }
 
+namespace {
+
 void UndoArrow(cairo_t* cr, double cx, double cy) {
   // a curl turning back: from the bottom round the right and the top to the left, then down
   for (int pass = 0; pass < 2; ++pass) {
@@ -59,6 +61,8 @@ void UndoArrow(cairo_t* cr, double cx, double cy) {
   cairo_close_path(cr);
   OutlineFill(cr, Hex(0xFFFFFF), 1.6);
 }
+
+}  // namespace
 
 void Door(cairo_t* cr, double cx, double cy) {
   cairo_rectangle(cr, cx - 8, cy - 11, 14, 22);
@@ -85,7 +89,11 @@ void Door(cairo_t* cr, double cx, double cy) {
   cairo_fill(cr);
 }
 
+namespace {
+
 // A round bubble button on felt, with its icon; pressed sinks and darkens.
+}  // namespace
+
 Image Bubble(Col colour, Icon icon, bool pressed) {
   Canvas c = NewCanvas(kDeskBtn, kDeskBtn);
   cairo_t* cr = c.cr;
@@ -112,6 +120,8 @@ Image Bubble(Col colour, Icon icon, bool pressed) {
   AvoidKey(img);
   return img;
 }
+
+namespace {
 
 // The page-turn button: a wide pill with a picture of the page it leads to and an arrow.
 Image TurnButton(bool toLibrary, bool pressed) {

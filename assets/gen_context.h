@@ -37,6 +37,12 @@ struct Gen {
   void Check(bool ok, const std::string& what);
 };
 
+// A round desk button on felt with its icon centred at (cx, cy); pressed sinks and darkens.
+using Icon = void (*)(cairo_t*, double cx, double cy);
+Image Bubble(Col colour, Icon icon, bool pressed);
+void Door(cairo_t* cr, double cx, double cy);        // the exit
+void PictureBox(cairo_t* cr, double cx, double cy);  // the file box
+
 // "8" or "6" appended to a key.
 inline std::string V(const std::string& key, const Plan& p) { return key + p.digit; }
 inline std::string Section(const Plan& p) { return p.variant == 800 ? "800" : "640"; }
@@ -63,6 +69,7 @@ void MakePapers(Gen& g);         // [PAPERTYPE]
 void MakeToolbox(Gen& g);        // TOOL, TOOL1, button states, page buttons, page turn
 void MakeLibraryTray(Gen& g);    // Lib and the category buttons
 void MakeColourPanel(Gen& g);    // COLOR, sizebar, colorpageup, colorpagedown
+void MakeFileBox(Gen& g);       // the file box page, its card, buttons, bin and the SAMPLE box
 void MakeDeskButtons(Gen& g);    // new, exit, file page, undo, page turn
 void MakePanels(Gen& g);         // option panels of every tool
 void MakeSoundPanel(Gen& g);     // SOUNDON, SOUNDOFF

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   art::MakeLibraryTray(g);
   art::MakeColourPanel(g);
   art::MakeDeskButtons(g);
+  art::MakeFileBox(g);
   art::MakeStamps(g);
   art::MakePanels(g);
   art::MakeSoundPanel(g);

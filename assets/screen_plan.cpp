@@ -76,8 +76,8 @@ static Plan Make640() {
   p.turn = {516, 378, kTurnW, kDeskBtn};
   p.exitBtn = {596, 378};
   p.logo = {0, 0, 0, 0};
-  p.boxCards = {12, 12, 496, 100};
-  p.thumbs = {12, 120, 496, 352};
+  p.boxCards = {12, 12, 496, 132};
+  p.thumbs = {12, 152, 496, 320};
   p.dirLeft = {516, 20};
   p.boxNew = {556, 20};
   p.dirRight = {596, 20};

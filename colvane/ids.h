@@ -39,7 +39,10 @@ namespace cmd {
 
 // Taken by areas before the texture reset.
 constexpr int kFileBoxFirst = 5001, kFileBoxLast = 5009;
+constexpr int kBoxesBack = 5001, kBoxesForward = 5002, kPicturesBack = 5003, kPicturesForward = 5004;
+constexpr int kNewBox = 5005, kExportPicture = 5006, kPrintPicture = 5007;
 constexpr int kFileBoxClose = 5008;
+constexpr int kRubbishBin = 5009;
 constexpr int kEditDone = 8010, kEditCancel = 8011;
 constexpr int kShapeDown = 31001, kShapeUp = 31002;
 constexpr int kShapeSlot1 = 31003, kShapeSlot2 = 31004, kShapeSlot3 = 31005;
@@ -81,6 +84,7 @@ constexpr int kStrokeRepeat = 1; // 100 ms, airbrush and toothpaste keep paintin
 constexpr int kCartoons = 2;     // 150 ms, cartoon frames
 constexpr int kRopeFrame = 3;    // 100 ms, the marching selection outline
 constexpr int kExitScroll = 10;  // 80 ms, the goodbye picture
+constexpr int kRecovery = 11;    // 1 s, the recovery copy of a changed picture
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

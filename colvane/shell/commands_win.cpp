@@ -5,6 +5,8 @@
 #include "colvane/canvas/effects.h"
 #include "colvane/canvas/effects_win.h"
 #include "colvane/canvas/tool_select_win.h"
+#include "colvane/files/file_box_win.h"
+#include "colvane/files/picture_save_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
@@ -39,6 +41,7 @@ void ChangePaper(HWND window) {
 
 // The goodbye: the "end" sound and the exit screen.
 void ExitCommand(HWND window) {
+  SavePicture(window);  // nothing painted is lost on the way out
   PlaySoundEffect("end");
   StartExitScreen(window);
   InvalidateRect(window, nullptr, FALSE);
@@ -84,6 +87,8 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kTypewriter: Tool(window, id, kModeTypewriter, kIconTypewriter); break;
     case cmd::kMagicStamp: Panel(window, id); MagicStampCommand(window); break;
     case cmd::kExit: ExitCommand(window); break;
+    case cmd::kFilePage: OpenFileBox(window); break;
+    case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
     case cmd::kUndo: Undo(window); break;
     case cmd::kPaper: ChangePaper(window); break;
     case cmd::kSharpen: PictureEffectCommand(window, kEffectSharpen); break;

@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include "colvane/canvas/rope_win.h"
+#include "colvane/files/file_box_win.h"
+#include "colvane/files/picture_save_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/ids.h"
@@ -120,11 +122,16 @@ void OnTimer(HWND window, WPARAM id) {
     case timer::kExitScroll:
       ExitScreenStep(window);
       break;
+    case timer::kRecovery:
+      RecoveryTick(window);
+      break;
   }
 }
 
 void OnKeyUp(HWND window, WPARAM key) {
   if (key == VK_F1) {
     ShellExecuteA(window, "open", "Colvane.chm", "", "", SW_SHOWNORMAL);
+    return;
   }
+  FileBoxKeyUp(window, key);
 }

@@ -3,6 +3,7 @@
 #include "colvane/shell/screen_areas_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/file_box_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/toolbox_win.h"
@@ -14,6 +15,8 @@ namespace {
 // name, hover, press, release, double click, right press, right double click, end of drag,
 // paint, command, "butdown" on press.
 const ScreenArea kAreas[] = {
+    {"file box", FileBoxHover, FileBoxPress, FileBoxRelease, FileBoxDoubleClick, nullptr, nullptr, FileBoxEndDrag,
+     PaintFileBox, FileBoxCommand, true},
     {"paper", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintPaper, nullptr, false},
     {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
      PaintOptionPanel, PanelCommand, true},

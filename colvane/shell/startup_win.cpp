@@ -6,6 +6,7 @@
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/tool_select_win.h"
+#include "colvane/files/picture_save_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
@@ -51,6 +52,8 @@ void StartUp(HWND window) {
 
   SetupScreenGeometry();
   PrepareCanvas(window);
+  LoadPictureNames();
+  RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
@@ -73,6 +76,8 @@ void ShutDown(HWND window) {
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;
 
+  KillTimer(window, timer::kRecovery);
+  if (!Session().canvas.pictureModified) DropRecoveryCopy();  // a picture not kept keeps its copy
   FreeRope(window);
   FreeClipArtPicture();
   FreeCanvas(window);

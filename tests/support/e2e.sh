@@ -21,9 +21,11 @@ e2e_start() {
 }
 
 # e2e_start_staged STAGE OUT: the settings file points the program at the staged content, which
-# is started from there with its log in OUT.
+# is started from there with its log in OUT. Each start is a fresh one: a recovery copy left by
+# an earlier script that ended the program mid-picture is removed first.
 e2e_start_staged() {
   mkdir -p "$2"
+  rm -f "$1/RECOVER.DAT"
   printf '[FILE]\r\nPATH=%s\r\n' "$(e2e_winpath "$1")" > "$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
   e2e_start "$1/colvane.exe" "$2/colvane.log"
 }

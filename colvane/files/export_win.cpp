@@ -1,0 +1,44 @@
+#include "colvane/files/export_win.h"
+
+#include <commdlg.h>
+
+#include "colvane/files/library_paths.h"
+#include "colvane/layout/layout_files_win.h"
+#include "fileshift/fileshift_win.h"
+
+int ExportPicture(HWND window, const char* box, const char* name) {
+  char folder[kLibraryMaxPath], source[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  // An empty box has nothing to export: no dialog at all.
+  if (!name || !name[0] || !PicturePath(folder, box, name, source, sizeof(source)) ||
+      GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES)
+    return 0;
+  char chosen[256] = "", title[256] = "";
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = window;
+  dialog.hInstance = GetModuleHandleA(nullptr);
+  dialog.lpstrFilter = "BITMAP\0*.bmp\0";
+  dialog.nFilterIndex = 0;
+  dialog.lpstrFile = chosen;
+  dialog.nMaxFile = sizeof(chosen);
+  dialog.lpstrFileTitle = title;
+  dialog.nMaxFileTitle = sizeof(title);
+  dialog.lpstrInitialDir = "c:\\";
+  dialog.lpstrTitle = "Export";
+  dialog.Flags = OFN_LONGNAMES | OFN_SHOWHELP;
+  if (!GetSaveFileNameA(&dialog)) return 0;
+  char target[MAX_PATH + 8];
+  bool copied = false;
+  if (ExportTargetPath(chosen, target, sizeof(target))) {
+    SetCapture(window);
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    copied = CopyFileFromTo(target, source) != 0;
+    ReleaseCapture();
+    SetCursor(previous);
+  }
+  if (!copied)
+    MessageBoxA(window, "The picture could not be copied there. Please try another place or name.", "Export",
+                MB_OK | MB_ICONINFORMATION);
+  return 1;
+}

@@ -1,0 +1,559 @@
+// The file box page: box cards, the thumbnails of the shown page, paging, the drag to the
+// rubbish bin, double-click to open, the Delete key and the new-box edit.
+#include "colvane/files/file_box_win.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/export_win.h"
+#include "colvane/files/file_grid.h"
+#include "colvane/files/library_paths.h"
+#include "colvane/files/picture_save_win.h"
+#include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
+#include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/wait_cursor_win.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/media/sound_effects_win.h"
+#include "easelkit/easelkit_win.h"
+
+namespace {
+
+constexpr COLORREF kPickedOutline = 0xFF0000;  // blue
+
+struct FileButton {
+  int id;
+  const char* up;
+  const char* down;
+  const char* area;
+  StripRecord states[2];  // owned here while the box is open
+  RECT hit;               // layout coordinates
+};
+FileButton buttons[] = {
+    {cmd::kExit, "FEXITD", "FEXITU", "EXITCORD", {}, {}},
+    {cmd::kFileBoxClose, "FILEPAGEDU", "FILEPAGEDD", "FILEPAGECORD", {}, {}},
+    {cmd::kBoxesBack, "DIRLEFTU", "DIRLEFTD", "DIRLEFTCORD", {}, {}},
+    {cmd::kBoxesForward, "DIRRIGHTU", "DIRRIGHTD", "DIRRIGHTCORD", {}, {}},
+    {cmd::kPicturesBack, "BOXLEFTU", "BOXLEFTD", "BOXLEFTCORD", {}, {}},
+    {cmd::kPicturesForward, "BOXRIGHTU", "BOXRIGHTD", "BOXRIGHTCORD", {}, {}},
+    {cmd::kNewBox, "BOXNEWU", "BOXNEWD", "BOXNEWCORD", {}, {}},
+    {cmd::kExportPicture, "SAVEU", "SAVED", "SAVECORD", {}, {}},
+    {cmd::kPrintPicture, "PRINTU", "PRINTD", "PRINTCORD", {}, {}},
+    {cmd::kRubbishBin, "GABAGEM", "GABAGEC", "GABAGEA", {}, {}},
+};
+constexpr int kButtonCount = sizeof(buttons) / sizeof(buttons[0]);
+constexpr int kBin = kButtonCount - 1;
+
+struct PictureEntry {
+  std::string name;
+  HBITMAP thumbnail = nullptr;  // owned here; built only while its page is shown
+};
+
+struct FileBoxState {
+  bool open = false;
+  HBITMAP background = nullptr;  // owned here while open
+  HBITMAP card = nullptr;        // owned here while open
+  StripRecord binOpening;        // the lid lifting; owned here while open
+  FileGrid boxGrid, pictureGrid;
+  std::vector<std::string> boxes;
+  int boxFirst = 0, boxCapacity = 0, selectedBox = 0;
+  std::vector<PictureEntry> pictures;
+  int pictureFirst = 0, pictureCapacity = 0, picked = -1;
+  // the drag of a thumbnail: the lifted entry is out of the list until the release
+  bool dragging = false;
+  PictureEntry lifted;
+  int liftedIndex = -1;
+  POINT corner{0, 0}, last{0, 0};  // layout coordinates
+  bool overBin = false;
+  int pressedButton = -1;
+  HWND edit = nullptr;
+  char editName[80] = "";
+} box;
+
+// Box names are shown upper-cased; the byte after a lead byte of a double-byte character stays.
+std::string UpperBoxName(const char* name) {
+  std::string s(name);
+  for (size_t i = 0; i < s.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 128) ++i;
+    else if (c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 32);
+  }
+  return s;
+}
+
+const char* SelectedBoxName() {
+  return box.selectedBox >= 0 && box.selectedBox < static_cast<int>(box.boxes.size())
+             ? box.boxes[box.selectedBox].c_str()
+             : "";
+}
+
+void FreeThumbnail(PictureEntry& e) {
+  if (e.thumbnail) DeleteObject(e.thumbnail);
+  e.thumbnail = nullptr;
+}
+
+void FreePictures() {
+  for (PictureEntry& e : box.pictures) FreeThumbnail(e);
+  box.pictures.clear();
+  FreeThumbnail(box.lifted);
+  box.dragging = false;
+}
+
+void ListBoxes() {
+  char folder[kLibraryMaxPath], pattern[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!LibraryFolderPath(folder, pattern, sizeof(pattern) - 4)) return;
+  std::strcat(pattern, "\\*.*");
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(pattern, &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  box.boxes.clear();
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        CheckEntryName(found.cFileName) == NameProblem::kNone)
+      box.boxes.push_back(UpperBoxName(found.cFileName));
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  const std::string working = UpperBoxName(WorkingBox());
+  box.selectedBox = 0;
+  for (size_t i = 0; i < box.boxes.size(); ++i)
+    if (box.boxes[i] == working) box.selectedBox = static_cast<int>(i);
+  // the page that holds the selected box
+  box.boxFirst = PageStartOf(box.selectedBox, box.boxCapacity);
+  if (!box.boxes.empty()) SetFileBoxBox(SelectedBoxName());
+}
+
+// The pictures of the selected box, by name only: thumbnails come when their page is shown.
+void ListPictures() {
+  FreePictures();
+  box.pictureFirst = 0;
+  box.picked = -1;
+  char folder[kLibraryMaxPath], pattern[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (box.boxes.empty() || !BoxFolderPath(folder, SelectedBoxName(), pattern, sizeof(pattern) - 6)) return;
+  std::strcat(pattern, "\\*.sam");
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(pattern, &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) box.pictures.push_back(PictureEntry{found.cFileName, nullptr});
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+}
+
+// Builds the thumbnails of the shown page and frees every other one.
+void PrepareShownThumbnails(HWND window) {
+  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  for (int i = 0; i < static_cast<int>(box.pictures.size()); ++i) {
+    PictureEntry& e = box.pictures[i];
+    const bool shown = i >= box.pictureFirst && i < box.pictureFirst + box.pictureCapacity;
+    if (!shown) {
+      FreeThumbnail(e);
+    } else if (!e.thumbnail && PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path))) {
+      e.thumbnail = LoadBitmapFileScaled(window, path, ScreenPalette(), box.pictureGrid.cellWidth - 4,
+                                         box.pictureGrid.cellHeight - 4);
+    }
+  }
+}
+
+FileGrid GridOf(const char* key, HBITMAP card) {
+  RECT r;
+  GetLayoutRect(VariantSection(), key, 0, 0, 0, 0, &r);
+  SIZE size = BitmapSize(card);
+  FileGrid grid;
+  grid.area = GridRect{r.left, r.top, r.right, r.bottom};
+  grid.cellWidth = size.cx;
+  grid.cellHeight = size.cy;
+  return grid;
+}
+
+void LoadArt(HWND window) {
+  box.background = LoadLayoutBitmap(window, VariantSection(), "FILE");
+  box.card = LoadLayoutBitmap(window, "800", "FILEPAPER");
+  for (FileButton& b : buttons) {
+    char key[40];
+    std::snprintf(key, sizeof(key), "%s%s", b.area, VariantDigit());
+    POINT at;
+    GetLayoutPoint("CARTOON", key, 0, 0, &at);
+    for (int s = 0; s < 2; ++s) {
+      LoadStrip(window, &b.states[s], "CARTOON", s ? b.down : b.up, nullptr, nullptr);
+      b.states[s].frameWidth = BitmapSize(b.states[s].bitmap).cx;
+      b.states[s].origin = at;
+    }
+    SIZE size = BitmapSize(b.states[0].bitmap);
+    SetRect(&b.hit, at.x, at.y, at.x + size.cx, at.y + size.cy);
+  }
+  LoadStrip(window, &box.binOpening, "CARTOON", "GABAGES", "GABAGESW", nullptr);
+  box.binOpening.origin = buttons[kBin].states[0].origin;
+  box.boxGrid = GridOf("BOXRC", box.card);
+  box.pictureGrid = GridOf("FILE_IN_BOX", box.card);
+  box.boxCapacity = PageCapacity(box.boxGrid);
+  box.pictureCapacity = PageCapacity(box.pictureGrid);
+}
+
+void FreeArt() {
+  for (HBITMAP* b : {&box.background, &box.card}) {
+    if (*b) DeleteObject(*b);
+    *b = nullptr;
+  }
+  for (FileButton& b : buttons)
+    for (StripRecord& s : b.states) FreeStrip(&s);
+  FreeStrip(&box.binOpening);
+}
+
+int ButtonAt(POINT layout) {
+  for (int i = 0; i < kButtonCount; ++i)
+    if (PtInRect(&buttons[i].hit, layout)) return i;
+  return -1;
+}
+
+void Repaint(HWND window) { InvalidateRect(window, nullptr, FALSE); }
+
+// A one-pixel outline around a cell, drawn with a hollow brush.
+void Outline(HDC dc, const GridRect& cell) {
+  POINT a{cell.left - 1, cell.top - 1};
+  LayoutToScreen(&a);
+  HPEN pen = CreatePen(PS_SOLID, 1, kPickedOutline);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+  Rectangle(dc, a.x, a.y, a.x + (cell.right - cell.left) + 2, a.y + (cell.bottom - cell.top) + 2);
+  SelectObject(dc, oldBrush);
+  DeleteObject(SelectObject(dc, oldPen));
+}
+
+void DrawCard(HWND window, HDC dc, const GridRect& cell) {
+  BlitPart(window, dc, box.card, POINT{cell.left, cell.top}, cell.right - cell.left, cell.bottom - cell.top,
+           POINT{0, 0}, ScreenPalette());
+}
+
+void DrawThumbnail(HWND window, HDC dc, const PictureEntry& e, POINT corner) {
+  const int w = box.pictureGrid.cellWidth, h = box.pictureGrid.cellHeight;
+  BlitPart(window, dc, box.card, corner, w, h, POINT{0, 0}, ScreenPalette());
+  if (e.thumbnail)
+    BlitPart(window, dc, e.thumbnail, POINT{corner.x + 2, corner.y + 2}, w - 4, h - 4, POINT{0, 0}, ScreenPalette());
+}
+
+void PaintBoxCards(HWND window, HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  for (int k = 0; k < box.boxCapacity; ++k) {
+    const int i = box.boxFirst + k;
+    GridRect cell;
+    if (i >= static_cast<int>(box.boxes.size()) || !GridCell(box.boxGrid, k, &cell)) break;
+    DrawCard(window, dc, cell);
+    POINT a{cell.left + 6, cell.top + 4};
+    LayoutToScreen(&a);
+    RECT text{a.x, a.y, a.x + (cell.right - cell.left) - 12, a.y + (cell.bottom - cell.top) - 8};
+    DrawTextA(dc, box.boxes[i].c_str(), -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    if (i == box.selectedBox) Outline(dc, cell);
+  }
+}
+
+void PaintThumbnails(HWND window, HDC dc) {
+  for (int k = 0; k < box.pictureCapacity; ++k) {
+    const int i = box.pictureFirst + k;
+    GridRect cell;
+    if (i >= static_cast<int>(box.pictures.size()) || !GridCell(box.pictureGrid, k, &cell)) break;
+    DrawThumbnail(window, dc, box.pictures[i], POINT{cell.left, cell.top});
+    if (i == box.picked && !box.dragging) Outline(dc, cell);
+  }
+}
+
+// The raised page: at step i the top H * i / 10 rows of the page stand at the screen's bottom.
+void RaisePage(HWND window) {
+  SIZE size = BitmapSize(box.background);
+  for (int i = 0; i < 10; ++i) {
+    const int rows = size.cy * i / 10;
+    if (rows > 0) BlitPartToWindow(window, box.background, POINT{0, size.cy - rows}, size.cx, rows, POINT{0, 0}, ScreenPalette());
+    Sleep(15);
+  }
+}
+
+void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
+  *deleted = false;
+  char folder[kLibraryMaxPath], boxPath[kLibraryMaxPath], path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!BoxFolderPath(folder, SelectedBoxName(), boxPath, sizeof(boxPath)) || IsSampleBox(boxPath)) return;
+  if (!PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path))) return;
+  if (!DeleteFileA(path)) return;
+  if (CartoonPathFor(path, cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
+  *deleted = true;
+  Repaint(window);
+}
+
+// The release of a drag: a lifted picture that wasn't thrown away goes back to its place.
+void EndDrag(HWND window) {
+  if (!box.dragging) return;
+  box.dragging = false;
+  if (box.liftedIndex >= 0) {
+    const int at = std::min(box.liftedIndex, static_cast<int>(box.pictures.size()));
+    box.pictures.insert(box.pictures.begin() + at, box.lifted);
+    box.lifted = PictureEntry{};
+  }
+  box.liftedIndex = -1;
+  box.overBin = false;
+  Repaint(window);
+}
+
+void OpenPicture(HWND window, int index) {
+  if (index < 0 || index >= static_cast<int>(box.pictures.size())) return;
+  const std::string name = box.pictures[index].name;
+  const std::string boxName = SelectedBoxName();
+  SavePicture(window);  // the picture on the canvas is kept under its own box first
+  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!PicturePath(folder, boxName.c_str(), name.c_str(), path, sizeof(path))) return;
+  if (!OpenCanvasPicture(window, path)) return;
+  MSG m;  // presses that came while the picture was read would act on the painting screen
+  while (PeekMessageA(&m, window, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE)) {
+  }
+  SetCurrentPicture(boxName.c_str(), name.c_str());
+  SetFileBoxBox(boxName.c_str());
+  SavePicture(window);  // stores the box and the name; the picture itself is unchanged
+  PostMessageA(window, WM_COMMAND, cmd::kFileBoxClose, 0);
+}
+
+void NewBoxEdit(HWND window) {
+  const int count = static_cast<int>(box.boxes.size());
+  const int k = count >= box.boxCapacity ? 0 : count % std::max(box.boxCapacity, 1);
+  if (count >= box.boxCapacity) box.boxFirst = PageStartOf(count, box.boxCapacity);  // an empty page
+  GridRect cell;
+  if (!GridCell(box.boxGrid, k, &cell)) return;
+  POINT a{cell.left + 1, cell.top + 30};
+  LayoutToScreen(&a);
+  box.editName[0] = '\0';
+  Repaint(window);
+  UpdateWindow(window);
+  box.edit = CreateTransparentEdit(GetModuleHandleA(nullptr), window, a.x, a.y, cell.right - cell.left - 2, 24,
+                                   box.editName);
+}
+
+void CreateTypedBox(HWND window) {
+  box.edit = nullptr;
+  char folder[kLibraryMaxPath], library[kLibraryMaxPath], path[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!LibraryFolderPath(folder, library, sizeof(library))) return;
+  const NameProblem problem = CheckNewBoxName(library, box.editName);
+  if (problem != NameProblem::kNone) {
+    MessageBoxA(window, NameProblemMessage(problem), "Warning", MB_OK | MB_ICONINFORMATION);
+  } else if (!BoxFolderPath(folder, box.editName, path, sizeof(path))) {
+    return;
+  } else if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
+    MessageBoxA(window, "Folder is here!", "Warning", MB_OK | MB_ICONHAND);
+  } else if (CreateDirectoryA(path, nullptr)) {
+    box.boxes.push_back(UpperBoxName(box.editName));
+    box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);
+  }
+  Repaint(window);
+}
+
+void CancelEdit() {
+  if (box.edit && IsWindow(box.edit)) SendMessageA(box.edit, WM_CHAR, VK_ESCAPE, 0);
+  box.edit = nullptr;
+}
+
+void Page(HWND window, int id) {
+  const int boxCount = static_cast<int>(box.boxes.size()), pictureCount = static_cast<int>(box.pictures.size());
+  switch (id) {
+    case cmd::kBoxesBack: box.boxFirst = PageBack(box.boxFirst, box.boxCapacity); break;
+    case cmd::kBoxesForward: box.boxFirst = BoxesPageForward(box.boxFirst, box.boxCapacity, boxCount); break;
+    case cmd::kPicturesBack: box.pictureFirst = PageBack(box.pictureFirst, box.pictureCapacity); break;
+    case cmd::kPicturesForward: box.pictureFirst = PicturesPageForward(box.pictureFirst, box.pictureCapacity, pictureCount); break;
+  }
+  PrepareShownThumbnails(window);
+  Repaint(window);
+}
+
+}  // namespace
+
+bool FileBoxOpen() { return box.open; }
+
+void OpenFileBox(HWND window) {
+  if (box.open) return;
+  {
+    WaitCursor wait(window);
+    box.open = true;
+    SavePicture(window);
+    LoadArt(window);
+    PlaySoundEffect("gate");
+    ListBoxes();
+    ListPictures();
+    PrepareShownThumbnails(window);
+  }
+  CoverDesk(true);
+  RaisePage(window);
+  Repaint(window);
+}
+
+void CloseFileBox(HWND window) {
+  if (!box.open) return;
+  WaitCursor wait(window);
+  CancelEdit();
+  box.open = false;
+  PlaySoundEffect("gate");
+  FreePictures();
+  box.boxes.clear();
+  box.pressedButton = -1;
+  FreeArt();
+  CoverDesk(false);
+  Repaint(window);
+}
+
+bool FileBoxHover(HWND window, POINT layout) {
+  if (!box.open) return false;
+  if (box.dragging) {
+    box.corner.x += layout.x - box.last.x;
+    box.corner.y += layout.y - box.last.y;
+    box.last = layout;
+    const bool overBin = PtInRect(&buttons[kBin].hit, layout) != 0;
+    if (overBin && !box.overBin)
+      PlayFilmstrip(window, &box.binOpening, 0, 0, box.binOpening.origin, ScreenPalette(), 1, 1, nullptr, 0);
+    box.overBin = overBin;
+    Repaint(window);  // composed off screen and shown in one blit
+    return true;
+  }
+  const bool overSomething = ButtonAt(layout) >= 0 ||
+                             GridHit(box.boxGrid, layout.x, layout.y, box.boxFirst, static_cast<int>(box.boxes.size())) >= 0 ||
+                             GridHit(box.pictureGrid, layout.x, layout.y, box.pictureFirst,
+                                     static_cast<int>(box.pictures.size())) >= 0;
+  SetClassCursor(window, overSomething ? ToolCursor(kIconHand) : LoadCursorA(nullptr, IDC_ARROW));
+  return true;
+}
+
+bool FileBoxPress(HWND window, POINT layout) {
+  if (!box.open) return false;
+  const int boxCount = static_cast<int>(box.boxes.size());
+  const int card = GridHit(box.boxGrid, layout.x, layout.y, box.boxFirst, boxCount);
+  if (card >= 0 && card != box.selectedBox) {
+    box.selectedBox = card;
+    SetFileBoxBox(SelectedBoxName());
+    ListPictures();
+    PrepareShownThumbnails(window);
+    Repaint(window);
+    return true;
+  }
+  const int picture = GridHit(box.pictureGrid, layout.x, layout.y, box.pictureFirst, static_cast<int>(box.pictures.size()));
+  if (picture >= 0) {
+    box.picked = picture;
+    GridRect cell;
+    GridCell(box.pictureGrid, picture - box.pictureFirst, &cell);
+    box.lifted = box.pictures[picture];
+    box.pictures.erase(box.pictures.begin() + picture);
+    box.liftedIndex = picture;
+    box.dragging = true;
+    box.corner = POINT{cell.left, cell.top};
+    box.last = layout;
+    Repaint(window);
+    return true;
+  }
+  const int button = ButtonAt(layout);
+  if (button >= 0) {
+    box.pressedButton = button;
+    if (button == kBin) PlaySoundEffect("rabish");
+    Repaint(window);
+  }
+  return true;
+}
+
+bool FileBoxRelease(HWND window, POINT layout) {
+  if (!box.open) return false;
+  const int button = ButtonAt(layout);
+  if (button >= 0 && button == box.pressedButton) PostMessageA(window, WM_COMMAND, buttons[button].id, 0);
+  box.pressedButton = -1;
+  Repaint(window);
+  return true;
+}
+
+// Every left release, before the release itself is offered: a thumbnail let go over the bin is
+// thrown away, any other goes back to its place.
+void FileBoxEndDrag(HWND window) {
+  if (!box.open || !box.dragging) return;
+  POINT at;
+  GetCursorPos(&at);
+  ScreenToClient(window, &at);
+  ScreenToLayout(&at);
+  if (PtInRect(&buttons[kBin].hit, at)) {
+    PlaySoundEffect("rabish");
+    bool deleted = false;
+    DeletePicture(window, box.lifted, &deleted);
+    if (deleted) {
+      FreeThumbnail(box.lifted);
+      box.lifted = PictureEntry{};
+      box.liftedIndex = -1;
+      box.picked = -1;
+    }
+  }
+  EndDrag(window);
+  PrepareShownThumbnails(window);
+}
+
+bool FileBoxDoubleClick(HWND window, POINT layout) {
+  if (!box.open) return false;
+  const int picture = GridHit(box.pictureGrid, layout.x, layout.y, box.pictureFirst, static_cast<int>(box.pictures.size()));
+  if (picture >= 0) OpenPicture(window, picture);
+  return true;
+}
+
+void PaintFileBox(HWND window, HDC dc) {
+  if (!box.open) return;
+  SIZE size = BitmapSize(box.background);
+  BlitPart(window, dc, box.background, POINT{0, 0}, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
+  for (int i = 0; i < kButtonCount; ++i) {
+    const StripRecord& s = buttons[i].states[i == box.pressedButton || (i == kBin && box.overBin) ? 1 : 0];
+    if (s.bitmap) DrawStripFrame(window, dc, &s, 0, 1, s.origin, ScreenPalette());
+  }
+  PaintBoxCards(window, dc);
+  PaintThumbnails(window, dc);
+  if (box.dragging) DrawThumbnail(window, dc, box.lifted, box.corner);
+  if (box.edit) InvalidateRect(box.edit, nullptr, TRUE);
+}
+
+bool FileBoxCommand(HWND window, int id) {
+  if (!box.open) return false;
+  switch (id) {
+    case cmd::kBoxesBack:
+    case cmd::kBoxesForward:
+    case cmd::kPicturesBack:
+    case cmd::kPicturesForward: Page(window, id); return true;
+    case cmd::kNewBox:
+      if (box.edit) return false;
+      NewBoxEdit(window);
+      return true;
+    case cmd::kExportPicture: return ExportPicture(window, SelectedBoxName(), box.picked >= 0 && box.picked < static_cast<int>(box.pictures.size())
+                                                                 ? box.pictures[box.picked].name.c_str()
+                                                                 : (box.pictures.empty() ? "" : box.pictures[0].name.c_str())) != 0;
+    case cmd::kPrintPicture: return true;  // printing comes with the printer
+    case cmd::kFileBoxClose: CloseFileBox(window); return true;
+    case cmd::kRubbishBin: return true;  // the bin itself does nothing when clicked
+    case cmd::kEditDone: CreateTypedBox(window); return true;
+    case cmd::kEditCancel: box.edit = nullptr; Repaint(window); return true;
+  }
+  return false;
+}
+
+bool FileBoxKeyUp(HWND window, WPARAM key) {
+  if (!box.open) return false;
+  if (key == VK_RETURN) return true;
+  if (key != VK_DELETE || box.edit || box.dragging) return false;
+  // only a picked picture of the page on screen
+  const int i = box.picked;
+  if (i < box.pictureFirst || i >= box.pictureFirst + box.pictureCapacity || i >= static_cast<int>(box.pictures.size()))
+    return true;
+  bool deleted = false;
+  DeletePicture(window, box.pictures[i], &deleted);
+  if (deleted) {
+    FreeThumbnail(box.pictures[i]);
+    box.pictures.erase(box.pictures.begin() + i);
+    box.picked = -1;
+    PrepareShownThumbnails(window);
+  }
+  return true;
+}

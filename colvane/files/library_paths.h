@@ -1,0 +1,49 @@
+// Names and paths of the picture library: <asset folder>\CUST\<box>\<picture>. Pure.
+// Box and picture names come from the settings file, which a user can edit, and from the
+// child's typing: a name is only ever one plain folder entry, so nothing built here can reach
+// outside the library.
+#pragma once
+
+constexpr int kLibraryMaxPath = 260;  // MAX_PATH, terminator included
+constexpr int kPictureNameSize = 80;  // current picture name, terminator included
+
+// A name that is one harmless entry of a folder: not empty, no \ / : * ? " < > | and no control
+// characters, not "." or "..", no leading or trailing space or dot, not a device name.
+enum class NameProblem {
+  kNone = 0,
+  kEmpty,
+  kForbiddenCharacter,
+  kDots,
+  kEdgeSpaceOrDot,
+  kDeviceName,
+  kTooLong,  // the path it would make reaches MAX_PATH
+};
+NameProblem CheckEntryName(const char* name);
+// The check of a new box typed by the child, including the length of the folder path it makes
+// under `libraryFolder` (<asset folder>\CUST).
+NameProblem CheckNewBoxName(const char* libraryFolder, const char* name);
+// A kind sentence for the child about what is wrong with a typed box name.
+const char* NameProblemMessage(NameProblem problem);
+
+// <asset folder>\CUST (no trailing backslash). 0 when it doesn't fit.
+int LibraryFolderPath(const char* assetFolder, char* out, int size);
+// <asset folder>\CUST\<box> ; an empty box name is the library folder itself. 0 for a box name
+// that isn't a plain entry, or a path that doesn't fit.
+int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size);
+// <asset folder>\CUST\<box>\<name>. 0 (out empty) for a box or picture name that isn't a plain
+// entry, an empty picture name, or a path of MAX_PATH or more.
+int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size);
+// The cartoon file beside a picture: the path with its last three characters replaced by "CAT".
+int CartoonPathFor(const char* picturePath, char* out, int size);
+
+// A box whose folder path ends in "SAMPLE" (any case): its pictures are never deleted.
+bool IsSampleBox(const char* boxPath);
+
+// The first free "Sample%d.sam" (n = 1, 2, ...) for which `exists` says no. 0 when none of the
+// first 99999 is free.
+int NextPictureName(bool (*exists)(const char* name, void* context), void* context, char* out, int size);
+
+// The file Export writes for the path chosen in the save dialog: the path itself when it ends in
+// exactly ".bmp" (lower case), else the path + ".bmp" (so "picture.BMP" gives "picture.BMP.bmp").
+// 0 when that doesn't fit `size`.
+int ExportTargetPath(const char* chosen, char* out, int size);

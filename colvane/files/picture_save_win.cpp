@@ -1,0 +1,201 @@
+#include "colvane/files/picture_save_win.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/file_seam.h"
+#include "colvane/files/library_paths.h"
+#include "colvane/files/picture_file.h"
+#include "colvane/files/recovery_file.h"
+#include "colvane/frame/file_bytes.h"
+#include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/layout_values.h"
+
+namespace {
+
+char workingBox[256];
+char pictureName[kPictureNameSize];
+char fileBoxBox[256];
+bool fileBoxBoxChosen = false;
+bool failureShown = false;       // the child hears about a failed save once, not at every save
+uint64_t recoveredSum = 0;       // the picture the recovery copy holds
+bool recoveryHeld = false;
+
+void CopyName(char* to, size_t size, const char* from) {
+  std::strncpy(to, from ? from : "", size - 1);
+  to[size - 1] = '\0';
+}
+
+// A quick fingerprint of the canvas pixels: the recovery copy is written only when they changed.
+uint64_t CanvasSum() {
+  const Block& image = Session().canvas.canvasImage;
+  uint64_t sum = 1469598103934665603ull;
+  const uint8_t* p = image.Data();
+  for (size_t i = 0; i + 8 <= image.size; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, p + i, 8);
+    sum = (sum ^ word) * 1099511628211ull;
+  }
+  return sum;
+}
+
+bool FileExistsInWorkingBox(const char* name, void*) {
+  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!PicturePath(folder, workingBox, name, path, sizeof(path))) return true;  // can't be used
+  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The cartoons placed on the picture are written beside it here, through the cartoon writer,
+// once cartoons can be placed. Until then nothing is written and an older cartoon file stays.
+void SaveCartoons(const char* /*cartoonPath*/) {}
+
+bool Modified() { return Session().canvas.pictureModified != 0; }
+
+// The box a picture goes to when none was ever chosen (a fresh install).
+constexpr char kFirstBox[] = "MY PICTURES";
+
+// A picture always has a box and a plain name of its own, so what is painted can be kept.
+void EnsurePictureNames() {
+  if (CheckEntryName(workingBox) != NameProblem::kNone) CopyName(workingBox, sizeof(workingBox), kFirstBox);
+  if (CheckEntryName(pictureName) != NameProblem::kNone) {
+    char name[kPictureNameSize];
+    if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name)))
+      CopyName(pictureName, sizeof(pictureName), name);
+  }
+}
+
+// The library and the box are made when missing, so the first save of a fresh install lands.
+void MakeBoxFolder(const char* folder) {
+  char path[kLibraryMaxPath];
+  if (LibraryFolderPath(folder, path, sizeof(path))) CreateDirectoryA(path, nullptr);
+  if (BoxFolderPath(folder, workingBox, path, sizeof(path))) CreateDirectoryA(path, nullptr);
+}
+
+}  // namespace
+
+void LoadPictureNames() {
+  GetSettingString("DESKTOP", "WORKINDIR", "", workingBox, sizeof(workingBox));
+  GetSettingString("sample", "sample", "", pictureName, sizeof(pictureName));
+  EnsurePictureNames();
+}
+
+const char* WorkingBox() { return workingBox; }
+const char* CurrentPictureName() { return pictureName; }
+
+void SetCurrentPicture(const char* box, const char* name) {
+  CopyName(workingBox, sizeof(workingBox), box);
+  CopyName(pictureName, sizeof(pictureName), name);
+}
+
+void SetFileBoxBox(const char* box) {
+  CopyName(fileBoxBox, sizeof(fileBoxBox), box);
+  fileBoxBoxChosen = true;
+}
+
+void RecoveryPath(char* path, int size) {
+  char folder[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!JoinFolderPath(folder, "RECOVER.DAT", path, size)) path[0] = '\0';
+}
+
+void DropRecoveryCopy() {
+  char path[MAX_PATH];
+  RecoveryPath(path, sizeof(path));
+  if (path[0]) DeleteFileA(path);
+  recoveryHeld = false;
+}
+
+int SavePicture(HWND window) {
+  if (!workingBox[0]) GetSettingString("DESKTOP", "WORKINDIR", "", workingBox, sizeof(workingBox));
+  EnsurePictureNames();
+  SetSettingString("sample", "sample", pictureName);
+  SetSettingString("DESKTOP", "WORKINDIR", workingBox);
+  if (!Modified()) {
+    DropRecoveryCopy();
+    return 0;
+  }
+  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  // A name that isn't a plain entry of the library (no name yet, or settings edited to point
+  // elsewhere) saves nothing; the recovery copy keeps the picture meanwhile.
+  if (!PicturePath(folder, workingBox, pictureName, path, sizeof(path))) return 0;
+  MakeBoxFolder(folder);
+  const Block& image = Session().canvas.canvasImage;
+  if (!WritePictureFile(CurrentPictureSeam(), path, image.Data(), image.size)) {
+    if (!failureShown) {
+      failureShown = true;
+      MessageBoxA(window,
+                  "Your picture could not be kept just now. It is still here on the paper:\n"
+                  "please ask a grown-up to check that the disk has room.",
+                  "Colvane", MB_OK | MB_ICONINFORMATION);
+    }
+    return 0;
+  }
+  failureShown = false;
+  Session().canvas.pictureModified = 0;
+  char cartoons[kLibraryMaxPath];
+  if (CartoonPathFor(path, cartoons, sizeof(cartoons))) SaveCartoons(cartoons);
+  DropRecoveryCopy();
+  return 1;
+}
+
+void NewPicture(HWND window) {
+  SavePicture(window);
+  if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
+  char name[kPictureNameSize], folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
+  GetAssetFolder(folder);
+  if (!PicturePath(folder, workingBox, pictureName, path, sizeof(path))) path[0] = '\0';
+  // A name whose file doesn't exist: the blank white page, not modified, so it is never written
+  // while it stays blank.
+  OpenCanvasPicture(window, path);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
+
+void RecoverAtStartUp(HWND window) {
+  SetTimer(window, timer::kRecovery, 1000, nullptr);
+  char path[MAX_PATH];
+  RecoveryPath(path, sizeof(path));
+  std::vector<uint8_t> bytes;
+  if (!path[0] || !ReadFileBytes(path, 4u << 20, &bytes)) return;
+  RecoveryHead head;
+  char folder[kLibraryMaxPath], picture[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  bool use = ParseRecoveryHead(bytes.data(), bytes.size(), &head) &&
+             PicturePath(folder, head.box.c_str(), head.name.c_str(), picture, sizeof(picture));
+  if (use) {  // newer than its picture (or the picture was never written)
+    WIN32_FILE_ATTRIBUTE_DATA copy{}, saved{};
+    use = GetFileAttributesExA(path, GetFileExInfoStandard, &copy) &&
+          (!GetFileAttributesExA(picture, GetFileExInfoStandard, &saved) ||
+           CompareFileTime(&copy.ftLastWriteTime, &saved.ftLastWriteTime) > 0);
+  }
+  if (!use) {
+    DropRecoveryCopy();
+    return;
+  }
+  CanvasImage& canvas = Session().canvas;
+  if (!OpenPictureBytes(&canvas, bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset)) return;
+  SetCurrentPicture(head.box.c_str(), head.name.c_str());
+  canvas.pictureModified = 1;  // the next save stores it
+  RefreshCanvasBitmap(window);
+  recoveredSum = CanvasSum();
+  recoveryHeld = true;
+}
+
+void RecoveryTick(HWND window) {
+  if (!Modified()) return;
+  const uint64_t sum = CanvasSum();
+  if (recoveryHeld && sum == recoveredSum) return;
+  char path[MAX_PATH];
+  RecoveryPath(path, sizeof(path));
+  const Block& image = Session().canvas.canvasImage;
+  if (path[0] && WriteRecoveryFile(CurrentPictureSeam(), path, workingBox, pictureName, image.Data(), image.size)) {
+    recoveredSum = sum;
+    recoveryHeld = true;
+  }
+}

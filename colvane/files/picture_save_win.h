@@ -1,0 +1,32 @@
+// Keeping the picture: the working box and the current picture name, the save procedure run
+// whenever the child leaves a picture, new pictures, and the recovery copy that keeps what was
+// painted through a crash.
+#pragma once
+#include <windows.h>
+
+// Reads the working box and the current picture name from the settings file.
+void LoadPictureNames();
+const char* WorkingBox();
+const char* CurrentPictureName();
+// The picture on the canvas now belongs to `box` under `name` (each cut to its field).
+void SetCurrentPicture(const char* box, const char* name);
+// The box chosen in the file box: a new picture goes there.
+void SetFileBoxBox(const char* box);
+
+// The save procedure: stores the box and the name in the settings file, and when the picture was
+// changed writes it (atomically: a failed write keeps the old file and the modified flag, and
+// tells the child once) and the cartoons placed on it; then the recovery copy is no longer
+// needed. 1 when the picture file was written.
+int SavePicture(HWND window);
+// A new picture: save, the first free "Sample%d.sam" of the working box, a blank page.
+void NewPicture(HWND window);
+
+// Start-up, after the canvas opened the start picture: a recovery copy newer than its picture
+// is opened in its place and counts as modified. Starts the recovery timer.
+void RecoverAtStartUp(HWND window);
+// The recovery timer: a changed picture is copied aside (at most 2 seconds after the change).
+void RecoveryTick(HWND window);
+// A clean exit: the recovery copy goes.
+void DropRecoveryCopy();
+// Where the recovery copy lives: <asset folder>\RECOVER.DAT.
+void RecoveryPath(char* path, int size);

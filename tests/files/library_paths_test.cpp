@@ -1,0 +1,116 @@
+// Names and paths of the library: new picture names, every refused box name, and paths built
+// from settings a user may have edited.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "colvane/files/library_paths.h"
+
+namespace {
+
+bool InSet(const char* name, void* context) {
+  return static_cast<std::set<std::string>*>(context)->count(name) > 0;
+}
+
+std::string Path(const char* asset, const char* box, const char* name) {
+  char out[kLibraryMaxPath];
+  return PicturePath(asset, box, name, out, sizeof(out)) ? out : std::string("(refused)");
+}
+
+}  // namespace
+
+TEST(PictureNames, FirstFreeSampleNumber) {
+  std::set<std::string> box;
+  char name[kPictureNameSize];
+  ASSERT_EQ(NextPictureName(InSet, &box, name, sizeof(name)), 1);
+  EXPECT_STREQ(name, "Sample1.sam");
+  box = {"Sample1.sam", "Sample3.sam"};
+  ASSERT_EQ(NextPictureName(InSet, &box, name, sizeof(name)), 1);
+  EXPECT_STREQ(name, "Sample2.sam");
+  box = {"Sample1.sam", "Sample2.sam", "Sample3.sam", "Other.sam"};
+  ASSERT_EQ(NextPictureName(InSet, &box, name, sizeof(name)), 1);
+  EXPECT_STREQ(name, "Sample4.sam");
+  EXPECT_EQ(NextPictureName([](const char*, void*) { return true; }, nullptr, name, sizeof(name)), 0);
+}
+
+TEST(BoxNames, EveryKindOfRefusal) {
+  struct Case {
+    const char* name;
+    NameProblem problem;
+  } cases[] = {
+      {"", NameProblem::kEmpty},
+      {"a\\b", NameProblem::kForbiddenCharacter}, {"a/b", NameProblem::kForbiddenCharacter},
+      {"c:x", NameProblem::kForbiddenCharacter}, {"st*r", NameProblem::kForbiddenCharacter},
+      {"what?", NameProblem::kForbiddenCharacter}, {"\"q\"", NameProblem::kForbiddenCharacter},
+      {"<b", NameProblem::kForbiddenCharacter}, {"b>", NameProblem::kForbiddenCharacter},
+      {"a|b", NameProblem::kForbiddenCharacter}, {"tab\there", NameProblem::kForbiddenCharacter},
+      {".", NameProblem::kDots}, {"..", NameProblem::kDots},
+      {" lead", NameProblem::kEdgeSpaceOrDot}, {"trail ", NameProblem::kEdgeSpaceOrDot},
+      {".hidden", NameProblem::kEdgeSpaceOrDot}, {"end.", NameProblem::kEdgeSpaceOrDot},
+      {"CON", NameProblem::kDeviceName}, {"con", NameProblem::kDeviceName}, {"Prn", NameProblem::kDeviceName},
+      {"AUX", NameProblem::kDeviceName}, {"nul.txt", NameProblem::kDeviceName},
+      {"COM1", NameProblem::kDeviceName}, {"com9", NameProblem::kDeviceName}, {"LPT1", NameProblem::kDeviceName},
+      {"lpt9.box", NameProblem::kDeviceName},
+      {"My Pictures", NameProblem::kNone}, {"COM0", NameProblem::kNone}, {"COM10", NameProblem::kNone},
+      {"CONSOLE", NameProblem::kNone}, {"Anna's box", NameProblem::kNone}, {"v1.2", NameProblem::kNone},
+      {"\x82\xa0\x82\xa2", NameProblem::kNone},  // double-byte characters
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CheckNewBoxName("C:\\Program Files\\Colvane\\CUST", c.name), c.problem) << "'" << c.name << "'";
+    if (c.problem != NameProblem::kNone) {
+      EXPECT_STRNE(NameProblemMessage(c.problem), "");
+    }
+  }
+  // A name whose folder, with a picture in it, would reach MAX_PATH.
+  const std::string library = "C:\\Program Files\\Colvane\\CUST";
+  const std::string fits(kLibraryMaxPath - library.size() - 1 - 17 - 1, 'b');
+  EXPECT_EQ(CheckNewBoxName(library.c_str(), fits.c_str()), NameProblem::kNone);
+  EXPECT_EQ(CheckNewBoxName(library.c_str(), (fits + "b").c_str()), NameProblem::kTooLong);
+}
+
+TEST(LibraryPaths, PlainNames) {
+  EXPECT_EQ(Path("C:\\Colvane", "MY BOX", "Sample1.sam"), "C:\\Colvane\\CUST\\MY BOX\\Sample1.sam");
+  EXPECT_EQ(Path("C:\\Colvane\\", "A", "b.sam"), "C:\\Colvane\\CUST\\A\\b.sam");
+  EXPECT_EQ(Path("C:\\Colvane", "", "b.sam"), "C:\\Colvane\\CUST\\b.sam");  // no box yet
+  char cat[kLibraryMaxPath];
+  ASSERT_EQ(CartoonPathFor("C:\\x\\Sample3.sam", cat, sizeof(cat)), 1);
+  EXPECT_STREQ(cat, "C:\\x\\Sample3.CAT");
+}
+
+// "WORKINDIR" and "sample" come from a file anyone can edit: no value may lead a save or a
+// delete outside the library, and an empty picture name saves nothing.
+TEST(LibraryPaths, HostileSettingsReachNothing) {
+  const char* boxes[] = {"..", "..\\..\\Windows", "a\\..\\..", "C:\\Windows", "/etc", "box/../..", "CON"};
+  for (const char* box : boxes) EXPECT_EQ(Path("C:\\Colvane", box, "x.sam"), "(refused)") << box;
+  const char* names[] = {"", "..", "..\\win.ini", "\\x.sam", "C:x.sam", "sub\\x.sam", "NUL.sam"};
+  for (const char* name : names) EXPECT_EQ(Path("C:\\Colvane", "BOX", name), "(refused)") << name;
+  const std::string longName(250, 'n');
+  EXPECT_EQ(Path("C:\\Colvane", "BOX", longName.c_str()), "(refused)");
+  char folder[kLibraryMaxPath];
+  EXPECT_EQ(BoxFolderPath("C:\\Colvane", "..", folder, sizeof(folder)), 0);
+  EXPECT_STREQ(folder, "");
+}
+
+TEST(LibraryPaths, SampleBoxesAnyCase) {
+  EXPECT_TRUE(IsSampleBox("C:\\Colvane\\CUST\\SAMPLE"));
+  EXPECT_TRUE(IsSampleBox("C:\\Colvane\\CUST\\Sample"));
+  EXPECT_TRUE(IsSampleBox("C:\\Colvane\\CUST\\MYSAMPLE"));
+  EXPECT_TRUE(IsSampleBox("C:\\Colvane\\CUST\\sample\\"));
+  EXPECT_FALSE(IsSampleBox("C:\\Colvane\\CUST\\SAMPLES"));
+  EXPECT_FALSE(IsSampleBox("C:\\Colvane\\CUST\\MY BOX"));
+  EXPECT_FALSE(IsSampleBox("ample"));
+}
+
+TEST(LibraryPaths, ExportTargets) {
+  char out[kLibraryMaxPath];
+  ASSERT_EQ(ExportTargetPath("C:\\a\\picture", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "C:\\a\\picture.bmp");
+  ASSERT_EQ(ExportTargetPath("picture.bmp", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "picture.bmp");
+  ASSERT_EQ(ExportTargetPath("picture.BMP", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "picture.BMP.bmp");
+  ASSERT_EQ(ExportTargetPath("bmp", out, sizeof(out)), 1);
+  EXPECT_STREQ(out, "bmp.bmp");
+  EXPECT_EQ(ExportTargetPath("abcdefgh", out, 12), 0);  // no room for the extension
+}

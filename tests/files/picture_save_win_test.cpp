@@ -1,0 +1,212 @@
+// Keeping pictures on real files under Wine: the save procedure writes a changed picture and
+// nothing else, a failed write keeps the old picture and tells the child once, new pictures are
+// named in their box, and the recovery copy brings a picture back after a crash.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/file_seam.h"
+#include "colvane/files/picture_save_win.h"
+#include "colvane/frame/file_bytes.h"
+#include "colvane/frame/screen_layout.h"
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/shell/app_state_win.h"
+#include "tests/support/message_box_watch_win.h"
+
+namespace {
+
+std::string root;  // the asset folder of these tests
+
+std::vector<uint8_t> Bytes(const std::string& path) {
+  std::vector<uint8_t> b;
+  ReadFileBytes(path.c_str(), 4u << 20, &b);
+  return b;
+}
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+std::string Setting(const char* section, const char* key) {
+  char v[256];
+  GetSettingString(section, key, "", v, sizeof(v));
+  return v;
+}
+
+// A stroke: the canvas changes and counts as modified.
+void Paint(uint8_t value) {
+  TakeCanvasUndo();
+  Block& image = Session().canvas.canvasImage;
+  std::memset(image.Data() + 40 + 1920 * 100, value, 1920 * 50);
+}
+
+// The second write of every save fails half way, as on a full disk.
+int writes = 0;
+int HalfWrite(PictureSeamFile* f, const void* b, uint32_t n) {
+  if (++writes == 2) {
+    PlatformPictureSeam()->write(f, b, n / 2);
+    return -1;
+  }
+  return PlatformPictureSeam()->write(f, b, n);
+}
+PictureSeamFile* Create(const char* p) { return PlatformPictureSeam()->create(p); }
+int Flush(PictureSeamFile* f) { return PlatformPictureSeam()->flush(f); }
+void Close(PictureSeamFile* f) { PlatformPictureSeam()->close(f); }
+int Replace(const char* a, const char* b) { return PlatformPictureSeam()->replace(a, b); }
+int Remove(const char* p) { return PlatformPictureSeam()->remove(p); }
+const PictureSeam kFullDisk = {Create, HalfWrite, Flush, Close, Replace, Remove};
+
+class PictureSave : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    App().instance = GetModuleHandleA(nullptr);
+    window = CreateWindowExA(0, "STATIC", "save", WS_POPUP, 0, 0, 700, 520, nullptr, nullptr, App().instance, nullptr);
+    App().mainWindow = window;
+    ScreenLayout screen;
+    SetScreenLayout(screen);
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof(temp), temp);
+    root = std::string(temp) + "colvane-save-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(root.c_str(), nullptr);
+    GetSettingString("FILE", "PATH", "", oldPath, sizeof(oldPath));
+    SetSettingString("FILE", "PATH", root.c_str());
+    SetSettingString("DESKTOP", "WORKINDIR", "BOX");
+    SetSettingString("sample", "sample", "Sample1.sam");
+    PrepareCanvas(window);
+  }
+  static void TearDownTestSuite() {
+    FreeCanvas(window);
+    DestroyWindow(window);
+    SetSettingString("FILE", "PATH", oldPath[0] ? oldPath : nullptr);
+  }
+  void SetUp() override {
+    UsePictureSeam(nullptr);
+    SetCurrentPicture("BOX", "Sample1.sam");
+    OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
+  }
+  std::string Box() { return root + "\\CUST\\BOX\\"; }
+  static HWND window;
+  static char oldPath[256];
+};
+HWND PictureSave::window = nullptr;
+char PictureSave::oldPath[256];
+
+}  // namespace
+
+TEST_F(PictureSave, OnlyAChangedPictureIsWrittenAndTheSettingsFollow) {
+  DeleteFileA((Box() + "Sample1.sam").c_str());
+  EXPECT_EQ(SavePicture(window), 0);  // unchanged: neither file
+  EXPECT_FALSE(Exists(Box() + "Sample1.sam"));
+  EXPECT_FALSE(Exists(Box() + "Sample1.CAT"));
+  EXPECT_EQ(Setting("sample", "sample"), "Sample1.sam");
+  EXPECT_EQ(Setting("DESKTOP", "WORKINDIR"), "BOX");
+  Paint(0x40);
+  ASSERT_EQ(SavePicture(window), 1);  // the box folder is made on the way
+  const std::vector<uint8_t> file = Bytes(Box() + "Sample1.sam");
+  ASSERT_EQ(file.size(), 921654u);
+  EXPECT_EQ(0, std::memcmp(file.data() + 14, Session().canvas.canvasImage.Data(), 921640));
+  EXPECT_EQ(Session().canvas.pictureModified, 0);
+  EXPECT_FALSE(Exists(Box() + "Sample1.sam.part"));
+  EXPECT_EQ(SavePicture(window), 0);  // saved once is saved
+  // A cartoon file already beside the picture stays as it was: no cartoon is placed.
+  HANDLE h = CreateFileA((Box() + "Sample1.CAT").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n;
+  WriteFile(h, "\r\rold", 5, &n, nullptr);
+  CloseHandle(h);
+  Paint(0x41);
+  ASSERT_EQ(SavePicture(window), 1);
+  EXPECT_EQ(Bytes(Box() + "Sample1.CAT").size(), 5u);
+}
+
+TEST_F(PictureSave, AFailedWriteKeepsTheOldPictureAndTellsTheChildOnce) {
+  Paint(0x10);
+  ASSERT_EQ(SavePicture(window), 1);
+  const std::vector<uint8_t> old = Bytes(Box() + "Sample1.sam");
+  UsePictureSeam(&kFullDisk);
+  MessageBoxWatch watch;
+  for (int i = 0; i < 2; ++i) {
+    writes = 0;
+    Paint(static_cast<uint8_t>(0x20 + i));
+    EXPECT_EQ(SavePicture(window), 0);
+    EXPECT_EQ(Session().canvas.pictureModified, 1);
+    EXPECT_EQ(Bytes(Box() + "Sample1.sam"), old);
+    EXPECT_FALSE(Exists(Box() + "Sample1.sam.part"));
+  }
+  EXPECT_EQ(watch.seen().size(), 1u);
+  UsePictureSeam(nullptr);
+  EXPECT_EQ(SavePicture(window), 1);
+}
+
+TEST_F(PictureSave, ANewPictureTakesTheFirstFreeNameAndStaysUnwrittenWhileBlank) {
+  CreateDirectoryA((root + "\\CUST").c_str(), nullptr);
+  CreateDirectoryA(Box().c_str(), nullptr);
+  for (const char* name : {"Sample1.sam", "Sample3.sam"}) {
+    HANDLE h = CreateFileA((Box() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+  }
+  DeleteFileA((Box() + "Sample2.sam").c_str());
+  Paint(0x55);  // the picture left is kept first
+  NewPicture(window);
+  EXPECT_EQ(Bytes(Box() + "Sample1.sam").size(), 921654u);
+  EXPECT_STREQ(CurrentPictureName(), "Sample2.sam");
+  EXPECT_EQ(Session().canvas.pictureModified, 0);
+  EXPECT_EQ(ReadCanvasPixel(Session().canvas, 10, 120), 0xFFFFFFu);
+  EXPECT_EQ(SavePicture(window), 0);
+  EXPECT_FALSE(Exists(Box() + "Sample2.sam"));
+}
+
+// A crash after a stroke: the recovery copy is opened in place of its older picture at the next
+// start, counts as modified, and the next save stores it and removes the copy.
+TEST_F(PictureSave, TheRecoveryCopyBringsBackWhatACrashTook) {
+  char recovery[MAX_PATH];
+  RecoveryPath(recovery, sizeof(recovery));
+  Paint(0x01);
+  ASSERT_EQ(SavePicture(window), 1);
+  EXPECT_FALSE(Exists(recovery));
+  Sleep(20);
+  Paint(0x77);
+  RecoveryTick(window);
+  ASSERT_TRUE(Exists(recovery));
+  const std::vector<uint8_t> painted(Session().canvas.canvasImage.Data(),
+                                     Session().canvas.canvasImage.Data() + Session().canvas.canvasImage.size);
+  // The next start: the saved picture first, then the recovery copy over it.
+  SetCurrentPicture("OTHER", "x.sam");
+  OpenCanvasPicture(window, (Box() + "Sample1.sam").c_str());
+  RecoverAtStartUp(window);
+  KillTimer(window, 11);
+  EXPECT_STREQ(WorkingBox(), "BOX");
+  EXPECT_STREQ(CurrentPictureName(), "Sample1.sam");
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
+  EXPECT_EQ(0, std::memcmp(Session().canvas.canvasImage.Data(), painted.data(), painted.size()));
+  ASSERT_EQ(SavePicture(window), 1);
+  EXPECT_FALSE(Exists(recovery));
+  EXPECT_EQ(0, std::memcmp(Bytes(Box() + "Sample1.sam").data() + 14, painted.data(), painted.size()));
+  // A copy older than its picture is dropped at the start and the picture stays as saved.
+  Paint(0x02);
+  RecoveryTick(window);
+  ASSERT_TRUE(Exists(recovery));
+  const std::string picture = Box() + "Sample1.sam";
+  HANDLE h = CreateFileA(picture.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER later{{now.dwLowDateTime, now.dwHighDateTime}};
+  later.QuadPart += 100000000ull;  // ten seconds on
+  FILETIME t{later.LowPart, later.HighPart};
+  SetFileTime(h, nullptr, nullptr, &t);
+  CloseHandle(h);
+  OpenCanvasPicture(window, picture.c_str());
+  RecoverAtStartUp(window);
+  KillTimer(window, 11);
+  EXPECT_FALSE(Exists(recovery));
+  EXPECT_EQ(Session().canvas.pictureModified, 0);
+}
+
+TEST_F(PictureSave, HostileSettingsSaveNothingOutsideTheLibrary) {
+  SetCurrentPicture("..\\..", "escape.sam");
+  Paint(0x33);
+  // The box is replaced by the first box of a fresh install, never followed upwards.
+  EXPECT_EQ(SavePicture(window), 1);
+  EXPECT_FALSE(Exists(root + "\\..\\escape.sam"));
+  EXPECT_STREQ(WorkingBox(), "MY PICTURES");
+  EXPECT_TRUE(Exists(root + "\\CUST\\MY PICTURES\\escape.sam"));
+}
