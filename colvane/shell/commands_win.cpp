@@ -8,6 +8,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/media/music_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -36,9 +37,11 @@ void ChangePaper(HWND window) {
   LoadStrokeTexture(tools.textureOn ? (tools.textureIndex + 1) % 10 : (CurrentPaperType() + 1) % 10);
 }
 
-// The goodbye: the "end" sound and the exit screen.
+// The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
+// screen.
 void ExitCommand(HWND window) {
-  PlaySoundEffect("end");
+  StopTune();
+  LoopJingle("end");
   StartExitScreen(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);

@@ -8,6 +8,7 @@
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
+#include "colvane/panels/sound_panel_win.h"
 
 namespace {
 
@@ -15,6 +16,8 @@ namespace {
 // paint, command, "butdown" on press.
 const ScreenArea kAreas[] = {
     {"paper", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintPaper, nullptr, false},
+    {"sound panel", SoundPanelHover, SoundPanelPress, nullptr, nullptr, nullptr, nullptr, nullptr, PaintSoundPanel,
+     nullptr, true},
     {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
      PaintOptionPanel, PanelCommand, true},
     {"colour pages", ColourPageHover, ColourPagePress, ColourPageRelease, nullptr, nullptr, nullptr, nullptr,
