@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include "colvane/media/intro_video_win.h"
+#include "colvane/media/sound_names.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
 
@@ -27,9 +28,8 @@ void Post(HWND window, IntroStep step) { PostMessageA(window, WM_COMMAND, step, 
 
 void PlayCurrentClip(HWND window) {
   const IntroClip& clip = kClips[clipIndex];
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - clip.width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - clip.height) / 2;
-  if (!PlayClip(window, clip.file, x, y, clip.width, clip.height, -1)) Post(window, kClipDone);
+  const ClipCorner at = CentreClip(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), clip.width, clip.height);
+  if (!PlayClip(window, clip.file, at.x, at.y, clip.width, clip.height, -1)) Post(window, kClipDone);
 }
 
 void OpenMainWindow(HWND intro) {
