@@ -1,6 +1,9 @@
 // The intro's video clips through the MCI command interface.
 #include "colvane/media/intro_video_win.h"
 
+#include <mmsystem.h>
+#include <digitalv.h>
+
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
 #include "colvane/media/sound_drivers_win.h"
@@ -60,6 +63,11 @@ bool PlayClip(HWND window, const char* file, int x, int y, int width, int height
     width = where.rc.right;
     height = where.rc.bottom;
   }
+  // The device keeps its window where it last put it: the move goes through the device, and the
+  // window itself is moved too for a device that does not take it.
+  MCI_DGV_PUT_PARMS put{};
+  put.rc = RECT{x, y, width, height};  // MCI rectangles hold a corner and then a size
+  drivers.SendCommand(clipDevice, MCI_PUT, MCI_DGV_PUT_WINDOW | MCI_DGV_RECT, reinterpret_cast<DWORD_PTR>(&put));
   if (clipWindow) {
     MoveWindow(clipWindow, x, y, width, height, TRUE);
     // A click on the picture belongs to the intro window: a disabled child passes it on.
