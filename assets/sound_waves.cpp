@@ -323,6 +323,14 @@ Samples Toothpaste() {
   return s;
 }
 
+// Continuous tool loops must keep their join intact; the typewriter's key rises from silence.
+bool IsToolLoop(const char* name) {
+  if (!std::strcmp(name, "TYPER") || !std::strcmp(name, "spec")) return false;
+  for (int icon = 0; icon < 18; ++icon)
+    if (ToolSoundName(icon) && !std::strcmp(ToolSoundName(icon), name)) return true;
+  return false;
+}
+
 struct Recipe {
   const char* name;  // the sound's key in [SOUND]
   const char* file;  // in the program's sound folder
@@ -368,6 +376,8 @@ void MakeSounds(Gen& g) {
   for (const Recipe& r : recipes) {
     Samples s = r.make();
     Normalise(s, r.peak);
+    // one-shot sounds rise from silence, so no sound starts with a click
+    if (std::strcmp(r.name, "start") && std::strcmp(r.name, "end") && !IsToolLoop(r.name)) FadeEnds(s, 0.002, 0.005);
     g.Check(WriteFile(g.ProgramPath(std::string("sound/") + r.file), EncodeWave(s)), r.file);
     g.ini.Set("SOUND", r.name, std::string("sound\\") + r.file);
   }
