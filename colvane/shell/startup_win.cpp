@@ -48,7 +48,10 @@ void StartUp(HWND window) {
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   app.mainWindow = window;
   app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
-  if (!app.palette) return;  // nothing else can be drawn: the window stays empty
+  if (!app.palette) {  // nothing else can be drawn: the window stays empty, and silent
+    StopSoundEffects();
+    return;
+  }
   SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
