@@ -68,11 +68,7 @@ bool PlayClip(HWND window, const char* file, int x, int y, int width, int height
   MCI_DGV_PUT_PARMS put{};
   put.rc = RECT{x, y, width, height};  // MCI rectangles hold a corner and then a size
   drivers.SendCommand(clipDevice, MCI_PUT, MCI_DGV_PUT_WINDOW | MCI_DGV_RECT, reinterpret_cast<DWORD_PTR>(&put));
-  if (clipWindow) {
-    MoveWindow(clipWindow, x, y, width, height, TRUE);
-    // A click on the picture belongs to the intro window: a disabled child passes it on.
-    EnableWindow(clipWindow, FALSE);
-  }
+  if (clipWindow) MoveWindow(clipWindow, x, y, width, height, TRUE);
 
   status = MCI_STATUS_PARMS{};
   status.dwItem = MCI_STATUS_LENGTH;

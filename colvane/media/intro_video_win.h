@@ -1,5 +1,6 @@
 // The intro's video clips, played through the MCI "avivideo" device in a child window of the
-// intro window, which is told through MM_MCINOTIFY when a clip has played.
+// intro window, which is told through MM_MCINOTIFY when a clip has played (and, as for any child
+// window, through WM_PARENTNOTIFY when the picture is clicked).
 #pragma once
 #include <windows.h>
 

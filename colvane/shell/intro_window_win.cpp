@@ -72,6 +72,10 @@ LRESULT CALLBACK IntroWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
     case WM_KEYUP:
       Post(window, kOpenMain);
       return 0;
+    case WM_PARENTNOTIFY:
+      // a click on the picture goes to the clip's own window; the intro hears of its press
+      if (LOWORD(wParam) == WM_LBUTTONDOWN) Post(window, kOpenMain);
+      return 0;
     case WM_CLOSE:
       return 0;
     case WM_DESTROY:

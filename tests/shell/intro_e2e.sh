@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The intro for real: the staged program plays "head.avi" through MCI on a real screen. A
-# screenshot while it plays shows its frame in the middle of a black screen; left alone, the
+# screenshot while it plays shows its frame in the middle of a black screen, and a later one the
+# paper arrived on the desk; left alone, the
 # main window follows when the clip has played; started again, a click on the picture skips it.
 # Usage: intro_e2e.sh STAGE_DIR OUT_DIR
 set -u
@@ -31,6 +32,11 @@ for at in "250,300" "773,300" "512,186" "512,581" "10,10" "1010,760"; do
 done
 IFS=, read -r r g b <<<"$(pixel "$out/intro.png" 270 220)"
 [ "$r" -gt "$b" ] && [ "$g" -gt "$b" ] || { echo "FAIL: the frame's corner is not the wooden desk ($r,$g,$b)"; status=1; }
+# a moment later the paper has slid onto the desk under the name
+sleep 1.8
+xwd -root -silent -display "$DISPLAY" | convert xwd:- "$out/intro-later.png"
+IFS=, read -r r g b <<<"$(pixel "$out/intro-later.png" 336 282)"
+[ "$r" -gt 230 ] && [ "$g" -gt 230 ] && [ "$b" -gt 220 ] || { echo "FAIL: the intro's paper did not arrive ($r,$g,$b)"; status=1; }
 if e2e_wait_main 15; then
   echo "the intro played for $(( ($(date +%s%N) - start) / 1000000 )) ms before the main window"
 else

@@ -83,7 +83,7 @@ class RecordingDrivers : public SoundDrivers {
         result = MCIERR_FILE_NOT_FOUND;
       } else {
         open->wDeviceID = ++next_;
-        clipWindow = CreateWindowExA(0, "STATIC", "clip", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, open->hWndParent,
+        clipWindow = CreateWindowExA(0, ClipClass(), "clip", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, open->hWndParent,
                                      nullptr, GetModuleHandleA(nullptr), nullptr);
       }
     } else if (message == MCI_STATUS) {
@@ -110,5 +110,18 @@ class RecordingDrivers : public SoundDrivers {
   }
 
  private:
+  // A plain window class for the clip's window: it takes the clicks on it, as a player's does.
+  static const char* ClipClass() {
+    static bool registered = false;
+    if (!registered) {
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = DefWindowProcA;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+      wc.lpszClassName = "RecordedClip";
+      registered = RegisterClassA(&wc) != 0;
+    }
+    return "RecordedClip";
+  }
   MCIDEVICEID next_ = 40;
 };
