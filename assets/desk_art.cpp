@@ -8,7 +8,7 @@
 namespace art {
 
 // Horizontal planks of honey-coloured wood with soft grain, knots and seams.
-static Image WoodTexture(int w, int h, uint32_t seed) {
+Image WoodTexture(int w, int h, uint32_t seed) {
   Image img(w, h);
   const int plank = 120;
   Col light = WoodLight(), dark = WoodDark();

@@ -47,6 +47,9 @@ void PictureBox(cairo_t* cr, double cx, double cy);  // the file box
 inline std::string V(const std::string& key, const Plan& p) { return key + p.digit; }
 inline std::string Section(const Plan& p) { return p.variant == 800 ? "800" : "640"; }
 
+// Planks of honey-coloured wood with soft grain, as the desk is made of.
+Image WoodTexture(int w, int h, uint32_t seed);
+
 // The desk picture of a layout, for art drawn with soft edges over it.
 const Image& DeskImage(int variant);
 
@@ -81,5 +84,8 @@ void MakeResources(Gen& g);      // PAL, DARK, RgnBrush, STOCK and the resource 
 void WriteStock(Gen& g);         // STOCK, 148 x 300 at 8 bits per pixel
 void MakeExitPicture(Gen& g);    // advert.sys, the goodbye picture of the exit screen
 void MakeLayoutPositions(Gen& g);// position keys of the plan that carry no art of their own
+void MakeSounds(Gen& g);         // [SOUND] waves: events, jingles, chime, tool loops
+void MakeTunes(Gen& g);          // [SOUND] tunes: eight MIDI files
+void MakeIntroVideo(Gen& g);     // head.avi
 
 }  // namespace art

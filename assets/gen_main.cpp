@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
   art::MakeStamps(g);
   art::MakePanels(g);
   art::MakeSoundPanel(g);
+  art::MakeSounds(g);
+  art::MakeTunes(g);
+  art::MakeIntroVideo(g);
   art::MakeEraserPictures(g);
   art::MakeCursors(g);
   art::MakeExitPicture(g);

@@ -1,11 +1,68 @@
-// Sound effects. The program ships no sounds yet, so every effect is silence; StopSoundEffects
-// already ends whatever the system plays for the program.
+// Sound effects: the event and tool sound slots, their lookup in the layout file and the waves
+// they play through the sound drivers.
 #include "colvane/media/sound_effects_win.h"
 
-#include <windows.h>
-#include <mmsystem.h>
+#include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/layout_values.h"
+#include "colvane/media/sound_drivers_win.h"
+#include "colvane/media/sound_names.h"
 
-void PlaySoundEffect(const char*) {}
-void ChooseToolSound(int) {}
-void PlayToolSound() {}
-void StopSoundEffects() { sndPlaySoundA(nullptr, SND_ASYNC | SND_NODEFAULT); }
+namespace {
+
+char eventSound[80] = "CHIME.WAV";
+char toolSound[80] = "CHIME.WAV";
+bool effectsOn = true;
+bool toolLoop = false;  // a stroke's tool sound is looping
+
+// The wave file of a sound name: the asset folder, a backslash and the file the layout names.
+// A missing file must stay silent, so SND_NODEFAULT keeps Windows from playing its own sound.
+bool PlayNamed(const char* name, UINT flags) {
+  char file[256] = "";
+  GetLayoutString("SOUND", name, "", file, sizeof(file));
+  if (!file[0]) return false;
+  char folder[144] = "", path[MAX_PATH];
+  GetAssetFolder(folder);
+  if (!JoinFolderPath(folder, file, path, sizeof(path))) return false;
+  Drivers().PlayWave(path, flags | SND_NODEFAULT);
+  return true;
+}
+
+}  // namespace
+
+void PlaySoundEffect(const char* name) {
+  lstrcpynA(eventSound, name, sizeof(eventSound));
+  if (effectsOn) PlayNamed(eventSound, SND_ASYNC);
+}
+
+void ChooseToolSound(int toolIconIndex) {
+  if (toolLoop) StopSoundEffects();
+  if (const char* name = ToolSoundName(toolIconIndex)) SetToolSound(name);
+}
+
+void SetToolSound(const char* name) { lstrcpynA(toolSound, name, sizeof(toolSound)); }
+const char* ToolSound() { return toolSound; }
+
+void PlayToolSound() {
+  if (!effectsOn) return;
+  if (IsSilentSlot(toolSound)) {
+    Drivers().PlayWave(nullptr, SND_ASYNC | SND_LOOP);
+    toolLoop = false;
+    return;
+  }
+  toolLoop = PlayNamed(toolSound, SND_ASYNC | SND_LOOP);
+}
+
+void LoopJingle(const char* name) {
+  SetToolSound(name);
+  if (effectsOn) PlayNamed(toolSound, SND_ASYNC | SND_LOOP);
+  toolLoop = false;
+}
+
+void StopSoundEffects() {
+  Drivers().PlayWave(nullptr, SND_ASYNC | SND_NODEFAULT);
+  toolLoop = false;
+}
+
+bool ToolLoopPlaying() { return toolLoop; }
+bool EffectsOn() { return effectsOn; }
+void SetEffectsOn(bool on) { effectsOn = on; }

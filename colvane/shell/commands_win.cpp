@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/media/music_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -39,10 +40,12 @@ void ChangePaper(HWND window) {
   LoadStrokeTexture(tools.textureOn ? (tools.textureIndex + 1) % 10 : (CurrentPaperType() + 1) % 10);
 }
 
-// The goodbye: the "end" sound and the exit screen.
+// The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
+// screen.
 void ExitCommand(HWND window) {
+  StopTune();
+  LoopJingle("end");
   SavePicture(window);  // nothing painted is lost on the way out
-  PlaySoundEffect("end");
   StartExitScreen(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);

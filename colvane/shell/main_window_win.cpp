@@ -9,6 +9,7 @@
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/ids.h"
+#include "colvane/media/music_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/screen_areas_win.h"
@@ -104,6 +105,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
       if (reinterpret_cast<HWND>(wParam) == window) return 0;
       return RealizeOurPalette(window);
+    case WM_CAPTURECHANGED:
+      OnCaptureChanged(window, reinterpret_cast<HWND>(lParam));
+      return 0;
+    case MM_MCINOTIFY:
+      OnMusicNotify(window, wParam, lParam);
+      return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);
 }

@@ -15,6 +15,20 @@
 namespace {
 
 bool canvasPressed = false;  // from a left press on the paper until the left release is routed
+// The window holds the mouse from a press on the paper until its release, so a release anywhere,
+// even over another window, ends the stroke here.
+bool strokeCapture = false;
+
+void HoldMouse(HWND window) {
+  SetCapture(window);
+  strokeCapture = true;
+}
+
+void FreeMouse() {
+  if (!strokeCapture) return;
+  strokeCapture = false;
+  ReleaseCapture();
+}
 
 struct RoutedPoints {
   POINT layout;
@@ -77,6 +91,7 @@ bool OnLeftPress(HWND window, WPARAM, LPARAM lParam) {
   const RoutedPoints pt = PointsOf(lParam);
   if (IsOnPaper(pt.paper)) {
     canvasPressed = true;
+    HoldMouse(window);
     if (CanvasPress(window, pt.paper)) return true;
   }
   const ScreenArea* area = Offer(&ScreenArea::press, window, pt.layout);
@@ -91,9 +106,11 @@ bool OnLeftRelease(HWND window, WPARAM, LPARAM lParam) {
   if (IsOnPaper(pt.paper) || CursorHeld() || canvasPressed) {
     if (CanvasRelease(window, pt.paper)) {
       canvasPressed = false;
+      FreeMouse();
       return true;
     }
   }
+  FreeMouse();
   if (isdelayon()) return false;  // button releases wait until the animation is over
   canvasPressed = false;
   return Offer(&ScreenArea::release, window, pt.layout) != nullptr;
@@ -120,6 +137,19 @@ bool OnRightRelease(HWND window, WPARAM, LPARAM lParam) {
 bool OnRightDoubleClick(HWND window, WPARAM, LPARAM lParam) {
   if (ExitScreenRunning()) return true;
   return Offer(&ScreenArea::rightDoubleClick, window, PointsOf(lParam).layout) != nullptr;
+}
+
+void OnCaptureChanged(HWND window, HWND gaining) {
+  if (!gaining || gaining == window) return;  // released by this window, or taken back
+  strokeCapture = false;
+  if (!canvasPressed) return;
+  // The release will go to the other window: the stroke ends now, where the cursor stands.
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(window, &p);
+  ScreenToPaper(&p);
+  canvasPressed = false;
+  CanvasRelease(window, p);
 }
 
 void OnStrokeTimer(HWND window) {

@@ -9,6 +9,7 @@
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
+#include "colvane/panels/sound_panel_win.h"
 
 namespace {
 
@@ -18,6 +19,8 @@ const ScreenArea kAreas[] = {
     {"file box", FileBoxHover, FileBoxPress, FileBoxRelease, FileBoxDoubleClick, nullptr, nullptr, FileBoxEndDrag,
      PaintFileBox, FileBoxCommand, true},
     {"paper", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintPaper, nullptr, false},
+    {"sound panel", SoundPanelHover, SoundPanelPress, nullptr, nullptr, nullptr, nullptr, nullptr, PaintSoundPanel,
+     nullptr, true},
     {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
      PaintOptionPanel, PanelCommand, true},
     {"colour pages", ColourPageHover, ColourPagePress, ColourPageRelease, nullptr, nullptr, nullptr, nullptr,

@@ -36,6 +36,8 @@ bool OnLeftDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
 bool OnRightPress(HWND window, WPARAM wParam, LPARAM lParam);
 bool OnRightRelease(HWND window, WPARAM wParam, LPARAM lParam);
 bool OnRightDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
+// WM_CAPTURECHANGED: another window took the mouse, so a stroke under way ends where the cursor is.
+void OnCaptureChanged(HWND window, HWND gaining);
 // Timer 1: a drag to where the cursor stands, while a stroke is under way.
 void OnStrokeTimer(HWND window);
 

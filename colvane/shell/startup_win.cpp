@@ -15,9 +15,11 @@
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/media/music_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
+#include "colvane/panels/sound_panel_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/shell_win.h"
@@ -42,12 +44,17 @@ void LoadToolboxAndTools(HWND window) {
 
 void StartUp(HWND window) {
   AppState& app = App();
-  PlaySoundEffect("start");
+  // The switches first: the "start" jingle is an effect like any other.
+  LoadSoundSettings();
+  LoopJingle("start");  // heard only while loading
   SetCapture(window);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   app.mainWindow = window;
   app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
-  if (!app.palette) return;  // nothing else can be drawn: the window stays empty
+  if (!app.palette) {  // nothing else can be drawn: the window stays empty, and silent
+    StopSoundEffects();
+    return;
+  }
   SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
@@ -60,6 +67,7 @@ void StartUp(HWND window) {
   Session().colours.sizeValue = 20;
   SetToolStrokeSize(20);
   InstallTypewriter();
+  LoadSoundPanel(window);
 
   LoadDesk(window, ToolboxPage());
   LoadStrokeTexture((CurrentPaperType() + 1) % 10);  // the paper's own grain
@@ -88,6 +96,7 @@ void ShutDown(HWND window) {
   FreeToolbox();
   FreeOptionPanels();
   FreeColourPanel();
+  FreeSoundPanel();
   FreeOffscreens();
 
   SetScreenPalette(nullptr);

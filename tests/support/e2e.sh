@@ -7,16 +7,41 @@ e2e_value() { sed -n "/^\[$2\]/,/^\[/p" "$1" | tr -d '\r' | sed -n "s/^$3=//p" |
 # e2e_winpath PATH: the Unix path as Wine's Z: drive sees it.
 e2e_winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 
-# e2e_start EXE LOG: starts the program (ended when the script exits) and waits for its window
-# and the first paint.
-e2e_start() {
+# e2e_window: the X window of the program's window shown now (the intro or the main window).
+e2e_window() { xdotool search --name '^Colvane Application$' 2>/dev/null | tail -1; }
+
+# e2e_launch EXE LOG: starts the program (ended when the script exits) and waits for its first
+# window, the intro; e2e_intro holds it.
+e2e_launch() {
   "$WINE64" "$1" </dev/null >"$2" 2>&1 9>&- &
   e2e_pid=$!
   trap 'kill $e2e_pid 2>/dev/null; wait $e2e_pid 2>/dev/null' EXIT
+  e2e_intro=""
   for _ in $(seq 1 100); do
-    xdotool search --name '^Colvane Application$' >/dev/null 2>&1 && break
+    e2e_intro=$(e2e_window)
+    [ -n "$e2e_intro" ] && break
     sleep 0.2
   done
+}
+
+# e2e_wait_main SECONDS: waits until a window other than the intro is shown; 1 when none came.
+e2e_wait_main() {
+  local w
+  for _ in $(seq 1 $(($1 * 10))); do
+    w=$(e2e_window)
+    [ -n "$w" ] && [ "$w" != "$e2e_intro" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_start EXE LOG: starts the program, skips the intro with a click and waits for the main
+# window and its first paint.
+e2e_start() {
+  e2e_launch "$1" "$2"
+  sleep 0.3
+  xdotool mousemove 5 5 click 1
+  e2e_wait_main 20 || echo "the main window did not open after the intro"
   sleep 2
 }
 
