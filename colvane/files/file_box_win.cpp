@@ -13,6 +13,7 @@
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_save_win.h"
+#include "colvane/files/print_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
@@ -530,7 +531,7 @@ bool FileBoxCommand(HWND window, int id) {
     case cmd::kExportPicture: return ExportPicture(window, SelectedBoxName(), box.picked >= 0 && box.picked < static_cast<int>(box.pictures.size())
                                                                  ? box.pictures[box.picked].name.c_str()
                                                                  : (box.pictures.empty() ? "" : box.pictures[0].name.c_str())) != 0;
-    case cmd::kPrintPicture: return true;  // printing comes with the printer
+    case cmd::kPrintPicture: PrintPicture(window); return true;
     case cmd::kFileBoxClose: CloseFileBox(window); return true;
     case cmd::kRubbishBin: return true;  // the bin itself does nothing when clicked
     case cmd::kEditDone: CreateTypedBox(window); return true;
