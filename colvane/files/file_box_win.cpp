@@ -278,6 +278,33 @@ void RaisePage(HWND window) {
   }
 }
 
+// The lowered page: at step i (9 down to 0) a fresh painting screen with the page over it, its
+// top edge at y = H - H * i / 10; each step is composed off screen and shown in one blit.
+void LowerPage(HWND window) {
+  SIZE size = BitmapSize(box.background);
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP frame = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  if (memory && frame) {
+    HGDIOBJ old = SelectObject(memory, frame);
+    if (ScreenPalette()) SelectPalette(memory, ScreenPalette(), FALSE);
+    for (int i = 9; i >= 0; --i) {
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+      const int rows = size.cy * i / 10;
+      if (rows > 0) BlitPart(window, memory, box.background, POINT{0, size.cy - rows}, size.cx, rows, POINT{0, 0}, ScreenPalette());
+      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+      GdiFlush();
+      Sleep(15);
+    }
+    SelectObject(memory, old);
+  }
+  if (frame) DeleteObject(frame);
+  if (memory) DeleteDC(memory);
+  ReleaseDC(window, dc);
+}
+
 void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   *deleted = false;
   char folder[kLibraryMaxPath], boxPath[kLibraryMaxPath], path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
@@ -403,8 +430,9 @@ void CloseFileBox(HWND window) {
   FreePictures();
   box.boxes.clear();
   box.pressedButton = -1;
-  FreeArt();
   CoverDesk(false);
+  LowerPage(window);
+  FreeArt();
   Repaint(window);
 }
 
