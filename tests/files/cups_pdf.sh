@@ -7,10 +7,10 @@ mkdir -p "$state"
 pidfile=$state/cupsd.pid
 case "${1:-}" in
   up)
-    if ! lpstat -r >/dev/null 2>&1; then
+    if ! lpstat -r 2>/dev/null | grep -q "is running"; then
       /usr/sbin/cupsd -f >/dev/null 2>&1 9>&- 8>&- &
       echo $! > "$pidfile"
-      for _ in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+      for _ in $(seq 1 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.1; done
     fi
     if ! lpstat -p PDF >/dev/null 2>&1; then
       lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || exit 1

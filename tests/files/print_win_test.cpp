@@ -67,6 +67,15 @@ std::vector<std::string> JobsAfterAWhile() {
   return Jobs();
 }
 
+// The copy a later check renders (stale ones are removed first).
+std::string KeptPage() {
+  const char* build = std::getenv("COLVANE_BUILD_DIR");
+  std::string s = std::string("Z:") + (build ? build : "/tmp") + "/printed-page.pdf";
+  for (char& c : s)
+    if (c == '/') c = '\\';
+  return s;
+}
+
 BOOL CALLBACK FindAbortBox(HWND w, LPARAM out) {
   char text[64] = "";
   GetDlgItemTextA(w, 101, text, sizeof(text));
@@ -124,6 +133,7 @@ class Print : public ::testing::Test {
     App().mainWindow = window;
     ScreenLayout screen;
     SetScreenLayout(screen);
+    DeleteFileA(KeptPage().c_str());
     PrepareCanvas(window);
     OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
     Block& image = Session().canvas.canvasImage;  // a dark band across the white page
@@ -169,6 +179,8 @@ TEST_F(Print, EachCopyIsItsOwnOnePageJob) {
     EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 5), "%PDF-") << job;
     EXPECT_EQ(PageCount(pdf), 1) << job;
   }
+  // One copy stays for the check of where the picture stands on the page.
+  EXPECT_TRUE(CopyFileA(jobs[0].c_str(), KeptPage().c_str(), FALSE));
 }
 
 TEST_F(Print, CancelInTheAbortBoxStopsFurtherCopies) {
