@@ -27,12 +27,15 @@ right = max(x for x, _ in dark)
 top = min(y for _, y in dark)
 bottom = max(y for _, y in dark)
 problems = []
-# A portrait page: the width limits, so the band runs across nearly the whole page...
-if right - left + 1 < 0.8 * width:
-    problems.append("the picture is %d of %d wide" % (right - left + 1, width))
-# ...and the picture (band at its middle, 80 of 480 rows) stands in the middle of the page.
+inch = 20  # the rendering's pixels per inch
+# A portrait page: the width limits, so the picture is as wide as the printable width (the page
+# less half an inch) and starts a quarter inch from the left...
+if abs(left - inch / 4) > 2 or abs((right - left + 1) - (width - inch / 2)) > 3:
+    problems.append("the picture spans x %d-%d of %d" % (left, right, width))
+# ...and (its band at its middle) stands in the middle of the printable height, the page less an
+# inch.
 middle = (top + bottom) / 2
-if abs(middle - height / 2) > 0.05 * height:
+if abs(middle - (height - inch) / 2) > 3:
     problems.append("the band's middle is at %.0f of %d" % (middle, height))
 band = (bottom - top + 1) / (right - left + 1)
 if not 80 / 640 * 0.7 < band < 80 / 640 * 1.3:
