@@ -13,6 +13,7 @@
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_save_win.h"
+#include "colvane/files/print_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
@@ -277,6 +278,33 @@ void RaisePage(HWND window) {
   }
 }
 
+// The lowered page: at step i (9 down to 0) a fresh painting screen with the page over it, its
+// top edge at y = H - H * i / 10; each step is composed off screen and shown in one blit.
+void LowerPage(HWND window) {
+  SIZE size = BitmapSize(box.background);
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP frame = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  if (memory && frame) {
+    HGDIOBJ old = SelectObject(memory, frame);
+    if (ScreenPalette()) SelectPalette(memory, ScreenPalette(), FALSE);
+    for (int i = 9; i >= 0; --i) {
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+      const int rows = size.cy * i / 10;
+      if (rows > 0) BlitPart(window, memory, box.background, POINT{0, size.cy - rows}, size.cx, rows, POINT{0, 0}, ScreenPalette());
+      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+      GdiFlush();
+      Sleep(15);
+    }
+    SelectObject(memory, old);
+  }
+  if (frame) DeleteObject(frame);
+  if (memory) DeleteDC(memory);
+  ReleaseDC(window, dc);
+}
+
 void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   *deleted = false;
   char folder[kLibraryMaxPath], boxPath[kLibraryMaxPath], path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
@@ -402,8 +430,9 @@ void CloseFileBox(HWND window) {
   FreePictures();
   box.boxes.clear();
   box.pressedButton = -1;
-  FreeArt();
   CoverDesk(false);
+  LowerPage(window);
+  FreeArt();
   Repaint(window);
 }
 
@@ -530,7 +559,7 @@ bool FileBoxCommand(HWND window, int id) {
     case cmd::kExportPicture: return ExportPicture(window, SelectedBoxName(), box.picked >= 0 && box.picked < static_cast<int>(box.pictures.size())
                                                                  ? box.pictures[box.picked].name.c_str()
                                                                  : (box.pictures.empty() ? "" : box.pictures[0].name.c_str())) != 0;
-    case cmd::kPrintPicture: return true;  // printing comes with the printer
+    case cmd::kPrintPicture: PrintPicture(window); return true;
     case cmd::kFileBoxClose: CloseFileBox(window); return true;
     case cmd::kRubbishBin: return true;  // the bin itself does nothing when clicked
     case cmd::kEditDone: CreateTypedBox(window); return true;

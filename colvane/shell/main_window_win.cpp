@@ -60,6 +60,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PAINT:
       OnPaint(window);
       return 0;
+    case WM_PRINTCLIENT:  // the screen as it would be painted now, into the caller's DC
+      ComposeScreen(window, reinterpret_cast<HDC>(wParam), ProgramAreas());
+      return 0;
     case WM_KEYUP:
       OnKeyUp(window, wParam);
       return 0;
