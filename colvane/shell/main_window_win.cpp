@@ -98,6 +98,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PALETTECHANGED:
       if (reinterpret_cast<HWND>(wParam) == window) return 0;
       return RealizeOurPalette(window);
+    case kStartPictureNotice:
+      ShowStartPictureNotice(window);
+      return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);
 }

@@ -11,9 +11,11 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/shell/app_state_win.h"
@@ -42,12 +44,13 @@ void StartUp(HWND window) {
   SetCapture(window);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   app.mainWindow = window;
+  SetMessageBoxOwner(window);
   app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
   if (!app.palette) return;  // nothing else can be drawn: the window stays empty
   SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
-  PrepareCanvas(window);
+  const PictureOpenResult start = PrepareCanvas(window);
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
@@ -61,10 +64,24 @@ void StartUp(HWND window) {
   ReleaseCapture();
   SetCursor(previous);
   StopSoundEffects();
+  if (start == kPictureUnreadable) PostMessageA(window, kStartPictureNotice, 0, 0);
+}
+
+void ShowStartPictureNotice(HWND window) {
+  char name[80] = "";
+  GetSettingString("sample", "sample", "", name, sizeof(name));
+  char text[512];
+  wsprintfA(text,
+            "Colvane could not read the picture \"%s\", so it has opened a blank page instead.\n\n"
+            "The picture file has been left as it was. It is only replaced if something is painted "
+            "on the blank page, which is then kept under the same name.",
+            name);
+  ShowProgramMessageA(window, text, "Colvane", MB_OK | MB_ICONINFORMATION);
 }
 
 void ShutDown(HWND window) {
   AppState& app = App();
+  SetMessageBoxOwner(nullptr);  // the boxes it owned are gone with it; no new one may appear
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;
 
