@@ -15,6 +15,16 @@ HWND mainWindow = nullptr;
 // the same box again while it is up: the second request finds it here.
 std::vector<std::wstring> shown;
 
+// Boxes asked for while the main window was still being made (a bitmap that is not one, read
+// at start-up): shown once the window is on the screen, not over a black screen while the
+// window's creation waits on them.
+struct Waiting {
+  std::wstring key, text, caption;
+  bool hasCaption;
+  UINT style;
+};
+std::vector<Waiting> waiting;
+
 std::wstring Key(const wchar_t* text, const wchar_t* caption, UINT style) {
   std::wstring key = text ? text : L"";
   key += L'\x1F';
@@ -37,6 +47,7 @@ std::wstring Wide(const char* text) {
 }  // namespace
 
 void SetMessageBoxOwner(HWND window) {
+  if (!window) waiting.clear();
   mainWindow = window;
   ownerState = window ? OwnerState::kMainWindow : OwnerState::kGone;
 }
@@ -51,12 +62,26 @@ int ShowProgramMessage(HWND fallback, const wchar_t* text, const wchar_t* captio
   const std::wstring key = Key(text, caption, style);
   if (std::find(shown.begin(), shown.end(), key) != shown.end()) return 0;
   HWND owner = MessageBoxOwner(fallback);
+  if (owner && owner == mainWindow && !IsWindowVisible(owner)) {
+    for (const Waiting& w : waiting)
+      if (w.key == key) return 0;
+    waiting.push_back(Waiting{key, text ? text : L"", caption ? caption : L"", caption != nullptr, style});
+    return 0;
+  }
   // A window holding the mouse would take the clicks meant for the box's buttons.
   if (GetCapture()) ReleaseCapture();
   shown.push_back(key);
   int answer = MessageBoxW(owner, text, caption, style);
   shown.erase(std::find(shown.begin(), shown.end(), key));
   return answer;
+}
+
+void ShowWaitingMessages() {
+  if (ownerState != OwnerState::kMainWindow || !IsWindowVisible(mainWindow)) return;
+  std::vector<Waiting> now;
+  now.swap(waiting);
+  for (const Waiting& w : now)
+    ShowProgramMessage(nullptr, w.text.c_str(), w.hasCaption ? w.caption.c_str() : nullptr, w.style);
 }
 
 int ShowProgramMessageA(HWND fallback, const char* text, const char* caption, UINT style) {

@@ -6,6 +6,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -100,6 +101,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       return RealizeOurPalette(window);
     case kStartPictureNotice:
       ShowStartPictureNotice(window);
+      return 0;
+    case kShowWaitingMessages:
+      ShowWaitingMessages();
       return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);

@@ -292,6 +292,7 @@ TEST_F(CanvasOnScreen, WithNoStampAtAllChoosingAndPagingSaySo) {
 }
 
 TEST_F(CanvasOnScreen, MagicStampIsCentredOnTheCursorAndCutAtTheEdge) {
+  MessageBoxWatch watch;  // no stamp files beside the tests: choosing the tool warns
   SendMessageA(window, WM_COMMAND, 2006, 0);
   std::vector<uint8_t> frame(kStampFrameBytes);
   for (size_t i = 0; i < frame.size(); i += 4) frame[i] = 255, frame[i + 3] = 255;  // opaque red

@@ -47,6 +47,9 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_DESTROY:
       SetMessageBoxOwner(nullptr);
       return 0;
+    case kShowWaitingMessages:
+      ShowWaitingMessages();
+      return 0;
   }
   return DefWindowProcW(window, msg, wParam, lParam);
 }
@@ -116,6 +119,29 @@ TEST(ProgramMessages, NoBoxOutlivesTheMainWindow) {
   EXPECT_EQ(ShowProgramMessage(nullptr, kTexts[0], L"WARNING", MB_ICONEXCLAMATION), 0);
   Pump(300);
   EXPECT_TRUE(watch.seen().empty());
+}
+
+// A box asked for while the main window is still hidden (its start-up) waits, once however often
+// it is asked for, and shows over the window when that is on the screen.
+TEST(ProgramMessages, BoxesWaitForTheMainWindowToShow) {
+  HWND owner = MakeOwner();
+  ShowWindow(owner, SW_HIDE);
+  MessageBoxWatch watch;
+  EXPECT_EQ(ShowProgramMessage(nullptr, kTexts[1], nullptr, MB_ICONHAND), 0);
+  EXPECT_EQ(ShowProgramMessage(nullptr, kTexts[1], nullptr, MB_ICONHAND), 0);
+  Sleep(300);
+  EXPECT_TRUE(watch.seen().empty());
+  PostMessageW(owner, kShowWaitingMessages, 0, 0);  // too early: nothing is shown, nothing lost
+  Pump(300);
+  EXPECT_TRUE(watch.seen().empty());
+  ShowWindow(owner, SW_SHOW);
+  PostMessageW(owner, kShowWaitingMessages, 0, 0);  // as the shell does once the window shows
+  Pump(1500);
+  auto seen = watch.seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, kTexts[1]);
+  EXPECT_EQ(seen[0].owner, owner);
+  DestroyWindow(owner);
 }
 
 // The system's own text "非[QVF]檔案：" reads as written: the face the box draws its text in has
