@@ -8,6 +8,7 @@
 # - a frame picture that is not a bitmap: the system's Chinese message, in a face that has its
 #   glyphs, owned by the main window;
 # - a start picture in RLE8: the blank page under its name, one kind notice, the file untouched.
+# - a goodbye picture that is not a bitmap: its message on the exit screen, then the program ends.
 # Every run ends with exit code 0.
 # Usage: hostile_e2e.sh STAGE_DIR POST_COMMAND_EXE BOX_PROBE_EXE OUT_DIR
 set -u
@@ -203,6 +204,19 @@ pixel_check badstart "count(white, [(136 + x, 106 + y) for x in range(0, 640, 37
 leave badstart
 [ "$(md5sum < "$prog/CUST/BOX1/Broken.sam")" = "$before" ] || fail "the unreadable start picture was changed"
 grep -q '^sample=Broken.sam' "$settings" || fail "the start picture's name was not kept"
+
+# 6. A goodbye picture that is not a bitmap: the exit screen shows its message (owned by the
+#    main window) and, once it is closed, ends the program at once.
+program badgoodbye
+head -c 5000 /dev/urandom | tr -d 'B' > "$prog/advert.sys"
+start
+IFS=, read -r xl xt xr xb <<<"$(cartoon EXITCORD8)"
+xdotool mousemove $((112 + (xl + xr) / 2)) $((84 + (xt + xb) / 2)) mousedown 1
+sleep 0.2
+xdotool mouseup 1
+wait_box 'advert.sys|MAIN4WClass|0|' || fail "no owned message for the goodbye picture: $(boxes)"
+probe_ok
+finish badgoodbye
 
 [ $status = 0 ] && echo "hostile files checked: screenshots in $out"
 exit $status

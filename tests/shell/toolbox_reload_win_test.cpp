@@ -129,22 +129,23 @@ TEST_F(ToolboxAndDesk, ThePageTurnFoldFollowsTheToolboxPage) {
   Key("CARTOON", "T2LC8", "desktest\\fold1.bmp");
   Key("CARTOON", "T2LC82", "desktest\\fold2.bmp");
   Key("CARTOON", "T2LCW8", "30");
-  Key("CARTOON", "T2LCCORD8", "400,100");
+  // Beside the paper (640 x 480 at the layout origin here): a press on the paper is the paper's.
+  Key("CARTOON", "T2LCCORD8", "680,100");
   Key("CARTOON", "T2LD8", "desktest\\up.bmp");
   Key("CARTOON", "T2LU8", "desktest\\up.bmp");
-  Key("CARTOON", "T2LUCORD8", "400,200,450,230");
+  Key("CARTOON", "T2LUCORD8", "680,200,730,230");
   CoverDesk(false);
   FreeDesk();
   LoadDesk(window, 1);
-  const POINT button{410, 210};
+  const POINT button{690, 210};
   ASSERT_TRUE(DeskPress(window, button));
   ASSERT_TRUE(DeskRelease(window, button));  // plays the fold, ending on its last frame
-  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(200, 30, 30));
+  EXPECT_EQ(WindowPixel(window, 690, 110), RGB(200, 30, 30));
 
   ShowToolboxPage(window, 2);
   ASSERT_TRUE(DeskPress(window, button));
   ASSERT_TRUE(DeskRelease(window, button));
-  EXPECT_EQ(WindowPixel(window, 410, 110), RGB(30, 30, 200));
+  EXPECT_EQ(WindowPixel(window, 690, 110), RGB(30, 30, 200));
   ShowToolboxPage(window, 1);
   MSG msg;
   while (PeekMessageA(&msg, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
