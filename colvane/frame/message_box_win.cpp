@@ -17,7 +17,8 @@ std::vector<std::wstring> shown;
 
 // Boxes asked for while the main window was still being made (a bitmap that is not one, read
 // at start-up): shown once the window is on the screen, not over a black screen while the
-// window's creation waits on them.
+// window's creation waits on them (under Wine such a box also left the process running after
+// its window had closed).
 struct Waiting {
   std::wstring key, text, caption;
   bool hasCaption;
