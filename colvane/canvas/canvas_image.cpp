@@ -38,7 +38,8 @@ int MakeBlankPage(CanvasImage* canvas) {
 }
 
 // Steps shared by both opens: a converted picture when one was read, else the blank page.
-static int InstallPicture(CanvasImage* canvas, PackedPicture* picture) {
+static PictureOpenResult InstallPicture(CanvasImage* canvas, PackedPicture* picture,
+                                        PictureOpenResult blankBecause) {
   canvas->stride = kCanvasStride;
   FreeBlock(&canvas->canvasImage);
   FreeBlock(&canvas->undoSnapshot);
@@ -48,7 +49,7 @@ static int InstallPicture(CanvasImage* canvas, PackedPicture* picture) {
   FreeBlock(&picture->block);
   if (!loaded && !MakeBlankPage(canvas)) {
     canvas->height = 0;
-    return 0;
+    return kPictureNoCanvas;
   }
   TakeHeightAndStride(canvas);
   // An undo before the first stroke restores the opened picture; without memory for the snapshot
@@ -56,19 +57,20 @@ static int InstallPicture(CanvasImage* canvas, PackedPicture* picture) {
   CopyBlock(canvas->canvasImage, &canvas->undoSnapshot);
   canvas->undoShown = 0;
   canvas->pictureModified = 0;
-  return 1;
+  return loaded ? kPictureOpened : blankBecause;
 }
 
-int OpenPictureBytes(CanvasImage* canvas, const uint8_t* data, size_t size) {
+PictureOpenResult OpenPictureBytes(CanvasImage* canvas, const uint8_t* data, size_t size) {
   PackedPicture picture;
   ReadPicture(data, size, &picture);
-  return InstallPicture(canvas, &picture);
+  return InstallPicture(canvas, &picture, data ? kPictureUnreadable : kPictureMissing);
 }
 
-int OpenPicture(CanvasImage* canvas, const char* path) {
+PictureOpenResult OpenPicture(CanvasImage* canvas, const char* path) {
   PackedPicture picture;
-  ReadPictureFile(path, &picture);
-  return InstallPicture(canvas, &picture);
+  int opened = 0;
+  ReadPictureFile(path, &picture, &opened);
+  return InstallPicture(canvas, &picture, opened ? kPictureUnreadable : kPictureMissing);
 }
 
 PixelView CanvasView(const CanvasImage& canvas) { return Picture24View(canvas.canvasImage); }

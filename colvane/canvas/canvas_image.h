@@ -21,13 +21,21 @@ struct CanvasImage {
   int stride = kCanvasStride;
 };
 
+// What an open put on the canvas. Every result but kPictureNoCanvas leaves a canvas.
+enum PictureOpenResult {
+  kPictureNoCanvas = 0,    // not even the blank page could be allocated
+  kPictureOpened = 1,      // the picture
+  kPictureMissing = 2,     // no picture to read (no file, no bytes): the blank page
+  kPictureUnreadable = 3,  // a file or bytes the reader does not take: the blank page
+};
+
 // Replaces the canvas with the picture in `data` (a bitmap file's bytes; null or unreadable
 // gives the blank white page), frees both snapshots and takes a fresh undo snapshot of the new
 // picture. Pictures of another size or depth are converted: placed at the top-left corner of a
-// white page and cut to it. 0 when not even the blank page could be allocated (no canvas then).
-int OpenPictureBytes(CanvasImage* canvas, const uint8_t* data, size_t size);
-// The same for a file on disk; a missing file gives the blank page.
-int OpenPicture(CanvasImage* canvas, const char* path);
+// white page and cut to it.
+PictureOpenResult OpenPictureBytes(CanvasImage* canvas, const uint8_t* data, size_t size);
+// The same for a file on disk (a null path: no file).
+PictureOpenResult OpenPicture(CanvasImage* canvas, const char* path);
 // Makes the canvas a blank white page (no snapshot change). 0 on no memory.
 int MakeBlankPage(CanvasImage* canvas);
 

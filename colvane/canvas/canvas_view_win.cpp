@@ -41,6 +41,10 @@ void StartPicturePath(char* path, int size) {
   GetAssetFolder(folder);
   GetSettingString("DESKTOP", "WORKINDIR", "", box, sizeof(box));
   GetSettingString("sample", "sample", "", name, sizeof(name));
+  if (!name[0]) {  // no picture named: the blank page, with nothing to read
+    if (size > 0) path[0] = '\0';
+    return;
+  }
   JoinFolderPath(folder, "CUST", cust, sizeof(cust));
   char boxPath[MAX_PATH];
   JoinFolderPath(cust, box, boxPath, sizeof(boxPath));
@@ -48,7 +52,7 @@ void StartPicturePath(char* path, int size) {
   if (!JoinFolderPath(boxPath, name, path, size)) path[0] = '\0';
 }
 
-void PrepareCanvas(HWND window) {
+PictureOpenResult PrepareCanvas(HWND window) {
   SetSessionStrokeSize(&session, 3);
   SetSessionPaperSize(&session, Screen().paperWidth, Screen().paperHeight);  // no selection yet
   if (!canvasBitmap) {
@@ -58,11 +62,11 @@ void PrepareCanvas(HWND window) {
   }
   char path[MAX_PATH];
   StartPicturePath(path, sizeof(path));
-  OpenCanvasPicture(window, path);
+  return OpenCanvasPicture(window, path[0] ? path : nullptr);
 }
 
-int OpenCanvasPicture(HWND window, const char* path) {
-  int opened = OpenPicture(&canvas, path);
+PictureOpenResult OpenCanvasPicture(HWND window, const char* path) {
+  const PictureOpenResult opened = OpenPicture(&canvas, path);
   RefreshCanvasBitmap(window);
   return opened;
 }

@@ -61,10 +61,10 @@ int ReadPicture(const uint8_t* data, size_t size, PackedPicture* picture) {
   return 1;
 }
 
-int ReadPictureFile(const char* path, PackedPicture* picture) {
+int ReadPictureFile(const char* path, PackedPicture* picture, int* opened) {
   std::vector<uint8_t> bytes;
   // Enough for the largest accepted picture behind its headers and a full colour table.
-  if (!ReadFileBytes(path, kMaxPictureBytes + 65536, &bytes)) return Fail(picture);
+  if (!ReadFileBytes(path, kMaxPictureBytes + 65536, &bytes, opened)) return Fail(picture);
   return ReadPicture(bytes.data(), bytes.size(), picture);
 }
 

@@ -28,8 +28,9 @@ struct PackedPicture {
 // the picture, 0 (picture left empty) for a file it refuses, rows above kMaxPictureBytes, or no
 // memory. Colour entries and pixels missing at the end of the file stay zero.
 int ReadPicture(const uint8_t* data, size_t size, PackedPicture* picture);
-// The same for a file on disk; 0 when it cannot be opened.
-int ReadPictureFile(const char* path, PackedPicture* picture);
+// The same for a file on disk; 0 when it cannot be opened. *opened (when given) is 1 when the
+// file exists and was opened, whether or not it held a picture.
+int ReadPictureFile(const char* path, PackedPicture* picture, int* opened = nullptr);
 
 // A 24-bit bottom-up width x height picture (packed, 40-byte header) holding `picture` with its
 // top-left corner at the top-left; columns and rows it doesn't cover are white. 0 on no memory

@@ -68,6 +68,15 @@ int LoadMagicStamp(MagicStamp* stamp, const char* runPath, int n) {
   return LoadStampBytes(stamp, bytes.data(), bytes.size());
 }
 
+int FindLoadableStamp(int start, int step, int count, const std::function<int(int)>& load) {
+  if (count < 1) count = 1;
+  step = step < 0 ? count - 1 : 1;  // one step back is count - 1 steps on
+  int index = ((start % count) + count) % count;
+  for (int tried = 0; tried < count; ++tried, index = (index + step) % count)
+    if (load(index)) return index;
+  return -1;
+}
+
 void FreeMagicStamp(MagicStamp* stamp) {
   FreeBlock(&stamp->frames);
   stamp->frameCount = 0;

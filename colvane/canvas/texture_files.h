@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "colvane/canvas/picture_block.h"
@@ -46,4 +47,8 @@ int LoadPaperTexture(StrokeTexture* texture, const char* runPath, int n);
 int LoadStampBytes(MagicStamp* stamp, const uint8_t* data, size_t size);
 // pat<n>.dat from the data folder; 0 (no stamp) when it is missing or shorter than one frame.
 int LoadMagicStamp(MagicStamp* stamp, const char* runPath, int n);
+// The stamp to use in a series of `count` stamps (indexes 0 .. count - 1; a count below 1 is
+// taken as 1): from `start`, stepping by `step` (+1 on, -1 back, wrapping at both ends), the
+// first index for which load(index) returns nonzero, each tried at most once. -1 when none loads.
+int FindLoadableStamp(int start, int step, int count, const std::function<int(int)>& load);
 void FreeMagicStamp(MagicStamp* stamp);

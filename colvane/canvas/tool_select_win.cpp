@@ -4,7 +4,9 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/blit_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/media/sound_effects_win.h"
@@ -77,11 +79,34 @@ void PictureEraserCommand(HWND window) {
 
 }  // namespace
 
-int LoadCurrentStamp() {
+int MagicStampCount(HWND window) {
+  static int count = -1;  // read once: the strip and its cell width do not change while running
+  if (count < 0) {
+    const int cell = static_cast<int>(GetLayoutInt("DETAILTOOL", "HEAPW", 0));
+    count = 0;
+    if (cell > 0) {
+      HBITMAP strip = LoadLayoutBitmap(window, "DETAILTOOL", "HEAP");
+      count = BitmapSize(strip).cx / cell;
+      if (strip) DeleteObject(strip);
+    }
+  }
+  return count;
+}
+
+int LoadCurrentStamp(HWND window, int step) {
   char folder[MAX_PATH];
   ProgramFolder(folder);
   ToolState& tools = Session().tools;
-  return LoadMagicStamp(&tools.magicStamp, folder, tools.stampIndex + 1);
+  const int found = FindLoadableStamp(tools.stampIndex, step, MagicStampCount(window), [&](int i) {
+    return LoadMagicStamp(&tools.magicStamp, folder, i + 1);
+  });
+  if (found < 0) return 0;
+  tools.stampIndex = found;
+  return 1;
+}
+
+void WarnNoStamp(HWND window) {
+  ShowProgramMessageA(window, "Data Error. Call engineer!", "WARNING", MB_ICONEXCLAMATION);
 }
 
 void SetToolStrokeSize(int size) { SetSessionStrokeSize(&Session(), size); }
@@ -135,6 +160,8 @@ void MagicStampCommand(HWND window) {
   choice.lineMode = 0;
   SelectToolIcon(window, kIconMagicStamp);
   choice.drawingMode = kModeMagicStamp;
-  LoadCurrentStamp();  // a stamp that fails here paints nothing, without a word
+  // Stamps whose files are missing or empty are passed over; only a series without a single
+  // stamp leaves the tool unable to paint, and then it says so at once.
+  if (!LoadCurrentStamp(window, 1)) WarnNoStamp(window);
 }
 

@@ -21,5 +21,11 @@ void SelectToolIcon(HWND window, int index);
 
 // Command 2006 after its panel is shown: the magic stamp tool with the stamp chosen on the panel.
 void MagicStampCommand(HWND window);
-// Loads stamp file pat<stamp index + 1>.dat; 0 when it cannot be read.
-int LoadCurrentStamp();
+// Stamps on the stamp panel's strip: its width over the cell width "HEAPW" (0 without a strip).
+int MagicStampCount(HWND window);
+// Loads stamp file pat<stamp index + 1>.dat, or when that one is missing or holds no whole
+// frame, the next one that loads going `step` (+1 on, -1 back, wrapping); the stamp index
+// follows. 0, with no stamp loaded and the index unchanged, when no stamp of the series loads.
+int LoadCurrentStamp(HWND window, int step);
+// "Data Error. Call engineer!": no stamp of the series can be loaded.
+void WarnNoStamp(HWND window);

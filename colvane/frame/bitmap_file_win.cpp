@@ -6,6 +6,7 @@
 
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/dib_file.h"
+#include "colvane/frame/message_box_win.h"
 
 namespace {
 // Art files are at most a screen of 32-bit pixels plus headers; a longer file is read cut
@@ -19,7 +20,7 @@ static void ShowNotBitmapMessage(HWND owner, const char* path) {
   int used = lstrlenW(message);
   MultiByteToWideChar(CP_ACP, 0, path, -1, message + used, 400 - used);
   message[399] = 0;
-  MessageBoxW(owner, message, nullptr, MB_ICONHAND);
+  ShowProgramMessage(owner, message, nullptr, MB_ICONHAND);
 }
 
 static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {

@@ -3,11 +3,13 @@
 
 #include <cstdio>
 
-int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes) {
+int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes, int* opened) {
   bytes->clear();
+  if (opened) *opened = 0;
   if (!path) return 0;
   std::FILE* f = std::fopen(path, "rb");
   if (!f) return 0;
+  if (opened) *opened = 1;
   uint8_t piece[32768];
   int ok = 1;
   while (bytes->size() < limit) {

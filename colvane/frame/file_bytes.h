@@ -5,5 +5,6 @@
 #include <vector>
 
 // 1 with the file's bytes (at most `limit` of them: a longer file is read as if cut there), 0 when
-// the file cannot be opened or read.
-int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes);
+// the file cannot be opened or read. *opened (when given) tells the two failures apart: 1 when
+// the file was opened, so it exists, even if reading it then failed.
+int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes, int* opened = nullptr);

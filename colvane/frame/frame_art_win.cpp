@@ -31,20 +31,12 @@ HBITMAP LoadLayoutBitmap(HWND window, const char* section, const char* key) {
 
 void SetupScreenGeometry() {
   const ScreenGeometry g = ChooseScreenGeometry(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  ScreenLayout screen;
-  screen.wideLayout = g.wideLayout;
-  screen.screenOriginX = g.screenOriginX;
-  screen.screenOriginY = g.screenOriginY;
-  screen.paperWidth = g.paperWidth;
-  screen.paperHeight = g.paperHeight;
   SetLayoutVariant(g.wideLayout != 0);
   const char* section = VariantSection();
-  // The layout must give PAPERORG; without it the paper sits at the layout origin.
+  // The layout must give PAPERORG; without a usable one the paper sits at the layout origin.
   POINT paper;
   GetLayoutPoint(section, "PAPERORG", 0, 0, &paper);
-  screen.paperOriginX = screen.screenOriginX + paper.x;
-  screen.paperOriginY = screen.screenOriginY + paper.y;
-  SetScreenLayout(screen);
+  SetScreenLayout(MakeScreenLayout(g, paper.x, paper.y));
 
   FrameArt& f = Frame();
   GetLayoutPoint(section, "TOOLCORD", 0, 0, &f.toolCord);

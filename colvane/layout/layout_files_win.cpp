@@ -43,11 +43,16 @@ DWORD GetLayoutString(const char* section, const char* key, const char* defaultV
   return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, path);
 }
 
+// How far a layout number may reach on this screen.
+static int ScreenReach() {
+  return LayoutReach(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
 int GetLayoutPoint(const char* section, const char* key, int defaultX, int defaultY, POINT* point) {
   char value[144];
   GetLayoutString(section, key, "nop", value, sizeof(value));
   int x, y;
-  int present = ParseLayoutPoint(value, defaultX, defaultY, &x, &y);
+  int present = ParseLayoutPoint(value, defaultX, defaultY, ScreenReach(), &x, &y);
   point->x = x;
   point->y = y;
   return present;
@@ -59,7 +64,7 @@ int GetLayoutRect(const char* section, const char* key, int left, int top, int r
   GetLayoutString(section, key, "nor", value, sizeof(value));
   const int defaults[4] = {left, top, right, bottom};
   int r[4];
-  int present = ParseLayoutRect(value, defaults, r);
+  int present = ParseLayoutRect(value, defaults, ScreenReach(), r);
   SetRect(rect, r[0], r[1], r[2], r[3]);
   return present;
 }

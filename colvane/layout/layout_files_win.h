@@ -12,6 +12,9 @@ void ProgramFolder(char* folder);
 UINT GetLayoutInt(const char* section, const char* key, int defaultValue);
 DWORD GetLayoutString(const char* section, const char* key, const char* defaultValue, char* buffer,
                       DWORD size);
+// Every position the program reads from the layout file comes through these two: a value that
+// is missing, malformed, or has a number that cannot lie on this screen (LayoutReach) gives the
+// key's defaults and 0, so sums of layout values and screen origins always stay in range.
 int GetLayoutPoint(const char* section, const char* key, int defaultX, int defaultY, POINT* point);
 int GetLayoutRect(const char* section, const char* key, int left, int top, int right, int bottom,
                   RECT* rect);

@@ -41,9 +41,22 @@ int ParseLayoutNumbers(const char* text, int* numbers, int count) {
   return found;
 }
 
-int ParseLayoutPoint(const char* text, int defaultX, int defaultY, int* x, int* y) {
+int LayoutReach(int screenWidth, int screenHeight) {
+  int reach = screenWidth > screenHeight ? screenWidth : screenHeight;
+  if (reach < kMinLayoutReach) return kMinLayoutReach;
+  return reach > kMaxLayoutReach ? kMaxLayoutReach : reach;
+}
+
+static bool WithinReach(const int* v, int count, int reach) {
+  for (int i = 0; i < count; ++i)
+    if (v[i] < -reach || v[i] > reach) return false;
+  return true;
+}
+
+int ParseLayoutPoint(const char* text, int defaultX, int defaultY, int reach, int* x, int* y) {
   int v[2];
-  if (!text || std::strcmp(text, "nop") == 0 || ParseLayoutNumbers(text, v, 2) < 2) {
+  if (!text || std::strcmp(text, "nop") == 0 || ParseLayoutNumbers(text, v, 2) < 2 ||
+      !WithinReach(v, 2, reach)) {
     *x = defaultX;
     *y = defaultY;
     return 0;
@@ -53,9 +66,10 @@ int ParseLayoutPoint(const char* text, int defaultX, int defaultY, int* x, int* 
   return 1;
 }
 
-int ParseLayoutRect(const char* text, const int defaults[4], int out[4]) {
+int ParseLayoutRect(const char* text, const int defaults[4], int reach, int out[4]) {
   int v[4];
-  if (!text || std::strcmp(text, "nor") == 0 || ParseLayoutNumbers(text, v, 4) < 4) {
+  if (!text || std::strcmp(text, "nor") == 0 || ParseLayoutNumbers(text, v, 4) < 4 ||
+      !WithinReach(v, 4, reach)) {
     for (int i = 0; i < 4; ++i) out[i] = defaults[i];
     return 0;
   }

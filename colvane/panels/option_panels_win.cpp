@@ -47,7 +47,6 @@ int shapeCellWidth = 0;
 HBITMAP stampStripArt = nullptr;
 int stampCellWidth = 0;
 ShapeStrip shapes;  // what the tools read of it is mirrored into the session's panel choices
-int stampCount = -1;  // stamps in the stamp strip; -1 until first asked
 
 int IsPanel(int toolbarCommand) { return panel.spec && panel.spec->toolbarCommand == toolbarCommand; }
 
@@ -293,29 +292,18 @@ static bool ShapePanelCommand(HWND window, int id) {
   return true;
 }
 
-static int StampCount(HWND window) {
-  if (stampCount < 0) {
-    const int cell = static_cast<int>(GetLayoutInt(kSection, "HEAPW", 0));
-    stampCount = 0;
-    if (cell > 0) {
-      HBITMAP strip = LoadLayoutBitmap(window, kSection, "HEAP");
-      stampCount = BitmapSize(strip).cx / cell;
-      if (strip) DeleteObject(strip);
-    }
-  }
-  return stampCount;
-}
-
 static bool StampPagingCommand(HWND window, int id) {
   if (id != cmd::kStampNext && id != cmd::kStampPrevious) return false;
   int& index = Session().tools.stampIndex;
-  const int count = StampCount(window) > 0 ? StampCount(window) : 1;
+  const int count = MagicStampCount(window) > 0 ? MagicStampCount(window) : 1;
+  const int step = id == cmd::kStampNext ? 1 : -1;
   if (id == cmd::kStampNext)
     index = index + 1 >= count ? 0 : index + 1;
   else
     index = index <= 0 ? count - 1 : index - 1;
+  const bool loaded = LoadCurrentStamp(window, step);  // passes over stamps that cannot paint
   RedrawOptionPanel(window);
-  if (!LoadCurrentStamp()) MessageBoxA(nullptr, "Data Error. Call engineer!", "WARNING", MB_ICONEXCLAMATION);
+  if (!loaded) WarnNoStamp(window);
   return true;
 }
 

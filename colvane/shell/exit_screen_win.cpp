@@ -65,12 +65,14 @@ void StartExitScreen(HWND window) {
   ReleaseDC(window, dc);
   closingSnapshot = snapshot;
   DarkenSnapshot(window, snapshot, w, h);
-  SetTimer(window, timer::kExitScroll, 80, nullptr);
+  // The picture first: a goodbye picture that is not a bitmap shows its message here, and the
+  // scroll (which closes the window at once when there is no picture) starts only after it.
   HBITMAP picture = LoadExitPicture(window);
   exitSize = BitmapSize(picture);
   MakeTransparentPair(window, picture, app.palette, RGB(255, 0, 0), &exitImage, &exitMask);
   if (picture) DeleteObject(picture);
   scroll = ExitScroll{};
+  SetTimer(window, timer::kExitScroll, 80, nullptr);
 }
 
 void ExitScreenStep(HWND window) {

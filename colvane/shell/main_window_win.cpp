@@ -8,6 +8,7 @@
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
 #include "colvane/media/music_win.h"
 #include "colvane/shell/app_state_win.h"
@@ -113,6 +114,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       return 0;
     case MM_MCINOTIFY:
       OnMusicNotify(window, wParam, lParam);
+      return 0;
+    case kStartPictureNotice:
+      ShowStartPictureNotice(window);
+      return 0;
+    case kShowWaitingMessages:
+      ShowWaitingMessages();
       return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);

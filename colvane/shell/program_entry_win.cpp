@@ -1,5 +1,6 @@
 // Program entry: refuses palette displays, registers the window classes, opens the intro window
 // and runs the message loop.
+#include "colvane/frame/message_box_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
 
@@ -8,8 +9,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
   int palettized = GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE;
   ReleaseDC(nullptr, screen);
   if (palettized) {
-    MessageBoxA(nullptr, "Please run under the hight color mode or true color mode", "ERROR",
-                MB_ICONEXCLAMATION);
+    ShowProgramMessageA(nullptr, "Please run under the hight color mode or true color mode", "ERROR",
+                        MB_ICONEXCLAMATION);
     return 0;
   }
   if (!previous && !RegisterWindowClasses(instance)) return 0;

@@ -18,6 +18,10 @@ HWND CreateMainWindow(HINSTANCE instance);
 
 // Start-up (WM_CREATE) and shutdown (WM_DESTROY) of the main window.
 void StartUp(HWND window);
+// Posted by start-up when the start picture could not be read; the main window then tells the
+// parent so, once, after its first paint.
+const UINT kStartPictureNotice = WM_APP + 2;
+void ShowStartPictureNotice(HWND window);
 void ShutDown(HWND window);
 // Loads the toolbox and sends the tool commands it stands for: the brush on the first load, then
 // the open panel's command and its selected button's (none after the effects panel).

@@ -12,10 +12,12 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/media/music_win.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -50,6 +52,7 @@ void StartUp(HWND window) {
   SetCapture(window);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   app.mainWindow = window;
+  SetMessageBoxOwner(window);
   app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
   if (!app.palette) {  // nothing else can be drawn: the window stays empty, and silent
     StopSoundEffects();
@@ -58,7 +61,7 @@ void StartUp(HWND window) {
   SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
-  PrepareCanvas(window);
+  const PictureOpenResult start = PrepareCanvas(window);
   LoadPictureNames();
   RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
@@ -76,11 +79,25 @@ void StartUp(HWND window) {
   ReleaseCapture();
   SetCursor(previous);
   StopSoundEffects();
+  if (start == kPictureUnreadable) PostMessageA(window, kStartPictureNotice, 0, 0);
+}
+
+void ShowStartPictureNotice(HWND window) {
+  char name[80] = "";
+  GetSettingString("sample", "sample", "", name, sizeof(name));
+  char text[512];
+  wsprintfA(text,
+            "Colvane could not read the picture \"%s\", so it has opened a blank page instead.\n\n"
+            "The picture file has been left as it was. It is only replaced if something is painted "
+            "on the blank page, which is then kept under the same name.",
+            name);
+  ShowProgramMessageA(window, text, "Colvane", MB_OK | MB_ICONINFORMATION);
 }
 
 void ShutDown(HWND window) {
   CloseFaceList();  // while the text and the canvas it renders into are still there
   AppState& app = App();
+  SetMessageBoxOwner(nullptr);  // the boxes it owned are gone with it; no new one may appear
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;
 

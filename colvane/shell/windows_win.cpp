@@ -1,4 +1,5 @@
 // The two window classes and the creation of the full-screen windows.
+#include "colvane/frame/message_box_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
 
@@ -33,4 +34,9 @@ static HWND CreateFullScreen(HINSTANCE instance, const char* className) {
 }
 
 HWND CreateIntroWindow(HINSTANCE instance) { return CreateFullScreen(instance, kIntroClass); }
-HWND CreateMainWindow(HINSTANCE instance) { return CreateFullScreen(instance, kMainClass); }
+// Boxes asked for while the window was being made are shown once it is on the screen.
+HWND CreateMainWindow(HINSTANCE instance) {
+  HWND window = CreateFullScreen(instance, kMainClass);
+  if (window) PostMessageA(window, kShowWaitingMessages, 0, 0);
+  return window;
+}

@@ -2,16 +2,18 @@
 #include "grouplink/isam/read_cache.h"
 
 const uint8_t* ReadCache::Find(int file, uint64_t start, uint32_t* size) const {
-  if (slots_.empty()) return nullptr;
-  const Slot& slot = slots_[SlotOf(file, start)];
+  const uint32_t at = SlotOf(file, start);
+  if (at >= slots_.size()) return nullptr;
+  const Slot& slot = slots_[at];
   if (slot.epoch != epoch_ || slot.key != Key(file, start)) return nullptr;
   *size = slot.size;
   return slot.bytes.get();
 }
 
 uint8_t* ReadCache::Room(int file, uint64_t start) {
-  if (slots_.empty()) slots_.resize(kSlots);
-  Slot& slot = slots_[SlotOf(file, start)];
+  const uint32_t at = SlotOf(file, start);
+  if (at >= slots_.size()) slots_.resize(at + 1);  // new slots hold nothing: epoch 0
+  Slot& slot = slots_[at];
   slot.epoch = 0;
   if (!slot.bytes) slot.bytes.reset(new uint8_t[kBlock]);
   return slot.bytes.get();

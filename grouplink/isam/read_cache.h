@@ -25,9 +25,9 @@ class ReadCache {
 
  private:
   struct Slot {
-    uint64_t key;    // file << 40 | start
-    uint64_t epoch;  // the slot holds its block only while this equals epoch_
-    uint32_t size;
+    uint64_t key = 0;    // file << 40 | start
+    uint64_t epoch = 0;  // the slot holds its block only while this equals epoch_
+    uint32_t size = 0;
     std::unique_ptr<uint8_t[]> bytes;  // kBlock bytes, owned here
   };
   static uint64_t Key(int file, uint64_t start) { return uint64_t(file) << 40 | start; }
@@ -37,6 +37,8 @@ class ReadCache {
     return uint32_t((start / kBlock * 2 + uint64_t(file)) % kSlots);
   }
 
-  std::vector<Slot> slots_;  // kSlots once anything was read, else empty
+  // Grown to the highest slot used so far (at most kSlots): a small pair, the usual install
+  // log, never pays for the whole table.
+  std::vector<Slot> slots_;
   uint64_t epoch_ = 1;
 };

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "colvane/canvas/aux_pictures.h"
 #include "tests/canvas/paint_test_support.h"
 
@@ -16,7 +19,7 @@ void Paint(CanvasImage* canvas, int x, int y, uint32_t c) {
 TEST(CanvasImage, MissingFileGivesACleanWhitePage) {
   CanvasImage canvas;
   canvas.pictureModified = 1;
-  ASSERT_EQ(1, OpenPicture(&canvas, "/nonexistent/colvane/picture.sam"));
+  ASSERT_EQ(kPictureMissing, OpenPicture(&canvas, "/nonexistent/colvane/picture.sam"));
   EXPECT_EQ(0, canvas.pictureModified);
   const uint8_t* h = canvas.canvasImage.Data();
   EXPECT_EQ(640u, ReadLe32(h + 4));
@@ -30,9 +33,41 @@ TEST(CanvasImage, MissingFileGivesACleanWhitePage) {
   EXPECT_EQ(0x0000FFu, ReadCanvasPixel(canvas, 0, 0));
 }
 
+// Files on disk that exist but hold no picture the reader takes give the blank page too, and say
+// so, apart from a picture that is simply not there yet.
+TEST(CanvasImage, UnreadableFilesAreToldApartFromMissingOnes) {
+  BmpSpec s;
+  s.width = 4;
+  s.height = 4;
+  s.bits = 8;
+  s.table.assign(256, 0x00FF00);
+  s.pixel = [](int, int) { return 1u; };
+  std::vector<uint8_t> rle8 = MakeBmp(s);
+  rle8[30] = 1;  // BI_RLE8
+  std::vector<uint8_t> brokenHeader = MakeBmp(s);
+  brokenHeader[14] = 66;
+  const std::pair<const char*, std::vector<uint8_t>> files[] = {
+      {"rle8", rle8}, {"broken header", brokenHeader}, {"empty", {}}, {"text", {'h', 'i', '\n'}}};
+  for (const auto& [what, bytes] : files) {
+    const std::string path = testing::TempDir() + "colvane_unreadable.sam";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    CanvasImage canvas;
+    EXPECT_EQ(kPictureUnreadable, OpenPicture(&canvas, path.c_str())) << what;
+    EXPECT_EQ(0xFFFFFFu, ReadCanvasPixel(canvas, 0, 0)) << what;
+    EXPECT_EQ(0, canvas.pictureModified) << what;
+    std::remove(path.c_str());
+  }
+  CanvasImage canvas;
+  EXPECT_EQ(kPictureMissing, OpenPicture(&canvas, nullptr));
+  EXPECT_EQ(kPictureUnreadable, OpenPictureBytes(&canvas, rle8.data(), rle8.size()));
+}
+
 TEST(CanvasImage, UndoRedoToggle) {
   CanvasImage canvas;
-  ASSERT_EQ(1, OpenPictureBytes(&canvas, nullptr, 0));
+  ASSERT_EQ(kPictureMissing, OpenPictureBytes(&canvas, nullptr, 0));
   Paint(&canvas, 5, 5, 0);
   UndoCanvas(&canvas);  // right after opening: back to the opened picture
   EXPECT_EQ(0xFFFFFFu, ReadCanvasPixel(canvas, 5, 5));

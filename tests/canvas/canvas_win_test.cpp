@@ -272,22 +272,27 @@ TEST_F(CanvasOnScreen, CrayonGrainLastsUntilTheNextCommandButNewPictureKeepsIt) 
   EXPECT_EQ(Session().tools.masks.strokeSize, 21);
 }
 
-TEST_F(CanvasOnScreen, StampPagingToAMissingStampSaysSoButChoosingTheToolDoesNot) {
+// Without a single stamp file the tool cannot paint: choosing it says so at once, and so does
+// each paging step, in a box owned by the window.
+TEST_F(CanvasOnScreen, WithNoStampAtAllChoosingAndPagingSaySo) {
   MessageBoxWatch watch;
   SendMessageA(window, WM_COMMAND, 2006, 0);  // no data folder beside the tests: nothing loads
   EXPECT_EQ(Session().choice.drawingMode, 12);
-  EXPECT_TRUE(watch.seen().empty());
   SendMessageA(window, WM_COMMAND, 43001, 0);
   auto seen = watch.seen();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].caption, L"WARNING");
-  EXPECT_EQ(seen[0].text, L"Data Error. Call engineer!");
+  ASSERT_EQ(seen.size(), 2u);
+  for (const auto& box : seen) {
+    EXPECT_EQ(box.caption, L"WARNING");
+    EXPECT_EQ(box.text, L"Data Error. Call engineer!");
+    EXPECT_EQ(box.owner, window);
+  }
   const std::vector<uint8_t> blank = CanvasBytes();
   EXPECT_EQ(CanvasPress(window, POINT{100, 100}), 1);
   EXPECT_EQ(CanvasBytes(), blank);
 }
 
 TEST_F(CanvasOnScreen, MagicStampIsCentredOnTheCursorAndCutAtTheEdge) {
+  MessageBoxWatch watch;  // no stamp files beside the tests: choosing the tool warns
   SendMessageA(window, WM_COMMAND, 2006, 0);
   std::vector<uint8_t> frame(kStampFrameBytes);
   for (size_t i = 0; i < frame.size(); i += 4) frame[i] = 255, frame[i + 3] = 255;  // opaque red

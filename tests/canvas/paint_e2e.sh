@@ -5,8 +5,8 @@
 # rectangle rope keeps a stroke inside it and its frame marches, a free rope's frame is evenly
 # dashed on slanted sides too, a rope click clears it, a line-mode drag draws only the straight
 # line, the absorber's right click makes the soft eraser paint in the picked colour, a held
-# airbrush keeps spraying, the magic stamp stamps, and its paging wraps both ways and warns
-# about a stamp file that is missing.
+# airbrush keeps spraying, the magic stamp stamps, and its paging wraps both ways past missing
+# stamp files and warns only when none is left.
 # Usage: paint_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
 set -u
 stage=$(cd "$1" && pwd)
@@ -179,15 +179,20 @@ shot stamp
 check stamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(456, 584, 4) for y in range(266, 394, 4)]) > 100" \
   "count(lambda x, y: not white(x, y), [(x, y) for x in range(440, 455) for y in range(266, 394, 4)]) == 0"
 
-# Stamp paging: back from the first stamp wraps to the sixth and on from it to the first (both
-# files exist, so no warning); on to the missing second stamp warns, and the tool paints nothing.
+# Stamp paging passes over stamps that cannot paint. With only the first and the sixth stamp
+# files there, back from the first wraps to the sixth, on from it wraps to the first, and on from
+# the first passes over the four missing ones to the sixth again: no step warns, and the sixth
+# stamp paints. Only when no stamp file is left does a step warn, and then the tool paints nothing.
 warning() { xdotool search --onlyvisible --name '^WARNING$' 2>/dev/null | head -1; }
-send post:43002
-sleep 1
-[ -z "$(warning)" ] || fail "paging back from the first stamp did not wrap to the last"
-send post:43001
-sleep 1
-[ -z "$(warning)" ] || fail "paging on from the last stamp did not wrap to the first"
+for step in 43002 43001 43001; do
+  send post:$step
+  sleep 1
+  [ -z "$(warning)" ] || fail "paging ($step) warned while a stamp file was there"
+done
+click 200 420
+shot stamp6
+check stamp6 "count(lambda x, y: not white(x, y), [(x, y) for x in range(140, 260, 4) for y in range(360, 476, 4)]) > 100"
+rm -f "$out/program/data/pat1.dat" "$out/program/data/pat6.dat"
 send post:43001
 box=
 for _ in $(seq 1 50); do
@@ -204,11 +209,11 @@ if [ -n "$box" ]; then
   done
   [ -z "$(warning)" ] || fail "the warning did not close on Return"
 else
-  fail "no warning for the missing stamp file"
+  fail "no warning once no stamp file was left"
 fi
-click 200 420
+click 400 430
 shot nostamp
-check nostamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(140, 260, 4) for y in range(360, 470, 4)]) == 0"
+check nostamp "count(lambda x, y: not white(x, y), [(x, y) for x in range(340, 460, 4) for y in range(400, 476, 4)]) == 0"
 
 # The paper corner turns to the next paper type, which the settings file remembers.
 corner=$(sed -n '/^\[CARTOON\]/,/^\[/p' "$stage/Colvane.ini" | tr -d '\r' | sed -n 's/^PAPERCORD8=//p' | head -1)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "colvane/canvas/texture_files.h"
 #include "tests/canvas/paint_test_support.h"
 
@@ -49,6 +52,40 @@ TEST(MagicStamp, WholeFramesOnlyAndTheirCycle) {
   PaintMagicStamp(&stamp, canvas.view, canvas.all, 20, 20, nullptr);
   EXPECT_EQ(100, RedOf(canvas.Get(147, 147)));
   EXPECT_EQ(0xFFFFFFu, canvas.Get(148, 147));
+}
+
+// A series of six stamps on disk of which only the third and the fifth hold a frame: choosing
+// passes over the empty, short and missing ones in the paging direction, wrapping at both ends.
+TEST(MagicStamp, ChoosingPassesOverStampsThatCannotPaint) {
+  const std::string run = testing::TempDir() + "colvane_stamps";
+  std::vector<std::string> written;
+  auto put = [&](int n, const std::vector<uint8_t>& bytes) {
+    written.push_back(DataFilePath(run.c_str(), ("pat" + std::to_string(n) + ".dat").c_str()));
+    std::FILE* f = std::fopen(written.back().c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  };
+  put(1, {});                                   // empty
+  put(2, std::vector<uint8_t>(65535, 9));       // one byte short of a frame
+  put(3, StampFile(1, 255, 30));
+  put(5, StampFile(2, 255, 50));                // pat4.dat and pat6.dat are missing
+  MagicStamp stamp;
+  auto load = [&](int i) { return LoadMagicStamp(&stamp, run.c_str(), i + 1); };
+  EXPECT_EQ(2, FindLoadableStamp(0, 1, 6, load));
+  EXPECT_EQ(30, stamp.frames.Data()[0]);
+  EXPECT_EQ(4, FindLoadableStamp(3, 1, 6, load));
+  EXPECT_EQ(2, FindLoadableStamp(5, 1, 6, load));   // on past the last wraps to the first
+  EXPECT_EQ(4, FindLoadableStamp(1, -1, 6, load));  // back past the first wraps to the last
+  EXPECT_EQ(2, FindLoadableStamp(3, -1, 6, load));
+  EXPECT_EQ(4, FindLoadableStamp(4, -1, 6, load));  // a stamp that loads is kept
+  EXPECT_EQ(2, FindLoadableStamp(-7, 1, 6, load));  // an index out of the series is brought in
+  EXPECT_EQ(-1, FindLoadableStamp(0, 1, 2, load));  // a series of the two bad ones: none
+  EXPECT_EQ(0, stamp.frameCount);
+  int tries = 0;
+  EXPECT_EQ(-1, FindLoadableStamp(0, -1, 0, [&](int i) { return ++tries, i != 0 ? 1 : 0; }));
+  EXPECT_EQ(1, tries);  // no strip: a series of one, tried once
+  for (const std::string& path : written) std::remove(path.c_str());
 }
 
 TEST(MagicStamp, HalfAlphaOverWhite) {

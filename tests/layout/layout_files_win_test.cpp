@@ -96,3 +96,28 @@ TEST_F(Layout, ScreenVariantComesFromTheRealScreen) {
     EXPECT_EQ(Frame().toolCord.x, 500);
   }
 }
+
+// Values that cannot lie on this screen give each key its default, through the real profile
+// file and the start-up that adds the screen origin.
+TEST_F(Layout, PositionsOffTheScreenFallBackToTheirDefaults) {
+  char path[MAX_PATH];
+  LayoutFilePath(path);
+  {
+    std::ofstream ini(path);
+    ini << "[800]\nPAPERORG=4294967297,0\nTOOLCORD=-2147483648,5\nPALSBOXCORD=1,2,3,99999\n"
+           "COLORCORD=" << COLVANE_EXPECT_SCREEN_W << ",-" << COLVANE_EXPECT_SCREEN_W << "\n"
+           "[640]\nPAPERORG=0,4294967297\nTOOLCORD=-2147483648,5\nPALSBOXCORD=1,2,3,99999\n"
+           "COLORCORD=" << COLVANE_EXPECT_SCREEN_W << ",-" << COLVANE_EXPECT_SCREEN_W << "\n";
+  }
+  SetupScreenGeometry();
+  const ScreenLayout& app = Screen();
+  EXPECT_EQ(app.paperOriginX, app.screenOriginX);
+  EXPECT_EQ(app.paperOriginY, app.screenOriginY);
+  EXPECT_EQ(Frame().toolCord.x, 0);
+  EXPECT_EQ(Frame().toolCord.y, 0);
+  EXPECT_EQ(Frame().palSBoxCord.left, 0);
+  EXPECT_EQ(Frame().palSBoxCord.bottom, 0);
+  // A number as large as the screen is wide still reaches.
+  EXPECT_EQ(Frame().colorCord.x, COLVANE_EXPECT_SCREEN_W);
+  EXPECT_EQ(Frame().colorCord.y, -COLVANE_EXPECT_SCREEN_W);
+}
