@@ -197,7 +197,10 @@ void PaintColourPageButtons(HWND window, HDC dc) {
 
 bool ColourBoxHover(HWND window, POINT p) {
   if (LibraryShown()) return false;
-  if (SlotAt(p) < 0) return hoverBoxes = 0;
+  if (SlotAt(p) < 0) {
+    hoverBoxes = 0;  // the pointer left: the next entry sets the cursor again
+    return false;
+  }
   SetHoverCursor(window, &hoverBoxes, kIconAbsorber);
   return true;
 }
@@ -247,7 +250,10 @@ bool SizeBarHover(HWND window, POINT p) {
     return true;
   }
   RECT thumb = ToRect(ThumbRect(Geometry(), Session().colours.sizeValue));
-  if (!PtInRect(&thumb, p)) return hoverThumb = 0;
+  if (!PtInRect(&thumb, p)) {
+    hoverThumb = 0;  // the pointer left: the next entry sets the cursor again
+    return false;
+  }
   SetHoverCursor(window, &hoverThumb, kIconHand);
   return true;
 }
@@ -266,7 +272,10 @@ void FreeColourPanel() { FreeThumbPair(); }
 
 bool ColourPageHover(HWND window, POINT p) {
   if (LibraryShown()) return false;
-  if (PageButtonAt(p) == 0) return hoverPageButtons = 0;
+  if (PageButtonAt(p) == 0) {
+    hoverPageButtons = 0;  // the pointer left: the next entry sets the cursor again
+    return false;
+  }
   SetHoverCursor(window, &hoverPageButtons, kIconGrab);
   return true;
 }

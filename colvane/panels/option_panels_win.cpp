@@ -319,7 +319,10 @@ bool PanelHover(HWND window, POINT p) {
   if (!slider.knob) return 0;
   if (!slider.dragging) {
     RECT k = KnobRect();
-    if (!PtInRect(&k, p)) return slider.hover = 0;
+    if (!PtInRect(&k, p)) {
+      slider.hover = 0;  // the pointer left: the next entry sets the cursor again
+      return false;
+    }
     SetGrabCursor(window);
     return 1;
   }
