@@ -66,7 +66,9 @@ class PictureSave : public ::testing::Test {
     SetScreenLayout(screen);
     char temp[MAX_PATH];
     GetTempPathA(sizeof(temp), temp);
-    root = std::string(temp) + "colvane-save-" + std::to_string(GetCurrentProcessId());
+    // Wine reuses process ids from run to run: the tick count keeps each run's library its own.
+    root = std::string(temp) + "colvane-save-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount64());
     CreateDirectoryA(root.c_str(), nullptr);
     GetSettingString("FILE", "PATH", "", oldPath, sizeof(oldPath));
     SetSettingString("FILE", "PATH", root.c_str());
