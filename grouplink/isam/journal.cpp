@@ -194,8 +194,16 @@ int RecoverPair(PairFiles* files) {
     if (seam->readAt(jf, 0, j.data(), uint32_t(size)) != int(size)) {
       rc = kIsamIoFailed;
     } else if (ParseJournal(j, sizes, &entries) && !Finished(files, sizes, entries)) {
+      // Calls only ever grow the pair's files: a size before the call beyond the file as it is
+      // now cannot come from a call on this pair, and putting it back would grow the file to
+      // whatever the journal says. Such a journal is damage; nothing is changed.
+      for (int f = 0; f < 2; ++f) {
+        const int64_t now = seam->size(files->file[f]);
+        if (now < 0 || sizes[f] > uint64_t(now)) rc = kIsamDamaged;
+      }
       for (const JournalEntry& e : entries) {
-        if (e.kept && seam->writeAt(files->file[e.file], e.offset, e.old, e.kept) != 0) rc = kIsamIoFailed;
+        if (rc == 0 && e.kept && seam->writeAt(files->file[e.file], e.offset, e.old, e.kept) != 0)
+          rc = kIsamIoFailed;
       }
       for (int f = 0; f < 2 && rc == 0; ++f) {
         if (seam->resize(files->file[f], sizes[f]) != 0 || seam->flush(files->file[f]) != 0) rc = kIsamIoFailed;
