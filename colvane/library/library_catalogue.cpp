@@ -1,0 +1,51 @@
+#include "colvane/library/library_catalogue.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+const Category kCategories[kCategoryCount] = {
+    {7000, "PERSONCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7001, "DIANACONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7002, "INSECTCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7003, "PLANECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7004, "CLOUDCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7005, "HOUSECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7006, "LEAVECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7007, "BIRDCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {7008, "CARTCONTENT", 6, "JLIB", ItemKind::kCartoon},
+    {7009, "DIAGRAMCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
+    {7010, "LANDCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
+};
+
+}  // namespace
+
+const Category* CategoryOf(int command) {
+  for (const Category& c : kCategories)
+    if (c.command == command) return &c;
+  return nullptr;
+}
+
+const Category& CategoryAt(int index) { return kCategories[index]; }
+
+int PageBack(int page, int count) {
+  if (count < 1) count = 1;
+  return page <= 1 || page > count ? count : page - 1;
+}
+
+int PageForward(int page, int count) {
+  if (count < 1) count = 1;
+  return page < 1 || page >= count ? 1 : page + 1;
+}
+
+int PageCountOf(long value, bool present) {
+  if (!present) return kDefaultPageCount;
+  if (value < 1) return 1;
+  return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+void PageKey(int page, char* key) { std::snprintf(key, kItemKeySize, "G%d", page); }
+void PressedPageKey(int page, char* key) { std::snprintf(key, kItemKeySize, "G%dUS", page); }
+void ItemKey(int page, int item, char* key) { std::snprintf(key, kItemKeySize, "G%dC%d", page, item); }
+void FrameWidthKey(int page, int item, char* key) { std::snprintf(key, kItemKeySize, "G%dC%dW", page, item); }
