@@ -50,6 +50,7 @@ constexpr int kShapeHollow = 31010, kShapeFull = 31011;
 constexpr int kShapeFirst = 31001, kShapeLast = 31011;
 constexpr int kStampNext = 43001, kStampPrevious = 43002, kStampSelect = 43003;
 constexpr int kLibraryFirst = 7000, kLibraryLast = 7012;
+constexpr int kLibraryPageBack = 7011, kLibraryPageForward = 7012;
 
 // Toolbox page 1, page 2 and its page buttons.
 constexpr int kBrush = 1001, kPencil = 1002, kMarker = 1003, kCandle = 1004, kChalk = 1005;

@@ -8,6 +8,7 @@
 #include "colvane/canvas/placement.h"
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
+#include "colvane/frame/cursors_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 
@@ -147,6 +148,7 @@ bool StickerRelease(HWND window, POINT paper) {
   FlushChangedRect(window, DropClipArt(&view, Session().clip, Picture24View(clipArt.picture),
                                        Picture24View(clipArt.mask), CanvasPoint{paper.x, paper.y}));
   FreeClipArtPicture();
+  HoldCursor(false);  // the sticker is down: the cursor follows the pointer again
   lastDrag = kNoDragPosition;
   return true;
 }

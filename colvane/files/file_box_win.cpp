@@ -346,6 +346,7 @@ void OpenPicture(HWND window, int index) {
   SetCurrentPicture(boxName.c_str(), name.c_str());
   SetFileBoxBox(boxName.c_str());
   SavePicture(window);  // stores the box and the name; the picture itself is unchanged
+  ReadCartoonsOfCurrentPicture(window);
   PostMessageA(window, WM_COMMAND, cmd::kFileBoxClose, 0);
 }
 

@@ -13,6 +13,7 @@
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
+#include "colvane/library/cartoons_win.h"
 
 namespace {
 
@@ -49,9 +50,20 @@ bool FileExistsInWorkingBox(const char* name, void*) {
   return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The cartoons placed on the picture are written beside it here, through the cartoon writer,
-// once cartoons can be placed. Until then nothing is written and an older cartoon file stays.
-void SaveCartoons(const char* /*cartoonPath*/) {}
+// The cartoons placed on the picture go beside it, atomically like the picture. A picture whose
+// cartoons were all rubbed out loses its old cartoon file, or they would come back; one that
+// never had any running (none could be loaded, say) leaves the file alone.
+void SaveCartoons(const char* cartoonPath) {
+  const PictureSeam* seam = CurrentPictureSeam();
+  if (CartoonCount() > 0) {
+    const std::vector<uint8_t> bytes = CartoonFileBytes();
+    const FilePiece piece{bytes.data(), bytes.size()};
+    if (ReplaceFileAtomically(seam, cartoonPath, &piece, 1)) CartoonFileWritten();
+  } else if (CartoonsRemovedSinceFile()) {
+    if (seam->remove(cartoonPath) == 0 || GetFileAttributesA(cartoonPath) == INVALID_FILE_ATTRIBUTES)
+      CartoonFileWritten();
+  }
+}
 
 bool Modified() { return Session().canvas.pictureModified != 0; }
 
@@ -148,6 +160,7 @@ void NewPicture(HWND window) {
   if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
   char name[kPictureNameSize], folder[kLibraryMaxPath], path[kLibraryMaxPath];
   if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
+  RemoveAllCartoons(window);
   GetAssetFolder(folder);
   if (!PicturePath(folder, workingBox, pictureName, path, sizeof(path))) path[0] = '\0';
   // A name whose file doesn't exist: the blank white page, not modified, so it is never written
@@ -155,6 +168,23 @@ void NewPicture(HWND window) {
   OpenCanvasPicture(window, path);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
+}
+
+void KeepPictureBeforeSample(HWND window) {
+  SavePicture(window);
+  if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
+  char name[kPictureNameSize];
+  if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
+  RemoveAllCartoons(window);
+}
+
+void ReadCartoonsOfCurrentPicture(HWND window) {
+  char folder[kLibraryMaxPath], picture[kLibraryMaxPath], cartoons[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  RemoveAllCartoons(window);
+  if (PicturePath(folder, workingBox, pictureName, picture, sizeof(picture)) &&
+      CartoonPathFor(picture, cartoons, sizeof(cartoons)))
+    ReadCartoonFile(window, cartoons);
 }
 
 void RecoverAtStartUp(HWND window) {

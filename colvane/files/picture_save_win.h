@@ -18,8 +18,14 @@ void SetFileBoxBox(const char* box);
 // tells the child once) and the cartoons placed on it; then the recovery copy is no longer
 // needed. 1 when the picture file was written.
 int SavePicture(HWND window);
-// A new picture: save, the first free "Sample%d.sam" of the working box, a blank page.
+// A new picture: save, the first free "Sample%d.sam" of the working box, no cartoons, a blank
+// page.
 void NewPicture(HWND window);
+// A sample picture from the library is about to replace the canvas: the picture there is saved
+// with its cartoons, and what comes next is a new picture under the next free name.
+void KeepPictureBeforeSample(HWND window);
+// The cartoons kept beside the current picture replace the running ones.
+void ReadCartoonsOfCurrentPicture(HWND window);
 
 // Start-up, after the canvas opened the start picture: a recovery copy newer than its picture
 // is opened in its place and counts as modified. Starts the recovery timer.

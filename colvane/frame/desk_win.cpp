@@ -33,6 +33,11 @@ const DeskKeys kDesk[6] = {
     {cmd::kUndo, "UNDOU", "UNDOD", nullptr, "UNDOCORD"},
     {cmd::kPaper, nullptr, nullptr, nullptr, "PAPERCORD"},
 };
+// Slot 0 on the library page: the way back, its fold played in reverse.
+const DeskKeys kReturnTurn = {cmd::kToTools, "L2TD", "L2TU", "L2TC", "L2TUCORD"};
+bool libraryTurn = false;
+
+const DeskKeys& KeysOf(int slot) { return slot == 0 && libraryTurn ? kReturnTurn : kDesk[slot]; }
 
 void FreePaperBitmap() {
   for (HBITMAP* b : {&paper.bitmap, &paper.image, &paper.mask}) {
@@ -54,12 +59,14 @@ void LoadPaperBitmap(HWND window) {
 // The page-turn animation of slot 0: the fold of toolbox page 2 has its own strip, key T2LC<v>2.
 void LoadPageTurnStrip(HWND window, int toolboxPage) {
   const char* v = VariantDigit();
+  const char* anim = KeysOf(0).anim;
   char key[40], widthKey[40], originKey[40];
-  std::snprintf(key, sizeof(key), "%s%s%s", kDesk[0].anim, v, toolboxPage == 2 ? "2" : "");
-  std::snprintf(widthKey, sizeof(widthKey), "%sW%s", kDesk[0].anim, v);
-  std::snprintf(originKey, sizeof(originKey), "%sCORD%s", kDesk[0].anim, v);
+  std::snprintf(key, sizeof(key), "%s%s%s", anim, v, toolboxPage == 2 ? "2" : "");
+  std::snprintf(widthKey, sizeof(widthKey), "%sW%s", anim, v);
+  std::snprintf(originKey, sizeof(originKey), "%sCORD%s", anim, v);
   FreeStrip(&desk[0].states[2]);
   LoadStrip(window, &desk[0].states[2], "CARTOON", key, widthKey, originKey);
+  desk[0].states[2].forward = libraryTurn ? 0 : 1;
 }
 // Desk buttons never take a point on the paper.
 bool OnPaper(POINT layout) {
@@ -81,36 +88,40 @@ void DrawState(HWND window, int slot, int state) {
   BlitPartToWindow(window, s.bitmap, s.origin, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
 }
 
+// One desk button's looks, hit rectangle and, for slot 0, its page-turn strip.
+void LoadDeskButton(HWND window, int slot, int toolboxPage) {
+  const char* v = VariantDigit();
+  const DeskKeys& k = KeysOf(slot);
+  DeskButton& b = desk[slot];
+  for (StripRecord& s : b.states) FreeStrip(&s);
+  b.id = k.id;
+  char key[40], areaKey[40];
+  if (k.anim) LoadPageTurnStrip(window, toolboxPage);
+  std::snprintf(areaKey, sizeof(areaKey), "%s%s", k.area, v);
+  POINT at;
+  GetLayoutPoint("CARTOON", areaKey, 0, 0, &at);
+  for (int s = 0; s < 2; ++s) {
+    const char* name = s == 0 ? k.up : k.down;
+    if (!name) continue;
+    if (slot == 0) std::snprintf(key, sizeof(key), "%s%s", name, v);
+    else std::snprintf(key, sizeof(key), "%s", name);
+    LoadStrip(window, &b.states[s], "CARTOON", key, nullptr, nullptr);
+    b.states[s].frameWidth = BitmapSize(b.states[s].bitmap).cx;  // one whole picture
+    b.states[s].origin = at;
+  }
+  SIZE pressed = BitmapSize(b.states[1].bitmap);
+  if (k.id == cmd::kPaper) pressed = SIZE{55, 46};
+  SetRect(&b.hit, at.x, at.y, at.x + pressed.cx, at.y + pressed.cy);
+  if (k.id == cmd::kPaper) paper.position = at;
+}
+
 }  // namespace
 
 const PaperArt& CurrentPaperArt() { return paper; }
 int CurrentPaperType() { return paperType; }
 
 void LoadDesk(HWND window, int toolboxPage) {
-  const char* v = VariantDigit();
-  for (int slot = 0; slot < 6; ++slot) {
-    const DeskKeys& k = kDesk[slot];
-    DeskButton& b = desk[slot];
-    b.id = k.id;
-    char key[40], areaKey[40];
-    if (k.anim) LoadPageTurnStrip(window, toolboxPage);
-    std::snprintf(areaKey, sizeof(areaKey), "%s%s", k.area, v);
-    POINT at;
-    GetLayoutPoint("CARTOON", areaKey, 0, 0, &at);
-    for (int s = 0; s < 2; ++s) {
-      const char* name = s == 0 ? k.up : k.down;
-      if (!name) continue;
-      if (slot == 0) std::snprintf(key, sizeof(key), "%s%s", name, v);
-      else std::snprintf(key, sizeof(key), "%s", name);
-      LoadStrip(window, &b.states[s], "CARTOON", key, nullptr, nullptr);
-      b.states[s].frameWidth = BitmapSize(b.states[s].bitmap).cx;  // one whole picture
-      b.states[s].origin = at;
-    }
-    SIZE pressed = BitmapSize(b.states[1].bitmap);
-    if (k.id == cmd::kPaper) pressed = SIZE{55, 46};
-    SetRect(&b.hit, at.x, at.y, at.x + pressed.cx, at.y + pressed.cy);
-    if (k.id == cmd::kPaper) paper.position = at;
-  }
+  for (int slot = 0; slot < 6; ++slot) LoadDeskButton(window, slot, toolboxPage);
   paperType = static_cast<int>(GetSettingInt("DESKTOP", "PAPERTYPEID", 0) % 10u);  // any stored value maps to 0..9
   LoadPaperBitmap(window);
 }
@@ -129,6 +140,11 @@ void NextPaperType(HWND window) {
 }
 
 void SetDeskPageTurn(HWND window, int toolboxPage) { LoadPageTurnStrip(window, toolboxPage); }
+
+void SetDeskTurnToTools(HWND window, bool toTools, int toolboxPage) {
+  libraryTurn = toTools;
+  LoadDeskButton(window, 0, toolboxPage);
+}
 void CoverDesk(bool c) {
   covered = c;
   SetOverlaidPaper(covered ? nullptr : &paper);

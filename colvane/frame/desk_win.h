@@ -30,6 +30,9 @@ bool DeskRelease(HWND window, POINT layout);
 void NextPaperType(HWND window);
 // The page-turn strip of the toolbox page now shown.
 void SetDeskPageTurn(HWND window, int toolboxPage);
+// Slot 0 becomes the way back to the tools (4007, L2T art) on the library page, or the way to
+// the library (4006, T2L art) on the toolbox.
+void SetDeskTurnToTools(HWND window, bool toTools, int toolboxPage);
 // The file box lies over the desk: no desk buttons but the page turn, no paper, no canvas tools.
 void CoverDesk(bool covered);
 bool DeskCovered();

@@ -29,12 +29,12 @@ const Category* CategoryOf(int command) {
 
 const Category& CategoryAt(int index) { return kCategories[index]; }
 
-int PageBack(int page, int count) {
+int PreviousLibraryPage(int page, int count) {
   if (count < 1) count = 1;
   return page <= 1 || page > count ? count : page - 1;
 }
 
-int PageForward(int page, int count) {
+int NextLibraryPage(int page, int count) {
   if (count < 1) count = 1;
   return page < 1 || page >= count ? 1 : page + 1;
 }

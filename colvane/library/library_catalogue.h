@@ -20,8 +20,8 @@ const Category* CategoryOf(int command);
 const Category& CategoryAt(int index);
 
 // Page back (7011) and forward (7012), both wrapping; pages run 1..count.
-int PageBack(int page, int count);
-int PageForward(int page, int count);
+int PreviousLibraryPage(int page, int count);
+int NextLibraryPage(int page, int count);
 // The page count a layout value gives: the default for a missing value, at least 1.
 int PageCountOf(long value, bool present);
 

@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/library/library_shelf_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -47,6 +48,20 @@ void ExitCommand(HWND window) {
   LoopJingle("end");
   SavePicture(window);  // nothing painted is lost on the way out
   StartExitScreen(window);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
+
+// The library replaces the toolbox; text being typed is finished first.
+void ToLibrary(HWND window) {
+  EndTypewriterText();
+  TurnToLibrary(window);
+}
+
+// Back to the tools: the toolbox again, with the tool chosen before the turn.
+void ToTools(HWND window) {
+  TurnToTools(window);
+  LoadToolboxAndTools(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
 }
@@ -93,6 +108,8 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kFilePage: OpenFileBox(window); break;
     case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
     case cmd::kUndo: Undo(window); break;
+    case cmd::kToLibrary: ToLibrary(window); break;
+    case cmd::kToTools: ToTools(window); break;
     case cmd::kPaper: ChangePaper(window); break;
     case cmd::kSharpen: PictureEffectCommand(window, kEffectSharpen); break;
     case cmd::kBlur: PictureEffectCommand(window, kEffectBlur); break;

@@ -6,6 +6,7 @@
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/library/cartoons_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/ids.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -52,7 +53,7 @@ HBITMAP LoadExitPicture(HWND window) {
 
 void StartExitScreen(HWND window) {
   const AppState& app = App();
-  KillTimer(window, timer::kCartoons);
+  PauseCartoons(window);
   if (closingSnapshot) return;
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC dc = GetDC(window);

@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
+#include "colvane/library/cartoons_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -132,6 +133,9 @@ void OnTimer(HWND window, WPARAM id) {
       break;
     case timer::kStrokeRepeat:
       OnStrokeTimer(window);
+      break;
+    case timer::kCartoons:
+      if (!FilmstripPlaying() && !DeskCovered() && !CartoonsBusy()) CartoonTick(window);
       break;
     case timer::kRopeFrame:
       if (!FilmstripPlaying() && !DeskCovered()) RopeFrameTick(window);

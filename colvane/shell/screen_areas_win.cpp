@@ -7,6 +7,9 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/toolbox_win.h"
+#include "colvane/library/cartoons_win.h"
+#include "colvane/library/library_page_win.h"
+#include "colvane/library/library_shelf_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/sound_panel_win.h"
@@ -21,6 +24,8 @@ const ScreenArea kAreas[] = {
     {"paper", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintPaper, nullptr, false},
     {"sound panel", SoundPanelHover, SoundPanelPress, nullptr, nullptr, nullptr, nullptr, nullptr, PaintSoundPanel,
      nullptr, true},
+    {"library page", LibraryPageHover, LibraryPagePress, LibraryPageRelease, nullptr, nullptr, nullptr, nullptr,
+     PaintLibraryPage, LibraryCommand, false},
     {"option panel", PanelHover, PanelPress, PanelRelease, nullptr, nullptr, nullptr, PanelEndDrag,
      PaintOptionPanel, PanelCommand, true},
     {"colour pages", ColourPageHover, ColourPagePress, ColourPageRelease, nullptr, nullptr, nullptr, nullptr,
@@ -28,10 +33,13 @@ const ScreenArea kAreas[] = {
     {"desk", DeskHover, DeskPress, DeskRelease, nullptr, nullptr, nullptr, nullptr, PaintDesk, nullptr, true},
     {"toolbox", ToolboxHover, ToolboxPress, ToolboxRelease, nullptr, nullptr, nullptr, nullptr, PaintToolbox,
      nullptr, false},
+    {"library shelf", LibraryShelfHover, LibraryShelfPress, nullptr, nullptr, nullptr, nullptr, nullptr,
+     PaintLibraryShelf, nullptr, false},
     {"size bar", SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr, SizeBarEndDrag, PaintSizeBar,
      nullptr, false},
     {"colour boxes", ColourBoxHover, ColourBoxPress, nullptr, ColourBoxDoubleClick, ColourBoxRightPress,
      ColourBoxRightDoubleClick, nullptr, PaintColourPanel, nullptr, false},
+    {"cartoons", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintCartoons, nullptr, false},
     {"canvas", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintCanvas, nullptr, false},
     {"backdrop", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, PaintBackdrop, nullptr, false},
 };

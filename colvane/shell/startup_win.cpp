@@ -18,6 +18,9 @@
 #include "colvane/ids.h"
 #include "colvane/media/music_win.h"
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/library/cartoons_win.h"
+#include "colvane/library/library_page_win.h"
+#include "colvane/library/library_shelf_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -64,6 +67,9 @@ void StartUp(HWND window) {
   const PictureOpenResult start = PrepareCanvas(window);
   LoadPictureNames();
   RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
+  InstallCartoonHooks();
+  SetPictureKeeper(KeepPictureBeforeSample);
+  if (start == kPictureOpened) ReadCartoonsOfCurrentPicture(window);
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
@@ -104,6 +110,9 @@ void ShutDown(HWND window) {
   KillTimer(window, timer::kRecovery);
   if (!Session().canvas.pictureModified) DropRecoveryCopy();  // a picture not kept keeps its copy
   FreeRope(window);
+  FreeCartoons(window);
+  FreeLibraryButtons();
+  FreeLibraryPage();
   FreeClipArtPicture();
   FreeCanvas(window);
   FreeExitScreen(window);

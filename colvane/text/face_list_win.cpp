@@ -1,6 +1,7 @@
 // The face list: the child LISTBOX, its subclass and the enumeration of TrueType faces.
 #include "colvane/text/face_list_win.h"
 
+#include "colvane/library/cartoons_win.h"
 #include "colvane/text/face_table.h"
 #include "colvane/text/typewriter_win.h"
 
@@ -36,6 +37,7 @@ LRESULT CALLBACK FaceListProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND parent = GetParent(w);
     SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
     list = nullptr;
+    ResumeCartoons(parent);
     TypewriterRerender(parent);
     InvalidateRect(parent, nullptr, FALSE);
     UpdateWindow(parent);
@@ -47,10 +49,14 @@ LRESULT CALLBACK FaceListProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void OpenFaceList(HWND window, const RECT& field) {
   if (list) return;
+  PauseCartoons(window);  // the list lies over the picture
   list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_SORT,
                          field.left - 50, 15, field.right - field.left + 50, 400, window, nullptr,
                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)), nullptr);
-  if (!list) return;
+  if (!list) {
+    ResumeCartoons(window);
+    return;
+  }
   armed = false;
   listProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FaceListProc)));

@@ -1,0 +1,22 @@
+// The library page: the items of a category, a page at a time, in the compartment below the
+// paper while the library lies where the toolbox was. A press takes a sticker, a cartoon or a
+// sample picture.
+#pragma once
+#include <windows.h>
+
+// Commands 7000..7010 (a category, page 1), 7011 (page back) and 7012 (page forward); true when
+// `id` was one of them.
+bool LibraryCommand(HWND window, int id);
+// Where the page is drawn (layout point): the category button's drawer lands there.
+void SetLibraryPagePosition(POINT layout);
+void PaintLibraryPage(HWND window, HDC dc);
+bool LibraryPageHover(HWND window, POINT layout);
+bool LibraryPagePress(HWND window, POINT layout);
+// Never takes the release: the page buttons come up, and a cartoon taken but not placed goes.
+bool LibraryPageRelease(HWND window, POINT layout);
+// The page pictures and the category (on the way back to the tools and at shutdown).
+void FreeLibraryPage();
+
+// Before a sample picture replaces the canvas, the picture there is kept and the sample becomes
+// a new picture of its own: the shell installs what does that.
+void SetPictureKeeper(void (*keep)(HWND window));
