@@ -166,6 +166,8 @@ void RemoveAllCartoons(HWND window) {
 
 int CartoonCount() { return table.Count(); }
 const CartoonTable& Cartoons() { return table; }
+HBITMAP CartoonSprite(int index) { return index >= 0 && index < table.Count() ? art[index].sprite : nullptr; }
+HBITMAP CartoonMask(int index) { return index >= 0 && index < table.Count() ? art[index].mask : nullptr; }
 int CartoonAt(POINT paper) { return table.HitTest(CartoonPoint{paper.x, paper.y}); }
 
 void SetPickedCartoon(int index) { picked = index; }

@@ -19,6 +19,9 @@ void RemoveCartoon(HWND window, int index);
 void RemoveAllCartoons(HWND window);
 int CartoonCount();
 const CartoonTable& Cartoons();
+// A cartoon's strip with black where it is transparent, and its monochrome mask (white there).
+HBITMAP CartoonSprite(int index);
+HBITMAP CartoonMask(int index);
 // The first cartoon (lowest index) whose current frame covers the paper point; -1 none.
 int CartoonAt(POINT paper);
 
