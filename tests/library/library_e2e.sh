@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The clip-art library on the real program, driven by real X input on a 1024x768 screen, on a copy
+# of the staged content: the page turn shows the library; a sticker dragged from its page onto the
+# paper is dropped there; two cartoons dragged onto the paper play their frames; the soft eraser
+# rubs one out; opening the file box keeps the picture with a cartoon file naming the one left;
+# started again, the program plays it at its place; a colouring page from the library keeps the
+# painted picture first and becomes a new picture.
+# Usage: library_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
+set -u
+post=$2
+out=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/scripts/wine-env"
+. "$root/tests/support/e2e.sh"
+wine_screen_up 1024x768x24 9>&-
+rm -rf "$out"
+mkdir -p "$out"
+stage="$out/stage"
+cp -a "$1" "$stage"
+lib="$stage/CUST"
+rm -rf "$lib/MY PICTURES" "$stage/RECOVER.DAT"
+ini="$stage/Colvane.ini"
+settings="$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
+status=0
+
+e2e_start_staged "$stage" "$out"
+e2e_paper_origin "$ini"
+sleep 1.5  # the start-up settles (fonts and the tune of a cold prefix)
+
+# Layout rectangles (left,top,right,bottom of the 800 layout, centred at 112, 84).
+centre() { # SECTION KEY -> "x y" on the screen
+  local r
+  r=$(e2e_value "$ini" "$1" "$2")
+  IFS=, read -r l t rr b <<<"$r"
+  echo $((112 + (l + rr) / 2)) $((84 + (t + b) / 2))
+}
+click_at() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; sleep "${3:-0.8}"; }
+# carry X Y CX CY: press on a screen point, carry it in steps to canvas point CX, CY, let go.
+carry() {
+  xdotool mousemove "$1" "$2"; sleep 0.15; xdotool mousedown 1; sleep 0.3
+  local tx=$((px + $3)) ty=$((py + $4))
+  for s in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $(($1 + (tx - $1) * s / 10)) $(($2 + (ty - $2) * s / 10)); sleep 0.05
+  done
+  xdotool mouseup 1; sleep 0.5
+}
+# region NAME CX CY: md5 of the 60 x 60 screen square centred on canvas point CX, CY.
+region() { convert "$out/$1.png" -crop "60x60+$((px + $2 - 30))+$((py + $3 - 30))" +repage rgb:- | md5sum; }
+# white NAME CX CY: the square is plain white paper.
+white() { [ "$(convert "$out/$1.png" -crop "60x60+$((px + $2 - 30))+$((py + $3 - 30))" +repage -format '%[fx:minima.r*minima.g*minima.b]' info:)" = 1 ]; }
+
+shot before
+# The page turn: the library's shelf replaces the toolbox.
+click_at $(centre CARTOON T2LUCORD8) 2
+shot library
+tray=$(e2e_value "$ini" 800 TOOLCORD)
+tool_crop() { convert "$out/$1.png" -crop "120x300+$((112 + ${tray%,*}))+$((84 + ${tray#*,}))" +repage rgb:- | md5sum; }
+[ "$(tool_crop before)" != "$(tool_crop library)" ] || fail "the page turn did not show the library"
+
+# A sticker from the people's page, carried onto the paper.
+click_at $(centre CARTOON PERSONA8) 1.5
+shot people
+carry $(centre DETAILTOOL GRLIB81) 200 200
+shot sticker
+white before 200 200 || fail "the paper was not white before the sticker"
+white sticker 200 200 && fail "the sticker was not dropped on the paper"
+
+# Two cartoons carried onto the paper; each plays its frames.
+click_at $(centre CARTOON FILMA8) 1.5
+carry $(centre DETAILTOOL JLIB81) 420 300
+carry $(centre DETAILTOOL JLIB82) 150 330
+shot cartoons1
+sleep 0.23
+shot cartoons2
+[ "$(region cartoons1 420 300)" != "$(region cartoons2 420 300)" ] || fail "the first cartoon does not play"
+[ "$(region cartoons1 150 330)" != "$(region cartoons2 150 330)" ] || fail "the second cartoon does not play"
+
+# Back to the tools; the soft eraser rubs the first cartoon out.
+click_at $(centre CARTOON L2TUCORD8) 2
+send 1008
+send 21002
+xdotool mousemove $((px + 400)) $((py + 300)); xdotool mousedown 1
+for x in 405 410 415 420 425 430 435 440; do xdotool mousemove $((px + x)) $((py + 300)); sleep 0.05; done
+xdotool mouseup 1; sleep 0.6
+shot erased1
+sleep 0.3
+shot erased2
+[ "$(region erased1 420 300)" = "$(region erased2 420 300)" ] || fail "the rubbed-out cartoon still plays"
+[ "$(region erased1 150 330)" != "$(region erased2 150 330)" ] || fail "the other cartoon stopped"
+
+# The file box keeps the picture and a cartoon file naming the cartoon left, where it stands.
+click_at $(centre CARTOON FILEPAGECORD8) 2
+cat="$lib/MY PICTURES/Sample1.CAT"
+[ -f "$lib/MY PICTURES/Sample1.sam" ] || fail "the picture was not kept"
+if [ -f "$cat" ]; then
+  python3 - "$cat" <<'PY' || fail "the cartoon file does not hold the cartoon left"
+import struct, sys
+b = open(sys.argv[1], 'rb').read()
+mark, n = struct.unpack_from('<HH', b)
+assert mark == 0x0D0D and n == 1, (mark, n)
+g, c, p, s, off = struct.unpack_from('<iiIII', b, 4)
+assert (g, c, p) == (1, 2, 1), (g, c, p)
+assert struct.unpack_from('<ii', b, off) == (150, 330)
+PY
+else
+  fail "no cartoon file beside the picture"
+fi
+
+# Started again, the cartoon plays where it was left.
+"$WINESERVER" -k >/dev/null 2>&1
+wait $e2e_pid 2>/dev/null
+sleep 1
+e2e_start_staged "$stage" "$out/again"
+sleep 1
+shot again1
+sleep 0.23
+shot again2
+[ "$(region again1 150 330)" != "$(region again2 150 330)" ] || fail "the cartoon did not come back with the picture"
+white again1 420 300 || fail "the rubbed-out cartoon came back"
+
+# A colouring page: the picture with its sticker is kept, the page comes as a new picture.
+click_at $(centre CARTOON T2LUCORD8) 2
+click_at $(centre CARTOON DIAGRAMA8) 1.5
+click_at $(centre DETAILTOOL SMPLIB81) 1.5
+shot colouring
+[ "$(region again1 200 200)" != "$(region colouring 200 200)" ] || fail "the colouring page did not replace the paper"
+grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not a new picture"
+[ -f "$lib/MY PICTURES/Sample1.sam" ] || fail "the painted picture was lost"
+exit $status
