@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,5 +74,15 @@ void Eye(cairo_t* cr, double x, double y, double r);
 // A smile from (x - w/2) to (x + w/2) with its lowest point `depth` below y.
 void Smile(cairo_t* cr, double x, double y, double w, double depth, double width = 2.5);
 void Cheek(cairo_t* cr, double x, double y, double r);
+
+// A figure made of parts drawn as one shape: every part's outline first, then every part's
+// colour, so the parts join without lines between them. A part is an area (width 0) or a
+// stroke of that width along its path.
+struct Part {
+  std::function<void(cairo_t*)> path;
+  Col colour;
+  double width = 0;
+};
+void Merged(cairo_t* cr, const std::vector<Part>& parts, double outline = 3.5);
 
 }  // namespace art

@@ -55,6 +55,33 @@ void Cheek(cairo_t* cr, double x, double y, double r) {
   Fill(cr, Hex(0xFF8A8A), 0.55);
 }
 
+void Merged(cairo_t* cr, const std::vector<Part>& parts, double outline) {
+  for (const Part& p : parts) {
+    cairo_new_path(cr);
+    p.path(cr);
+    SetSource(cr, Ink());
+    if (p.width > 0) {
+      cairo_set_line_width(cr, p.width + 2 * outline);
+      cairo_stroke(cr);
+    } else {
+      cairo_set_line_width(cr, 2 * outline);
+      cairo_stroke_preserve(cr);
+      cairo_fill(cr);
+    }
+  }
+  for (const Part& p : parts) {
+    cairo_new_path(cr);
+    p.path(cr);
+    SetSource(cr, p.colour);
+    if (p.width > 0) {
+      cairo_set_line_width(cr, p.width);
+      cairo_stroke(cr);
+    } else {
+      cairo_fill(cr);
+    }
+  }
+}
+
 namespace {
 
 void Prepare(cairo_t* cr) {

@@ -4,9 +4,9 @@
 namespace art {
 static void S(cairo_t* cr) { cairo_arc(cr, 50, 50, 40, 0, 7); Outlined(cr, Sun()); }
 static StickerSet Mk(const char* a, const char* b) { StickerSet s{a, b, {}}; for (int i = 0; i < 10; ++i) s.items.push_back({100, 100, S}); return s; }
-StickerSet DinosaurStickers() { return Mk("DIANACONTENT", "dino"); }
-StickerSet InsectStickers() { return Mk("INSECTCONTENT", "insect"); }
-StickerSet PlaneStickers() { return Mk("PLANECONTENT", "plane"); }
+
+
+
 StickerSet WeatherStickers() { return Mk("CLOUDCONTENT", "cloud"); }
 StickerSet HouseStickers() { return Mk("HOUSECONTENT", "house"); }
 StickerSet PlantStickers() { return Mk("LEAVECONTENT", "leaf"); }
