@@ -7,8 +7,8 @@ static StickerSet Mk(const char* a, const char* b) { StickerSet s{a, b, {}}; for
 
 
 
-StickerSet WeatherStickers() { return Mk("CLOUDCONTENT", "cloud"); }
-StickerSet HouseStickers() { return Mk("HOUSECONTENT", "house"); }
+
+
 StickerSet PlantStickers() { return Mk("LEAVECONTENT", "leaf"); }
 StickerSet BirdStickers() { return Mk("BIRDCONTENT", "bird"); }
 static void C(cairo_t* cr, int f, int n) { cairo_arc(cr, 40, 40, 20 + f * 3, 0, 7); Outlined(cr, Sky()); }
