@@ -9,7 +9,7 @@ static StickerSet Mk(const char* a, const char* b) { StickerSet s{a, b, {}}; for
 
 
 
-StickerSet PlantStickers() { return Mk("LEAVECONTENT", "leaf"); }
+
 StickerSet BirdStickers() { return Mk("BIRDCONTENT", "bird"); }
 static void C(cairo_t* cr, int f, int n) { cairo_arc(cr, 40, 40, 20 + f * 3, 0, 7); Outlined(cr, Sky()); }
 const std::vector<Cartoon>& Cartoons() { static std::vector<Cartoon> v = {{"cartoon_cat.bmp", 80, 80, 4, C},{"cartoon_bird.bmp", 80, 80, 4, C},{"cartoon_fish.bmp", 80, 80, 4, C},{"cartoon_ball.bmp", 80, 80, 4, C},{"cartoon_star.bmp", 80, 80, 4, C},{"cartoon_child.bmp", 80, 80, 4, C}}; return v; }
