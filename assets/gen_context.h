@@ -71,8 +71,10 @@ void MakeDesk(Gen& g);           // DRAW, both layouts
 void MakePapers(Gen& g);         // [PAPERTYPE]
 void MakeToolbox(Gen& g);        // TOOL, TOOL1, button states, page buttons, page turn
 void MakeLibraryTray(Gen& g);    // Lib and the category buttons
+void MakeLibraryContent(Gen& g); // the category sections: stickers, cartoons, sample pictures
 void MakeColourPanel(Gen& g);    // COLOR, sizebar, colorpageup, colorpagedown
 void MakeFileBox(Gen& g);       // the file box page, its card, buttons, bin and the SAMPLE box
+void MakeCartoonSample(Gen& g);  // a SAMPLE picture with a cartoon file of walking cartoons
 void MakeDeskButtons(Gen& g);    // new, exit, file page, undo, page turn
 void MakePanels(Gen& g);         // option panels of every tool
 void MakeSoundPanel(Gen& g);     // SOUNDON, SOUNDOFF

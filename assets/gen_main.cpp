@@ -21,9 +21,11 @@ int main(int argc, char** argv) {
   art::MakeTextures(g);
   art::MakeToolbox(g);
   art::MakeLibraryTray(g);
+  art::MakeLibraryContent(g);
   art::MakeColourPanel(g);
   art::MakeDeskButtons(g);
   art::MakeFileBox(g);
+  art::MakeCartoonSample(g);
   art::MakeStamps(g);
   art::MakePanels(g);
   art::MakeSoundPanel(g);

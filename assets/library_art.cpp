@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "assets/button_tiles.h"
+#include "assets/clip_art.h"
 #include "assets/gen_context.h"
 #include "assets/theme.h"
 #include "assets/tool_pictures.h"
@@ -256,33 +257,6 @@ Image Tray() {
   FreeCanvas(c);
   AvoidKey(img);
   return img;
-}
-
-// The empty library page: a cream card with the two page arrows and `slots` frames.
-void PageBase(cairo_t* cr, double x, double y, int slots) {
-  RoundRect(cr, x + 0.5, y + 0.5, kLibPageW - 1, kLibPageH - 1, 8);
-  SetSource(cr, Cream());
-  cairo_fill_preserve(cr);
-  SetSource(cr, CreamRim());
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
-  for (Rc r : LibrarySlots(slots)) {
-    RoundRect(cr, x + r.x + 0.5, y + r.y + 0.5, r.w - 1, r.h - 1, 6);
-    SetSource(cr, Hex(0xF3E6CC));
-    cairo_fill_preserve(cr);
-    SetSource(cr, Hex(0xD8C29C));
-    cairo_stroke(cr);
-  }
-  for (int side = 0; side < 2; ++side) {
-    Rc r = side ? LibraryPageForward() : LibraryPageBack();
-    Tile(cr, x + r.x, y + r.y, r.w, r.h, 6, Hex(0xA8D8F7), Hex(0x3F7FB0));
-    double cx = x + r.x + r.w / 2.0, cy = y + r.y + r.h / 2.0, s = side ? 1 : -1;
-    cairo_move_to(cr, cx + s * 6, cy);
-    cairo_line_to(cr, cx - s * 4, cy - 8);
-    cairo_line_to(cr, cx - s * 4, cy + 8);
-    cairo_close_path(cr);
-    OutlineFill(cr, Hex(0xFFFFFF), 1.4);
-  }
 }
 
 // The selection animation: the page slides up out of the compartment's bottom.
