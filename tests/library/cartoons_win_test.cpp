@@ -27,12 +27,45 @@ constexpr int kW = 32, kH = 20;
 // Frame k of the test strip: a 10 x 10 square of its own colour on pure red.
 COLORREF FrameColour(int k) { return RGB(40 + 60 * k, 200, 255 - 60 * k); }
 
-std::string AssetFile(const char* name) {
-  char path[MAX_PATH];
-  char folder[144];
-  GetAssetFolder(folder);
-  std::snprintf(path, sizeof(path), "%s\\%s", folder, name);
-  return path;
+// The test's own asset folder beside the test program; the settings file points there while the
+// tests run and is put back afterwards.
+std::string assetFolder;
+std::string settingsBefore;
+bool hadSettings = false;
+
+std::string AssetFile(const char* name) { return assetFolder + "\\" + name; }
+
+void PointSettingsAtOwnFolder() {
+  char exe[MAX_PATH], settings[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, sizeof(exe));
+  assetFolder = exe;
+  assetFolder = assetFolder.substr(0, assetFolder.find_last_of('\\')) + "\\cartoon_test_assets";
+  CreateDirectoryA(assetFolder.c_str(), nullptr);
+  SettingsFilePath(settings);
+  if (FILE* f = std::fopen(settings, "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), f)) > 0) settingsBefore.append(buffer, n);
+    std::fclose(f);
+    hadSettings = true;
+  }
+  FILE* f = std::fopen(settings, "wb");
+  if (!f) return;
+  std::fprintf(f, "[FILE]\r\nPATH=%s\r\n", assetFolder.c_str());
+  std::fclose(f);
+}
+
+void PutSettingsBack() {
+  char settings[MAX_PATH];
+  SettingsFilePath(settings);
+  if (!hadSettings) {
+    DeleteFileA(settings);
+    return;
+  }
+  if (FILE* f = std::fopen(settings, "wb")) {
+    std::fwrite(settingsBefore.data(), 1, settingsBefore.size(), f);
+    std::fclose(f);
+  }
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -112,6 +145,7 @@ class CartoonPlayer : public ::testing::Test {
     ScreenLayout screen;
     screen.paperOriginX = screen.paperOriginY = kOrigin;
     SetScreenLayout(screen);
+    PointSettingsAtOwnFolder();
     PrepareCanvas(window);
     SetClipArea(640, 480);
     InstallCartoonHooks();
@@ -127,6 +161,7 @@ class CartoonPlayer : public ::testing::Test {
     FreeCartoons(window);
     FreeCanvas(window);
     DestroyWindow(window);
+    PutSettingsBack();
   }
   void SetUp() override {
     RemoveAllCartoons(window);
