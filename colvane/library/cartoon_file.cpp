@@ -23,10 +23,10 @@ CartoonDirectory ReadCartoonDirectory(const uint8_t* data, size_t size) {
   CartoonDirectory d;
   if (!data || size < kCartoonHeadSize) return d;
   if ((data[0] | data[1] << 8) != kCartoonFileMark) return d;
+  const size_t count = static_cast<size_t>(data[2] | data[3] << 8);
+  if (count > (size - kCartoonHeadSize) / kCartoonEntrySize) return d;  // checked before anything is allocated
   d.valid = true;
-  d.declared = static_cast<uint16_t>(data[2] | data[3] << 8);
-  const size_t whole = (size - kCartoonHeadSize) / kCartoonEntrySize;
-  const size_t count = whole < d.declared ? whole : d.declared;
+  d.listsStart = kCartoonHeadSize + count * kCartoonEntrySize;
   d.entries.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     const uint8_t* e = data + kCartoonHeadSize + i * kCartoonEntrySize;
@@ -41,9 +41,12 @@ CartoonDirectory ReadCartoonDirectory(const uint8_t* data, size_t size) {
   return d;
 }
 
-bool ReadCartoonPath(const uint8_t* data, size_t size, const CartoonEntry& entry, std::vector<CartoonPoint>* path) {
+bool ReadCartoonPath(const uint8_t* data, size_t size, const CartoonDirectory& directory, const CartoonEntry& entry,
+                     std::vector<CartoonPoint>* path) {
   path->clear();
-  if (!data || entry.pointCount == 0 || entry.listOffset > size) return false;
+  if (!data || !directory.valid || entry.pointCount == 0 || entry.listOffset < directory.listsStart ||
+      entry.listOffset > size)
+    return false;
   // Counted in points so that no product can wrap: the list must end inside the file.
   if (entry.pointCount > (size - entry.listOffset) / kCartoonPointSize) return false;
   path->resize(entry.pointCount);

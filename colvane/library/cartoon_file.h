@@ -32,15 +32,18 @@ struct CartoonEntry {
 };
 
 struct CartoonDirectory {
-  bool valid = false;                // the head was whole and carried the mark
-  uint16_t declared = 0;             // the count the head gives
-  std::vector<CartoonEntry> entries;  // the whole entries the file holds, at most `declared`
+  bool valid = false;                 // a whole head with the mark, and the whole directory it declares
+  std::vector<CartoonEntry> entries;  // in slot order
+  size_t listsStart = 0;              // where the directory ends and the point lists may begin
 };
 
-// The head and the directory. Entries cut off by the end of the file are not listed.
+// The head and the directory: refused (no entries) when the head is short or unmarked, or when
+// the directory it declares does not fit in the file.
 CartoonDirectory ReadCartoonDirectory(const uint8_t* data, size_t size);
-// The point list of an entry; false when it is empty or does not lie wholly inside the file.
-bool ReadCartoonPath(const uint8_t* data, size_t size, const CartoonEntry& entry, std::vector<CartoonPoint>* path);
+// The point list of an entry; false when it is empty, starts inside the directory or does not
+// lie wholly inside the file.
+bool ReadCartoonPath(const uint8_t* data, size_t size, const CartoonDirectory& directory, const CartoonEntry& entry,
+                     std::vector<CartoonPoint>* path);
 
 // The whole file for the records, in their order. Records without a point are left out.
 std::vector<uint8_t> WriteCartoonFile(const std::vector<CartoonRecord>& records);

@@ -272,7 +272,7 @@ int ReadCartoonFile(HWND window, const char* path) {
   for (const CartoonEntry& entry : directory.entries) {
     if (table.Full()) break;
     // Only a path the file wholly holds, of a cartoon the layout names, is loaded.
-    if (!ReadCartoonPath(bytes.data(), bytes.size(), entry, &points)) continue;
+    if (!ReadCartoonPath(bytes.data(), bytes.size(), directory, entry, &points)) continue;
     char key[kItemKeySize], widthKey[kItemKeySize], name[81] = "", strip[MAX_PATH];
     ItemKey(entry.group, entry.number, key);
     FrameWidthKey(entry.group, entry.number, widthKey);

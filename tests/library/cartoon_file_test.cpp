@@ -30,7 +30,7 @@ Loaded Load(const std::vector<uint8_t>& f) {
   l.directory = ReadCartoonDirectory(f.data(), f.size());
   for (const CartoonEntry& e : l.directory.entries) {
     std::vector<CartoonPoint> p;
-    ReadCartoonPath(f.data(), f.size(), e, &p);
+    ReadCartoonPath(f.data(), f.size(), l.directory, e, &p);
     l.paths.push_back(p);
   }
   return l;
@@ -76,16 +76,18 @@ TEST(CartoonFile, NoCartoonsIsAHeadSayingZero) {
   EXPECT_EQ(WriteCartoonFile(r).size(), 4u);
 }
 
-TEST(CartoonFile, EveryCutGivesWholeEntriesAndWholeListsOnly) {
+TEST(CartoonFile, EveryCutGivesWholeListsOnly) {
   const std::vector<uint8_t> whole = WriteCartoonFile(ThreeCartoons());
   for (size_t n = 0; n < whole.size(); ++n) {
     const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n));
     const Loaded l = Load(cut);
-    if (n < 4) {
+    // A head cut short, or a directory the file no longer holds whole: refused.
+    if (n < 4 + 3 * 20) {
       EXPECT_FALSE(l.directory.valid) << n;
+      EXPECT_TRUE(l.directory.entries.empty()) << n;
       continue;
     }
-    EXPECT_EQ(l.directory.entries.size(), std::min<size_t>(3, (n - 4) / 20)) << n;
+    ASSERT_EQ(l.directory.entries.size(), 3u) << n;
     for (size_t i = 0; i < l.paths.size(); ++i) {
       const CartoonEntry& e = l.directory.entries[i];
       const bool fits = e.listOffset + e.pointCount * 8ull <= n;
@@ -101,37 +103,51 @@ TEST(CartoonFile, HostileHeadsCountsAndOffsets) {
   bad[0] = 0x0C;
   EXPECT_FALSE(ReadCartoonDirectory(bad.data(), bad.size()).valid);
   EXPECT_FALSE(ReadCartoonDirectory(nullptr, 0).valid);
-  // A count far beyond the directory the file holds lists only the whole entries there.
+  // A count whose directory the file does not hold: refused before anything is allocated.
   bad = f;
   bad[2] = 0xFF, bad[3] = 0xFF;
   CartoonDirectory d = ReadCartoonDirectory(bad.data(), bad.size());
-  EXPECT_EQ(d.declared, 0xFFFF);
-  EXPECT_EQ(d.entries.size(), (f.size() - 4) / 20);
+  EXPECT_FALSE(d.valid);
+  EXPECT_TRUE(d.entries.empty());
+  // A smaller count than the lists would allow: the lists then start inside nothing declared.
+  bad = f;
+  bad[2] = 1;
+  d = ReadCartoonDirectory(bad.data(), bad.size());
+  ASSERT_EQ(d.entries.size(), 1u);
+  EXPECT_EQ(d.listsStart, 24u);
   // A huge point count, an offset past the end, an offset that would wrap: refused, no allocation.
   std::vector<CartoonPoint> path;
   for (uint32_t count : {0u, 0xFFFFFFFFu, 0x20000000u, 6u}) {
     bad = f;
     Put32(&bad, 4 + 8, count);
     d = ReadCartoonDirectory(bad.data(), bad.size());
-    EXPECT_FALSE(ReadCartoonPath(bad.data(), bad.size(), d.entries[0], &path)) << count;
+    EXPECT_FALSE(ReadCartoonPath(bad.data(), bad.size(), d, d.entries[0], &path)) << count;
     EXPECT_TRUE(path.empty());
   }
   for (uint32_t offset : {static_cast<uint32_t>(f.size()), static_cast<uint32_t>(f.size() - 4), 0xFFFFFFF8u}) {
     bad = f;
     Put32(&bad, 4 + 16, offset);
     d = ReadCartoonDirectory(bad.data(), bad.size());
-    EXPECT_FALSE(ReadCartoonPath(bad.data(), bad.size(), d.entries[0], &path)) << offset;
+    EXPECT_FALSE(ReadCartoonPath(bad.data(), bad.size(), d, d.entries[0], &path)) << offset;
   }
   // A list that ends exactly at the end of the file is whole.
   bad = f;
   Put32(&bad, 4 + 16, static_cast<uint32_t>(f.size() - 8));
   d = ReadCartoonDirectory(bad.data(), bad.size());
-  ASSERT_TRUE(ReadCartoonPath(bad.data(), bad.size(), d.entries[0], &path));
+  ASSERT_TRUE(ReadCartoonPath(bad.data(), bad.size(), d, d.entries[0], &path));
   EXPECT_EQ(path[0].x, 639);
-  // Lists may point into the directory or at one another: the bytes are read as they are.
+  // A list starting inside the head or the directory is no list.
+  for (uint32_t offset : {0u, 4u, 63u}) {
+    bad = f;
+    Put32(&bad, 4 + 16, offset);
+    d = ReadCartoonDirectory(bad.data(), bad.size());
+    EXPECT_FALSE(ReadCartoonPath(bad.data(), bad.size(), d, d.entries[0], &path)) << offset;
+  }
+  // Two cartoons sharing one list both read it.
   bad = f;
-  Put32(&bad, 4 + 16, 0);
+  Put32(&bad, 4 + 20 + 16, 64);
+  Put32(&bad, 4 + 20 + 8, 1);
   d = ReadCartoonDirectory(bad.data(), bad.size());
-  ASSERT_TRUE(ReadCartoonPath(bad.data(), bad.size(), d.entries[0], &path));
-  EXPECT_EQ(path[0].x, 0x00030D0D);
+  ASSERT_TRUE(ReadCartoonPath(bad.data(), bad.size(), d, d.entries[1], &path));
+  EXPECT_EQ(path[0].x, 100);
 }
