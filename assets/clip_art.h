@@ -36,8 +36,14 @@ StickerSet HouseStickers();
 StickerSet PlantStickers();
 StickerSet BirdStickers();
 
+// Where a sticker's drawing lies in its box's coordinates, outlines included, with a margin of
+// 2 pixels: the sticker files are cut to it, so no part is lost and no space is wasted.
+struct Bounds {
+  int x, y, w, h;
+};
+Bounds StickerBounds(const Sticker& s);
 // Picture (straight colour where drawn, white elsewhere) and grey mask (the coverage) of a
-// sticker.
+// sticker, cut to its bounds.
 void RenderSticker(const Sticker& s, Image* picture, Image* mask);
 
 // An animated cartoon: `frames` pictures of w x h drawn by draw(cr, frame), the loop closing
