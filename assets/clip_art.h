@@ -13,8 +13,8 @@
 
 namespace art {
 
-// A sticker is drawn as vectors in its own pixel box (w x h), so the same drawing gives the
-// full-size picture and the small one on the library page.
+// A sticker is drawn as vectors in the pixel box it is designed in (w x h), so the same drawing
+// gives the full-size picture and the small one on the library page.
 using StickerDraw = void (*)(cairo_t*);
 struct Sticker {
   int w, h;
