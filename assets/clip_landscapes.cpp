@@ -27,7 +27,7 @@ void Meadow(cairo_t* cr) {
   CloudShape(cr, 240, 40, 150, 70, Hex(0xFFFFFF));
   CloudShape(cr, 460, 90, 120, 56, Hex(0xFFFFFF));
   Hill(cr, -10, 260, 160, 200, 380, 270, 480, Hex(0x9ED872));
-  Hill(cr, 260, 280, 480, 210, 650, 250, 480, Hex(0x8CCB63));
+  Hill(cr, 230, 312, 480, 210, 650, 250, 480, Hex(0x8CCB63));  // starts behind the front hill
   RoundTree(cr, 520, 262, 110, Hex(0x4DB35E));
   Hill(cr, -10, 330, 300, 290, 650, 320, 480, Hex(0x6CC04A));
   Flowers(cr, 5, 340, 470, 40);
@@ -176,7 +176,7 @@ void Night(cairo_t* cr) {
   cairo_close_path(cr);
   OutlineFill(cr, Hex(0xFFE58A), 3);
   Hill(cr, -10, 360, 180, 300, 420, 360, 480, Hex(0x2E5A4A));
-  Hill(cr, 300, 380, 520, 320, 650, 350, 480, Hex(0x274E44));
+  Hill(cr, 300, 404, 520, 320, 650, 350, 480, Hex(0x274E44));  // starts behind the front hill
   cairo_rectangle(cr, 150, 270, 70, 50);  // a little house with its lights on
   OutlineFill(cr, Hex(0x8A7A9A), 3);
   cairo_move_to(cr, 140, 274);
