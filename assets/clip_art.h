@@ -13,8 +13,8 @@
 
 namespace art {
 
-// A sticker is drawn as vectors in its own pixel box (w x h), so the same drawing gives the
-// full-size picture and the small one on the library page.
+// A sticker is drawn as vectors in the pixel box it is designed in (w x h), so the same drawing
+// gives the full-size picture and the small one on the library page.
 using StickerDraw = void (*)(cairo_t*);
 struct Sticker {
   int w, h;
@@ -36,8 +36,14 @@ StickerSet HouseStickers();
 StickerSet PlantStickers();
 StickerSet BirdStickers();
 
+// Where a sticker's drawing lies in its box's coordinates, outlines included, with a margin of
+// 2 pixels: the sticker files are cut to it, so no part is lost and no space is wasted.
+struct Bounds {
+  int x, y, w, h;
+};
+Bounds StickerBounds(const Sticker& s);
 // Picture (straight colour where drawn, white elsewhere) and grey mask (the coverage) of a
-// sticker.
+// sticker, cut to its bounds.
 void RenderSticker(const Sticker& s, Image* picture, Image* mask);
 
 // An animated cartoon: `frames` pictures of w x h drawn by draw(cr, frame), the loop closing

@@ -203,7 +203,7 @@ void Child(cairo_t* cr, int f, int n) {
   RoundRect(cr, 22, 50, 28, 26, 8);
   Outlined(cr, shirt, 3);
   // the waving arm: out to the elbow, the forearm swinging about it
-  double w = 0.2 + 0.5 * std::sin(t), ex = 62, ey = 52, hx = ex + 21 * std::sin(w), hy = ey - 21 * std::cos(w);
+  double w = 0.2 + 0.5 * std::sin(t + M_PI / 6), ex = 62, ey = 52, hx = ex + 21 * std::sin(w), hy = ey - 21 * std::cos(w);
   for (int pass = 0; pass < 2; ++pass) {
     cairo_move_to(cr, 46, 57);
     cairo_line_to(cr, ex, ey);

@@ -98,15 +98,43 @@ uint32_t Word(const Canvas& c, int x, int y) {
 
 }  // namespace
 
-void RenderSticker(const Sticker& s, Image* picture, Image* mask) {
-  Canvas c = NewCanvas(s.w, s.h);
+namespace {
+
+// The sticker drawn with its box moved to (ox, oy) of a canvas of w x h.
+Canvas DrawSticker(const Sticker& s, int w, int h, int ox, int oy) {
+  Canvas c = NewCanvas(w, h);
   Prepare(c.cr);
+  cairo_translate(c.cr, ox, oy);
   s.draw(c.cr);
   cairo_surface_flush(c.surface);
-  *picture = Image(s.w, s.h);
-  *mask = Image(s.w, s.h, {0, 0, 0});
-  for (int y = 0; y < s.h; ++y)
-    for (int x = 0; x < s.w; ++x) {
+  return c;
+}
+
+}  // namespace
+
+Bounds StickerBounds(const Sticker& s) {
+  // Drawn with room all round, so strokes that stray past the box are found too.
+  const int m = std::max(s.w, s.h) / 2;
+  Canvas c = DrawSticker(s, s.w + 2 * m, s.h + 2 * m, m, m);
+  int x0 = c.w, y0 = c.h, x1 = -1, y1 = -1;
+  for (int y = 0; y < c.h; ++y)
+    for (int x = 0; x < c.w; ++x)
+      if (Word(c, x, y) >> 24) {
+        x0 = std::min(x0, x), y0 = std::min(y0, y);
+        x1 = std::max(x1, x), y1 = std::max(y1, y);
+      }
+  FreeCanvas(c);
+  if (x1 < 0) return {0, 0, s.w, s.h};
+  return {x0 - m - 2, y0 - m - 2, x1 - x0 + 5, y1 - y0 + 5};
+}
+
+void RenderSticker(const Sticker& s, Image* picture, Image* mask) {
+  Bounds b = StickerBounds(s);
+  Canvas c = DrawSticker(s, b.w, b.h, -b.x, -b.y);
+  *picture = Image(b.w, b.h);
+  *mask = Image(b.w, b.h, {0, 0, 0});
+  for (int y = 0; y < b.h; ++y)
+    for (int x = 0; x < b.w; ++x) {
       uint32_t v = Word(c, x, y);
       int a = v >> 24;
       if (a == 0) continue;

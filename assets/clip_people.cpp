@@ -277,9 +277,6 @@ void Person(cairo_t* cr, const Look& l) {
 
 const Col kLight = Hex(0xFFD9B8), kTan = Hex(0xE8B087), kBrown = Hex(0xA9673F), kDeep = Hex(0x9A6440);
 
-template <int N>
-void Draw(cairo_t* cr);
-
 const Look kLooks[] = {
     // a girl with pigtails and a balloon
     {kLight, Hex(0x8A5A2B), Sun(), Sun(), Hair::Pigtails, true, false, {20, 96}, {82, 70}, false, false, Hat::None, Prop::Balloon},

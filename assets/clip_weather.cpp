@@ -3,28 +3,12 @@
 #include <cmath>
 
 #include "assets/clip_art.h"
+#include "assets/scenery.h"
 #include "assets/theme.h"
 
 namespace art {
 
 namespace {
-
-// A puffy cloud filling the box (x, y, w, h) as one outlined shape.
-void CloudShape(cairo_t* cr, double x, double y, double w, double h, Col c) {
-  auto path = [=](cairo_t* cr) {
-    double r = h * 0.36;
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w * 0.22, y + h * 0.62, r, 0, 2 * M_PI);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w * 0.45, y + h * 0.42, h * 0.42, 0, 2 * M_PI);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w * 0.7, y + h * 0.5, h * 0.36, 0, 2 * M_PI);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w * 0.84, y + h * 0.68, h * 0.26, 0, 2 * M_PI);
-    RoundRect(cr, x + w * 0.1, y + h * 0.5, w * 0.82, h * 0.44, h * 0.22);
-  };
-  Merged(cr, {{path, c}});
-}
 
 void Face(cairo_t* cr, double x, double y, double s) {
   Eye(cr, x - 8 * s, y, 3 * s);

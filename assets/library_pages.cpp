@@ -155,8 +155,10 @@ void WriteStickers(Gen& g, const StickerSet& set) {
     g.Check(WriteBmp24(g.ProgramPath("clip/" + stem + ".BMP"), picture), stem + ".BMP");
     g.Check(WriteBmp24(g.ProgramPath("clip/" + stem + "A.BMP"), mask), stem + "A.BMP");
     g.ini.Set(set.section, key, "clip\\" + stem);
-    art.push_back([s](cairo_t* cr, Rc r) {
-      FitInto(cr, r, s.w, s.h, 5, 4);
+    Bounds b = StickerBounds(s);
+    art.push_back([s, b](cairo_t* cr, Rc r) {
+      FitInto(cr, r, b.w, b.h, 5, 4);
+      cairo_translate(cr, -b.x, -b.y);
       s.draw(cr);
     });
   }
@@ -198,7 +200,7 @@ void MakeLibraryContent(Gen& g) {
       FilmEdges(cr, r);
       cairo_save(cr);
       FitInto(cr, r, k.w, k.h, 4, 8);
-      k.draw(cr, 0, k.frames);
+      k.draw(cr, k.frames / 4, k.frames);  // a frame in mid-motion: the ball in the air
       cairo_restore(cr);
     });
   }

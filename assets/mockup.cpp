@@ -9,6 +9,7 @@
 #include "assets/art_common.h"
 #include "assets/asset_read.h"
 #include "assets/file_write.h"
+#include "colvane/library/cartoon_file.h"
 
 using namespace art;
 using assetread::IniFile;
@@ -135,7 +136,32 @@ struct Scene {
   const char* tool;        // selected toolbox button (its C strip)
   int page;                // toolbox page
   bool library;            // library page shown
+  const char* sample = nullptr;  // a SAMPLE picture on the canvas, its cartoons where they are at tick 40
 };
+
+// Draws the cartoons of a cartoon file into the picture as the program shows them after `tick`
+// ticks: each at its point of that tick, centred, in its frame of that tick.
+void Cartoons(Mock& m, Image& picture, const std::string& file, int tick) {
+  std::vector<uint8_t> data;
+  if (!assetread::ReadAll(m.prog + "/" + file, data)) return;
+  CartoonDirectory dir = ReadCartoonDirectory(data.data(), data.size());
+  for (const CartoonEntry& e : dir.entries) {
+    std::vector<CartoonPoint> path;
+    std::string key = "G" + std::to_string(e.group) + "C" + std::to_string(e.number);
+    int w = m.ini.GetInt("CARTCONTENT", key + "W", 0);
+    Image strip = Load(m, m.ini.Get("CARTCONTENT", key));
+    if (w <= 0 || strip.w < w || !ReadCartoonPath(data.data(), data.size(), e, &path)) continue;
+    CartoonPoint at = path[tick % path.size()];
+    int frame = tick % (strip.w / w);
+    for (int y = 0; y < strip.h; ++y)
+      for (int x = 0; x < w; ++x) {
+        int dx = at.x - w / 2 + x, dy = at.y - strip.h / 2 + y;
+        Rgb c = strip.Get(frame * w + x, y);
+        if ((c.r == 255 && c.g == 0 && c.b == 0) || dx < 0 || dy < 0 || dx >= picture.w || dy >= picture.h) continue;
+        picture.Set(dx, dy, c);
+      }
+  }
+}
 
 void DrawPanel(Mock& m, const Scene& s) {
   std::string area = std::string(s.panel) + "AREA";
@@ -179,7 +205,13 @@ Image Compose(Mock& m, const Scene& s) {
   int px = 0, py = 0;
   Point(m, sec, "PAPERORG", px, py);
   int pw = m.variant == 800 ? 640 : 482, ph = m.variant == 800 ? 480 : 371;
-  Draw(m, ChildPainting(640, 480), px, py, 0, 0, pw, ph);
+  if (s.sample) {
+    Image picture = Load(m, std::string("CUST\\SAMPLE\\") + s.sample + ".sam");
+    Cartoons(m, picture, std::string("CUST/SAMPLE/") + s.sample + ".CAT", 40);
+    Draw(m, picture, px, py, 0, 0, pw, ph);
+  } else {
+    Draw(m, ChildPainting(640, 480), px, py, 0, 0, pw, ph);
+  }
   int tx = 0, ty = 0, ox = 0, oy = 0;
   Point(m, sec, "TOOLCORD", tx, ty);
   Point(m, sec, "COLORCORD", ox, oy);
@@ -307,6 +339,7 @@ int main(int argc, char** argv) {
       {"shapes", "POLY", "POLY_1", "POLYG", 1, false},
       {"effects", "SPEC", "SPEC_SPEC", "ENLARGE", 1, false},
       {"library", "BRUSH", "BRUSH_FREE", "BIRD", 1, true},
+      {"cartoons", "BRUSH", "BRUSH_FREE", "BRUSH", 1, false, "Sample4"},
   };
   int status = 0;
   for (int v : {800, 640}) {
