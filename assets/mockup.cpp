@@ -150,7 +150,7 @@ void Cartoons(Mock& m, Image& picture, const std::string& file, int tick) {
     std::string key = "G" + std::to_string(e.group) + "C" + std::to_string(e.number);
     int w = m.ini.GetInt("CARTCONTENT", key + "W", 0);
     Image strip = Load(m, m.ini.Get("CARTCONTENT", key));
-    if (w <= 0 || strip.w < w || !ReadCartoonPath(data.data(), data.size(), e, &path)) continue;
+    if (w <= 0 || strip.w < w || !ReadCartoonPath(data.data(), data.size(), dir, e, &path)) continue;
     CartoonPoint at = path[tick % path.size()];
     int frame = tick % (strip.w / w);
     for (int y = 0; y < strip.h; ++y)
