@@ -124,12 +124,16 @@ plays again 150 330 || fail "the cartoon did not come back with the picture"
 white again-1 420 300 || fail "the rubbed-out cartoon came back"
 white again-1 200 200 && fail "the picture kept is not the one shown again"
 
-# A colouring page: the picture with its sticker is kept, the page comes as a new picture.
+# A colouring page: the picture with its sticker is kept, the page comes as a new picture, kept
+# under the next free name when the file box opens.
+kept=$(md5sum < "$lib/MY PICTURES/Sample1.sam")
 click_at $(centre CARTOON T2LUCORD8) 2
 click_at $(centre CARTOON DIAGRAMA8) 1.5
 click_at $(centre DETAILTOOL SMPLIB81) 1.5
 shot colouring
 [ "$(region again-1 200 200)" != "$(region colouring 200 200)" ] || fail "the colouring page did not replace the paper"
-grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not a new picture"
-[ -f "$lib/MY PICTURES/Sample1.sam" ] || fail "the painted picture was lost"
+click_at $(centre CARTOON FILEPAGECORD8) 2
+[ -f "$lib/MY PICTURES/Sample2.sam" ] || fail "the colouring page was not kept as a new picture"
+[ "$(md5sum < "$lib/MY PICTURES/Sample1.sam")" = "$kept" ] || fail "the colouring page was written over the painted picture"
+grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not the current picture"
 exit $status
