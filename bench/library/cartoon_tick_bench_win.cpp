@@ -72,9 +72,18 @@ int main() {
     GdiFlush();
     compose.push_back(Now() - t0);
   }
+  RemoveAllCartoons(window);
+  std::vector<double> bare;
+  for (int i = 0; i < 100; ++i) {
+    const double t0 = Now();
+    ComposeScreen(window, dc, ProgramAreas());
+    GdiFlush();
+    bare.push_back(Now() - t0);
+  }
   ReleaseDC(window, dc);
   Report("CartoonTick/10", ticks);
   Report("ComposeScreen/10cartoons", compose);
+  Report("ComposeScreen/none", bare);
   DestroyWindow(window);
   return 0;
 }
