@@ -4,7 +4,7 @@
 # paper is dropped there; two cartoons dragged onto the paper play their frames; the soft eraser
 # rubs one out; opening the file box keeps the picture with a cartoon file naming the one left;
 # started again, the program plays it at its place; a colouring page from the library keeps the
-# painted picture first and becomes a new picture.
+# painted picture first and becomes a new picture; the SAMPLE box's walking cartoons walk.
 # Usage: library_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
 set -u
 post=$2
@@ -136,4 +136,34 @@ click_at $(centre CARTOON FILEPAGECORD8) 2
 [ -f "$lib/MY PICTURES/Sample2.sam" ] || fail "the colouring page was not kept as a new picture"
 [ "$(md5sum < "$lib/MY PICTURES/Sample1.sam")" = "$kept" ] || fail "the colouring page was written over the painted picture"
 grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not the current picture"
+# The sample picture with a cartoon file: its cat walks along the path from its first point.
+"$WINESERVER" -k >/dev/null 2>&1
+wait $e2e_pid 2>/dev/null
+sleep 1
+cat_at=$(python3 - "$lib/SAMPLE" <<'PY'
+import glob, struct, sys
+for f in sorted(glob.glob(sys.argv[1] + '/*.CAT')):
+    b = open(f, 'rb').read()
+    for i in range(struct.unpack_from('<H', b, 2)[0]):
+        g, c, p, s, off = struct.unpack_from('<iiIII', b, 4 + 20 * i)
+        if p > 10:
+            x, y = struct.unpack_from('<ii', b, off)
+            print(f.split('/')[-1][:-4] + '.sam', x, y)
+            sys.exit(0)
+PY
+)
+if [ -z "$cat_at" ]; then
+  fail "no sample picture has a walking cartoon"
+else
+  read -r walker wx wy <<<"$cat_at"
+  printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=SAMPLE\r\n[sample]\r\nsample=%s\r\n' \
+    "$(e2e_winpath "$stage")" "$walker" > "$settings"
+  rm -f "$stage/RECOVER.DAT"
+  e2e_start "$stage/colvane.exe" "$out/colvane-sample.log"
+  sleep 1
+  shot walk1
+  sleep 1.5
+  shot walk2
+  [ "$(region walk1 "$wx" "$wy")" != "$(region walk2 "$wx" "$wy")" ] || fail "the sample's cartoon does not walk"
+fi
 exit $status
