@@ -36,23 +36,7 @@ void ReleaseWindowDc(HWND window, HDC dc, HPALETTE previous) {
 PaintSession& Session() { return session; }
 HBITMAP CanvasBitmap() { return canvasBitmap; }
 
-void StartPicturePath(char* path, int size) {
-  char folder[144], box[256], name[80], cust[400];
-  GetAssetFolder(folder);
-  GetSettingString("DESKTOP", "WORKINDIR", "", box, sizeof(box));
-  GetSettingString("sample", "sample", "", name, sizeof(name));
-  if (!name[0]) {  // no picture named: the blank page, with nothing to read
-    if (size > 0) path[0] = '\0';
-    return;
-  }
-  JoinFolderPath(folder, "CUST", cust, sizeof(cust));
-  char boxPath[MAX_PATH];
-  JoinFolderPath(cust, box, boxPath, sizeof(boxPath));
-  // An empty box name leaves "CUST\" itself; the picture name follows without a doubled "\".
-  if (!JoinFolderPath(boxPath, name, path, size)) path[0] = '\0';
-}
-
-PictureOpenResult PrepareCanvas(HWND window) {
+PictureOpenResult PrepareCanvas(HWND window, const char* startPicture) {
   SetSessionStrokeSize(&session, 3);
   SetSessionPaperSize(&session, Screen().paperWidth, Screen().paperHeight);  // no selection yet
   if (!canvasBitmap) {
@@ -60,9 +44,7 @@ PictureOpenResult PrepareCanvas(HWND window) {
     canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);
     ReleaseDC(window, dc);
   }
-  char path[MAX_PATH];
-  StartPicturePath(path, sizeof(path));
-  return OpenCanvasPicture(window, path[0] ? path : nullptr);
+  return OpenCanvasPicture(window, startPicture && startPicture[0] ? startPicture : nullptr);
 }
 
 PictureOpenResult OpenCanvasPicture(HWND window, const char* path) {

@@ -16,14 +16,11 @@ HBITMAP CanvasBitmap();
 // Opens a picture file into the canvas (a missing or unreadable file gives the blank page) and
 // refreshes the canvas bitmap.
 PictureOpenResult OpenCanvasPicture(HWND window, const char* path);
-// Full path of the picture being worked on: <asset folder>\CUST\<working box>\<sample>; empty
-// when the settings name no picture.
-void StartPicturePath(char* path, int size);
 
 // Start-up: the stroke size, the shown paper, the canvas bitmap and the picture being worked on.
 // The blank page stands in for a start picture that is missing or cannot be read; its name is
 // kept, so nothing is written over that file until there is something painted to keep.
-PictureOpenResult PrepareCanvas(HWND window);
+PictureOpenResult PrepareCanvas(HWND window, const char* startPicture = nullptr);
 // Frees the canvas bitmap and the session's pictures; harmless twice.
 void FreeCanvas(HWND window);
 // Paints the shown canvas into the composition DC.

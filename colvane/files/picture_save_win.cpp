@@ -98,6 +98,12 @@ void LoadPictureNames() {
 const char* WorkingBox() { return workingBox; }
 const char* CurrentPictureName() { return pictureName; }
 
+void CurrentPicturePath(char* path, int size) {
+  char folder[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (!PicturePath(folder, workingBox, pictureName, path, size) && size > 0) path[0] = '\0';
+}
+
 void SetCurrentPicture(const char* box, const char* name) {
   CopyName(workingBox, sizeof(workingBox), box);
   CopyName(pictureName, sizeof(pictureName), name);
@@ -179,12 +185,10 @@ void KeepPictureBeforeSample(HWND window) {
 }
 
 void ReadCartoonsOfCurrentPicture(HWND window) {
-  char folder[kLibraryMaxPath], picture[kLibraryMaxPath], cartoons[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  char picture[kLibraryMaxPath], cartoons[kLibraryMaxPath];
   RemoveAllCartoons(window);
-  if (PicturePath(folder, workingBox, pictureName, picture, sizeof(picture)) &&
-      CartoonPathFor(picture, cartoons, sizeof(cartoons)))
-    ReadCartoonFile(window, cartoons);
+  CurrentPicturePath(picture, sizeof(picture));
+  if (picture[0] && CartoonPathFor(picture, cartoons, sizeof(cartoons))) ReadCartoonFile(window, cartoons);
 }
 
 void RecoverAtStartUp(HWND window) {

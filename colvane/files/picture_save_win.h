@@ -8,6 +8,9 @@
 void LoadPictureNames();
 const char* WorkingBox();
 const char* CurrentPictureName();
+// Full path of the current picture inside the picture library; empty when the names do not make
+// a plain entry of it (settings edited to point elsewhere).
+void CurrentPicturePath(char* path, int size);
 // The picture on the canvas now belongs to `box` under `name` (each cut to its field).
 void SetCurrentPicture(const char* box, const char* name);
 // The box chosen in the file box: a new picture goes there.

@@ -64,8 +64,11 @@ void StartUp(HWND window) {
   SetScreenPalette(app.palette);
 
   SetupScreenGeometry();
-  const PictureOpenResult start = PrepareCanvas(window);
+  // The start picture is read only from inside the picture library, whatever the settings say.
   LoadPictureNames();
+  char startPicture[MAX_PATH];
+  CurrentPicturePath(startPicture, sizeof(startPicture));
+  const PictureOpenResult start = PrepareCanvas(window, startPicture);
   RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
   InstallCartoonHooks();
   SetPictureKeeper(KeepPictureBeforeSample);

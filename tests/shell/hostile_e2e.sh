@@ -8,6 +8,7 @@
 # - a frame picture that is not a bitmap: the system's Chinese message, in a face that has its
 #   glyphs, owned by the main window;
 # - a start picture in RLE8: the blank page under its name, one kind notice, the file untouched.
+# - settings naming a picture outside the picture library ("..\\"): it is not read, the blank page.
 # - a goodbye picture that is not a bitmap: its message on the exit screen, then the program ends.
 # Every run ends with exit code 0.
 # Usage: hostile_e2e.sh STAGE_DIR POST_COMMAND_EXE BOX_PROBE_EXE OUT_DIR
@@ -204,6 +205,19 @@ pixel_check badstart "count(white, [(136 + x, 106 + y) for x in range(0, 640, 37
 leave badstart
 [ "$(md5sum < "$prog/CUST/BOX1/Broken.sam")" = "$before" ] || fail "the unreadable start picture was changed"
 grep -q '^sample=Broken.sam' "$settings" || fail "the start picture's name was not kept"
+
+# 5b. Settings whose box climbs out of the picture library: the picture there is never read.
+program outside
+mkdir -p "$prog/CUST/BOX1"
+convert -size 640x480 xc:'rgb(255,0,0)' -type TrueColor "BMP3:$prog/outside.sam"
+before=$(md5sum < "$prog/outside.sam")
+printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=..\r\n[sample]\r\nsample=outside.sam\r\n' \
+  "$(e2e_winpath "$prog")" > "$settings"
+start
+shot outside
+pixel_check outside "count(white, [(136 + x, 106 + y) for x in range(0, 640, 37) for y in range(0, 480, 29)]) >= 250"
+leave outside
+[ "$(md5sum < "$prog/outside.sam")" = "$before" ] || fail "the picture outside the library was changed"
 
 # 6. A goodbye picture that is not a bitmap: the exit screen shows its message (owned by the
 #    main window) and, once it is closed, ends the program at once.
