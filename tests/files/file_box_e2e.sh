@@ -41,9 +41,7 @@ crop() { convert "$out/$1.png" -crop "$2" +repage rgb:- | md5sum; }
 wid=$(xdotool search --name '^Colvane Application$' | head -1)
 key() { xdotool windowfocus --sync "$wid" 2>/dev/null; xdotool key "$1"; sleep 0.6; }
 
-# A stroke on the paper, then the file box: the picture is kept in the first box. The first
-# stroke waits for the start-up to settle (its fonts and tune are still loading on a cold prefix).
-sleep 1.5
+# A stroke on the paper, then the file box: the picture is kept in the first box.
 drag 100 100 300 200 400 120
 press_at 736 362
 shot open

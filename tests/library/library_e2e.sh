@@ -25,7 +25,6 @@ status=0
 
 e2e_start_staged "$stage" "$out"
 e2e_paper_origin "$ini"
-sleep 1.5  # the start-up settles (fonts and the tune of a cold prefix)
 
 # Layout rectangles (left,top,right,bottom of the 800 layout, centred at 112, 84).
 centre() { # SECTION KEY -> "x y" on the screen

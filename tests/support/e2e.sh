@@ -8,7 +8,7 @@ e2e_value() { sed -n "/^\[$2\]/,/^\[/p" "$1" | tr -d '\r' | sed -n "s/^$3=//p" |
 e2e_winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 
 # e2e_window: the X window of the program's window shown now (the intro or the main window).
-e2e_window() { xdotool search --name '^Colvane Application$' 2>/dev/null | tail -1; }
+e2e_window() { xdotool search --onlyvisible --name '^Colvane Application$' 2>/dev/null | tail -1; }
 
 # e2e_launch EXE LOG: starts the program (ended when the script exits) and waits for its first
 # window, the intro; e2e_intro holds it.
@@ -24,12 +24,14 @@ e2e_launch() {
   done
 }
 
-# e2e_wait_main SECONDS: waits until a window other than the intro is shown; 1 when none came.
+# e2e_wait_main SECONDS: waits until the main window is on the screen and the intro is gone, that
+# is until the main window's start-up is over (the main window exists, unmapped, while it loads,
+# and input meanwhile goes to the intro); 1 when that did not happen in time.
 e2e_wait_main() {
-  local w
+  local shown
   for _ in $(seq 1 $(($1 * 10))); do
-    w=$(e2e_window)
-    [ -n "$w" ] && [ "$w" != "$e2e_intro" ] && return 0
+    shown=$(xdotool search --onlyvisible --name '^Colvane Application$' 2>/dev/null)
+    if [ -n "$shown" ] && ! printf '%s\n' "$shown" | grep -qx -- "$e2e_intro"; then return 0; fi
     sleep 0.1
   done
   return 1
