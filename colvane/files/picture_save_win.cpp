@@ -24,6 +24,12 @@ bool fileBoxBoxChosen = false;
 bool failureShown = false;       // the child hears about a failed save once, not at every save
 uint64_t recoveredSum = 0;       // the picture the recovery copy holds
 bool recoveryHeld = false;
+// The sample picture opened last, before anything was painted on it: its canvas fingerprint and
+// the picture name it got.
+bool freshSample = false;
+uint64_t freshSampleSum = 0;
+char freshSampleName[kPictureNameSize];
+char freshSampleBox[256];
 
 void CopyName(char* to, size_t size, const char* from) {
   std::strncpy(to, from ? from : "", size - 1);
@@ -177,11 +183,23 @@ void NewPicture(HWND window) {
 }
 
 void KeepPictureBeforeSample(HWND window) {
+  const bool untouched = freshSample && std::strcmp(freshSampleName, pictureName) == 0 &&
+                         std::strcmp(freshSampleBox, workingBox) == 0 && CanvasSum() == freshSampleSum &&
+                         CartoonCount() == 0;
+  freshSample = false;
+  if (untouched) return;  // the next sample takes its place under its name
   SavePicture(window);
   if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
   char name[kPictureNameSize];
   if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
   RemoveAllCartoons(window);
+}
+
+void NoteFreshSample(HWND) {
+  freshSample = true;
+  freshSampleSum = CanvasSum();
+  CopyName(freshSampleName, sizeof(freshSampleName), pictureName);
+  CopyName(freshSampleBox, sizeof(freshSampleBox), workingBox);
 }
 
 void ReadCartoonsOfCurrentPicture(HWND window) {

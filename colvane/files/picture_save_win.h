@@ -25,8 +25,12 @@ int SavePicture(HWND window);
 // page.
 void NewPicture(HWND window);
 // A sample picture from the library is about to replace the canvas: the picture there is saved
-// with its cartoons, and what comes next is a new picture under the next free name.
+// with its cartoons, and what comes next is a new picture under the next free name. A sample
+// not painted on since it was opened is simply replaced, so browsing the samples does not fill
+// the box with untouched copies of them.
 void KeepPictureBeforeSample(HWND window);
+// The sample just opened, as it is now: replaced by the next sample unless painted on.
+void NoteFreshSample(HWND window);
 // The cartoons kept beside the current picture replace the running ones.
 void ReadCartoonsOfCurrentPicture(HWND window);
 

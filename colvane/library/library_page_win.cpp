@@ -31,7 +31,7 @@ struct LibraryPage {
 };
 
 LibraryPage page;
-void (*pictureKeeper)(HWND window) = nullptr;
+PictureKeeper pictureKeeper;
 
 bool Shown() { return LibraryShown() && !DeskCovered() && page.category; }
 
@@ -106,11 +106,12 @@ void TakeCartoon(HWND window, int slot, const char* strip) {
 
 void TakeSamplePicture(HWND window, const char* path) {
   WaitCursor wait(window);
-  if (pictureKeeper) pictureKeeper(window);
+  if (pictureKeeper.before) pictureKeeper.before(window);
   OpenCanvasPicture(window, path);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
   Session().canvas.pictureModified = 1;
+  if (pictureKeeper.after) pictureKeeper.after(window);
 }
 
 bool PressPageButton(HWND window, const RECT& r, bool* pressed, int command) {
@@ -200,4 +201,4 @@ void FreeLibraryPage() {
   page = LibraryPage{};
 }
 
-void SetPictureKeeper(void (*keep)(HWND window)) { pictureKeeper = keep; }
+void SetPictureKeeper(const PictureKeeper& keeper) { pictureKeeper = keeper; }

@@ -17,6 +17,11 @@ bool LibraryPageRelease(HWND window, POINT layout);
 // The page pictures and the category (on the way back to the tools and at shutdown).
 void FreeLibraryPage();
 
-// Before a sample picture replaces the canvas, the picture there is kept and the sample becomes
-// a new picture of its own: the shell installs what does that.
-void SetPictureKeeper(void (*keep)(HWND window));
+// Before a sample picture replaces the canvas the picture there is kept and the sample becomes a
+// new picture of its own; after, the sample is noted as not painted on yet. The shell installs
+// what does both.
+struct PictureKeeper {
+  void (*before)(HWND window) = nullptr;
+  void (*after)(HWND window) = nullptr;
+};
+void SetPictureKeeper(const PictureKeeper& keeper);

@@ -71,7 +71,10 @@ void StartUp(HWND window) {
   const PictureOpenResult start = PrepareCanvas(window, startPicture);
   RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
   InstallCartoonHooks();
-  SetPictureKeeper(KeepPictureBeforeSample);
+  PictureKeeper keeper;
+  keeper.before = KeepPictureBeforeSample;
+  keeper.after = NoteFreshSample;
+  SetPictureKeeper(keeper);
   if (start == kPictureOpened) ReadCartoonsOfCurrentPicture(window);
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);

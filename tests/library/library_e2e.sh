@@ -131,8 +131,13 @@ click_at $(centre CARTOON DIAGRAMA8) 1.5
 click_at $(centre DETAILTOOL SMPLIB81) 1.5
 shot colouring
 [ "$(region again-1 200 200)" != "$(region colouring 200 200)" ] || fail "the colouring page did not replace the paper"
+# Another colouring page while the first is untouched takes its place rather than a third name.
+click_at $(centre DETAILTOOL SMPLIB82) 1.5
+shot colouring2
+[ "$(region colouring 320 240)" != "$(region colouring2 320 240)" ] || fail "the second colouring page did not replace the first"
 click_at $(centre CARTOON FILEPAGECORD8) 2
 [ -f "$lib/MY PICTURES/Sample2.sam" ] || fail "the colouring page was not kept as a new picture"
+[ -f "$lib/MY PICTURES/Sample3.sam" ] && fail "an untouched colouring page was kept as a picture of its own"
 [ "$(md5sum < "$lib/MY PICTURES/Sample1.sam")" = "$kept" ] || fail "the colouring page was written over the painted picture"
 grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not the current picture"
 # The sample picture with a cartoon file: its cat walks along the path from its first point.
