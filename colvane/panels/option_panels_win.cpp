@@ -30,6 +30,7 @@ struct OpenPanel {
   int selectedCommand = -1;
   int pressedPaging = -1;  // stamp paging button held down
   RECT faceField{0, 0, 0, 0};  // the typewriter's face name (layout coordinates)
+  HFONT faceFont = nullptr;    // the face name's font, made at its first paint
 };
 
 struct Slider {
@@ -118,20 +119,21 @@ void DrawFaceName(HDC dc) {
   LayoutToScreen(&a);
   LayoutToScreen(&b);
   RECT r{a.x + 6, a.y, b.x - 4, b.y};
-  LOGFONTA f{};
-  f.lfHeight = -(r.bottom - r.top) * 2 / 3;
-  f.lfWeight = FW_BOLD;
-  f.lfQuality = ANTIALIASED_QUALITY;
-  lstrcpynA(f.lfFaceName, "Arial", LF_FACESIZE);
-  HFONT font = CreateFontIndirectA(&f);
-  HGDIOBJ old = SelectObject(dc, font);
+  if (!panel.faceFont) {
+    LOGFONTA f{};
+    f.lfHeight = -(r.bottom - r.top) * 2 / 3;
+    f.lfWeight = FW_BOLD;
+    f.lfQuality = ANTIALIASED_QUALITY;
+    lstrcpynA(f.lfFaceName, "Arial", LF_FACESIZE);
+    panel.faceFont = CreateFontIndirectA(&f);
+  }
+  HGDIOBJ old = SelectObject(dc, panel.faceFont);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, RGB(60, 40, 20));
   DrawTextA(dc, TypewriterFace(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
   SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 // The typewriter panel: style buttons that add up (plain clears them) and the face name that
@@ -403,6 +405,7 @@ void FreeOptionPanels() {
   FreeExtras();
   FreeBitmap(&panel.art);
   FreeBitmap(&panel.selectedArt);
+  if (panel.faceFont) DeleteObject(panel.faceFont);
   const PanelSpec* keep = panel.spec;
   const int selected = panel.selected, command = panel.selectedCommand;
   panel = OpenPanel{};
