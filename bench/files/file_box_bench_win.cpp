@@ -29,14 +29,6 @@ bool FillBox(const std::string& cust, const char* box, int count) {
   return true;
 }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;
-    DispatchMessageA(&msg);
-  }
-}
-
 }  // namespace
 
 int main() {
@@ -49,7 +41,7 @@ int main() {
   GetAssetFolder(folder);
   std::string cust = std::string(folder) + "\\CUST\\";
   if (!FillBox(cust, "BENCH12", 12) || !FillBox(cust, "BENCH200", 200)) return 1;
-  Pump();
+  PumpMessages();
   for (const char* box : {"BENCH12", "BENCH200"}) {
     std::vector<double> open, close;
     for (int i = 0; i < 10; ++i) {
@@ -58,12 +50,12 @@ int main() {
       OpenFileBox(window);
       GdiFlush();
       open.push_back(Now() - t0);
-      Pump();
+      PumpMessages();
       t0 = Now();
       CloseFileBox(window);
       GdiFlush();
       close.push_back(Now() - t0);
-      Pump();
+      PumpMessages();
     }
     Report((std::string("OpenFileBox/") + box).c_str(), open);
     Report((std::string("CloseFileBox/") + box).c_str(), close);

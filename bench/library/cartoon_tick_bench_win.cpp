@@ -18,14 +18,6 @@
 
 namespace {
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;
-    DispatchMessageA(&msg);
-  }
-}
-
 // Ten cartoons from the first page of the cartoon category, spread over the picture.
 int PlaceTen(HWND window) {
   for (int k = 0; k < kCartoonLimit; ++k) {
@@ -50,7 +42,7 @@ int main() {
   if (!RegisterWindowClasses(instance)) return 1;
   HWND window = CreateMainWindow(instance);
   if (!window) return 1;
-  Pump();
+  PumpMessages();
   if (PlaceTen(window) != kCartoonLimit) {
     std::printf("the cartoon page does not give ten cartoons\n");
     return 1;

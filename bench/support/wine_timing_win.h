@@ -23,3 +23,12 @@ inline void Report(const char* name, std::vector<double> seconds) {
               seconds.size(), seconds.front() * 1e3, seconds[seconds.size() / 2] * 1e3,
               sum / seconds.size() * 1e3);
 }
+
+// Serves the messages waiting for this thread (a WM_QUIT is dropped: the bench ends by itself).
+inline void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    DispatchMessageA(&msg);
+  }
+}

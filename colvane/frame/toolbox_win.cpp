@@ -15,14 +15,6 @@
 
 namespace {
 
-struct ToolButton {
-  int id = 0;
-  StripRecord hover;     // *name*M
-  StripRecord plain;     // *name*S: the unselected look
-  StripRecord select;    // *name*C: its last frame is the selected look
-  RECT hit{0, 0, 0, 0};  // layout coordinates
-};
-
 struct PageButton {
   StripRecord look;      // drawn whole on the page and played on release
   StripRecord pressed;   // its first frame shows on press
@@ -42,7 +34,7 @@ const ToolName kPage2[] = {{"TYPER", cmd::kTypewriter}, {"MAGIC", cmd::kMagicSta
 constexpr int kPage1Count = 12, kPage2Count = 2;
 constexpr int kNone = 99;
 
-ToolButton page1[kPage1Count], page2[kPage2Count];
+ShelfButton page1[kPage1Count], page2[kPage2Count];
 PageButton pageButtons[2];            // [0] on page 1 (command 1009), [1] on page 2 (1010)
 int selected[2] = {0, -1};            // selected tool of page 1 / page 2, -1 none
 int hovered = kNone;
@@ -52,24 +44,8 @@ int toolboxPage = 1;       // the page shown: 1 or 2
 bool libraryShown = false;  // the library lies where the toolbox was
 
 int CurrentPage() { return toolboxPage == 2 ? 2 : 1; }
-ToolButton* Buttons(int page) { return page == 2 ? page2 : page1; }
+ShelfButton* Buttons(int page) { return page == 2 ? page2 : page1; }
 int ButtonCount(int page) { return page == 2 ? kPage2Count : kPage1Count; }
-
-void LoadToolButton(HWND window, ToolButton* b, const ToolName& n) {
-  const char* v = VariantDigit();
-  char key[40], width[40], origin[40], area[40];
-  StripRecord* states[3] = {&b->hover, &b->plain, &b->select};
-  const char* letters[3] = {"M", "S", "C"};
-  for (int s = 0; s < 3; ++s) {
-    std::snprintf(key, sizeof(key), "%s%s", n.name, letters[s]);
-    std::snprintf(width, sizeof(width), "%s%sW", n.name, letters[s]);
-    std::snprintf(origin, sizeof(origin), "%s%s%sORG", n.name, letters[s], v);
-    LoadStrip(window, states[s], "CARTOON", key, width, origin);
-  }
-  std::snprintf(area, sizeof(area), "%sA%s", n.name, v);
-  GetLayoutRect("CARTOON", area, 0, 0, 0, 0, &b->hit);
-  b->id = n.id;
-}
 
 // Keys TOOL122<v>M / S / H on page 1 and TOOL221<v>M / S / H on page 2.
 void LoadPageButton(HWND window, PageButton* b, int page) {
@@ -89,7 +65,7 @@ void LoadPageButton(HWND window, PageButton* b, int page) {
 // Index of the tool under a point on the page, kPageButton for the page button, -1 for none.
 constexpr int kPageButton = 100;
 int ButtonAt(int page, POINT p) {
-  ToolButton* buttons = Buttons(page);
+  ShelfButton* buttons = Buttons(page);
   for (int i = 0; i < ButtonCount(page); ++i)
     if (PtInRect(&buttons[i].hit, p)) return i;
   if (PtInRect(&pageButtons[page - 1].hit, p)) return kPageButton;
@@ -117,6 +93,28 @@ void PlayStrip(HWND window, const StripRecord& s, int first, int count, int inte
 
 }  // namespace
 
+void LoadShelfButton(HWND window, ShelfButton* b, const char* name, int id) {
+  const char* v = VariantDigit();
+  char key[40], width[40], origin[40], area[40];
+  StripRecord* states[3] = {&b->hover, &b->plain, &b->select};
+  const char* letters[3] = {"M", "S", "C"};
+  for (int s = 0; s < 3; ++s) {
+    std::snprintf(key, sizeof(key), "%s%s", name, letters[s]);
+    std::snprintf(width, sizeof(width), "%s%sW", name, letters[s]);
+    std::snprintf(origin, sizeof(origin), "%s%s%sORG", name, letters[s], v);
+    LoadStrip(window, states[s], "CARTOON", key, width, origin);
+  }
+  std::snprintf(area, sizeof(area), "%sA%s", name, v);
+  GetLayoutRect("CARTOON", area, 0, 0, 0, 0, &b->hit);
+  b->id = id;
+}
+
+void FreeShelfButton(ShelfButton* b) {
+  FreeStrip(&b->hover);
+  FreeStrip(&b->plain);
+  FreeStrip(&b->select);
+}
+
 int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
 
 int ToolboxPage() { return CurrentPage(); }
@@ -125,20 +123,16 @@ void SetLibraryShown(bool shown) { libraryShown = shown; }
 
 void LoadToolbox(HWND window) {
   libraryShown = false;
-  for (int i = 0; i < kPage1Count; ++i) LoadToolButton(window, &page1[i], kPage1[i]);
-  for (int i = 0; i < kPage2Count; ++i) LoadToolButton(window, &page2[i], kPage2[i]);
+  for (int i = 0; i < kPage1Count; ++i) LoadShelfButton(window, &page1[i], kPage1[i].name, kPage1[i].id);
+  for (int i = 0; i < kPage2Count; ++i) LoadShelfButton(window, &page2[i], kPage2[i].name, kPage2[i].id);
   LoadPageButton(window, &pageButtons[0], 1);
   LoadPageButton(window, &pageButtons[1], 2);
 }
 
 void FreeToolbox() {
-  for (ToolButton* set : {page1, page2}) {
+  for (ShelfButton* set : {page1, page2}) {
     int n = set == page1 ? kPage1Count : kPage2Count;
-    for (int i = 0; i < n; ++i) {
-      FreeStrip(&set[i].hover);
-      FreeStrip(&set[i].plain);
-      FreeStrip(&set[i].select);
-    }
+    for (int i = 0; i < n; ++i) FreeShelfButton(&set[i]);
   }
   for (PageButton& b : pageButtons) {
     FreeStrip(&b.look);
@@ -200,7 +194,7 @@ bool ToolboxPress(HWND window, POINT p) {
   const int at = ButtonAt(page, p);
   if (at < 0 || at == selected[page - 1]) return 0;
   PlaySoundEffect("Select");
-  ToolButton* buttons = Buttons(page);
+  ShelfButton* buttons = Buttons(page);
   const int previous = selected[page - 1];
   if (previous >= 0) PlayStrip(window, buttons[previous].plain, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
   if (at == kPageButton) {

@@ -3,6 +3,20 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/blit_win.h"
+
+// A button of the toolbox or of the library's shelf: hover, plain and selection strips, keys
+// *name*M, *name*S, *name*C (with *W widths and *<v>ORG origins), and the area *name*A<v>.
+struct ShelfButton {
+  int id = 0;
+  StripRecord hover;     // played while the pointer is over it
+  StripRecord plain;     // the unselected look
+  StripRecord select;    // its last frame is the selected look
+  RECT hit{0, 0, 0, 0};  // layout coordinates
+};
+void LoadShelfButton(HWND window, ShelfButton* button, const char* name, int id);
+void FreeShelfButton(ShelfButton* button);
+
 // Loads the buttons of both pages (the page shown and the selections stay as they were).
 void LoadToolbox(HWND window);
 void FreeToolbox();

@@ -1,7 +1,5 @@
 #include "colvane/library/library_shelf_win.h"
 
-#include <cstdio>
-
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/tool_select_win.h"
@@ -12,20 +10,11 @@
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
-#include "colvane/layout/layout_files_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/library/library_page_win.h"
 #include "colvane/media/sound_effects_win.h"
 
 namespace {
-
-struct CategoryButton {
-  int id = 0;
-  StripRecord hover;     // *name*M
-  StripRecord plain;     // *name*S
-  StripRecord select;    // *name*C: the drawer opening; its last frame is the selected look
-  RECT hit{0, 0, 0, 0};  // layout coordinates
-};
 
 struct ButtonName {
   const char* name;
@@ -37,28 +26,12 @@ const ButtonName kButtons[] = {{"DIAGRAM", 7009}, {"LANDSCAPE", 7010}, {"PERSON"
 constexpr int kButtonCount = sizeof(kButtons) / sizeof(kButtons[0]);
 constexpr int kNone = 99;
 
-CategoryButton buttons[kButtonCount];
+ShelfButton buttons[kButtonCount];  // a category's selection strip is its drawer opening
 int selected = -1;  // survives page turns
 int hovered = kNone;
 bool hoverCursorSet = false;
 
 bool Shown() { return LibraryShown() && !DeskCovered(); }
-
-void LoadButton(HWND window, CategoryButton* b, const ButtonName& n) {
-  const char* v = VariantDigit();
-  char key[40], width[40], origin[40], area[40];
-  StripRecord* states[3] = {&b->hover, &b->plain, &b->select};
-  const char* letters[3] = {"M", "S", "C"};
-  for (int s = 0; s < 3; ++s) {
-    std::snprintf(key, sizeof(key), "%s%s", n.name, letters[s]);
-    std::snprintf(width, sizeof(width), "%s%sW", n.name, letters[s]);
-    std::snprintf(origin, sizeof(origin), "%s%s%sORG", n.name, letters[s], v);
-    LoadStrip(window, states[s], "CARTOON", key, width, origin);
-  }
-  std::snprintf(area, sizeof(area), "%sA%s", n.name, v);
-  GetLayoutRect("CARTOON", area, 0, 0, 0, 0, &b->hit);
-  b->id = n.id;
-}
 
 int ButtonAt(POINT p) {
   for (int i = 0; i < kButtonCount; ++i)
@@ -79,17 +52,13 @@ void Repaint(HWND window) {
 }  // namespace
 
 void LoadLibraryButtons(HWND window) {
-  for (int i = 0; i < kButtonCount; ++i) LoadButton(window, &buttons[i], kButtons[i]);
+  for (int i = 0; i < kButtonCount; ++i) LoadShelfButton(window, &buttons[i], kButtons[i].name, kButtons[i].id);
   hovered = kNone;
   hoverCursorSet = false;
 }
 
 void FreeLibraryButtons() {
-  for (CategoryButton& b : buttons) {
-    FreeStrip(&b.hover);
-    FreeStrip(&b.plain);
-    FreeStrip(&b.select);
-  }
+  for (ShelfButton& b : buttons) FreeShelfButton(&b);
 }
 
 void PaintLibraryShelf(HWND window, HDC dc) {

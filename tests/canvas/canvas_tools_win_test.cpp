@@ -22,6 +22,7 @@
 #include "colvane/frame/screen_layout.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
+#include "tests/support/paint_window_win.h"
 #include "tests/canvas/paint_test_support.h"
 
 namespace {
@@ -138,19 +139,7 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 class ToolsOnScreen : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    AppState& app = App();
-    app.instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TestWindowProc;
-    wc.hInstance = app.instance;
-    wc.lpszClassName = "ToolsTestWindow";
-    RegisterClassA(&wc);
-    window = CreateWindowExA(WS_EX_TOPMOST, "ToolsTestWindow", "tools test", WS_POPUP | WS_VISIBLE, 0, 0,
-                             700, 520, nullptr, nullptr, app.instance, nullptr);
-    app.mainWindow = window;
-    ScreenLayout screen;
-    screen.paperOriginX = screen.paperOriginY = kOrigin;
-    SetScreenLayout(screen);
+    window = OpenPaintWindow("ToolsTestWindow", TestWindowProc, kOrigin, WS_EX_TOPMOST);
     PrepareCanvas(window);
   }
   static void TearDownTestSuite() {

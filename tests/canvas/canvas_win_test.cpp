@@ -20,6 +20,7 @@
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
 #include "tests/support/message_box_watch_win.h"
+#include "tests/support/paint_window_win.h"
 
 namespace {
 
@@ -97,19 +98,7 @@ std::vector<uint8_t> BlankPageAfterWalk(int x0, int y0, int x1, int y1) {
 class CanvasOnScreen : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    AppState& app = App();
-    app.instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TestWindowProc;
-    wc.hInstance = app.instance;
-    wc.lpszClassName = "CanvasTestWindow";
-    RegisterClassA(&wc);
-    window = CreateWindowExA(0, "CanvasTestWindow", "canvas test", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
-                             nullptr, nullptr, app.instance, nullptr);
-    app.mainWindow = window;
-    ScreenLayout screen;
-    screen.paperOriginX = screen.paperOriginY = 20;
-    SetScreenLayout(screen);
+    window = OpenPaintWindow("CanvasTestWindow", TestWindowProc, 20);
     PrepareCanvas(window);
     SetClipArea(kCanvasWidth, kCanvasHeight);
   }

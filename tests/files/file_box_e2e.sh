@@ -11,12 +11,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
 . "$root/tests/support/e2e.sh"
 wine_screen_up 1024x768x24 9>&-
-rm -rf "$out"
-mkdir -p "$out"
-stage="$out/stage"
-cp -a "$1" "$stage"
-lib="$stage/CUST"
-rm -rf "$lib/MY PICTURES" "$stage/RECOVER.DAT"
+e2e_fresh_stage "$1" "$out"
 mkdir -p "$lib/MY PICTURES"
 cp "$lib/SAMPLE/Sample2.sam" "$lib/MY PICTURES/Extra.sam"
 e2e_start_staged "$stage" "$out"

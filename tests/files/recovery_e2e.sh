@@ -8,11 +8,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/wine-env"
 . "$root/tests/support/e2e.sh"
 wine_screen_up 1024x768x24 9>&-
-rm -rf "$out"
-mkdir -p "$out"
-stage="$out/stage"
-cp -a "$1" "$stage"
-rm -rf "$stage/CUST/MY PICTURES" "$stage/RECOVER.DAT"
+e2e_fresh_stage "$1" "$out"
 e2e_start_staged "$stage" "$out"
 e2e_paper_origin "$stage/Colvane.ini"
 status=0

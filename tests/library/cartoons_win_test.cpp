@@ -18,6 +18,7 @@
 #include "colvane/library/cartoons_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "tests/support/message_box_watch_win.h"
+#include "tests/support/paint_window_win.h"
 
 namespace {
 
@@ -132,19 +133,7 @@ LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) 
 class CartoonPlayer : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    AppState& app = App();
-    app.instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TestWindowProc;
-    wc.hInstance = app.instance;
-    wc.lpszClassName = "CartoonTestWindow";
-    RegisterClassA(&wc);
-    window = CreateWindowExA(0, "CartoonTestWindow", "cartoon test", WS_POPUP | WS_VISIBLE, 0, 0, 700, 520,
-                             nullptr, nullptr, app.instance, nullptr);
-    app.mainWindow = window;
-    ScreenLayout screen;
-    screen.paperOriginX = screen.paperOriginY = kOrigin;
-    SetScreenLayout(screen);
+    window = OpenPaintWindow("CartoonTestWindow", TestWindowProc, kOrigin);
     PointSettingsAtOwnFolder();
     PrepareCanvas(window);
     SetClipArea(640, 480);

@@ -47,6 +47,17 @@ e2e_start() {
   sleep 2
 }
 
+# e2e_fresh_stage STAGE OUT: an empty OUT holding a copy of the staged content with no pictures
+# of the child's and no recovery copy; stage and lib name the copy and its picture library.
+e2e_fresh_stage() {
+  rm -rf "$2"
+  mkdir -p "$2"
+  stage="$2/stage"
+  cp -a "$1" "$stage"
+  lib="$stage/CUST"
+  rm -rf "$lib/MY PICTURES" "$stage/RECOVER.DAT"
+}
+
 # e2e_start_staged STAGE OUT: the settings file points the program at the staged content, which
 # is started from there with its log in OUT. Each start is a fresh one: a recovery copy left by
 # an earlier script that ended the program mid-picture is removed first.
