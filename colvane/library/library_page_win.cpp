@@ -143,6 +143,9 @@ bool LibraryCommand(HWND window, int id) {
   return true;
 }
 
+int LibraryPageNumber() { return page.category ? page.page : 0; }
+const char* LibrarySection() { return page.category ? page.category->section : nullptr; }
+
 void SetLibraryPagePosition(POINT layout) { page.at = layout; }
 
 void PaintLibraryPage(HWND window, HDC dc) {

@@ -7,6 +7,9 @@
 // Commands 7000..7010 (a category, page 1), 7011 (page back) and 7012 (page forward); true when
 // `id` was one of them.
 bool LibraryCommand(HWND window, int id);
+// The page shown (1..) and its category's layout section; 0 and null before a category is chosen.
+int LibraryPageNumber();
+const char* LibrarySection();
 // Where the page is drawn (layout point): the category button's drawer lands there.
 void SetLibraryPagePosition(POINT layout);
 void PaintLibraryPage(HWND window, HDC dc);
