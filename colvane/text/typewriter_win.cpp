@@ -182,11 +182,23 @@ void TypewriterCaretTick(HWND window) {
     caretShown = false;
   }
   if (IsOnPaperPoint(screen, caret.x, caret.y)) {
-    const int oldRop = SetROP2(dc, R2_NOT);
     const int bottom = caret.y + tm.tmHeight < screen.paperHeight ? caret.y + tm.tmHeight : screen.paperHeight;
-    MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);
-    LineTo(dc, screen.paperOriginX + caret.x, screen.paperOriginY + bottom);
-    SetROP2(dc, oldRop);
+    HBITMAP canvas = CanvasBitmap();
+    if (caretShown && canvas) {
+      // Hidden by showing the canvas there again, not by inverting once more: a cartoon passing
+      // over the caret has repainted it, and a second inversion would then draw it instead.
+      HDC source = CreateCompatibleDC(dc);
+      HGDIOBJ old = SelectObject(source, canvas);
+      BitBlt(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, 1, bottom - caret.y, source, caret.x,
+             caret.y, SRCCOPY);
+      SelectObject(source, old);
+      DeleteDC(source);
+    } else {
+      const int oldRop = SetROP2(dc, R2_NOT);
+      MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);
+      LineTo(dc, screen.paperOriginX + caret.x, screen.paperOriginY + bottom);
+      SetROP2(dc, oldRop);
+    }
   }
   ReleaseDC(window, dc);
   caretAt = POINT{caret.x, caret.y};

@@ -198,3 +198,26 @@ TEST_F(Typewriter, FaceListOffersTheTrueTypeFacesWithArialChosen) {
   EXPECT_STRNE(TypewriterFace(), "");
   SetTypewriterFace("Arial");
 }
+
+TEST_F(Typewriter, ACaretRepaintedAwayKeepsInStepWithItsBlink) {
+  CloseFaceList();  // a list left open would lie over the caret
+  ASSERT_TRUE(CanvasPress(window, POINT{300, 300}));
+  auto caretDark = [] {
+    HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, 20 + 300, 20 + 305);
+    ReleaseDC(window, dc);
+    return c == RGB(0, 0, 0);
+  };
+  // The canvas on the window, then blinks until the caret shows (its phase depends on the texts
+  // before).
+  ShowWholeCanvas(window);
+  for (int t = 0; t < 4 && !caretDark(); ++t) TypewriterCaretTick(window);
+  ASSERT_TRUE(caretDark());
+  // Something repaints the canvas over the shown caret (a cartoon walking past).
+  ShowWholeCanvas(window);
+  ASSERT_FALSE(caretDark());
+  TypewriterCaretTick(window);  // the hiding blink leaves the picture as it is
+  EXPECT_FALSE(caretDark());
+  TypewriterCaretTick(window);
+  EXPECT_TRUE(caretDark());
+}
