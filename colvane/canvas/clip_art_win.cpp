@@ -163,21 +163,3 @@ bool CartoonRelease(HWND window, POINT paper) {
 
 void SetCartoonHooks(const CartoonHooks& hooks) { cartoonHooks = hooks; }
 const CartoonHooks& CurrentCartoonHooks() { return cartoonHooks; }
-
-HBITMAP CopyCanvasArea(HWND window, const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  if (!CanvasBitmap() || width <= 0 || height <= 0) return nullptr;
-  HDC dc = GetDC(window);
-  HBITMAP copy = CreateCompatibleBitmap(dc, width, height);
-  HDC to = CreateCompatibleDC(dc), from = CreateCompatibleDC(dc);
-  if (copy && to && from) {
-    HGDIOBJ oldTo = SelectObject(to, copy), oldFrom = SelectObject(from, CanvasBitmap());
-    BitBlt(to, 0, 0, width, height, from, area.left, area.top, SRCCOPY);
-    SelectObject(to, oldTo);
-    SelectObject(from, oldFrom);
-  }
-  if (to) DeleteDC(to);
-  if (from) DeleteDC(from);
-  ReleaseDC(window, dc);
-  return copy;
-}

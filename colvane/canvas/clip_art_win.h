@@ -43,6 +43,3 @@ struct CartoonHooks {
 };
 void SetCartoonHooks(const CartoonHooks& hooks);
 const CartoonHooks& CurrentCartoonHooks();
-
-// A new screen bitmap holding that part of the canvas bitmap (paper rectangle), or null.
-HBITMAP CopyCanvasArea(HWND window, const RECT& area);

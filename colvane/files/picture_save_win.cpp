@@ -167,14 +167,24 @@ int SavePicture(HWND window) {
   return 1;
 }
 
-void NewPicture(HWND window) {
+namespace {
+
+// The picture on the canvas is kept, and what comes next is a new picture: the first free name
+// of the working box (the box chosen in the file box, if any), with no cartoons.
+void MoveToNewPicture(HWND window) {
   SavePicture(window);
   if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
-  char name[kPictureNameSize], folder[kLibraryMaxPath], path[kLibraryMaxPath];
+  char name[kPictureNameSize];
   if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
   RemoveAllCartoons(window);
-  GetAssetFolder(folder);
-  if (!PicturePath(folder, workingBox, pictureName, path, sizeof(path))) path[0] = '\0';
+}
+
+}  // namespace
+
+void NewPicture(HWND window) {
+  MoveToNewPicture(window);
+  char path[kLibraryMaxPath];
+  CurrentPicturePath(path, sizeof(path));
   // A name whose file doesn't exist: the blank white page, not modified, so it is never written
   // while it stays blank.
   OpenCanvasPicture(window, path);
@@ -187,12 +197,7 @@ void KeepPictureBeforeSample(HWND window) {
                          std::strcmp(freshSampleBox, workingBox) == 0 && CanvasSum() == freshSampleSum &&
                          CartoonCount() == 0;
   freshSample = false;
-  if (untouched) return;  // the next sample takes its place under its name
-  SavePicture(window);
-  if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
-  char name[kPictureNameSize];
-  if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
-  RemoveAllCartoons(window);
+  if (!untouched) MoveToNewPicture(window);  // else the next sample takes its place under its name
 }
 
 void NoteFreshSample(HWND) {

@@ -167,33 +167,3 @@ void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE
   if (mask) DeleteObject(mask);
 }
 
-void MoveSprite(HWND window, HBITMAP image, HBITMAP mask, HBITMAP background, int newX, int newY,
-                int oldX, int oldY, int sourceX, int sourceY, int width, int height, RECT* changed,
-                HPALETTE palette) {
-  RECT oldRect{oldX - width / 2, oldY - height / 2, oldX - width / 2 + width, oldY - height / 2 + height};
-  RECT newRect{newX - width / 2, newY - height / 2, newX - width / 2 + width, newY - height / 2 + height};
-  RECT all;
-  UnionRect(&all, &oldRect, &newRect);
-  *changed = all;
-  if (!background) return;
-  const int w = all.right - all.left, h = all.bottom - all.top;
-  HDC screen = GetDC(window);
-  PaletteScope scope(screen, palette);
-  HDC backDc = CreateCompatibleDC(screen);
-  HDC tempDc = CreateCompatibleDC(screen);
-  HBITMAP temp = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ oldBack = SelectObject(backDc, background);
-  HGDIOBJ oldTemp = SelectObject(tempDc, temp);
-  BitBlt(tempDc, 0, 0, w, h, backDc, all.left, all.top, SRCCOPY);
-  RECT inside;
-  if (IntersectRect(&inside, &newRect, &all) && EqualRect(&inside, &newRect) && image && mask)
-    BlitTransparentPair(window, tempDc, image, mask, palette, newRect.left - all.left,
-                        newRect.top - all.top, width, height, sourceX, sourceY);
-  BitBlt(backDc, all.left, all.top, w, h, tempDc, 0, 0, SRCCOPY);
-  SelectObject(tempDc, oldTemp);
-  SelectObject(backDc, oldBack);
-  DeleteObject(temp);
-  DeleteDC(tempDc);
-  DeleteDC(backDc);
-  ReleaseDC(window, screen);
-}

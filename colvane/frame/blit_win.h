@@ -1,4 +1,4 @@
-// Coordinate conversions, blits, transparent pairs, sprites, the offscreen pool and filmstrips.
+// Coordinate conversions, blits, transparent pairs, the offscreen pool and filmstrips.
 #pragma once
 #include <windows.h>
 
@@ -26,9 +26,6 @@ void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE
 void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY);
-void MoveSprite(HWND window, HBITMAP image, HBITMAP mask, HBITMAP background, int newX, int newY,
-                int oldX, int oldY, int sourceX, int sourceY, int width, int height, RECT* changed,
-                HPALETTE palette);
 
 HDC AcquireOffscreen(HDC dc, int width, int height);
 int PresentOffscreen(HDC destination, int x, int y, HDC memoryDc);

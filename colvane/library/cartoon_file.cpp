@@ -1,29 +1,12 @@
 #include "colvane/library/cartoon_file.h"
 
-namespace {
-
-uint32_t Read32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
-
-void Put16(std::vector<uint8_t>* out, uint32_t v) {
-  out->push_back(static_cast<uint8_t>(v));
-  out->push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>* out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-
-}  // namespace
+#include "colvane/canvas/picture_block.h"
 
 CartoonDirectory ReadCartoonDirectory(const uint8_t* data, size_t size) {
   CartoonDirectory d;
   if (!data || size < kCartoonHeadSize) return d;
-  if ((data[0] | data[1] << 8) != kCartoonFileMark) return d;
-  const size_t count = static_cast<size_t>(data[2] | data[3] << 8);
+  if (ReadLe16(data) != kCartoonFileMark) return d;
+  const size_t count = ReadLe16(data + 2);
   if (count > (size - kCartoonHeadSize) / kCartoonEntrySize) return d;  // checked before anything is allocated
   d.valid = true;
   d.listsStart = kCartoonHeadSize + count * kCartoonEntrySize;
@@ -31,11 +14,11 @@ CartoonDirectory ReadCartoonDirectory(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < count; ++i) {
     const uint8_t* e = data + kCartoonHeadSize + i * kCartoonEntrySize;
     CartoonEntry entry;
-    entry.group = static_cast<int32_t>(Read32(e));
-    entry.number = static_cast<int32_t>(Read32(e + 4));
-    entry.pointCount = Read32(e + 8);
-    entry.state = Read32(e + 12);
-    entry.listOffset = Read32(e + 16);
+    entry.group = static_cast<int32_t>(ReadLe32(e));
+    entry.number = static_cast<int32_t>(ReadLe32(e + 4));
+    entry.pointCount = ReadLe32(e + 8);
+    entry.state = ReadLe32(e + 12);
+    entry.listOffset = ReadLe32(e + 16);
     d.entries.push_back(entry);
   }
   return d;
@@ -52,32 +35,38 @@ bool ReadCartoonPath(const uint8_t* data, size_t size, const CartoonDirectory& d
   path->resize(entry.pointCount);
   const uint8_t* p = data + entry.listOffset;
   for (uint32_t i = 0; i < entry.pointCount; ++i, p += kCartoonPointSize) {
-    (*path)[i].x = static_cast<int32_t>(Read32(p));
-    (*path)[i].y = static_cast<int32_t>(Read32(p + 4));
+    (*path)[i].x = static_cast<int32_t>(ReadLe32(p));
+    (*path)[i].y = static_cast<int32_t>(ReadLe32(p + 4));
   }
   return true;
 }
 
 std::vector<uint8_t> WriteCartoonFile(const std::vector<CartoonRecord>& records) {
   std::vector<const CartoonRecord*> kept;
+  size_t points = 0;
   for (const CartoonRecord& r : records)
-    if (!r.path.empty() && kept.size() < 0xFFFF) kept.push_back(&r);
-  std::vector<uint8_t> out;
-  Put16(&out, kCartoonFileMark);
-  Put16(&out, static_cast<uint32_t>(kept.size()));
-  uint64_t offset = kCartoonHeadSize + kept.size() * kCartoonEntrySize;
-  for (const CartoonRecord* r : kept) {
-    Put32(&out, static_cast<uint32_t>(r->group));
-    Put32(&out, static_cast<uint32_t>(r->number));
-    Put32(&out, static_cast<uint32_t>(r->path.size()));
-    Put32(&out, r->state);
-    Put32(&out, static_cast<uint32_t>(offset));
-    offset += r->path.size() * kCartoonPointSize;
-  }
-  for (const CartoonRecord* r : kept)
-    for (const CartoonPoint& p : r->path) {
-      Put32(&out, static_cast<uint32_t>(p.x));
-      Put32(&out, static_cast<uint32_t>(p.y));
+    if (!r.path.empty() && kept.size() < 0xFFFF) {
+      kept.push_back(&r);
+      points += r.path.size();
     }
+  const size_t listsStart = kCartoonHeadSize + kept.size() * kCartoonEntrySize;
+  std::vector<uint8_t> out(listsStart + points * kCartoonPointSize);
+  WriteLe16(out.data(), kCartoonFileMark);
+  WriteLe16(out.data() + 2, static_cast<uint16_t>(kept.size()));
+  uint8_t* entry = out.data() + kCartoonHeadSize;
+  size_t offset = listsStart;
+  for (const CartoonRecord* r : kept) {
+    WriteLe32(entry, static_cast<uint32_t>(r->group));
+    WriteLe32(entry + 4, static_cast<uint32_t>(r->number));
+    WriteLe32(entry + 8, static_cast<uint32_t>(r->path.size()));
+    WriteLe32(entry + 12, r->state);
+    WriteLe32(entry + 16, static_cast<uint32_t>(offset));
+    entry += kCartoonEntrySize;
+    for (const CartoonPoint& p : r->path) {
+      WriteLe32(out.data() + offset, static_cast<uint32_t>(p.x));
+      WriteLe32(out.data() + offset + 4, static_cast<uint32_t>(p.y));
+      offset += kCartoonPointSize;
+    }
+  }
   return out;
 }

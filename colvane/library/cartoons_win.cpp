@@ -49,18 +49,11 @@ void StopTimer(HWND window) {
   timerRunning = false;
 }
 
-// Mask first (keeps what lies under the transparent part), then the sprite over the hole.
-void DrawFrame(HDC target, HDC source, const CartoonArt& a, const Cartoon& c, int frame, int x, int y) {
-  const int sourceX = FrameLeft(c, frame);
-  // The mask's 1 bits keep the target (white), its 0 bits clear it (black).
-  const COLORREF oldText = SetTextColor(target, RGB(0, 0, 0)), oldBk = SetBkColor(target, RGB(255, 255, 255));
-  HGDIOBJ old = SelectObject(source, a.mask);
-  BitBlt(target, x, y, c.frameWidth, c.height, source, sourceX, 0, SRCAND);
-  SelectObject(source, a.sprite);
-  BitBlt(target, x, y, c.frameWidth, c.height, source, sourceX, 0, SRCPAINT);
-  SelectObject(source, old);
-  SetTextColor(target, oldText);
-  SetBkColor(target, oldBk);
+// A frame of the strip at (x, y) of a DC: mask first (what lies under its transparent part
+// stays), then the sprite into the hole.
+void DrawFrame(HWND window, HDC target, const CartoonArt& a, const Cartoon& c, int frame, int x, int y) {
+  BlitTransparentPair(window, target, a.sprite, a.mask, ScreenPalette(), x, y, c.frameWidth, c.height,
+                      FrameLeft(c, frame), 0);
 }
 
 // The frame last shown: the tick counts one past it.
@@ -73,9 +66,7 @@ int ShownFrame(const Cartoon& c) {
 void DrawPreviewFrame(HDC work, int x, int y, void* context) {
   const int index = *static_cast<const int*>(context);
   if (index < 0 || index >= table.Count()) return;
-  HDC source = CreateCompatibleDC(work);
-  DrawFrame(work, source, art[index], table.At(index), 0, x, y);
-  DeleteDC(source);
+  DrawFrame(nullptr, work, art[index], table.At(index), 0, x, y);
 }
 
 void PreviewHook(HWND window, POINT at, POINT last) {
@@ -217,7 +208,7 @@ void CartoonTick(HWND window) {
       const CartoonStep step = AdvanceCartoon(&c, wc, hc);
       if (step.draw) {
         const CartoonRect r = FrameRect(c, step.at);
-        DrawFrame(compose, source, art[i], c, step.frame, r.left, r.top);
+        DrawFrame(window, compose, art[i], c, step.frame, r.left, r.top);
       }
     }
     OverlayPaper(window, compose, CanvasLayoutOrigin());  // the paper's corner lies over the canvas
@@ -236,20 +227,18 @@ void CartoonTick(HWND window) {
   busy = false;
 }
 
-void PaintCartoons(HWND, HDC dc) {
+void PaintCartoons(HWND window, HDC dc) {
   if (table.Count() == 0 || DeskCovered()) return;
   const ScreenLayout& s = Screen();
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, s.paperOriginX, s.paperOriginY, s.paperOriginX + s.paperWidth,
                     s.paperOriginY + s.paperHeight);
-  HDC source = CreateCompatibleDC(dc);
   for (int i = 0; i < table.Count(); ++i) {
     const Cartoon& c = table.At(i);
     if (c.path.empty() || c.changed.Empty()) continue;  // not shown yet
     const CartoonRect r = FrameRect(c, c.drawnAt);
-    DrawFrame(dc, source, art[i], c, ShownFrame(c), s.paperOriginX + r.left, s.paperOriginY + r.top);
+    DrawFrame(window, dc, art[i], c, ShownFrame(c), s.paperOriginX + r.left, s.paperOriginY + r.top);
   }
-  DeleteDC(source);
   RestoreDC(dc, saved);
 }
 
