@@ -60,9 +60,9 @@ int main() {
   choice.drawingMode = kModeFreeRope;
   const POINT outline[] = {{320, 20}, {380, 200}, {620, 240}, {380, 280}, {320, 460}, {260, 280},
                            {20, 240},  {260, 200}, {320, 20}};
-  RopePress(window, outline[0]);
-  for (const POINT& p : outline) RopeMove(window, p);
-  RopeRelease(window, outline[8]);
+  RopePress(window, Session(), outline[0]);
+  for (const POINT& p : outline) RopeMove(window, Session(), p);
+  RopeRelease(window, Session(), outline[8]);
   choice.drawingMode = kModeBrush;
   Report("Stroke100px_S52_FreeRope", Strokes(window, 60));
 

@@ -55,8 +55,8 @@ static PictureOpenResult InstallPicture(CanvasImage* canvas, PackedPicture* pict
   // An undo before the first stroke restores the opened picture; without memory for the snapshot
   // undo only repaints.
   CopyBlock(canvas->canvasImage, &canvas->undoSnapshot);
-  canvas->undoShown = 0;
-  canvas->pictureModified = 0;
+  canvas->undoShown = false;
+  MarkPictureKept(canvas);
   return loaded ? kPictureOpened : blankBecause;
 }
 
@@ -83,8 +83,8 @@ uint32_t ReadCanvasPixel(const CanvasImage& canvas, int x, int y) {
 }
 
 void TakeUndoSnapshot(CanvasImage* canvas) {
-  canvas->undoShown = 0;
-  canvas->pictureModified = 1;
+  canvas->undoShown = false;
+  MarkPictureChanged(canvas);
   if (canvas->canvasImage.Empty()) return;
   if (canvas->undoSnapshot.size != canvas->canvasImage.size)
     CopyBlock(canvas->canvasImage, &canvas->undoSnapshot);
@@ -94,14 +94,14 @@ void TakeUndoSnapshot(CanvasImage* canvas) {
 
 void UndoCanvas(CanvasImage* canvas) {
   if (canvas->undoShown) {
-    canvas->undoShown = 0;
-    canvas->pictureModified = 1;
+    canvas->undoShown = false;
+    MarkPictureChanged(canvas);
     if (!canvas->redoSnapshot.Empty()) CopyPixels(canvas->redoSnapshot, &canvas->canvasImage);
     return;
   }
-  canvas->undoShown = 1;
+  canvas->undoShown = true;
   // Undo changes the picture, so it must be saved again.
-  canvas->pictureModified = 1;
+  MarkPictureChanged(canvas);
   if (!canvas->canvasImage.Empty()) {
     if (canvas->redoSnapshot.size != canvas->canvasImage.size)
       CopyBlock(canvas->canvasImage, &canvas->redoSnapshot);
@@ -116,5 +116,5 @@ void ReleaseCanvasImage(CanvasImage* canvas) {
   FreeBlock(&canvas->undoSnapshot);
   FreeBlock(&canvas->redoSnapshot);
   canvas->height = 0;
-  canvas->undoShown = 0;
+  canvas->undoShown = false;
 }

@@ -15,8 +15,8 @@ struct CanvasImage {
   Block canvasImage;   // packed bitmap: 40-byte header, then stride x height pixel bytes
   Block undoSnapshot;  // full copies of canvasImage; empty = absent
   Block redoSnapshot;
-  int undoShown = 0;        // 1 when the last thing that happened was an undo
-  int pictureModified = 0;  // set by every change, cleared by load and save
+  bool undoShown = false;        // the last thing that happened was an undo
+  bool pictureModified = false;  // set by every change, cleared by load and save
   int height = 0;           // rows of the loaded picture (biHeight)
   int stride = kCanvasStride;
 };
@@ -51,6 +51,11 @@ void TakeUndoSnapshot(CanvasImage* canvas);
 // changed picture as redo; the next restores the redo snapshot; and so on. The caller then
 // refreshes the whole screen copy of the canvas.
 void UndoCanvas(CanvasImage* canvas);
+
+// The only writers of the modified flag besides open, undo and the stroke targets: the picture
+// changed and must be kept, or it was kept.
+inline void MarkPictureChanged(CanvasImage* canvas) { canvas->pictureModified = true; }
+inline void MarkPictureKept(CanvasImage* canvas) { canvas->pictureModified = false; }
 
 // Frees the canvas and both snapshots.
 void ReleaseCanvasImage(CanvasImage* canvas);

@@ -86,7 +86,7 @@ int PickUpSticker(HWND window, const char* stem) {
   char picture[MAX_PATH], mask[MAX_PATH];
   const size_t n = std::strlen(stem);
   TakeCanvasUndo();
-  Session().choice.drawingMode = kModeSticker;
+  ChooseDrawingMode(&Session(), kModeSticker);
   lastDrag = kNoDragPosition;
   if (n + sizeof("A.BMP") > sizeof(picture)) {
     FreeClipArtPicture();
@@ -126,9 +126,9 @@ void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragge
   ReleaseDC(window, dc);
 }
 
-bool PlacementDrag(HWND window, POINT paper) {
+bool PlacementDrag(HWND window, PaintSession& s, POINT paper) {
   if (lastDrag.x == kNoDragPosition.x && lastDrag.y == kNoDragPosition.y) lastDrag = paper;
-  const bool sticker = Session().choice.drawingMode == kModeSticker;
+  const bool sticker = s.choice.drawingMode == kModeSticker;
   const bool shown = !sticker || pictureBitmap;
   if (!sticker) {
     if (cartoonHooks.dragPreview) cartoonHooks.dragPreview(window, paper, lastDrag);
@@ -139,13 +139,12 @@ bool PlacementDrag(HWND window, POINT paper) {
   return shown;
 }
 
-bool StickerRelease(HWND window, POINT paper) {
-  if (!InsideClip(paper.x, paper.y)) return false;  // the sticker stays in hand
-  CanvasImage& canvas = Session().canvas;
-  canvas.pictureModified = 1;
+bool StickerRelease(HWND window, PaintSession& s, POINT paper) {
+  if (!s.clip.Contains(paper.x, paper.y)) return false;  // the sticker stays in hand
+  MarkPictureChanged(&s.canvas);
   TakeCanvasUndo();
-  PixelView view = CanvasView(canvas);
-  FlushChangedRect(window, DropClipArt(&view, Session().clip, Picture24View(clipArt.picture),
+  PixelView view = CanvasView(s.canvas);
+  FlushChangedRect(window, DropClipArt(&view, s.clip, Picture24View(clipArt.picture),
                                        Picture24View(clipArt.mask), CanvasPoint{paper.x, paper.y}));
   FreeClipArtPicture();
   HoldCursor(false);  // the sticker is down: the cursor follows the pointer again
@@ -153,9 +152,9 @@ bool StickerRelease(HWND window, POINT paper) {
   return true;
 }
 
-bool CartoonRelease(HWND window, POINT paper) {
-  const bool place = InsideClip(paper.x, paper.y) != 0;
-  if (place) Session().canvas.pictureModified = 1;
+bool CartoonRelease(HWND window, PaintSession& s, POINT paper) {
+  const bool place = s.clip.Contains(paper.x, paper.y);
+  if (place) MarkPictureChanged(&s.canvas);
   if (cartoonHooks.dragEnd) cartoonHooks.dragEnd(window, paper, place);
   lastDrag = kNoDragPosition;
   return true;

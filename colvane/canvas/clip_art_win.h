@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "colvane/canvas/aux_pictures.h"
+#include "colvane/canvas/paint_session.h"
 
 // Replaces the clip art by a picture and its mask (white opaque, black transparent), both kept
 // as 24-bit pixels and as screen bitmaps; the picture bitmap is made white wherever the mask
@@ -26,12 +27,12 @@ using DrawDragged = void (*)(HDC work, int x, int y, void* context);
 void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragged draw, void* context);
 
 // Drag in modes 16 (sticker) and 17 (cartoon): previews the picture at the point.
-bool PlacementDrag(HWND window, POINT paper);
+bool PlacementDrag(HWND window, PaintSession& s, POINT paper);
 // Release in mode 16: drops the sticker centred on the point when the point may be painted,
 // else keeps it in hand; 1 when it dropped.
-bool StickerRelease(HWND window, POINT paper);
+bool StickerRelease(HWND window, PaintSession& s, POINT paper);
 // Release in mode 17: the cartoon is placed at the point or, off the canvas, discarded.
-bool CartoonRelease(HWND window, POINT paper);
+bool CartoonRelease(HWND window, PaintSession& s, POINT paper);
 
 // What the cartoons add to the canvas tools: the preview of a cartoon dragged in mode 17 (paper
 // points, last: where it was shown), the end of that drag (placed or discarded), and the soft

@@ -3,10 +3,13 @@
 #pragma once
 #include <cstdint>
 
+// The size bar's slot a session starts with (its stroke size is the same number).
+constexpr int kStartSizeValue = 20;
+
 struct ColourState {
   uint32_t foregroundColour = 0x000000;  // COLORREF, black at start
   uint32_t backgroundColour = 0xFFFFFF;  // COLORREF, white at start
-  int sizeValue = 20;                    // size-bar slot, 0..48
+  int sizeValue = kStartSizeValue;       // size-bar slot, 0..48
 };
 
 // What the tool commands add their own offset to: the size value + 1.

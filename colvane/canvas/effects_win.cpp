@@ -21,13 +21,13 @@ void PictureEffectCommand(HWND window, int effect) {
   ShowWholeCanvas(window);
 }
 
-bool LensPress(HWND window, POINT p) {
+bool LensPress(HWND window, PaintSession& s, POINT p) {
   TakeCanvasUndo();
   PixelView snapshot = UndoSnapshotView();
-  PixelView view = CanvasView(Session().canvas);
+  PixelView view = CanvasView(s.canvas);
   if (!snapshot.bits || !view.bits) return false;
-  const ChangedRect changed = ApplyLens(&view, snapshot, Session().clip, p.x, p.y, Session().panel.lensStrength,
-                                        Session().colours.sizeValue + 1);
+  const ChangedRect changed =
+      ApplyLens(&view, snapshot, s.clip, p.x, p.y, s.panel.lensStrength, StrokeSizeBase(s.colours));
   FlushChangedRect(window, changed);
   return changed.changed != 0;
 }

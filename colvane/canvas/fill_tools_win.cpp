@@ -14,28 +14,27 @@ FillState fill;  // mask and spans kept from fill to fill
 
 }  // namespace
 
-bool FillPress(HWND window, POINT p) {
+bool FillPress(HWND window, PaintSession& s, POINT p) {
   TakeCanvasUndo();
-  const AreaPicture& area = Session().tools.areaPicture;
-  const PixelView* texture = Session().choice.drawingMode == kModeTextureFill && area.view.bits ? &area.view : nullptr;
+  const AreaPicture& area = s.tools.areaPicture;
+  const PixelView* texture = s.choice.drawingMode == kModeTextureFill && area.view.bits ? &area.view : nullptr;
   // The area grows only over the part of the picture that is shown.
   PixelView view = VisibleCanvasView();
-  FlushChangedRect(window, FillAtPoint(&fill, &view, Session().clip, p.x, p.y, Session().colours.foregroundColour,
-                                       texture));
+  FlushChangedRect(window, FillAtPoint(&fill, &view, s.clip, p.x, p.y, s.colours.foregroundColour, texture));
   return true;
 }
 
-bool GradientRelease(HWND window, POINT p) {
-  ToolState& tools = Session().tools;
-  if (LineRelease(window)) {
+bool GradientRelease(HWND window, PaintSession& s, POINT p) {
+  ToolState& tools = s.tools;
+  if (LineRelease(window, s)) {
     tools.stroke.lastX = p.x;
     tools.stroke.lastY = p.y;
     TakeCanvasUndo();
     WaitCursor wait(window);
-    const GradientGesture gesture{tools.lineStartX, tools.lineStartY, p.x, p.y, Session().colours.foregroundColour,
-                                  Session().colours.backgroundColour};
+    const GradientGesture gesture{tools.lineStartX, tools.lineStartY, p.x, p.y, s.colours.foregroundColour,
+                                  s.colours.backgroundColour};
     PixelView view = VisibleCanvasView();
-    FlushChangedRect(window, GradientFill(&fill, &view, Session().clip, gesture));
+    FlushChangedRect(window, GradientFill(&fill, &view, s.clip, gesture));
   }
   ResetLinePoints(&tools);
   return true;

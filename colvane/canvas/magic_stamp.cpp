@@ -5,14 +5,14 @@
 #include <algorithm>
 
 ChangedRect PaintMagicStamp(MagicStamp* stamp, const PixelView& canvas, const ClipMask& clip, int x, int y,
-                            int* pictureModified) {
+                            bool* pictureModified) {
   ChangedRect rect;
   if (stamp->frameCount <= 0 || stamp->frames.Empty() || !canvas.bits) return rect;
   if (x >= canvas.width || y >= canvas.height || x <= -kStampSide || y <= -kStampSide) return rect;
 
   int width = std::min(canvas.width, clip.Width());
   int height = std::min(canvas.height, clip.Height());
-  if (pictureModified) *pictureModified = 1;
+  if (pictureModified) *pictureModified = true;
   rect.left = std::max(x, 0);
   rect.top = std::max(y, 0);
   rect.right = std::min(x + kStampSide, width - 1);

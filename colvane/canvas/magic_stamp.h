@@ -11,4 +11,4 @@
 // without a stamp or when the frame lies wholly off the canvas. Sets *pictureModified when it
 // paints (if not null). Returns the rectangle to repaint.
 ChangedRect PaintMagicStamp(MagicStamp* stamp, const PixelView& canvas, const ClipMask& clip, int x, int y,
-                            int* pictureModified);
+                            bool* pictureModified);

@@ -18,10 +18,13 @@ bool IsRopeMode(int mode) {
   return mode == kModeFreeRope || mode == kModeEllipseRope || mode == kModeRectangleRope;
 }
 
-void SetSessionPaperSize(PaintSession* s, int width, int height) {
-  s->paperWidth = width;
-  s->paperHeight = height;
-  s->clip.SetAll(width, height);
+void SetSessionPaperSize(PaintSession* s, int width, int height) { s->clip.SetAll(width, height); }
+
+void ChooseDrawingMode(PaintSession* s, DrawingMode mode) { s->choice.drawingMode = mode; }
+
+void ResetStrokeSize(PaintSession* s) {
+  s->colours.sizeValue = kStartSizeValue;
+  SetSessionStrokeSize(s, kStartSizeValue);
 }
 
 void SetSessionStrokeSize(PaintSession* s, int size) {

@@ -8,16 +8,18 @@
 #include "colvane/canvas/canvas_image.h"
 #include "colvane/canvas/changed_rect.h"
 #include "colvane/canvas/clip_mask.h"
+#include "colvane/canvas/shape_strip.h"
 #include "colvane/canvas/colour_state.h"
 #include "colvane/canvas/stroke_target.h"
 #include "colvane/canvas/tool_state.h"
 #include "colvane/ids.h"
 
-// What a press on the paper does.
+// What a press on the paper does. Written only through ChooseDrawingMode and the tool icon's
+// selection, so a mode cannot be passed as an icon.
 struct ToolChoice {
-  int drawingMode = kModeNone;
-  int lineMode = 0;  // 1: straight line from press to release (modes 1, 2, 4, 5, 6)
-  int toolIconIndex = kIconNone;
+  DrawingMode drawingMode = kModeNone;
+  bool lineMode = false;  // a straight line from press to release (modes 1, 2, 4, 5, 6)
+  ToolIcon toolIconIndex = kIconNone;
 };
 
 // Choices made on the option panels that the tools read.
@@ -25,8 +27,7 @@ struct PanelChoices {
   int fillTexture = 0;    // 0..8, the fill panel's picture
   int eraserTexture = 0;  // 0..8, the eraser panel's picture
   int lensStrength = 0;   // -100..100, the effects slider
-  int shape = 0;          // 0 ellipse, 1..6 polygons
-  int shapeHollow = 0;    // 1 hollow, 0 full
+  ShapeStrip shapes;      // the shapes panel's strip and its hollow/full choice
 };
 
 struct PaintSession {
@@ -36,7 +37,6 @@ struct PaintSession {
   ColourState colours;
   ToolChoice choice;
   PanelChoices panel;
-  int paperWidth = kCanvasWidth, paperHeight = kCanvasHeight;  // the shown part of the canvas
 };
 
 struct GestureResult {
@@ -54,8 +54,12 @@ bool IsFreeDabMode(int mode);
 // The three rope modes: 13, 23, 24.
 bool IsRopeMode(int mode);
 
-// The shown part of the canvas: the clip is reset to all of it.
+// The shown part of the canvas (the clip's size): the clip is reset to all of it.
 void SetSessionPaperSize(PaintSession* s, int width, int height);
+// The one writer of the drawing mode.
+void ChooseDrawingMode(PaintSession* s, DrawingMode mode);
+// The size value and the stroke size a session starts with.
+void ResetStrokeSize(PaintSession* s);
 // The stroke size for the current mode: masks rebuilt.
 void SetSessionStrokeSize(PaintSession* s, int size);
 // What a stroke in the current mode paints into and with.

@@ -14,7 +14,6 @@
 namespace {
 
 HRGN clipRegion = nullptr;     // owned here; canvas coordinates; its pixels are the session's clip
-int areaWidth = 640, areaHeight = 480;
 std::vector<POINT> ropePoints;  // canvas coordinates; ellipse and rectangle keep two
 POINT lastPreview{0, 0};        // window coordinates
 int framePhase = 0;
@@ -31,9 +30,11 @@ POINT ToWindow(POINT paper) {
   return POINT{paper.x + Screen().paperOriginX, paper.y + Screen().paperOriginY};
 }
 
+// The clip keeps the size of the shown paper it was given by SetClipArea.
 void RebuildClip() {
-  ClipMaskFromRegion(clipRegion, areaWidth, areaHeight, &Session().clip);
-  outline = clipRegion ? TraceOutline(Session().clip) : std::vector<OutlinePixel>();
+  ClipMask& clip = Session().clip;
+  ClipMaskFromRegion(clipRegion, clip.Width(), clip.Height(), &clip);
+  outline = clipRegion ? TraceOutline(clip) : std::vector<OutlinePixel>();
 }
 
 // The dash colours from the top row of the "RgnBrush" resource; white and black without it.
@@ -137,10 +138,7 @@ bool IsEmpty(HRGN region) {
 HRGN ClipRegion() { return clipRegion; }
 
 void SetClipArea(int width, int height) {
-  Session().paperWidth = width;
-  Session().paperHeight = height;
-  areaWidth = width;
-  areaHeight = height;
+  SetSessionPaperSize(&Session(), width, height);
   if (clipRegion) {
     HRGN canvasRect = CreateRectRgn(0, 0, width, height);
     CombineRgn(clipRegion, clipRegion, canvasRect, RGN_AND);
@@ -155,7 +153,7 @@ void StartRopeFrame(HWND window) {
   dashColoursLoaded = true;
 }
 
-bool RopePress(HWND window, POINT paper) {
+bool RopePress(HWND window, PaintSession&, POINT paper) {
   ropePoints.clear();
   if (clipRegion) {
     // Wipe the frame off the screen: the selection's box comes back from the canvas bitmap.
@@ -182,9 +180,9 @@ bool RopePress(HWND window, POINT paper) {
   return true;
 }
 
-bool RopeMove(HWND window, POINT paper) {
+bool RopeMove(HWND window, PaintSession& s, POINT paper) {
   if (ropePoints.empty()) return false;
-  const int mode = Session().choice.drawingMode;
+  const DrawingMode mode = s.choice.drawingMode;
   if (mode == kModeFreeRope || ropePoints.size() < 2)
     ropePoints.push_back(paper);
   else
@@ -204,8 +202,8 @@ bool RopeMove(HWND window, POINT paper) {
   return true;
 }
 
-bool RopeRelease(HWND window, POINT) {
-  const int mode = Session().choice.drawingMode;
+bool RopeRelease(HWND window, PaintSession& s, POINT) {
+  const DrawingMode mode = s.choice.drawingMode;
   const size_t needed = mode == kModeFreeRope ? 3 : 2;
   if (ropePoints.size() < needed) {
     if (mode != kModeFreeRope) ErasePreview(window, mode);
@@ -222,7 +220,7 @@ bool RopeRelease(HWND window, POINT) {
     ropePoints.clear();
     return true;
   }
-  HRGN canvasRect = CreateRectRgn(0, 0, areaWidth, areaHeight);
+  HRGN canvasRect = CreateRectRgn(0, 0, s.clip.Width(), s.clip.Height());
   int kind = CombineRgn(region, region, canvasRect, RGN_AND);
   DeleteObject(canvasRect);
   // A selection wholly off the paper would stop every tool without showing a frame.

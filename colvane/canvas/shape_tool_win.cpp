@@ -51,31 +51,31 @@ void FinishShape(HWND window) {
 
 }  // namespace
 
-bool ShapePress(HWND, POINT p) {
+bool ShapePress(HWND, PaintSession& s, POINT p) {
   TakeCanvasUndo();
-  ToolState& tools = Session().tools;
+  ToolState& tools = s.tools;
   tools.shapeAnchor = tools.shapeLastPoint = CanvasPoint{p.x, p.y};
-  tools.shapeGesture = 1;
+  tools.shapeGesture = true;
   return true;
 }
 
-bool ShapeDrag(HWND window, POINT p) {
-  ToolState& tools = Session().tools;
+bool ShapeDrag(HWND window, PaintSession& s, POINT p) {
+  ToolState& tools = s.tools;
   if (!tools.shapeGesture) return false;
-  const int shape = Session().panel.shape;
+  const int shape = ChosenShape(s.panel.shapes);
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
   tools.shapeLastPoint = CanvasPoint{p.x, p.y};
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
   return true;
 }
 
-bool ShapeRelease(HWND window, POINT p) {
-  ToolState& tools = Session().tools;
+bool ShapeRelease(HWND window, PaintSession& s, POINT p) {
+  ToolState& tools = s.tools;
   if (!tools.shapeGesture) return false;  // a release without a press on the paper draws nothing
-  tools.shapeGesture = 0;
-  const int shape = Session().panel.shape;
+  tools.shapeGesture = false;
+  const int shape = ChosenShape(s.panel.shapes);
   // The panel's flag is 1 for hollow.
-  const int filled = Session().panel.shapeHollow ? 0 : 1;
+  const int filled = s.panel.shapes.hollow ? 0 : 1;
   DrawPreview(window, shape, tools.shapeAnchor, tools.shapeLastPoint);
   if (shape == 0) {
     DrawShapeEllipse(window, POINT{tools.shapeAnchor.x, tools.shapeAnchor.y}, p, filled);

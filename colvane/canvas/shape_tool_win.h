@@ -3,12 +3,13 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/canvas/paint_session.h"
 #include "colvane/canvas/shapes.h"
 
-bool ShapePress(HWND window, POINT paper);
-bool ShapeDrag(HWND window, POINT paper);
+bool ShapePress(HWND window, PaintSession& s, POINT paper);
+bool ShapeDrag(HWND window, PaintSession& s, POINT paper);
 // Draws the panel's shape (0 ellipse, 1-6 polygons) from the anchor to the point.
-bool ShapeRelease(HWND window, POINT paper);
+bool ShapeRelease(HWND window, PaintSession& s, POINT paper);
 
 // The final drawings: a polygon (its region filled with the foreground first when `filled`,
 // then the brush outline) and the ellipse in the box between two paper points. Both end with

@@ -60,25 +60,25 @@ void SquareSweep(HWND window, POINT from, POINT to) {
   tools.stroke.lastY = to.y;
 }
 
-bool SquarePress(HWND window, POINT p) {
-  Session().canvas.pictureModified = 1;
+bool SquarePress(HWND window, PaintSession& s, POINT p) {
+  MarkPictureChanged(&s.canvas);
   TakeCanvasUndo();
   // No outline is on the screen before a press, whatever another tool left in the last point.
-  ToolState& tools = Session().tools;
+  ToolState& tools = s.tools;
   tools.stroke.lastX = tools.stroke.lastY = -1;
   SquareSweep(window, p, p);
   return true;
 }
 
-bool SquareDrag(HWND window, POINT p) {
-  const ToolState& tools = Session().tools;
+bool SquareDrag(HWND window, PaintSession& s, POINT p) {
+  const ToolState& tools = s.tools;
   if (tools.stroke.lastX < 0 || tools.stroke.lastY < 0) return false;  // no press began the sweep
   SquareSweep(window, POINT{tools.stroke.lastX, tools.stroke.lastY}, p);
   return true;
 }
 
-bool SquareRelease(HWND window, POINT) {
-  ToolState& tools = Session().tools;
+bool SquareRelease(HWND window, PaintSession& s, POINT) {
+  ToolState& tools = s.tools;
   // The outline is taken away where it is drawn, which need not be the release point.
   if (tools.stroke.lastX >= 0 && tools.stroke.lastY >= 0)
     SquareOutlineAt(window, tools.stroke.lastX, tools.stroke.lastY);

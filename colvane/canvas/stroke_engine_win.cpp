@@ -42,19 +42,19 @@ void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1) {
   FlushChangedRect(window, Walk(&s.tools.stroke, s.tools.masks, SessionStrokeTarget(&s), x0, y0, x1, y1));
 }
 
-bool LinePress(HWND window, POINT p) {
-  if (!InsideClip(p.x, p.y)) return false;
+bool LinePress(HWND window, PaintSession& s, POINT p) {
+  if (!s.clip.Contains(p.x, p.y)) return false;
   TakeCanvasUndo();
-  ToolState& tools = Session().tools;
+  ToolState& tools = s.tools;
   tools.lineStartX = tools.stroke.lastX = p.x;
   tools.lineStartY = tools.stroke.lastY = p.y;
   ConfineCursorToCanvas(window);
   return true;
 }
 
-bool LineDrag(HWND window, POINT p) {
-  ToolState& tools = Session().tools;
-  if (!InsideClip(tools.lineStartX, tools.lineStartY)) return false;
+bool LineDrag(HWND window, PaintSession& s, POINT p) {
+  ToolState& tools = s.tools;
+  if (!s.clip.Contains(tools.lineStartX, tools.lineStartY)) return false;
   DrawRubberBand(window, tools.lineStartX, tools.lineStartY, tools.stroke.lastX, tools.stroke.lastY);
   DrawRubberBand(window, tools.lineStartX, tools.lineStartY, p.x, p.y);
   tools.stroke.lastX = p.x;
@@ -62,10 +62,10 @@ bool LineDrag(HWND window, POINT p) {
   return true;
 }
 
-bool LineRelease(HWND window) {
-  ToolState& tools = Session().tools;
+bool LineRelease(HWND window, PaintSession& s) {
+  ToolState& tools = s.tools;
   if (tools.lineStartX == -1 && tools.lineStartY == -1) return false;
-  if (!InsideClip(tools.lineStartX, tools.lineStartY)) return false;
+  if (!s.clip.Contains(tools.lineStartX, tools.lineStartY)) return false;
   // The band goes before the final drawing, also where the drawing won't cover it.
   DrawRubberBand(window, tools.lineStartX, tools.lineStartY, tools.stroke.lastX, tools.stroke.lastY);
   return true;

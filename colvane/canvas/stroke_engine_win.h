@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/canvas/paint_session.h"
 #include "colvane/canvas/stroke_target.h"
 
 // The target of a stroke in drawing mode `mode`: canvas, clip, colours, grain, area picture.
@@ -16,6 +17,6 @@ void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1);
 // Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
 // press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on
 // the canvas. LineRelease erases the band and returns true when the gesture had a valid start.
-bool LinePress(HWND window, POINT paper);
-bool LineDrag(HWND window, POINT paper);
-bool LineRelease(HWND window);
+bool LinePress(HWND window, PaintSession& s, POINT paper);
+bool LineDrag(HWND window, PaintSession& s, POINT paper);
+bool LineRelease(HWND window, PaintSession& s);

@@ -19,7 +19,7 @@ struct StrokeTarget {
   uint32_t background = 0xFFFFFF;         // COLORREF
   const StrokeTexture* texture = nullptr; // null or off: no grain
   const PixelView* areaPicture = nullptr; // the picture eraser's tiles; null: mode 20 paints nothing
-  int* pictureModified = nullptr;         // set by every walk and stamp when not null
+  bool* pictureModified = nullptr;         // set by every walk and stamp when not null
 };
 
 struct StrokeState {

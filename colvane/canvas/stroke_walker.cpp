@@ -32,7 +32,7 @@ ChangedRect RepaintRect(const DabMasks& masks, const ClipMask& clip, int x0, int
 
 ChangedRect Walk(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, int x0, int y0,
                  int x1, int y1) {
-  if (target.pictureModified) *target.pictureModified = 1;
+  if (target.pictureModified) *target.pictureModified = true;
   ChangedRect rect;
   if (!target.clip) return rect;
   rect = RepaintRect(masks, *target.clip, x0, y0, x1, y1);

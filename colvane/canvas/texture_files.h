@@ -33,6 +33,10 @@ struct MagicStamp {
 // "<run path>data\<name>" (a backslash is added after the run path when it lacks one).
 std::string DataFilePath(const char* runPath, const char* fileName);
 
+// The texture number of a grain (a paper type or a crayon grain, 0..9): p<grain + 1>.dat, and
+// grain 9 wraps to 0, no grain.
+inline int GrainTextureNumber(int grain) { return (grain + 1) % 10; }
+
 // Texture 0: no grain.
 void SetTextureOff(StrokeTexture* texture);
 // Takes the first 4096 bytes as the grain (byte 0 becomes 10). Fewer than 4096 bytes switch the

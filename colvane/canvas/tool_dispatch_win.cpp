@@ -1,4 +1,5 @@
-// The table of canvas tools: for each drawing mode what a press, drag and release on the paper do.
+// The table of canvas tools: for each drawing mode what a press, drag and release on the paper do,
+// the sound of the press, the points it keeps and how it follows the size bar.
 #include "colvane/canvas/tool_dispatch_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
@@ -10,18 +11,14 @@
 #include "colvane/canvas/shape_tool_win.h"
 #include "colvane/canvas/square_eraser_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
+#include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/media/sound_effects_win.h"
 
 namespace {
 
-using ToolHandler = bool (*)(HWND window, POINT paper);
-
 CanvasPoint At(POINT p) { return CanvasPoint{p.x, p.y}; }
-
-ToolHandler typewriterPress = nullptr;  // the typewriter's, set at start-up
-bool TypewriterPress(HWND window, POINT p) { return typewriterPress && typewriterPress(window, p); }
 
 bool Show(HWND window, const GestureResult& r) {
   ShowGestureResult(window, r);
@@ -29,28 +26,27 @@ bool Show(HWND window, const GestureResult& r) {
   return r.taken;
 }
 
-bool FreePress(HWND window, POINT p) { return Show(window, FreeStrokePress(&Session(), At(p))); }
-bool FreeDrag(HWND window, POINT p) { return Show(window, FreeStrokeDrag(&Session(), At(p))); }
-bool Done(HWND, POINT) { return true; }
+bool FreePress(HWND window, PaintSession& s, POINT p) { return Show(window, FreeStrokePress(&s, At(p))); }
+bool FreeDrag(HWND window, PaintSession& s, POINT p) { return Show(window, FreeStrokeDrag(&s, At(p))); }
+bool Done(HWND, PaintSession&, POINT) { return true; }
 
 // Modes that may draw straight lines: a line gesture in line mode, else a free stroke.
-bool StrokePress(HWND window, POINT p) {
-  return Session().choice.lineMode ? LinePress(window, p) : FreePress(window, p);
+bool StrokePress(HWND window, PaintSession& s, POINT p) {
+  return s.choice.lineMode ? LinePress(window, s, p) : FreePress(window, s, p);
 }
-bool StrokeDrag(HWND window, POINT p) {
-  return Session().choice.lineMode ? LineDrag(window, p) : FreeDrag(window, p);
+bool StrokeDrag(HWND window, PaintSession& s, POINT p) {
+  return s.choice.lineMode ? LineDrag(window, s, p) : FreeDrag(window, s, p);
 }
-bool StrokeRelease(HWND window, POINT p) {
-  PaintSession& s = Session();
+bool StrokeRelease(HWND window, PaintSession& s, POINT p) {
   if (!s.choice.lineMode) return true;
-  if (LineRelease(window)) Show(window, LineStrokeRelease(&s, At(p)));
+  if (LineRelease(window, s)) Show(window, LineStrokeRelease(&s, At(p)));
   ResetLinePoints(&s.tools);
   return true;
 }
 
 // The soft eraser also wipes away a running cartoon it touches.
-bool SoftEraserDrag(HWND window, POINT p) {
-  FreeDrag(window, p);
+bool SoftEraserDrag(HWND window, PaintSession& s, POINT p) {
+  FreeDrag(window, s, p);
   const CartoonHooks& hooks = CurrentCartoonHooks();
   if (hooks.eraseAt && hooks.eraseAt(window, p)) {
     InvalidateRect(window, nullptr, FALSE);
@@ -59,99 +55,125 @@ bool SoftEraserDrag(HWND window, POINT p) {
   return true;
 }
 
-bool AbsorbPress(HWND window, POINT p) { return Show(window, AbsorbForeground(&Session(), At(p), true)); }
-bool AbsorbRelease(HWND window, POINT p) { return Show(window, AbsorbForeground(&Session(), At(p), false)); }
-bool StampPressAt(HWND window, POINT p) { return Show(window, StampPress(&Session(), At(p))); }
-bool StampDragAt(HWND window, POINT p) { return Show(window, StampDrag(&Session(), At(p))); }
+bool AbsorbPress(HWND window, PaintSession& s, POINT p) { return Show(window, AbsorbForeground(&s, At(p), true)); }
+bool AbsorbRelease(HWND window, PaintSession& s, POINT p) {
+  return Show(window, AbsorbForeground(&s, At(p), false));
+}
+bool StampPressAt(HWND window, PaintSession& s, POINT p) { return Show(window, StampPress(&s, At(p))); }
+bool StampDragAt(HWND window, PaintSession& s, POINT p) { return Show(window, StampDrag(&s, At(p))); }
 
-struct ToolRow {
-  int mode;
-  ToolHandler press, drag, release;
-  bool dragsWithoutPress;  // pictures dragged in from the library
-};
+constexpr int kSmall = 0;  // stroke size = size value + 1
+constexpr int kLarge = 2;  // stroke size = size value + 3
 
-// Modes 4 and 6 behave like 1, 2 and 5 though no command sets them; 18 (effects panel) takes
-// nothing on the paper.
+// mode, press, drag, release, drags without press, press sound, rope frame, keeps points,
+// repeats while held, size offset, size handler. Modes 4 and 6 behave like 1, 2 and 5 though
+// no command sets them; 18 (effects panel) takes nothing on the paper; 14 is the typewriter's.
 const ToolRow kToolRows[] = {
-    {kModePencil, StrokePress, StrokeDrag, StrokeRelease, false},
-    {kModeBrush, StrokePress, StrokeDrag, StrokeRelease, false},
-    {kModeWaterBrush, FreePress, FreeDrag, Done, false},
-    {kModeLineSpare4, StrokePress, StrokeDrag, StrokeRelease, false},
-    {kModeMarker, StrokePress, StrokeDrag, StrokeRelease, false},
-    {kModeLineSpare6, StrokePress, StrokeDrag, StrokeRelease, false},
-    {kModeToothpaste, FreePress, FreeDrag, Done, false},
-    {kModeAirbrush, FreePress, FreeDrag, Done, false},
-    {kModeColourFill, FillPress, nullptr, nullptr, false},
-    {kModeSoftEraser, FreePress, SoftEraserDrag, Done, false},
-    {kModeAbsorber, AbsorbPress, nullptr, AbsorbRelease, false},
-    {kModeMagicStamp, StampPressAt, StampDragAt, Done, false},
-    {kModeFreeRope, RopePress, RopeMove, RopeRelease, false},
-    {kModeTypewriter, TypewriterPress, nullptr, nullptr, false},
-    {kModeLens, LensPress, nullptr, nullptr, false},
-    {kModeSticker, nullptr, PlacementDrag, StickerRelease, true},
-    {kModeCartoon, nullptr, PlacementDrag, CartoonRelease, true},
-    {kModeSquareEraser, SquarePress, SquareDrag, SquareRelease, false},
-    {kModePictureEraser, FreePress, FreeDrag, Done, false},
-    {kModeTextureFill, FillPress, nullptr, nullptr, false},
-    {kModeGradientFill, LinePress, LineDrag, GradientRelease, false},
-    {kModeEllipseRope, RopePress, RopeMove, RopeRelease, false},
-    {kModeRectangleRope, RopePress, RopeMove, RopeRelease, false},
-    {kModeShapes, ShapePress, ShapeDrag, ShapeRelease, false},
+    {kModePencil, StrokePress, StrokeDrag, StrokeRelease, false, nullptr, false, false, false, kSmall, nullptr},
+    {kModeBrush, StrokePress, StrokeDrag, StrokeRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeWaterBrush, FreePress, FreeDrag, Done, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeLineSpare4, StrokePress, StrokeDrag, StrokeRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeMarker, StrokePress, StrokeDrag, StrokeRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeLineSpare6, StrokePress, StrokeDrag, StrokeRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeToothpaste, FreePress, FreeDrag, Done, false, nullptr, false, false, true, kLarge, nullptr},
+    {kModeAirbrush, FreePress, FreeDrag, Done, false, nullptr, false, false, true, kLarge, nullptr},
+    {kModeColourFill, FillPress, nullptr, nullptr, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeSoftEraser, FreePress, SoftEraserDrag, Done, false, nullptr, false, false, false, kSmall, nullptr},
+    {kModeAbsorber, AbsorbPress, nullptr, AbsorbRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeMagicStamp, StampPressAt, StampDragAt, Done, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeFreeRope, RopePress, RopeMove, RopeRelease, false, nullptr, true, false, false, kLarge, nullptr},
+    {kModeLens, LensPress, nullptr, nullptr, false, "spec", false, false, false, kLarge, nullptr},
+    {kModeSticker, nullptr, PlacementDrag, StickerRelease, true, nullptr, false, false, false, kLarge, nullptr},
+    {kModeCartoon, nullptr, PlacementDrag, CartoonRelease, true, nullptr, false, false, false, kLarge, nullptr},
+    {kModeSquareEraser, SquarePress, SquareDrag, SquareRelease, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModePictureEraser, FreePress, FreeDrag, Done, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeTextureFill, FillPress, nullptr, nullptr, false, nullptr, false, false, false, kLarge, nullptr},
+    {kModeGradientFill, LinePress, LineDrag, GradientRelease, false, nullptr, false, true, false, kLarge, nullptr},
+    {kModeEllipseRope, RopePress, RopeMove, RopeRelease, false, nullptr, true, false, false, kLarge, nullptr},
+    {kModeRectangleRope, RopePress, RopeMove, RopeRelease, false, nullptr, true, false, false, kLarge, nullptr},
+    {kModeShapes, ShapePress, ShapeDrag, ShapeRelease, false, nullptr, false, true, false, kLarge, nullptr},
 };
 
-const ToolRow* CurrentRow() {
-  const int mode = Session().choice.drawingMode;
-  for (const ToolRow& row : kToolRows)
-    if (row.mode == mode) return &row;
-  return nullptr;
+// The rows by mode: the table above, and the rows modules above the canvas register.
+struct RowIndex {
+  const ToolRow* byMode[kModeCount] = {};
+  ToolRow registered[kModeCount];
+  RowIndex() {
+    for (const ToolRow& row : kToolRows) byMode[row.mode] = &row;
+  }
+};
+
+RowIndex& Rows() {
+  static RowIndex rows;
+  return rows;
+}
+
+const ToolRow* RowOf(DrawingMode mode) {
+  return mode >= 0 && mode < kModeCount ? Rows().byMode[mode] : nullptr;
 }
 
 // No tool acts while the file box covers the desk or before a picture exists.
-bool CanvasReady() { return !DeskCovered() && !Session().canvas.canvasImage.Empty(); }
+bool CanvasReady(const PaintSession& s) { return !DeskCovered() && !s.canvas.canvasImage.Empty(); }
 
 }  // namespace
 
 bool CanvasPress(HWND window, POINT p) {
   if (DeskCovered()) return false;
-  const int mode = Session().choice.drawingMode;
-  if (mode == kModeLens)
-    PlaySoundEffect("spec");  // the lens has its own sound
+  PaintSession& s = Session();
+  const ToolRow* row = RowOf(s.choice.drawingMode);
+  if (row && row->pressSound)
+    PlaySoundEffect(row->pressSound);
   else
     PlayToolSound();
-  if (IsRopeMode(mode)) StartRopeFrame(window);
-  const ToolRow* row = CurrentRow();
-  if (!row || !row->press || !CanvasReady()) return false;
-  return row->press(window, p);
+  if (row && row->ropeFrame) StartRopeFrame(window);
+  if (!row || !row->press || !CanvasReady(s)) return false;
+  if (row->repeatsWhileHeld) SetTimer(window, timer::kStrokeRepeat, 100, nullptr);
+  return row->press(window, s, p);
 }
 
 bool CanvasMove(HWND window, POINT p) {
-  const ToolRow* row = CurrentRow();
-  if (!row || !row->drag || !CanvasReady()) return false;
-  return row->drag(window, p);
+  PaintSession& s = Session();
+  const ToolRow* row = RowOf(s.choice.drawingMode);
+  if (!row || !row->drag || !CanvasReady(s)) return false;
+  return row->drag(window, s, p);
 }
 
 bool CanvasRelease(HWND window, POINT p) {
   if (DeskCovered()) return false;
   ClipCursor(nullptr);
   PaintSession& s = Session();
-  const int mode = s.choice.drawingMode;
-  if (mode != kModeLens) StopSoundEffects();
-  const ToolRow* row = CurrentRow();
-  const bool taken = row && row->release && CanvasReady() && row->release(window, p);
+  const ToolRow* row = RowOf(s.choice.drawingMode);
+  if (!row || !row->pressSound) StopSoundEffects();
+  KillTimer(window, timer::kStrokeRepeat);
+  const bool taken = row && row->release && CanvasReady(s) && row->release(window, s, p);
   // Free strokes end here; line, gradient and shape gestures keep their points to the end.
-  if (!s.choice.lineMode && mode != kModeGradientFill && mode != kModeShapes) ResetLinePoints(&s.tools);
+  if (!s.choice.lineMode && !(row && row->keepsPoints)) ResetLinePoints(&s.tools);
   return taken;
 }
 
 bool CanvasTakesDragsWithoutPress() {
-  const ToolRow* row = CurrentRow();
+  const ToolRow* row = RowOf(Session().choice.drawingMode);
   return row && row->dragsWithoutPress;
 }
 
-void SetTypewriterPress(bool (*press)(HWND window, POINT paper)) { typewriterPress = press; }
-
 bool CanvasPickColour(HWND window, POINT p) {
   PaintSession& s = Session();
-  if (s.choice.drawingMode != kModeAbsorber || !CanvasReady()) return false;
+  if (s.choice.drawingMode != kModeAbsorber || !CanvasReady(s)) return false;
   return Show(window, AbsorbBackground(&s, At(p)));
+}
+
+void CanvasSizeChanged(HWND window) {
+  const ToolRow* row = RowOf(Session().choice.drawingMode);
+  if (row && row->sizeChanged) {
+    row->sizeChanged(window);
+    return;
+  }
+  SetToolStrokeSize(StrokeSizeBase(Session().colours) + (row ? row->sizeOffset : kLarge));
+}
+
+void RegisterToolRow(const ToolRow& row) {
+  if (row.mode < 0 || row.mode >= kModeCount) return;
+  RowIndex& rows = Rows();
+  rows.registered[row.mode] = row;
+  rows.byMode[row.mode] = &rows.registered[row.mode];
 }

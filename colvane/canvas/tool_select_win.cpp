@@ -1,4 +1,5 @@
-// The tool-selection commands: one table row per option-panel button.
+// Choosing a tool on the canvas side: the mode and icon, the stroke size and grain, the area
+// picture of the fills and erasers, and the magic stamp series.
 #include "colvane/canvas/tool_select_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
@@ -11,55 +12,6 @@
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/media/sound_effects_win.h"
 
-namespace {
-
-constexpr int kKeep = -1;  // the field is left as it is
-
-struct ToolCommand {
-  int id;
-  int mode;
-  int lineMode;    // kKeep: unchanged
-  int sizeOffset;  // stroke size = size value + 1 + offset; kKeep: size untouched
-  int crayon;      // crayon grain number; kKeep: the paper's grain
-  int icon;
-};
-
-// The size is set after the mode: the masks depend on the mode.
-const ToolCommand kToolCommands[] = {
-    {cmd::kBrushFree, kModeBrush, 0, 3, kKeep, kIconBrush},
-    {cmd::kBrushLine, kModeBrush, 1, 3, kKeep, kIconBrush},
-    {cmd::kBrushWater, kModeWaterBrush, kKeep, 3, kKeep, kIconBrush},
-    {cmd::kPencilFree, kModePencil, 0, 1, kKeep, kIconPencil},
-    {cmd::kPencilLine, kModePencil, 1, 1, kKeep, kIconPencil},
-    {cmd::kMarkerFree, kModeMarker, 0, 1, kKeep, kIconMarker},
-    {cmd::kMarkerLine, kModeMarker, 1, 1, kKeep, kIconMarker},
-    {cmd::kCandleFree, kModeBrush, 0, 1, 0, kIconCandle},
-    {cmd::kCandleLine, kModeBrush, 1, 0, 0, kIconCandle},  // one size smaller
-    {cmd::kChalkFree, kModeBrush, 0, 1, 2, kIconChalk},
-    {cmd::kChalkLine, kModeBrush, 1, 1, 2, kIconChalk},
-    {cmd::kAirbrush, kModeAirbrush, kKeep, 3, kKeep, kIconAirbrush},
-    {cmd::kToothpaste, kModeToothpaste, kKeep, 1, kKeep, kIconToothpaste},
-    {cmd::kColourFill, kModeColourFill, kKeep, kKeep, kKeep, kIconFill},
-    {cmd::kGradientFill, kModeGradientFill, kKeep, kKeep, kKeep, kIconFill},
-    {cmd::kSquareEraser, kModeSquareEraser, kKeep, 1, kKeep, kIconEraser},
-    {cmd::kSoftEraser, kModeSoftEraser, kKeep, 1, kKeep, kIconEraser},
-    {cmd::kLens, kModeLens, 0, kKeep, kKeep, kIconLens},
-    {cmd::kRopeEllipse, kModeEllipseRope, kKeep, kKeep, kKeep, kIconRope},
-    {cmd::kRopeRectangle, kModeRectangleRope, kKeep, kKeep, kKeep, kIconRope},
-    {cmd::kRopeFree, kModeFreeRope, kKeep, kKeep, kKeep, kIconRope},
-};
-
-void ApplyToolCommand(HWND window, const ToolCommand& c) {
-  ToolChoice& choice = Session().choice;
-  if (c.crayon != kKeep) UseCrayonTexture(c.crayon);
-  if (c.lineMode != kKeep) choice.lineMode = c.lineMode;
-  choice.drawingMode = c.mode;
-  if (c.sizeOffset != kKeep) SetToolStrokeSize(StrokeSizeBase(Session().colours) + c.sizeOffset);
-  SelectToolIcon(window, c.icon);
-}
-
-// The area picture named for a panel's texture number: key <prefix><n>A of "DETAILTOOL". A
-// picture that cannot be read leaves none.
 void LoadPanelAreaPicture(const char* prefix, int textureNumber) {
   char key[32], name[80] = "", path[MAX_PATH] = "";
   wsprintfA(key, "%s%dA", prefix, textureNumber);
@@ -68,16 +20,6 @@ void LoadPanelAreaPicture(const char* prefix, int textureNumber) {
   ToolState& tools = Session().tools;
   if (!path[0] || !LoadAreaPictureFile(&tools.areaPicture, path)) FreeAreaPicture(&tools.areaPicture);
 }
-
-// The picture eraser tiles the picture named for the eraser panel's texture number.
-void PictureEraserCommand(HWND window) {
-  LoadPanelAreaPicture("RUBAREA", Session().panel.eraserTexture);
-  Session().choice.drawingMode = kModePictureEraser;
-  SetToolStrokeSize(StrokeSizeBase(Session().colours) + 1);
-  SelectToolIcon(window, kIconEraser);
-}
-
-}  // namespace
 
 int MagicStampCount(HWND window) {
   static int count = -1;  // read once: the strip and its cell width do not change while running
@@ -118,50 +60,32 @@ void LoadStrokeTexture(int n) {
 }
 
 void ResetStrokeTexture() {
-  LoadStrokeTexture((CurrentPaperType() + 1) % 10);
-  Session().tools.textureOn = 0;
+  LoadStrokeTexture(GrainTextureNumber(CurrentPaperType()));
+  Session().tools.textureOn = false;
 }
 
 void UseCrayonTexture(int t) {
   ToolState& tools = Session().tools;
-  tools.textureOn = 1;
+  tools.textureOn = true;
   tools.textureIndex = t;
-  LoadStrokeTexture((t + 1) % 10);
+  LoadStrokeTexture(GrainTextureNumber(t));
 }
 
-bool SelectToolCommand(HWND window, int id) {
-  if (id == cmd::kPictureEraser) {
-    PictureEraserCommand(window);
-    return true;
-  }
-  if (id == cmd::kTextureFill) {
-    // The texture fill tiles the picture named for the fill panel's texture number.
-    LoadPanelAreaPicture("TONAREA", Session().panel.fillTexture);
-    Session().choice.drawingMode = kModeTextureFill;
-    SelectToolIcon(window, kIconFill);
-    return true;
-  }
-  for (const ToolCommand& c : kToolCommands) {
-    if (c.id != id) continue;
-    ApplyToolCommand(window, c);
-    return true;
-  }
-  return false;
+void SelectToolIcon(HWND window, ToolIcon icon) {
+  ChooseToolSound(icon);
+  Session().choice.toolIconIndex = icon;
+  ShowToolCursorIfOnPaper(window, icon);
 }
 
-void SelectToolIcon(HWND window, int index) {
-  ChooseToolSound(index);
-  Session().choice.toolIconIndex = index;
-  ShowToolCursorIfOnPaper(window, index);
+void ChooseTool(HWND window, DrawingMode mode, ToolIcon icon) {
+  ChooseDrawingMode(&Session(), mode);
+  SelectToolIcon(window, icon);
 }
 
-void MagicStampCommand(HWND window) {
-  ToolChoice& choice = Session().choice;
-  choice.lineMode = 0;
-  SelectToolIcon(window, kIconMagicStamp);
-  choice.drawingMode = kModeMagicStamp;
+void ResetToolStrokeSize() { ResetStrokeSize(&Session()); }
+
+void LoadChosenStamp(HWND window) {
   // Stamps whose files are missing or empty are passed over; only a series without a single
   // stamp leaves the tool unable to paint, and then it says so at once.
   if (!LoadCurrentStamp(window, 1)) WarnNoStamp(window);
 }
-

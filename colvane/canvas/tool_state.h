@@ -12,7 +12,7 @@ struct ToolState {
   DabMasks masks;         // built for the last stroke size and the mode current then
   StrokeState stroke;     // stroke.lastX/lastY is the last point (the rubber band's end in a line)
   StrokeTexture texture;  // the grain the dabs use (off: no grain)
-  int textureOn = 0;      // a crayon grain (candle, chalk) replaces the paper's
+  bool textureOn = false;  // a crayon grain (candle, chalk) replaces the paper's
   int textureIndex = 0;   // which crayon grain, reloaded when the paper changes
   MagicStamp magicStamp;
   int stampIndex = 0;     // the stamp chosen on the stamp panel: file pat<stampIndex + 1>.dat
@@ -20,7 +20,7 @@ struct ToolState {
   int lineStartX = -1, lineStartY = -1;  // press point of a line gesture; -1 when none
   CanvasPoint shapeAnchor{-1, -1};     // press point of a shape gesture
   CanvasPoint shapeLastPoint{-1, -1};  // where the shape's outline preview is shown
-  int shapeGesture = 0;                // 1 from a shapes press to its release
+  bool shapeGesture = false;           // from a shapes press to its release
 };
 
 // Clears the line gesture: line start and last point back to (-1, -1).

@@ -101,7 +101,7 @@ void TakeCartoon(HWND window, int slot, const char* strip) {
   SetPickedCartoon(index);
   if (index < 0) ShowProgramMessageA(window, "Are you nuts?", "Warning", MB_OK | MB_ICONQUESTION);
   HoldCursor(index >= 0);
-  Session().choice.drawingMode = kModeCartoon;
+  ChooseDrawingMode(&Session(), kModeCartoon);
 }
 
 void TakeSamplePicture(HWND window, const char* path) {
@@ -110,7 +110,7 @@ void TakeSamplePicture(HWND window, const char* path) {
   OpenCanvasPicture(window, path);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
-  Session().canvas.pictureModified = 1;
+  MarkPictureChanged(&Session().canvas);
   if (pictureKeeper.after) pictureKeeper.after(window);
 }
 

@@ -116,8 +116,7 @@ bool LibraryShelfPress(HWND window, POINT p) {
 
 void TurnToLibrary(HWND window) {
   PlaySoundEffect("MOVE");
-  SelectToolIcon(window, kIconArrow);
-  Session().choice.drawingMode = kModeEffectsPanel;  // no canvas tool on the library page
+  ChooseTool(window, kModeEffectsPanel, kIconArrow);  // no canvas tool on the library page
   {
     WaitCursor wait(window);
     SetLibraryShown(true);

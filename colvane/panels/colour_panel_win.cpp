@@ -16,6 +16,7 @@
 #include "colvane/panels/colour_pages.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/text/typewriter_win.h"
+#include "colvane/canvas/tool_dispatch_win.h"
 
 namespace {
 
@@ -139,13 +140,7 @@ void DragThumb(HWND window, POINT p) {
   ColourState& colours = Session().colours;
   RECT before = ToRect(ThumbRect(g, colours.sizeValue));
   colours.sizeValue = SizeValueAt(g, p.x);
-  const int mode = Session().choice.drawingMode;
-  if (mode == kModePencil || mode == kModeSoftEraser)
-    SetToolStrokeSize(colours.sizeValue + 1);
-  else if (mode == kModeTypewriter)
-    TypewriterRerender(window);  // the text follows the size
-  else
-    SetToolStrokeSize(colours.sizeValue + 3);
+  CanvasSizeChanged(window);
   RECT after = ToRect(ThumbRect(g, colours.sizeValue)), both;
   UnionRect(&both, &before, &after);
   RepaintLayoutRect(window, &both);

@@ -47,7 +47,6 @@ HBITMAP shapeStripArt = nullptr;
 int shapeCellWidth = 0;
 HBITMAP stampStripArt = nullptr;
 int stampCellWidth = 0;
-ShapeStrip shapes;  // what the tools read of it is mirrored into the session's panel choices
 
 int IsPanel(int toolbarCommand) { return panel.spec && panel.spec->toolbarCommand == toolbarCommand; }
 
@@ -199,11 +198,11 @@ void DrawCell(HWND window, HDC dc, HBITMAP art, int cellWidth, int cell, int but
 
 void DrawShapeExtras(HWND window, HDC dc) {
   const PanelSpec& spec = *panel.spec;
-  DrawButton(window, dc, PanelButtonIndex(spec, shapes.hollow ? cmd::kShapeHollow : cmd::kShapeFull),
+  DrawButton(window, dc, PanelButtonIndex(spec, Session().panel.shapes.hollow ? cmd::kShapeHollow : cmd::kShapeFull),
              panel.selectedArt);
   if (!shapeStripArt) return;
   for (int slot = 0; slot < 3; ++slot)
-    DrawCell(window, dc, shapeStripArt, shapeCellWidth, shapes.offset + slot, PanelButtonIndex(spec, cmd::kShapeSlot1 + slot));
+    DrawCell(window, dc, shapeStripArt, shapeCellWidth, Session().panel.shapes.offset + slot, PanelButtonIndex(spec, cmd::kShapeSlot1 + slot));
 }
 
 void DrawSliderKnob(HWND window, HDC dc) {
@@ -252,7 +251,6 @@ void DragKnob(HWND window, POINT p) {
 }  // namespace
 
 void ShowOptionPanel(HWND window, int toolbarCommand) {
-  KillTimer(window, timer::kStrokeRepeat);
   FreeOptionPanels();
   const PanelSpec* spec = FindPanel(toolbarCommand);
   panel = OpenPanel{};
@@ -264,10 +262,9 @@ void ShowOptionPanel(HWND window, int toolbarCommand) {
   }
   panel.spec = spec;
   LoadPanel(window, *spec);
-  if (toolbarCommand == cmd::kSpray) SetTimer(window, timer::kStrokeRepeat, 100, nullptr);
   if (toolbarCommand == cmd::kShapes) {
     LoadCellStrip(window, "JI", "JIW", &shapeStripArt, &shapeCellWidth);
-    shapes.count = shapeCellWidth > 0 ? BitmapSize(shapeStripArt).cx / shapeCellWidth : 0;
+    Session().panel.shapes.count = shapeCellWidth > 0 ? BitmapSize(shapeStripArt).cx / shapeCellWidth : 0;
   }
   if (toolbarCommand == cmd::kMagicStamp) LoadCellStrip(window, "HEAP", "HEAPW", &stampStripArt, &stampCellWidth);
   if (toolbarCommand == cmd::kEffects) SetUpSlider(window);
@@ -286,10 +283,7 @@ void RedrawOptionPanel(HWND window) {
 
 static bool ShapePanelCommand(HWND window, int id) {
   if (id < cmd::kShapeFirst || id > cmd::kShapeLast) return false;
-  if (!ApplyShapeCommand(&shapes, static_cast<int>(id))) return false;
-  PanelChoices& choices = Session().panel;
-  choices.shape = ChosenShape(shapes);
-  choices.shapeHollow = shapes.hollow;
+  if (!ApplyShapeCommand(&Session().panel.shapes, static_cast<int>(id))) return false;
   if (IsPanel(cmd::kShapes)) RedrawOptionPanel(window);
   return true;
 }

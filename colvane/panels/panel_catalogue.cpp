@@ -96,7 +96,6 @@ int ApplyShapeCommand(ShapeStrip* strip, int command) {
   }
 }
 
-int ChosenShape(const ShapeStrip& strip) { return strip.chosen ? strip.slot + strip.offset : 0; }
 
 int SliderKnobLeft(int left, int right, int knobWidth, int strength) {
   if (strength < -100) strength = -100;

@@ -1,6 +1,7 @@
 // The tool option panels as program constants (buttons, commands, layout keys) and the pure
 // rules of their extras: texture cycling, the shape strip and the effects slider.
 #pragma once
+#include "colvane/canvas/shape_strip.h"
 
 constexpr int kMaxPanelButtons = 7;
 
@@ -40,18 +41,8 @@ int ButtonAt(const ButtonBox* boxes, int count, int x, int y);
 constexpr int kTextureCount = 9;
 inline int NextTexture(int n) { return n < 0 || n + 1 >= kTextureCount ? 0 : n + 1; }
 
-// The shapes panel's strip: three slots over `count` shapes, and the hollow/full choice.
-struct ShapeStrip {
-  int count = 0;      // 0: no strip
-  int offset = 0;     // shape shown in the first slot
-  int slot = 0;       // 0..2
-  int chosen = 0;     // 1 once a slot was chosen
-  int hollow = 1;     // 1 hollow, 0 filled
-};
-// Applies a shape-panel command (31001..31011); 1 when it was one.
+// Applies a shape-panel command (31001..31011) to the strip; 1 when it was one.
 int ApplyShapeCommand(ShapeStrip* strip, int command);
-// The shape the tool draws: slot + offset, 0 before any slot was chosen.
-int ChosenShape(const ShapeStrip& strip);
 
 // The effects slider: knob left edge for a strength -100..100 on the track [left, right], and
 // the strength for a knob left edge (kept within the track).

@@ -4,6 +4,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/effects.h"
 #include "colvane/canvas/effects_win.h"
+#include "colvane/canvas/texture_files.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
@@ -13,7 +14,7 @@
 #include "colvane/library/library_shelf_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/media/sound_effects_win.h"
-#include "colvane/panels/option_panels_win.h"
+#include "colvane/panels/tool_commands_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
@@ -21,24 +22,11 @@
 
 namespace {
 
-// The panel of a toolbar button replaces the one shown so far.
-void Panel(HWND window, int command) {
-  FreeOptionPanels();
-  ShowOptionPanel(window, command);
-}
-
-// A tool chosen with its toolbar button alone: panel, then mode and icon.
-void Tool(HWND window, int command, int mode, int icon) {
-  Panel(window, command);
-  Session().choice.drawingMode = mode;
-  SelectToolIcon(window, icon);
-}
-
 // The next paper brings its grain, unless a crayon's grain is in use.
 void ChangePaper(HWND window) {
   NextPaperType(window);
   const ToolState& tools = Session().tools;
-  LoadStrokeTexture(tools.textureOn ? (tools.textureIndex + 1) % 10 : (CurrentPaperType() + 1) % 10);
+  LoadStrokeTexture(GrainTextureNumber(tools.textureOn ? tools.textureIndex : CurrentPaperType()));
 }
 
 // The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
@@ -88,22 +76,8 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
   // Every command but new picture and paper goes back to the paper's own grain first.
   if (id != cmd::kNewPicture && id != cmd::kPaper) ResetStrokeTexture();
   switch (id) {
-    case cmd::kBrush: Panel(window, id); break;
-    case cmd::kPencil: Panel(window, id); break;
-    case cmd::kMarker: Panel(window, id); break;
-    case cmd::kCandle: UseCrayonTexture(1); Panel(window, id); break;
-    case cmd::kChalk: Session().tools.textureOn = 1; Panel(window, id); break;
-    case cmd::kSpray: Panel(window, id); break;
-    case cmd::kFill: Panel(window, id); break;
-    case cmd::kEraser: Panel(window, id); break;
     case cmd::kToolboxPage2: ShowToolboxPage(window, 2); break;
     case cmd::kToolboxPage1: ShowToolboxPage(window, 1); break;
-    case cmd::kShapes: Tool(window, id, kModeShapes, kIconShapes); break;
-    case cmd::kRope: Panel(window, id); break;
-    case cmd::kAbsorber: Tool(window, id, kModeAbsorber, kIconAbsorber); break;
-    case cmd::kEffects: Tool(window, id, kModeEffectsPanel, kIconArrow); break;
-    case cmd::kTypewriter: Tool(window, id, kModeTypewriter, kIconTypewriter); break;
-    case cmd::kMagicStamp: Panel(window, id); MagicStampCommand(window); break;
     case cmd::kExit: ExitCommand(window); break;
     case cmd::kFilePage: OpenFileBox(window); break;
     case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
@@ -118,7 +92,7 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kTypeBold:
     case cmd::kTypeItalic:
     case cmd::kTypeUnderline: TypewriterStyleCommand(window, id); break;
-    default: return SelectToolCommand(window, id);  // option-panel buttons
+    default: return ToolCommand(window, id);  // toolbox and option-panel buttons
   }
   return true;
 }

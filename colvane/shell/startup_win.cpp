@@ -5,6 +5,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/rope_win.h"
+#include "colvane/canvas/texture_files.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/bitmap_file_win.h"
@@ -79,13 +80,12 @@ void StartUp(HWND window) {
   SetClipArea(Screen().paperWidth, Screen().paperHeight);
   LoadFrameArt(window);
   LoadToolCursors(app.instance);
-  Session().colours.sizeValue = 20;
-  SetToolStrokeSize(20);
+  ResetToolStrokeSize();
   InstallTypewriter();
   LoadSoundPanel(window);
 
   LoadDesk(window, ToolboxPage());
-  LoadStrokeTexture((CurrentPaperType() + 1) % 10);  // the paper's own grain
+  LoadStrokeTexture(GrainTextureNumber(CurrentPaperType()));  // the paper's own grain
   LoadToolboxAndTools(window);
   app.listBrush = CreateSolidBrush(RGB(200, 190, 153));
   ReleaseCapture();

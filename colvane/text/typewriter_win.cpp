@@ -143,14 +143,18 @@ bool StartText(HWND window, POINT p) {
 
 }  // namespace
 
-void InstallTypewriter() { SetTypewriterPress(StartText); }
+void InstallTypewriter() {
+  // A press on the paper starts a text; the size bar re-renders it.
+  RegisterToolRow(ToolRow{kModeTypewriter, [](HWND window, PaintSession&, POINT p) { return StartText(window, p); },
+                          nullptr, nullptr, false, nullptr, false, false, false, 0, TypewriterRerender});
+}
 
 void TypewriterChar(HWND window, WPARAM code) {
   if (!Typing()) {
     origin = POINT{kNoOrigin, kNoOrigin};  // the caret stops
     return;
   }
-  Session().canvas.pictureModified = 1;
+  MarkPictureChanged(&Session().canvas);
   PlaySoundEffect("TYPER");
   if (TypeByte(&text, static_cast<uint8_t>(code)) == KeyResult::kShow) Render(window);
 }

@@ -123,10 +123,10 @@ void Outline(int left, int top, int right, int bottom, uint32_t c) {
 }
 
 void Rope(int mode, POINT a, POINT b) {
-  Session().choice.drawingMode = mode;
-  RopePress(window, a);
-  RopeMove(window, b);
-  RopeRelease(window, b);
+  Session().choice.drawingMode = static_cast<DrawingMode>(mode);
+  RopePress(window, Session(), a);
+  RopeMove(window, Session(), b);
+  RopeRelease(window, Session(), b);
 }
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -152,7 +152,7 @@ class ToolsOnScreen : public ::testing::Test {
     FreeRope(window);
     FreeClipArtPicture();
     OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
-    Session().choice.drawingMode = 0;
+    Session().choice.drawingMode = kModeNone;
     Session().choice.lineMode = 0;
     Session().colours = ColourState();
     Session().tools.stroke = StrokeState();
@@ -191,7 +191,7 @@ TEST_F(ToolsOnScreen, PictureEffectsComputeFromThePictureBeforeAndStayInTheSelec
     for (int x = 0; x < kCanvasWidth; ++x)
       Put(x, y, (x / 7 + y / 5) % 3 ? MakeColour(x % 256, y % 256, 90) : kBlack);
   ShowWholeCanvas(window);
-  Session().choice.drawingMode = 2;
+  Session().choice.drawingMode = kModeBrush;
   const int effects[3][2] = {{42002, kEffectBlur}, {42001, kEffectSharpen}, {42003, kEffectEmboss}};
   for (const auto& e : effects) {
     CanvasCopy before, expected;
@@ -282,7 +282,7 @@ TEST_F(ToolsOnScreen, ShapesToolDrawsTheEllipseOnReleaseAndTakesItsPreviewsAway)
 
 TEST_F(ToolsOnScreen, FilledPolygonTakesGdisRegionInsideTheSelection) {
   SendMessageA(window, WM_COMMAND, 20001, 0);  // masks of a small pencil for the outline
-  Session().choice.drawingMode = 25;
+  Session().choice.drawingMode = kModeShapes;
   Session().colours.foregroundColour = kRed;
   CanvasPoint v[kMaxShapeVertices];
   const int n = ShapeVertices(6, CanvasPoint{300, 240}, CanvasPoint{300, 100}, v);
@@ -291,7 +291,7 @@ TEST_F(ToolsOnScreen, FilledPolygonTakesGdisRegionInsideTheSelection) {
   for (int i = 0; i < n; ++i) points[i] = POINT{v[i].x, v[i].y};
   HRGN star = CreatePolygonRgn(points, n, WINDING);
   Rope(24, POINT{250, 90}, POINT{600, 400});
-  Session().choice.drawingMode = 25;
+  Session().choice.drawingMode = kModeShapes;
   DrawShapePolygon(window, v, n, 1);
   int inside = 0;
   for (int y = 90; y < 390; ++y)

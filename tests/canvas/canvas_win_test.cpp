@@ -35,10 +35,10 @@ LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) 
 }
 
 void Rope(int mode, const std::vector<POINT>& points) {
-  Session().choice.drawingMode = mode;
-  RopePress(window, points.front());
-  for (size_t i = 1; i < points.size(); ++i) RopeMove(window, points[i]);
-  RopeRelease(window, points.back());
+  Session().choice.drawingMode = static_cast<DrawingMode>(mode);
+  RopePress(window, Session(), points.front());
+  for (size_t i = 1; i < points.size(); ++i) RopeMove(window, Session(), points[i]);
+  RopeRelease(window, Session(), points.back());
 }
 
 // The clip mask must hold exactly the pixels GDI puts in the region.
@@ -110,7 +110,7 @@ class CanvasOnScreen : public ::testing::Test {
     ASSERT_NE(CanvasBitmap(), nullptr);
     FreeRope(window);
     OpenCanvasPicture(window, "C:\\no\\such\\picture.sam");
-    Session().choice.drawingMode = 0;
+    Session().choice.drawingMode = kModeNone;
     Session().choice.lineMode = 0;
     Session().colours = ColourState();
     Session().tools.stroke = StrokeState();

@@ -16,7 +16,7 @@ struct Brush {
   DabMasks masks;
   StrokeState state;
   StrokeTarget target;
-  int modified = 0;
+  bool modified = false;
 
   Brush(TestCanvas* canvas, int size, int mode = kModeBrush, const ClipMask* clip = nullptr) {
     SetStrokeSize(&masks, size, mode);

@@ -94,7 +94,7 @@ TEST(MagicStamp, HalfAlphaOverWhite) {
   file[3] = 0;  // the top-left pixel is transparent
   ASSERT_EQ(1, LoadStampBytes(&stamp, file.data(), file.size()));
   TestCanvas canvas(200, 200);
-  int modified = 0;
+  bool modified = false;
   PaintMagicStamp(&stamp, canvas.view, canvas.all, 10, 10, &modified);
   EXPECT_EQ(1, modified);
   EXPECT_EQ(0xFFFFFFu, canvas.Get(10, 10));

@@ -210,7 +210,7 @@ TEST_F(OptionPanels, EraserOpensOnTheSoftEraserAndCyclesItsTextures) {
 }
 
 TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
-  Session().choice.drawingMode = 18;
+  Session().choice.drawingMode = kModeEffectsPanel;
   Open(2004);
   EXPECT_TRUE(commands.empty());
   EXPECT_EQ(OpenPanelCommand(), -1);
@@ -247,20 +247,20 @@ TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
 TEST_F(OptionPanels, ShapesPanelPagesItsStripAndChoosesHollowOrFull) {
   Open(2001);
   ASSERT_EQ(commands, std::vector<int>{31003});
-  EXPECT_EQ(Session().panel.shape, 0);
+  EXPECT_EQ(ChosenShape(Session().panel.shapes), 0);
   EXPECT_EQ(Painted(480, 530), kSelected);  // hollow
   EXPECT_EQ(Painted(480, 570), kNormal);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Press(456, 550), 1);  // down, past the end
   EXPECT_EQ(Press(420, 550), 1);  // third slot
-  EXPECT_EQ(Session().panel.shape, 6);  // 7 shapes: offset stops at 4
+  EXPECT_EQ(ChosenShape(Session().panel.shapes), 6);  // 7 shapes: offset stops at 4
   EXPECT_EQ(Press(490, 570), 1);
-  EXPECT_EQ(Session().panel.shapeHollow, 0);
+  EXPECT_EQ(Session().panel.shapes.hollow, 0);
   EXPECT_EQ(Painted(480, 530), kNormal);
   EXPECT_EQ(Painted(480, 570), kSelected);
   EXPECT_EQ(Press(279, 550), 1);  // up
-  EXPECT_EQ(Session().panel.shape, 5);
+  EXPECT_EQ(ChosenShape(Session().panel.shapes), 5);
   Press(490, 530);
-  EXPECT_EQ(Session().panel.shapeHollow, 1);
+  EXPECT_EQ(Session().panel.shapes.hollow, 1);
 }
 
 TEST_F(OptionPanels, StampPanelShowsTheCurrentStampAndPagesOnRelease) {
