@@ -97,7 +97,7 @@ void FillCanvasRegion(HRGN region, COLORREF colour) {
 
 void DrawShapePolygon(HWND window, const CanvasPoint* vertices, int count, int filled) {
   if (count <= 0 || count > kMaxShapeVertices) return;
-  Session().canvas.pictureModified = 1;
+  MarkPictureChanged(&Session().canvas);
   if (filled) {
     POINT points[kMaxShapeVertices];
     for (int i = 0; i < count; ++i) points[i] = POINT{vertices[i].x, vertices[i].y};
@@ -115,7 +115,7 @@ void DrawShapePolygon(HWND window, const CanvasPoint* vertices, int count, int f
 
 void DrawShapeEllipse(HWND window, POINT from, POINT to, int filled) {
   PixelView view = CanvasView(Session().canvas);
-  Session().canvas.pictureModified = 1;
+  MarkPictureChanged(&Session().canvas);
   DrawEllipse(&view, Session().clip,
               EllipseDrawing{from.x, from.y, to.x, to.y, Session().colours.sizeValue + 1, filled,
                              Session().colours.foregroundColour});

@@ -48,7 +48,7 @@ void ShowArrowCursor(HWND window) {
   arrowShown = true;
 }
 
-void ShowToolCursorOnPaper(HWND window, int toolIconIndex) {
+void ShowToolCursorOnPaper(HWND window, ToolIcon toolIconIndex) {
   if (toolCursorShown) return;
   arrowShown = false;
   toolCursorShown = true;
@@ -61,7 +61,7 @@ void CursorTakenByArea() {
   toolCursorShown = false;
 }
 
-void ShowToolCursorIfOnPaper(HWND window, int toolIconIndex) {
+void ShowToolCursorIfOnPaper(HWND window, ToolIcon toolIconIndex) {
   POINT p;
   GetCursorPos(&p);
   ScreenToClient(window, &p);

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/ids.h"
+
 void LoadToolCursors(HINSTANCE instance);
 void DestroyToolCursors();
 // The cursor of a tool icon (0..17; 16 is the system arrow), or null.
@@ -17,7 +19,7 @@ bool CursorHeld();
 // Cursor upkeep over the paper and the bare desk: each sets its cursor once until another
 // cursor is set. A hover handler that takes a move calls CursorTakenByArea.
 void ShowArrowCursor(HWND window);
-void ShowToolCursorOnPaper(HWND window, int toolIconIndex);
+void ShowToolCursorOnPaper(HWND window, ToolIcon toolIconIndex);
 void CursorTakenByArea();
 // A new tool icon while the pointer may be on the paper: its cursor at once when it is.
-void ShowToolCursorIfOnPaper(HWND window, int toolIconIndex);
+void ShowToolCursorIfOnPaper(HWND window, ToolIcon toolIconIndex);

@@ -34,7 +34,7 @@ void PlaySoundEffect(const char* name) {
   if (effectsOn) PlayNamed(eventSound, SND_ASYNC);
 }
 
-void ChooseToolSound(int toolIconIndex) {
+void ChooseToolSound(ToolIcon toolIconIndex) {
   if (toolLoop) StopSoundEffects();
   if (const char* name = ToolSoundName(toolIconIndex)) SetToolSound(name);
 }

@@ -4,12 +4,14 @@
 // file does not give plays nothing. Nothing plays while effects are switched off.
 #pragma once
 
+#include "colvane/ids.h"
+
 // Plays the named event sound once ("butdown", "Select", "spec", ...).
 void PlaySoundEffect(const char* name);
 
 // The tool icon's sound becomes the tool sound (icons 1 and 2 keep the one chosen before). A tool
 // sound still looping from a stroke stops: it belonged to the tool being left.
-void ChooseToolSound(int toolIconIndex);
+void ChooseToolSound(ToolIcon toolIconIndex);
 // Puts a name in the tool sound slot as it stands ("NULL" makes the tool silent).
 void SetToolSound(const char* name);
 const char* ToolSound();

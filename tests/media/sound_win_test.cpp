@@ -237,7 +237,7 @@ TEST_F(SoundInTheProgram, ATuneThatCannotBeOpenedIsNotTriedOnEveryNotice) {
 TEST_F(SoundInTheProgram, TheToolSoundFollowsTheToolIcon) {
   for (int icon = 0; icon <= kIconToothpaste; ++icon) {
     ChooseToolSound(kIconBrush);
-    ChooseToolSound(icon);
+    ChooseToolSound(static_cast<ToolIcon>(icon));
     recorder.Clear();
     PlayToolSound();
     const char* name = ToolSoundName(icon) ? ToolSoundName(icon) : "BRUSH";  // the hands keep it
