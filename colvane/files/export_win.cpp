@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "colvane/files/library_paths.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "fileshift/fileshift_win.h"
 
@@ -38,7 +39,7 @@ int ExportPicture(HWND window, const char* box, const char* name) {
     SetCursor(previous);
   }
   if (!copied)
-    MessageBoxA(window, "The picture could not be copied there. Please try another place or name.", "Export",
-                MB_OK | MB_ICONINFORMATION);
+    ShowProgramMessageA(window, "The picture could not be copied there. Please try another place or name.", "Export",
+                        MB_OK | MB_ICONINFORMATION);
   return 1;
 }

@@ -19,6 +19,7 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -372,11 +373,11 @@ void CreateTypedBox(HWND window) {
   if (!LibraryFolderPath(folder, library, sizeof(library))) return;
   const NameProblem problem = CheckNewBoxName(library, box.editName);
   if (problem != NameProblem::kNone) {
-    MessageBoxA(window, NameProblemMessage(problem), "Warning", MB_OK | MB_ICONINFORMATION);
+    ShowProgramMessageA(window, NameProblemMessage(problem), "Warning", MB_OK | MB_ICONINFORMATION);
   } else if (!BoxFolderPath(folder, box.editName, path, sizeof(path))) {
     return;
   } else if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
-    MessageBoxA(window, "Folder is here!", "Warning", MB_OK | MB_ICONHAND);
+    ShowProgramMessageA(window, "Folder is here!", "Warning", MB_OK | MB_ICONHAND);
   } else if (CreateDirectoryA(path, nullptr)) {
     box.boxes.push_back(UpperBoxName(box.editName));
     box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);

@@ -1,15 +1,18 @@
+// Keeping the picture: the Win32 side of the save procedure, new pictures and the recovery copy
+// (settings, files and their times, message boxes); the rules live in picture_keeping.
 #include "colvane/files/picture_save_win.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/files/file_seam.h"
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_file.h"
+#include "colvane/files/picture_keeping.h"
 #include "colvane/files/recovery_file.h"
 #include "colvane/frame/file_bytes.h"
+#include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
@@ -17,43 +20,29 @@
 
 namespace {
 
-char workingBox[256];
-char pictureName[kPictureNameSize];
-char fileBoxBox[256];
-bool fileBoxBoxChosen = false;
-bool failureShown = false;       // the child hears about a failed save once, not at every save
-uint64_t recoveredSum = 0;       // the picture the recovery copy holds
-bool recoveryHeld = false;
-// The sample picture opened last, before anything was painted on it: its canvas fingerprint and
-// the picture name it got.
-bool freshSample = false;
-uint64_t freshSampleSum = 0;
-char freshSampleName[kPictureNameSize];
-char freshSampleBox[256];
+PictureKeeping keeping;  // the names, the notes and the failure latch of the picture on the canvas
 
-void CopyName(char* to, size_t size, const char* from) {
-  std::strncpy(to, from ? from : "", size - 1);
-  to[size - 1] = '\0';
-}
-
-// A quick fingerprint of the canvas pixels: the recovery copy is written only when they changed.
-uint64_t CanvasSum() {
+uint64_t CanvasSumNow() {
   const Block& image = Session().canvas.canvasImage;
-  uint64_t sum = 1469598103934665603ull;
-  const uint8_t* p = image.Data();
-  for (size_t i = 0; i + 8 <= image.size; i += 8) {
-    uint64_t word;
-    std::memcpy(&word, p + i, 8);
-    sum = (sum ^ word) * 1099511628211ull;
-  }
-  return sum;
+  return CanvasSum(image.Data(), image.size);
 }
 
-bool FileExistsInWorkingBox(const char* name, void*) {
+bool FileExistsInWorkingBox(const char* name, void* context) {
+  const PictureKeeping* k = static_cast<const PictureKeeping*>(context);
   char folder[kLibraryMaxPath], path[kLibraryMaxPath];
   GetAssetFolder(folder);
-  if (!PicturePath(folder, workingBox, name, path, sizeof(path))) return true;  // can't be used
+  if (!PicturePath(folder, k->workingBox, name, path, sizeof(path))) return true;  // can't be used
   return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+void EnsureNames() { EnsurePictureNames(&keeping, FileExistsInWorkingBox, &keeping); }
+
+// Last write time of a file as one 64-bit count; false when it can't be read (no file).
+bool WriteTimeOf(const char* path, uint64_t* time) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+  *time = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  return true;
 }
 
 // The cartoons placed on the picture go beside it, atomically like the picture. A picture whose
@@ -73,52 +62,33 @@ void SaveCartoons(const char* cartoonPath) {
 
 bool Modified() { return Session().canvas.pictureModified != 0; }
 
-// The box a picture goes to when none was ever chosen (a fresh install).
-constexpr char kFirstBox[] = "MY PICTURES";
-
-// A picture always has a box and a plain name of its own, so what is painted can be kept.
-void EnsurePictureNames() {
-  if (CheckEntryName(workingBox) != NameProblem::kNone) CopyName(workingBox, sizeof(workingBox), kFirstBox);
-  if (CheckEntryName(pictureName) != NameProblem::kNone) {
-    char name[kPictureNameSize];
-    if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name)))
-      CopyName(pictureName, sizeof(pictureName), name);
-  }
-}
-
 // The library and the box are made when missing, so the first save of a fresh install lands.
 void MakeBoxFolder(const char* folder) {
   char path[kLibraryMaxPath];
   if (LibraryFolderPath(folder, path, sizeof(path))) CreateDirectoryA(path, nullptr);
-  if (BoxFolderPath(folder, workingBox, path, sizeof(path))) CreateDirectoryA(path, nullptr);
+  if (BoxFolderPath(folder, keeping.workingBox, path, sizeof(path))) CreateDirectoryA(path, nullptr);
 }
 
 }  // namespace
 
 void LoadPictureNames() {
-  GetSettingString("DESKTOP", "WORKINDIR", "", workingBox, sizeof(workingBox));
-  GetSettingString("sample", "sample", "", pictureName, sizeof(pictureName));
-  EnsurePictureNames();
+  GetSettingString("DESKTOP", "WORKINDIR", "", keeping.workingBox, sizeof(keeping.workingBox));
+  GetSettingString("sample", "sample", "", keeping.pictureName, sizeof(keeping.pictureName));
+  EnsureNames();
 }
 
-const char* WorkingBox() { return workingBox; }
-const char* CurrentPictureName() { return pictureName; }
+const char* WorkingBox() { return keeping.workingBox; }
+const char* CurrentPictureName() { return keeping.pictureName; }
 
 void CurrentPicturePath(char* path, int size) {
   char folder[kLibraryMaxPath];
   GetAssetFolder(folder);
-  if (!PicturePath(folder, workingBox, pictureName, path, size) && size > 0) path[0] = '\0';
+  if (!PicturePath(folder, keeping.workingBox, keeping.pictureName, path, size) && size > 0) path[0] = '\0';
 }
 
-void SetCurrentPicture(const char* box, const char* name) {
-  CopyName(workingBox, sizeof(workingBox), box);
-  CopyName(pictureName, sizeof(pictureName), name);
-}
+void SetCurrentPicture(const char* box, const char* name) { SetPictureNames(&keeping, box, name); }
 
-void SetFileBoxBox(const char* box) {
-  CopyName(fileBoxBox, sizeof(fileBoxBox), box);
-  fileBoxBoxChosen = true;
-}
+void SetFileBoxBox(const char* box) { ChooseFileBoxBox(&keeping, box); }
 
 void RecoveryPath(char* path, int size) {
   char folder[kLibraryMaxPath];
@@ -130,14 +100,15 @@ void DropRecoveryCopy() {
   char path[MAX_PATH];
   RecoveryPath(path, sizeof(path));
   if (path[0]) DeleteFileA(path);
-  recoveryHeld = false;
+  NoteRecoveryDropped(&keeping);
 }
 
 int SavePicture(HWND window) {
-  if (!workingBox[0]) GetSettingString("DESKTOP", "WORKINDIR", "", workingBox, sizeof(workingBox));
-  EnsurePictureNames();
-  SetSettingString("sample", "sample", pictureName);
-  SetSettingString("DESKTOP", "WORKINDIR", workingBox);
+  if (!keeping.workingBox[0])
+    GetSettingString("DESKTOP", "WORKINDIR", "", keeping.workingBox, sizeof(keeping.workingBox));
+  EnsureNames();
+  SetSettingString("sample", "sample", keeping.pictureName);
+  SetSettingString("DESKTOP", "WORKINDIR", keeping.workingBox);
   if (!Modified()) {
     DropRecoveryCopy();
     return 0;
@@ -146,20 +117,18 @@ int SavePicture(HWND window) {
   GetAssetFolder(folder);
   // A name that isn't a plain entry of the library (no name yet, or settings edited to point
   // elsewhere) saves nothing; the recovery copy keeps the picture meanwhile.
-  if (!PicturePath(folder, workingBox, pictureName, path, sizeof(path))) return 0;
+  if (!PicturePath(folder, keeping.workingBox, keeping.pictureName, path, sizeof(path))) return 0;
   MakeBoxFolder(folder);
   const Block& image = Session().canvas.canvasImage;
   if (!WritePictureFile(CurrentPictureSeam(), path, image.Data(), image.size)) {
-    if (!failureShown) {
-      failureShown = true;
-      MessageBoxA(window,
-                  "Your picture could not be kept just now. It is still here on the paper:\n"
-                  "please ask a grown-up to check that the disk has room.",
-                  "Colvane", MB_OK | MB_ICONINFORMATION);
-    }
+    if (TellSaveFailure(&keeping))
+      ShowProgramMessageA(window,
+                          "Your picture could not be kept just now. It is still here on the paper:\n"
+                          "please ask a grown-up to check that the disk has room.",
+                          "Colvane", MB_OK | MB_ICONINFORMATION);
     return 0;
   }
-  failureShown = false;
+  NoteSaveWritten(&keeping);
   Session().canvas.pictureModified = 0;
   char cartoons[kLibraryMaxPath];
   if (CartoonPathFor(path, cartoons, sizeof(cartoons))) SaveCartoons(cartoons);
@@ -173,9 +142,7 @@ namespace {
 // of the working box (the box chosen in the file box, if any), with no cartoons.
 void MoveToNewPicture(HWND window) {
   SavePicture(window);
-  if (fileBoxBoxChosen) CopyName(workingBox, sizeof(workingBox), fileBoxBox);
-  char name[kPictureNameSize];
-  if (NextPictureName(FileExistsInWorkingBox, nullptr, name, sizeof(name))) CopyName(pictureName, sizeof(pictureName), name);
+  NameNewPicture(&keeping, FileExistsInWorkingBox, &keeping);
   RemoveAllCartoons(window);
 }
 
@@ -193,19 +160,11 @@ void NewPicture(HWND window) {
 }
 
 void KeepPictureBeforeSample(HWND window) {
-  const bool untouched = freshSample && std::strcmp(freshSampleName, pictureName) == 0 &&
-                         std::strcmp(freshSampleBox, workingBox) == 0 && CanvasSum() == freshSampleSum &&
-                         CartoonCount() == 0;
-  freshSample = false;
-  if (!untouched) MoveToNewPicture(window);  // else the next sample takes its place under its name
+  // An untouched sample: the next sample takes its place under its name.
+  if (!TakeUntouchedSample(&keeping, CanvasSumNow(), CartoonCount())) MoveToNewPicture(window);
 }
 
-void NoteFreshSample(HWND) {
-  freshSample = true;
-  freshSampleSum = CanvasSum();
-  CopyName(freshSampleName, sizeof(freshSampleName), pictureName);
-  CopyName(freshSampleBox, sizeof(freshSampleBox), workingBox);
-}
+void NoteFreshSample(HWND) { RememberFreshSample(&keeping, CanvasSumNow()); }
 
 void ReadCartoonsOfCurrentPicture(HWND window) {
   char picture[kLibraryMaxPath], cartoons[kLibraryMaxPath];
@@ -223,15 +182,15 @@ void RecoverAtStartUp(HWND window) {
   RecoveryHead head;
   char folder[kLibraryMaxPath], picture[kLibraryMaxPath];
   GetAssetFolder(folder);
-  bool use = ParseRecoveryHead(bytes.data(), bytes.size(), &head) &&
-             PicturePath(folder, head.box.c_str(), head.name.c_str(), picture, sizeof(picture));
-  if (use) {  // newer than its picture (or the picture was never written)
-    WIN32_FILE_ATTRIBUTE_DATA copy{}, saved{};
-    use = GetFileAttributesExA(path, GetFileExInfoStandard, &copy) &&
-          (!GetFileAttributesExA(picture, GetFileExInfoStandard, &saved) ||
-           CompareFileTime(&copy.ftLastWriteTime, &saved.ftLastWriteTime) > 0);
+  RecoveryFacts facts;
+  facts.headParses = ParseRecoveryHead(bytes.data(), bytes.size(), &head) != 0;
+  facts.plainPath =
+      facts.headParses && PicturePath(folder, head.box.c_str(), head.name.c_str(), picture, sizeof(picture)) != 0;
+  if (facts.plainPath) {
+    facts.copyDated = WriteTimeOf(path, &facts.copyTime);
+    facts.pictureWritten = WriteTimeOf(picture, &facts.pictureTime);
   }
-  if (!use) {
+  if (!RecoveryCopyWins(facts)) {
     DropRecoveryCopy();
     return;
   }
@@ -240,19 +199,17 @@ void RecoverAtStartUp(HWND window) {
   SetCurrentPicture(head.box.c_str(), head.name.c_str());
   canvas.pictureModified = 1;  // the next save stores it
   RefreshCanvasBitmap(window);
-  recoveredSum = CanvasSum();
-  recoveryHeld = true;
+  NoteRecoveryHeld(&keeping, CanvasSumNow());
 }
 
 void RecoveryTick(HWND window) {
   if (!Modified()) return;
-  const uint64_t sum = CanvasSum();
-  if (recoveryHeld && sum == recoveredSum) return;
+  const uint64_t sum = CanvasSumNow();
+  if (!RecoveryCopyDue(keeping, sum)) return;
   char path[MAX_PATH];
   RecoveryPath(path, sizeof(path));
   const Block& image = Session().canvas.canvasImage;
-  if (path[0] && WriteRecoveryFile(CurrentPictureSeam(), path, workingBox, pictureName, image.Data(), image.size)) {
-    recoveredSum = sum;
-    recoveryHeld = true;
-  }
+  if (path[0] && WriteRecoveryFile(CurrentPictureSeam(), path, keeping.workingBox, keeping.pictureName, image.Data(),
+                                  image.size))
+    NoteRecoveryHeld(&keeping, sum);
 }

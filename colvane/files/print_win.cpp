@@ -9,6 +9,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/files/print_fit.h"
+#include "colvane/frame/message_box_win.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ void PrintPicture(HWND window) {
     // Cancelled, or no printer at all (the dialog told that itself): nothing more to say.
     const DWORD error = CommDlgExtendedError();
     if (error && error != PDERR_NODEFAULTPRN && error != PDERR_NODEVICES)
-      MessageBoxA(window, kCannotPrint, "Print", MB_OK | MB_ICONINFORMATION);
+      ShowProgramMessageA(window, kCannotPrint, "Print", MB_OK | MB_ICONINFORMATION);
     if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
     return;
@@ -122,5 +123,5 @@ void PrintPicture(HWND window) {
     if (print.box) DestroyWindow(print.box);
     print.box = nullptr;
   }
-  if (failed) MessageBoxA(window, kCannotPrint, "Print", MB_OK | MB_ICONINFORMATION);
+  if (failed) ShowProgramMessageA(window, kCannotPrint, "Print", MB_OK | MB_ICONINFORMATION);
 }

@@ -1,0 +1,138 @@
+// The rules that decide whether a picture survives: its names, the untouched sample, the
+// recovery copy, the failed-save latch and the canvas checksum.
+#include "colvane/files/picture_keeping.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The pictures that exist in a box, checked against the box the record names at the call.
+struct Disk {
+  const PictureKeeping* keeping;
+  std::set<std::string> files;  // "BOX/name"
+};
+bool Exists(const char* name, void* context) {
+  const Disk* disk = static_cast<const Disk*>(context);
+  return disk->files.count(std::string(disk->keeping->workingBox) + "/" + name) != 0;
+}
+
+}  // namespace
+
+TEST(PictureKeeping, TheNamesASaveUses) {
+  struct Case {
+    const char* box;
+    const char* name;
+    const char* chosenBox;  // null: no box chosen in the file box
+    bool newPicture;
+    const char* wantBox;
+    const char* wantName;
+  };
+  const Case cases[] = {
+      {"BOX", "Mine.sam", nullptr, false, "BOX", "Mine.sam"},
+      {"", "Mine.sam", nullptr, false, "MY PICTURES", "Mine.sam"},
+      {"..\\..", "Mine.sam", nullptr, false, "MY PICTURES", "Mine.sam"},
+      {"A:B", "Mine.sam", nullptr, false, "MY PICTURES", "Mine.sam"},
+      {"BOX", "", nullptr, false, "BOX", "Sample2.sam"},          // the first free name of BOX
+      {"BOX", "..", nullptr, false, "BOX", "Sample2.sam"},
+      {"", "CON", nullptr, false, "MY PICTURES", "Sample1.sam"},   // the free name of the new box
+      {"BOX", "Mine.sam", nullptr, true, "BOX", "Sample2.sam"},    // a new picture stays in its box
+      {"BOX", "Mine.sam", "OTHER", true, "OTHER", "Sample3.sam"},  // ... or goes to the chosen one
+  };
+  for (const Case& c : cases) {
+    PictureKeeping keeping;
+    Disk disk{&keeping, {"BOX/Sample1.sam", "BOX/Sample3.sam", "OTHER/Sample1.sam", "OTHER/Sample2.sam"}};
+    SetPictureNames(&keeping, c.box, c.name);
+    if (c.chosenBox) ChooseFileBoxBox(&keeping, c.chosenBox);
+    if (c.newPicture)
+      NameNewPicture(&keeping, Exists, &disk);
+    else
+      EnsurePictureNames(&keeping, Exists, &disk);
+    EXPECT_STREQ(keeping.workingBox, c.wantBox) << c.box << " / " << c.name;
+    EXPECT_STREQ(keeping.pictureName, c.wantName) << c.box << " / " << c.name;
+  }
+}
+
+TEST(PictureKeeping, OnlyAnUntouchedSampleIsReplaced) {
+  struct Case {
+    const char* what;
+    const char* box;
+    const char* name;
+    uint64_t sum;
+    int cartoons;
+    bool noted;
+    bool untouched;
+  };
+  const Case cases[] = {
+      {"untouched", "BOX", "Sample4.sam", 7, 0, true, true},
+      {"never noted", "BOX", "Sample4.sam", 7, 0, false, false},
+      {"renamed", "BOX", "Sample5.sam", 7, 0, true, false},
+      {"moved to another box", "OTHER", "Sample4.sam", 7, 0, true, false},
+      {"painted on", "BOX", "Sample4.sam", 8, 0, true, false},
+      {"a cartoon placed", "BOX", "Sample4.sam", 7, 1, true, false},
+  };
+  for (const Case& c : cases) {
+    PictureKeeping keeping;
+    SetPictureNames(&keeping, "BOX", "Sample4.sam");
+    if (c.noted) RememberFreshSample(&keeping, 7);
+    SetPictureNames(&keeping, c.box, c.name);
+    EXPECT_EQ(TakeUntouchedSample(&keeping, c.sum, c.cartoons), c.untouched) << c.what;
+    SetPictureNames(&keeping, "BOX", "Sample4.sam");
+    EXPECT_FALSE(TakeUntouchedSample(&keeping, 7, 0)) << c.what << ": the note is used up";
+  }
+}
+
+TEST(PictureKeeping, WhenARecoveryCopyWins) {
+  struct Case {
+    const char* what;
+    RecoveryFacts facts;
+    bool wins;
+  };
+  const Case cases[] = {
+      {"newer than its picture", {true, true, true, 200, true, 100}, true},
+      {"picture never written", {true, true, true, 200, false, 0}, true},
+      {"older than its picture", {true, true, true, 100, true, 200}, false},
+      {"as old as its picture", {true, true, true, 100, true, 100}, false},
+      {"head does not parse", {false, true, true, 200, true, 100}, false},
+      {"names not a plain path", {true, false, true, 200, false, 0}, false},
+      {"copy time unknown", {true, true, false, 0, false, 0}, false},
+      {"times past 32 bits", {true, true, true, 0x100000000ull, true, 0xFFFFFFFFull}, true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RecoveryCopyWins(c.facts), c.wins) << c.what;
+}
+
+TEST(PictureKeeping, TheRecoveryCopyIsWrittenOnlyWhenThePixelsChanged) {
+  PictureKeeping keeping;
+  EXPECT_TRUE(RecoveryCopyDue(keeping, 5));  // no copy yet
+  NoteRecoveryHeld(&keeping, 5);
+  EXPECT_FALSE(RecoveryCopyDue(keeping, 5));
+  EXPECT_TRUE(RecoveryCopyDue(keeping, 6));
+  NoteRecoveryDropped(&keeping);
+  EXPECT_TRUE(RecoveryCopyDue(keeping, 5));
+}
+
+TEST(PictureKeeping, AFailedSaveIsToldOnceUntilASaveLands) {
+  PictureKeeping keeping;
+  EXPECT_TRUE(TellSaveFailure(&keeping));
+  EXPECT_FALSE(TellSaveFailure(&keeping));
+  NoteSaveWritten(&keeping);
+  EXPECT_TRUE(TellSaveFailure(&keeping));
+}
+
+// Every byte of whole words counts; the canvas is always whole words, so a shorter tail is not
+// read.
+TEST(PictureKeeping, TheCanvasSumSeesEveryByteOfWholeWords) {
+  std::vector<uint8_t> canvas(48, 0x5A);
+  const uint64_t base = CanvasSum(canvas.data(), canvas.size());
+  for (size_t i = 0; i < canvas.size(); ++i) {
+    std::vector<uint8_t> changed = canvas;
+    changed[i] ^= 1;
+    EXPECT_NE(CanvasSum(changed.data(), changed.size()), base) << "byte " << i;
+  }
+  std::vector<uint8_t> tail = canvas;
+  tail.resize(canvas.size() + 5, 0x11);
+  EXPECT_EQ(CanvasSum(tail.data(), tail.size()), base);
+}
