@@ -17,7 +17,7 @@ HRGN clipRegion = nullptr;     // owned here; canvas coordinates; its pixels are
 std::vector<POINT> ropePoints;  // canvas coordinates; ellipse and rectangle keep two
 POINT lastPreview{0, 0};        // window coordinates
 int framePhase = 0;
-int frameTimerOn = 0;
+bool frameTimerOn = false;
 // The frame: the selection's edge pixels in order along the edge, dashed by distance along it
 // with the colours of the "RgnBrush" pattern's top row (four white, four black), so the dashes
 // are as even on a slant as across. A pattern brush fixed to the screen, as FrameRgn lays it,
@@ -246,7 +246,7 @@ void RopeFrameTick(HWND window) {
 
 void FreeRope(HWND window) {
   if (frameTimerOn && window) KillTimer(window, timer::kRopeFrame);
-  frameTimerOn = 0;
+  frameTimerOn = false;
   ropePoints.clear();
   ropePoints.shrink_to_fit();
   DropSelection();

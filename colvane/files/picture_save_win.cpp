@@ -60,7 +60,7 @@ void SaveCartoons(const char* cartoonPath) {
   }
 }
 
-bool Modified() { return Session().canvas.pictureModified != 0; }
+bool Modified() { return Session().canvas.pictureModified; }
 
 // The library and the box are made when missing, so the first save of a fresh install lands.
 void MakeBoxFolder(const char* folder) {
@@ -129,7 +129,7 @@ int SavePicture(HWND window) {
     return 0;
   }
   NoteSaveWritten(&keeping);
-  Session().canvas.pictureModified = 0;
+  MarkPictureKept(&Session().canvas);
   char cartoons[kLibraryMaxPath];
   if (CartoonPathFor(path, cartoons, sizeof(cartoons))) SaveCartoons(cartoons);
   DropRecoveryCopy();
@@ -197,7 +197,7 @@ void RecoverAtStartUp(HWND window) {
   CanvasImage& canvas = Session().canvas;
   if (!OpenPictureBytes(&canvas, bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset)) return;
   SetCurrentPicture(head.box.c_str(), head.name.c_str());
-  canvas.pictureModified = 1;  // the next save stores it
+  MarkPictureChanged(&canvas);  // the next save stores it
   RefreshCanvasBitmap(window);
   NoteRecoveryHeld(&keeping, CanvasSumNow());
 }
