@@ -51,7 +51,7 @@ const ScreenArea* Offer(AreaMouseHandler ScreenArea::*member, HWND window, POINT
   return nullptr;
 }
 
-// A left release ends every area's drag, wherever it lands.
+// A left release ends every area's drag, wherever it lands and whether the area is shown or not.
 void EndAreaDrags(HWND window, POINT layout) {
   const ScreenAreas areas = ProgramAreas();
   for (int i = 0; i < areas.count; ++i)
