@@ -68,15 +68,16 @@ int main() {
   HGDIOBJ oldOff = SelectObject(offscreen, offBitmap);
   CompositionScope composing;
   for (int a = areas.count - 1; a >= 0; --a) {
-    if (!areas.rows[a].paint) continue;
+    const ScreenArea& row = *areas.rows[a];
+    if (!row.paint || !AreaShown(row)) continue;
     std::vector<double> area;
     for (int i = 0; i < 30; ++i) {
       double t0 = Now();
-      areas.rows[a].paint(window, offscreen);
+      row.paint(window, offscreen);
       GdiFlush();
       area.push_back(Now() - t0);
     }
-    Report((std::string("Paint/") + areas.rows[a].name).c_str(), area);
+    Report((std::string("Paint/") + row.name).c_str(), area);
   }
   SelectObject(offscreen, oldOff);
   DeleteObject(offBitmap);

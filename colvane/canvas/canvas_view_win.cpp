@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/desk_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
@@ -30,6 +31,8 @@ void ReleaseWindowDc(HWND window, HDC dc, HPALETTE previous) {
   if (previous) SelectPalette(dc, previous, FALSE);
   ReleaseDC(window, dc);
 }
+
+void PaintCanvas(HWND window, HDC dc);
 
 }  // namespace
 
@@ -113,6 +116,10 @@ void FlushChangedRect(HWND window, const ChangedRect& rect) {
   if (rect.changed) FlushCanvasRect(window, rect.left, rect.top, rect.right, rect.bottom);
 }
 
+namespace {
+
+bool Uncovered() { return !DeskCovered(); }
+
 void PaintCanvas(HWND, HDC dc) {
   const ScreenLayout& app = Screen();
   if (!canvasBitmap) {
@@ -125,6 +132,11 @@ void PaintCanvas(HWND, HDC dc) {
   SelectObject(memory, old);
   DeleteDC(memory);
 }
+
+}  // namespace
+
+const ScreenArea kCanvasArea = {"canvas", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                PaintCanvas, nullptr, false};
 
 void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
 

@@ -7,6 +7,7 @@
 #include "colvane/canvas/canvas_image.h"
 #include "colvane/canvas/changed_rect.h"
 #include "colvane/canvas/paint_session.h"
+#include "colvane/frame/screen_area_win.h"
 
 // The painting session (owned here).
 PaintSession& Session();
@@ -23,8 +24,9 @@ PictureOpenResult OpenCanvasPicture(HWND window, const char* path);
 PictureOpenResult PrepareCanvas(HWND window, const char* startPicture = nullptr);
 // Frees the canvas bitmap and the session's pictures; harmless twice.
 void FreeCanvas(HWND window);
-// Paints the shown canvas into the composition DC.
-void PaintCanvas(HWND window, HDC dc);
+// The canvas's screen-area row: it paints the shown canvas into the composition DC. Not shown
+// while the file box covers the desk, when the routers offer it no presses and moves either.
+extern const ScreenArea kCanvasArea;
 // What a gesture changed reaches the screen: its rows, or the whole canvas.
 void ShowGestureResult(HWND window, const GestureResult& result);
 

@@ -438,8 +438,9 @@ void CloseFileBox(HWND window) {
   Repaint(window);
 }
 
-bool FileBoxHover(HWND window, POINT layout) {
-  if (!box.open) return false;
+namespace {
+
+bool Hover(HWND window, POINT layout) {
   if (box.dragging) {
     box.corner.x += layout.x - box.last.x;
     box.corner.y += layout.y - box.last.y;
@@ -459,8 +460,7 @@ bool FileBoxHover(HWND window, POINT layout) {
   return true;
 }
 
-bool FileBoxPress(HWND window, POINT layout) {
-  if (!box.open) return false;
+bool Press(HWND window, POINT layout) {
   const int boxCount = static_cast<int>(box.boxes.size());
   const int card = GridHit(box.boxGrid, layout.x, layout.y, box.boxFirst, boxCount);
   if (card >= 0 && card != box.selectedBox) {
@@ -494,8 +494,7 @@ bool FileBoxPress(HWND window, POINT layout) {
   return true;
 }
 
-bool FileBoxRelease(HWND window, POINT layout) {
-  if (!box.open) return false;
+bool Release(HWND window, POINT layout) {
   const int button = ButtonAt(layout);
   if (button >= 0 && button == box.pressedButton) PostMessageA(window, WM_COMMAND, buttons[button].id, 0);
   box.pressedButton = -1;
@@ -505,13 +504,9 @@ bool FileBoxRelease(HWND window, POINT layout) {
 
 // Every left release, before the release itself is offered: a thumbnail let go over the bin is
 // thrown away, any other goes back to its place.
-void FileBoxEndDrag(HWND window) {
+void EndThumbnailDrag(HWND window, POINT layout) {
   if (!box.open || !box.dragging) return;
-  POINT at;
-  GetCursorPos(&at);
-  ScreenToClient(window, &at);
-  ScreenToLayout(&at);
-  if (PtInRect(&buttons[kBin].hit, at)) {
+  if (PtInRect(&buttons[kBin].hit, layout)) {
     PlaySoundEffect("rabish");
     bool deleted = false;
     DeletePicture(window, box.lifted, &deleted);
@@ -526,15 +521,13 @@ void FileBoxEndDrag(HWND window) {
   PrepareShownThumbnails(window);
 }
 
-bool FileBoxDoubleClick(HWND window, POINT layout) {
-  if (!box.open) return false;
+bool DoubleClick(HWND window, POINT layout) {
   const int picture = GridHit(box.pictureGrid, layout.x, layout.y, box.pictureFirst, static_cast<int>(box.pictures.size()));
   if (picture >= 0) OpenPicture(window, picture);
   return true;
 }
 
-void PaintFileBox(HWND window, HDC dc) {
-  if (!box.open) return;
+void Paint(HWND window, HDC dc) {
   SIZE size = BitmapSize(box.background);
   BlitPart(window, dc, box.background, POINT{0, 0}, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
   for (int i = 0; i < kButtonCount; ++i) {
@@ -547,7 +540,7 @@ void PaintFileBox(HWND window, HDC dc) {
   if (box.edit) InvalidateRect(box.edit, nullptr, TRUE);
 }
 
-bool FileBoxCommand(HWND window, int id) {
+bool Command(HWND window, int id) {
   if (!box.open) return false;
   switch (id) {
     case cmd::kBoxesBack:
@@ -569,6 +562,11 @@ bool FileBoxCommand(HWND window, int id) {
   }
   return false;
 }
+
+}  // namespace
+
+const ScreenArea kFileBoxArea = {"file box", FileBoxOpen, Hover, Press, Release, DoubleClick, nullptr, nullptr,
+                                 EndThumbnailDrag, Paint, Command, true};
 
 bool FileBoxKeyUp(HWND window, WPARAM key) {
   if (!box.open) return false;

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 // Command 4001: saves the picture, loads the art, lists the boxes and the working box's pictures
 // and raises the page over the desk.
 void OpenFileBox(HWND window);
@@ -10,14 +12,8 @@ void OpenFileBox(HWND window);
 void CloseFileBox(HWND window);
 bool FileBoxOpen();
 
-// The screen-area row (layout points; each takes every event while the box is open).
-bool FileBoxHover(HWND window, POINT layout);
-bool FileBoxPress(HWND window, POINT layout);
-bool FileBoxRelease(HWND window, POINT layout);
-bool FileBoxDoubleClick(HWND window, POINT layout);
-void FileBoxEndDrag(HWND window);
-void PaintFileBox(HWND window, HDC dc);
-// Commands 5001-5009, 8010 and 8011 while the box is open.
-bool FileBoxCommand(HWND window, int id);
+// The screen-area row, shown while the box is open: it then takes every left-button event, and
+// commands 5001-5009, 8010 and 8011.
+extern const ScreenArea kFileBoxArea;
 // Delete while the box is open throws the picked picture away; Enter is swallowed.
 bool FileBoxKeyUp(HWND window, WPARAM key);

@@ -12,8 +12,10 @@ void ComposeScreen(HWND window, HDC paintDc, ScreenAreas areas) {
   {
     PaletteScope offPalette(offscreen, ScreenPalette());
     CompositionScope composing;
-    for (int i = areas.count - 1; i >= 0; --i)
-      if (areas.rows[i].paint) areas.rows[i].paint(window, offscreen);
+    for (int i = areas.count - 1; i >= 0; --i) {
+      const ScreenArea& area = *areas.rows[i];
+      if (area.paint && AreaShown(area)) area.paint(window, offscreen);
+    }
   }
   PresentOffscreen(paintDc, 0, 0, offscreen);
   ReleaseOffscreen(offscreen);

@@ -35,9 +35,9 @@ const DeskKeys kDesk[6] = {
 };
 // Slot 0 on the library page: the way back, its fold played in reverse.
 const DeskKeys kReturnTurn = {cmd::kToTools, "L2TD", "L2TU", "L2TC", "L2TUCORD"};
-bool libraryTurn = false;
+bool libraryShown = false;  // the library lies where the toolbox was
 
-const DeskKeys& KeysOf(int slot) { return slot == 0 && libraryTurn ? kReturnTurn : kDesk[slot]; }
+const DeskKeys& KeysOf(int slot) { return slot == 0 && libraryShown ? kReturnTurn : kDesk[slot]; }
 
 void FreePaperBitmap() {
   for (HBITMAP* b : {&paper.bitmap, &paper.image, &paper.mask}) {
@@ -66,7 +66,7 @@ void LoadPageTurnStrip(HWND window, int toolboxPage) {
   std::snprintf(originKey, sizeof(originKey), "%sCORD%s", anim, v);
   FreeStrip(&desk[0].states[2]);
   LoadStrip(window, &desk[0].states[2], "CARTOON", key, widthKey, originKey);
-  desk[0].states[2].forward = libraryTurn ? 0 : 1;
+  desk[0].states[2].forward = libraryShown ? 0 : 1;
 }
 // Desk buttons never take a point on the paper.
 bool OnPaper(POINT layout) {
@@ -141,10 +141,10 @@ void NextPaperType(HWND window) {
 
 void SetDeskPageTurn(HWND window, int toolboxPage) { LoadPageTurnStrip(window, toolboxPage); }
 
-void SetDeskTurnToTools(HWND window, bool toTools, int toolboxPage) {
-  libraryTurn = toTools;
-  LoadDeskButton(window, 0, toolboxPage);
-}
+bool LibraryShown() { return libraryShown; }
+void SetLibraryShown(bool shown) { libraryShown = shown; }
+
+void LoadDeskPageTurnButton(HWND window, int toolboxPage) { LoadDeskButton(window, 0, toolboxPage); }
 void CoverDesk(bool c) {
   covered = c;
   SetOverlaidPaper(covered ? nullptr : &paper);
@@ -157,16 +157,19 @@ void FreeDesk() {
   FreePaperBitmap();
 }
 
+namespace {
+
+bool Uncovered() { return !covered; }
+
 void PaintDesk(HWND window, HDC dc) {
   for (int slot = 0; slot < 6; ++slot) {
-    if (covered && slot != 0) continue;
     const StripRecord& up = desk[slot].states[0];
     if (up.bitmap) DrawStripFrame(window, dc, &up, 0, 1, up.origin, ScreenPalette());
   }
 }
 
 void PaintPaper(HWND window, HDC dc) {
-  if (!covered && paper.bitmap) {
+  if (paper.bitmap) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
     POINT at = paper.position;
     LayoutToScreen(&at);
@@ -175,8 +178,8 @@ void PaintPaper(HWND window, HDC dc) {
   }
 }
 
-bool DeskHover(HWND window, POINT layout) {
-  if (DeskCovered() || OnPaper(layout) || SlotAt(layout) < 0) {
+bool Hover(HWND window, POINT layout) {
+  if (OnPaper(layout) || SlotAt(layout) < 0) {
     handShown = 0;
     return 0;
   }
@@ -185,8 +188,8 @@ bool DeskHover(HWND window, POINT layout) {
   return 1;
 }
 
-bool DeskPress(HWND window, POINT layout) {
-  if (DeskCovered() || OnPaper(layout)) return 0;
+bool Press(HWND window, POINT layout) {
+  if (OnPaper(layout)) return 0;
   int slot = SlotAt(layout);
   if (slot < 0) return 0;
   pressedSlot = slot;
@@ -194,8 +197,8 @@ bool DeskPress(HWND window, POINT layout) {
   return 1;
 }
 
-bool DeskRelease(HWND window, POINT layout) {
-  if (DeskCovered() || OnPaper(layout)) return 0;
+bool Release(HWND window, POINT layout) {
+  if (OnPaper(layout)) return 0;
   int slot = SlotAt(layout);
   if (slot < 0) slot = pressedSlot;
   if (slot < 0) return 0;
@@ -212,3 +215,10 @@ bool DeskRelease(HWND window, POINT layout) {
   pressedSlot = -1;
   return 1;
 }
+
+}  // namespace
+
+const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
+                              PaintDesk, nullptr, true};
+const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               PaintPaper, nullptr, false};

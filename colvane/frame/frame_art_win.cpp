@@ -71,11 +71,18 @@ void FreeFrameArt() {
   }
 }
 
+namespace {
+
 void PaintBackdrop(HWND window, HDC dc) {
   const FrameArt& f = Frame();
   const SIZE s = BitmapSize(f.draw);
   BlitPart(window, dc, f.draw, POINT{0, 0}, s.cx, s.cy, POINT{0, 0}, ScreenPalette());
 }
+
+}  // namespace
+
+const ScreenArea kBackdropArea = {"backdrop", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  PaintBackdrop, nullptr, false};
 
 // The swatch is the 35 x 35 square at the colour panel's origin.
 void RepaintColourSwatch(HWND window) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 struct FrameArt {
   // All owned by the frame: loaded at start-up, deleted by FreeFrameArt.
   HBITMAP draw = nullptr;
@@ -26,8 +28,8 @@ void SetupScreenGeometry();
 // The eight frame bitmaps named by the layout file.
 void LoadFrameArt(HWND window);
 void FreeFrameArt();
-// The desk picture behind everything ("DRAW").
-void PaintBackdrop(HWND window, HDC dc);
+// The screen-area row of the desk picture behind everything ("DRAW").
+extern const ScreenArea kBackdropArea;
 // Repaints the swatch of the current colours on the colour panel.
 void RepaintColourSwatch(HWND window);
 

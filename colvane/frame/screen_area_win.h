@@ -1,31 +1,41 @@
-// A screen area as the mouse routers and the composition see it: one row of the shell's table of
-// areas, which lists them in z-order, top first. The routers offer events top-down; the
-// composition paints bottom-up, so the two orders cannot drift apart.
+// A screen area as the mouse routers and the composition see it: one row, owned by the module of
+// the area; the shell lists the rows in z-order, top first. The routers offer events top-down;
+// the composition paints bottom-up, so the two orders cannot drift apart.
 #pragma once
 #include <windows.h>
 
 // Mouse handlers take a layout point and say whether the point was theirs. Any may be null.
 using AreaMouseHandler = bool (*)(HWND window, POINT layout);
 
+// Keyboard access will add a column of the area's targets.
 struct ScreenArea {
   const char* name;
+  bool (*shown)();                    // null: always; an area not shown is neither offered events nor painted
   AreaMouseHandler hover;             // a move with no canvas stroke under way
   AreaMouseHandler press;             // left press
   AreaMouseHandler release;           // left release
   AreaMouseHandler doubleClick;       // left double click
   AreaMouseHandler rightPress;
   AreaMouseHandler rightDoubleClick;
-  void (*endDrag)(HWND window);       // every left release, wherever it lands: drags end
+  void (*endDrag)(HWND window, POINT layout);  // every left release, wherever it lands, shown or not
   void (*paint)(HWND window, HDC dc);  // into the composition DC
-  bool (*command)(HWND window, int id);  // commands this area takes before the dispatcher
+  bool (*command)(HWND window, int id);  // commands this area takes before the dispatcher, shown or not
   bool pressSound;                    // the "butdown" sound when it takes a press
 };
 
+inline bool AreaShown(const ScreenArea& area) { return !area.shown || area.shown(); }
+
+// The area's handler in `member` given the point, if the area is shown; whether it took it.
+inline bool OfferToArea(const ScreenArea& area, AreaMouseHandler ScreenArea::*member, HWND window, POINT layout) {
+  const AreaMouseHandler handler = area.*member;
+  return handler && AreaShown(area) && handler(window, layout);
+}
+
 struct ScreenAreas {
-  const ScreenArea* rows;
+  const ScreenArea* const* rows;
   int count;
 };
 
-// The whole screen, composed bottom-up from the areas into one offscreen bitmap and shown with
-// one blit.
+// The whole screen, composed bottom-up from the areas shown into one offscreen bitmap and shown
+// with one blit.
 void ComposeScreen(HWND window, HDC paintDc, ScreenAreas areas);

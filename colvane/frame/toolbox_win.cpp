@@ -41,7 +41,6 @@ int hovered = kNone;
 int hoverCursorSet = 0;
 int pageButtonPressed[2] = {0, 0};
 int toolboxPage = 1;       // the page shown: 1 or 2
-bool libraryShown = false;  // the library lies where the toolbox was
 
 int CurrentPage() { return toolboxPage == 2 ? 2 : 1; }
 ShelfButton* Buttons(int page) { return page == 2 ? page2 : page1; }
@@ -118,11 +117,8 @@ void FreeShelfButton(ShelfButton* b) {
 int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
 
 int ToolboxPage() { return CurrentPage(); }
-bool LibraryShown() { return libraryShown; }
-void SetLibraryShown(bool shown) { libraryShown = shown; }
 
 void LoadToolbox(HWND window) {
-  libraryShown = false;
   for (int i = 0; i < kPage1Count; ++i) LoadShelfButton(window, &page1[i], kPage1[i].name, kPage1[i].id);
   for (int i = 0; i < kPage2Count; ++i) LoadShelfButton(window, &page2[i], kPage2[i].name, kPage2[i].id);
   LoadPageButton(window, &pageButtons[0], 1);
@@ -141,8 +137,11 @@ void FreeToolbox() {
   }
 }
 
-void PaintToolbox(HWND window, HDC dc) {
-  if (libraryShown) return;
+namespace {
+
+bool Shown() { return !LibraryShown() && !DeskCovered(); }
+
+void Paint(HWND window, HDC dc) {
   const int page = CurrentPage();
   const FrameArt& f = Frame();
   HBITMAP tray = page == 2 && f.tool1 ? f.tool1 : f.tool;
@@ -161,8 +160,7 @@ void PaintToolbox(HWND window, HDC dc) {
   }
 }
 
-bool ToolboxHover(HWND window, POINT p) {
-  if (DeskCovered() || libraryShown) return false;
+bool Hover(HWND window, POINT p) {
   const int page = CurrentPage();
   bool hoverEnded = false;
   const RECT* left = HitOf(page, hovered);
@@ -188,8 +186,7 @@ bool ToolboxHover(HWND window, POINT p) {
   return 1;
 }
 
-bool ToolboxPress(HWND window, POINT p) {
-  if (DeskCovered() || libraryShown) return false;
+bool Press(HWND window, POINT p) {
   const int page = CurrentPage();
   const int at = ButtonAt(page, p);
   if (at < 0 || at == selected[page - 1]) return 0;
@@ -214,8 +211,7 @@ bool ToolboxPress(HWND window, POINT p) {
   return 1;
 }
 
-bool ToolboxRelease(HWND window, POINT) {
-  if (DeskCovered() || libraryShown) return false;
+bool Release(HWND window, POINT) {
   const int page = CurrentPage();
   if (!pageButtonPressed[page - 1]) return 0;
   pageButtonPressed[page - 1] = 0;
@@ -223,6 +219,11 @@ bool ToolboxRelease(HWND window, POINT) {
   SendMessageA(window, WM_COMMAND, page == 1 ? cmd::kToolboxPage2 : cmd::kToolboxPage1, 0);
   return 1;
 }
+
+}  // namespace
+
+const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
+                                 Paint, nullptr, false};
 
 void ShowToolboxPage(HWND window, int page) {
   toolboxPage = page == 2 ? 2 : 1;

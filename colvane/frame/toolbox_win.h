@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/screen_area_win.h"
 
 // A button of the toolbox or of the library's shelf: hover, plain and selection strips, keys
 // *name*M, *name*S, *name*C (with *W widths and *<v>ORG origins), and the area *name*A<v>.
@@ -20,10 +21,8 @@ void FreeShelfButton(ShelfButton* button);
 // Loads the buttons of both pages (the page shown and the selections stay as they were).
 void LoadToolbox(HWND window);
 void FreeToolbox();
-void PaintToolbox(HWND window, HDC dc);
-bool ToolboxHover(HWND window, POINT layout);
-bool ToolboxPress(HWND window, POINT layout);
-bool ToolboxRelease(HWND window, POINT layout);
+// The screen-area row, shown unless the library lies there or the file box covers the desk.
+extern const ScreenArea kToolboxArea;
 
 // Commands 1009 (page 2) and 1010 (page 1): the page, the desk's page-turn strip for it, repaint.
 void ShowToolboxPage(HWND window, int page);
@@ -31,7 +30,3 @@ void ShowToolboxPage(HWND window, int page);
 int ToolboxPage();
 // Index of the selected tool on page 1 or 2; -1 none.
 int SelectedTool(int page);
-// The library lies where the toolbox was (its page is turned to).
-bool LibraryShown();
-// The page turn to the library (true) and back to the tools (false).
-void SetLibraryShown(bool shown);

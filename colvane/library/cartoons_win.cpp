@@ -227,8 +227,12 @@ void CartoonTick(HWND window) {
   busy = false;
 }
 
+namespace {
+
+bool Uncovered() { return !DeskCovered(); }
+
 void PaintCartoons(HWND window, HDC dc) {
-  if (table.Count() == 0 || DeskCovered()) return;
+  if (table.Count() == 0) return;
   const ScreenLayout& s = Screen();
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, s.paperOriginX, s.paperOriginY, s.paperOriginX + s.paperWidth,
@@ -241,6 +245,11 @@ void PaintCartoons(HWND window, HDC dc) {
   }
   RestoreDC(dc, saved);
 }
+
+}  // namespace
+
+const ScreenArea kCartoonsArea = {"cartoons", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, PaintCartoons, nullptr, false};
 
 void InstallCartoonHooks() {
   CartoonHooks hooks;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/library/cartoon_table.h"
 
 // A new cartoon from a strip file (red is transparent) with frames `frameWidth` wide, from item
@@ -37,8 +38,9 @@ bool CartoonsBusy();
 void PauseCartoons(HWND window);
 void ResumeCartoons(HWND window);
 
-// The cartoons where they were last shown, into the composition DC (cut to the canvas).
-void PaintCartoons(HWND window, HDC dc);
+// The screen-area row: the cartoons where they were last shown, into the composition DC (cut to
+// the canvas); not shown while the file box covers the desk.
+extern const ScreenArea kCartoonsArea;
 
 // The canvas's drag preview, drop and soft-eraser hit for cartoons; set once at start-up.
 void InstallCartoonHooks();

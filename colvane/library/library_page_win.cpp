@@ -33,8 +33,6 @@ struct LibraryPage {
 LibraryPage page;
 PictureKeeper pictureKeeper;
 
-bool Shown() { return LibraryShown() && !DeskCovered() && page.category; }
-
 void FreePictures() {
   if (page.picture) DeleteObject(page.picture);
   if (page.pressed) DeleteObject(page.pressed);
@@ -148,8 +146,12 @@ const char* LibrarySection() { return page.category ? page.category->section : n
 
 void SetLibraryPagePosition(POINT layout) { page.at = layout; }
 
-void PaintLibraryPage(HWND window, HDC dc) {
-  if (!Shown() || !page.picture) return;
+namespace {
+
+bool Shown() { return LibraryShown() && !DeskCovered() && page.category; }
+
+void Paint(HWND window, HDC dc) {
+  if (!page.picture) return;
   const SIZE s = BitmapSize(page.picture);
   BlitPart(window, dc, page.picture, page.at, s.cx, s.cy, POINT{0, 0}, ScreenPalette());
   for (const RECT* r : {page.backPressed ? &page.back : nullptr, page.forwardPressed ? &page.forward : nullptr})
@@ -158,8 +160,7 @@ void PaintLibraryPage(HWND window, HDC dc) {
                POINT{r->left - page.at.x, r->top - page.at.y}, ScreenPalette());
 }
 
-bool LibraryPageHover(HWND window, POINT p) {
-  if (!Shown()) return false;
+bool Hover(HWND window, POINT p) {
   const bool slot = SlotAt(p) >= 0;
   if (!slot && !PtInRect(&page.back, p) && !PtInRect(&page.forward, p)) {
     page.hoverShown = false;
@@ -170,8 +171,7 @@ bool LibraryPageHover(HWND window, POINT p) {
   return true;
 }
 
-bool LibraryPagePress(HWND window, POINT p) {
-  if (!Shown()) return false;
+bool Press(HWND window, POINT p) {
   if (PtInRect(&page.forward, p)) return PressPageButton(window, page.forward, &page.forwardPressed, cmd::kLibraryPageForward);
   if (PtInRect(&page.back, p)) return PressPageButton(window, page.back, &page.backPressed, cmd::kLibraryPageBack);
   const int slot = SlotAt(p);
@@ -186,7 +186,7 @@ bool LibraryPagePress(HWND window, POINT p) {
   return true;
 }
 
-bool LibraryPageRelease(HWND window, POINT) {
+bool Release(HWND window, POINT) {
   if (page.backPressed || page.forwardPressed) {
     page.backPressed = page.forwardPressed = false;
     InvalidateRect(window, nullptr, FALSE);
@@ -198,6 +198,11 @@ bool LibraryPageRelease(HWND window, POINT) {
   }
   return false;
 }
+
+}  // namespace
+
+const ScreenArea kLibraryPageArea = {"library page", Shown, Hover, Press, Release, nullptr, nullptr, nullptr,
+                                     nullptr, Paint, LibraryCommand, false};
 
 void FreeLibraryPage() {
   FreePictures();

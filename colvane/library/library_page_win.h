@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 // Commands 7000..7010 (a category, page 1), 7011 (page back) and 7012 (page forward); true when
 // `id` was one of them.
 bool LibraryCommand(HWND window, int id);
@@ -12,11 +14,10 @@ int LibraryPageNumber();
 const char* LibrarySection();
 // Where the page is drawn (layout point): the category button's drawer lands there.
 void SetLibraryPagePosition(POINT layout);
-void PaintLibraryPage(HWND window, HDC dc);
-bool LibraryPageHover(HWND window, POINT layout);
-bool LibraryPagePress(HWND window, POINT layout);
-// Never takes the release: the page buttons come up, and a cartoon taken but not placed goes.
-bool LibraryPageRelease(HWND window, POINT layout);
+// The screen-area row, shown while the library lies where the toolbox was, a category is open and
+// the file box does not cover it. It never takes the release: the page buttons come up, and a
+// cartoon taken but not placed goes. Its commands are those of LibraryCommand.
+extern const ScreenArea kLibraryPageArea;
 // The page pictures and the category (on the way back to the tools and at shutdown).
 void FreeLibraryPage();
 

@@ -31,8 +31,6 @@ int selected = -1;  // survives page turns
 int hovered = kNone;
 bool hoverCursorSet = false;
 
-bool Shown() { return LibraryShown() && !DeskCovered(); }
-
 int ButtonAt(POINT p) {
   for (int i = 0; i < kButtonCount; ++i)
     if (PtInRect(&buttons[i].hit, p)) return i;
@@ -61,19 +59,21 @@ void FreeLibraryButtons() {
   for (ShelfButton& b : buttons) FreeShelfButton(&b);
 }
 
-void PaintLibraryShelf(HWND window, HDC dc) {
-  if (!LibraryShown()) return;
+namespace {
+
+bool Shown() { return LibraryShown() && !DeskCovered(); }
+
+void Paint(HWND window, HDC dc) {
   const FrameArt& f = Frame();
   const SIZE tray = BitmapSize(f.lib);
   BlitPart(window, dc, f.lib, f.glibCord, tray.cx, tray.cy, POINT{0, 0}, ScreenPalette());
-  if (selected >= 0 && !DeskCovered()) {
+  if (selected >= 0) {
     const StripRecord& s = buttons[selected].select;
     DrawStripFrame(window, dc, &s, -1, 1, s.origin, ScreenPalette());
   }
 }
 
-bool LibraryShelfHover(HWND window, POINT p) {
-  if (!Shown()) return false;
+bool Hover(HWND window, POINT p) {
   bool hoverEnded = false;
   if (hoverCursorSet && hovered >= 0 && hovered < kButtonCount && !PtInRect(&buttons[hovered].hit, p) &&
       hovered != selected) {
@@ -96,8 +96,7 @@ bool LibraryShelfHover(HWND window, POINT p) {
   return true;
 }
 
-bool LibraryShelfPress(HWND window, POINT p) {
-  if (!Shown()) return false;
+bool Press(HWND window, POINT p) {
   const int at = ButtonAt(p);
   if (at < 0 || at == selected) return false;
   PlaySoundEffect("BOOK");
@@ -114,13 +113,18 @@ bool LibraryShelfPress(HWND window, POINT p) {
   return true;
 }
 
+}  // namespace
+
+const ScreenArea kLibraryShelfArea = {"library shelf", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
+                                      nullptr, Paint, nullptr, false};
+
 void TurnToLibrary(HWND window) {
   PlaySoundEffect("MOVE");
   ChooseTool(window, kModeEffectsPanel, kIconArrow);  // no canvas tool on the library page
   {
     WaitCursor wait(window);
     SetLibraryShown(true);
-    SetDeskTurnToTools(window, true, ToolboxPage());
+    LoadDeskPageTurnButton(window, ToolboxPage());
     FreeToolbox();
     LoadLibraryButtons(window);
     if (selected >= 0) {
@@ -135,7 +139,7 @@ void TurnToTools(HWND window) {
   PlaySoundEffect("MOVE");
   WaitCursor wait(window);
   SetLibraryShown(false);
-  SetDeskTurnToTools(window, false, ToolboxPage());
+  LoadDeskPageTurnButton(window, ToolboxPage());
   FreeLibraryButtons();
   FreeLibraryPage();
   FreeClipArtPicture();

@@ -3,11 +3,12 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 void LoadLibraryButtons(HWND window);
 void FreeLibraryButtons();
-void PaintLibraryShelf(HWND window, HDC dc);
-bool LibraryShelfHover(HWND window, POINT layout);
-bool LibraryShelfPress(HWND window, POINT layout);
+// The screen-area row, shown while the library lies there and the file box does not cover it.
+extern const ScreenArea kLibraryShelfArea;
 
 // Command 4006, after the fold has played: the library replaces the toolbox (the arrow, no
 // canvas tool) and the category chosen last opens again.

@@ -10,8 +10,8 @@
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
-#include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/panels/colour_pages.h"
 #include "colvane/panels/colour_panel_win.h"
@@ -150,6 +150,10 @@ void DragThumb(HWND window, POINT p) {
 
 int ColourPageIndex() { return colourPage; }
 
+void FreeColourPanel() { FreeThumbPair(); }
+
+namespace {
+
 void PaintColourPanel(HWND window, HDC dc) {
   const FrameArt& f = Frame();
   ColourPanelGeometry g = Geometry();
@@ -261,9 +265,7 @@ bool SizeBarPress(HWND, POINT p) {
   return true;
 }
 
-void SizeBarEndDrag(HWND) { draggingThumb = 0; }
-
-void FreeColourPanel() { FreeThumbPair(); }
+void SizeBarEndDrag(HWND, POINT) { draggingThumb = 0; }
 
 bool ColourPageHover(HWND window, POINT p) {
   if (LibraryShown()) return false;
@@ -295,3 +297,13 @@ bool ColourPageRelease(HWND window, POINT) {
   pageUpPressed = pageDownPressed = 0;
   return false;
 }
+
+}  // namespace
+
+const ScreenArea kColourBoxesArea = {"colour boxes", nullptr, ColourBoxHover, ColourBoxPress, nullptr,
+                                     ColourBoxDoubleClick, ColourBoxRightPress, ColourBoxRightDoubleClick,
+                                     nullptr, PaintColourPanel, nullptr, false};
+const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr,
+                                 SizeBarEndDrag, PaintSizeBar, nullptr, false};
+const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
+                                     nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false};

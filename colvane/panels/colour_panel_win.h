@@ -3,27 +3,17 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 // The colour page shown, 0..3.
 int ColourPageIndex();
 
+// None of the three rows takes a point while the library lies where the toolbox was.
 // The panel picture, the 16 boxes of the page and the swatch of the current colours.
-void PaintColourPanel(HWND window, HDC dc);
-bool ColourBoxHover(HWND window, POINT layout);
-bool ColourBoxPress(HWND window, POINT layout);
-bool ColourBoxDoubleClick(HWND window, POINT layout);
-bool ColourBoxRightPress(HWND window, POINT layout);
-bool ColourBoxRightDoubleClick(HWND window, POINT layout);
-
+extern const ScreenArea kColourBoxesArea;
 // The thumb; dragging it sets the size value and the stroke size. Any left release ends a drag.
-void PaintSizeBar(HWND window, HDC dc);
-bool SizeBarHover(HWND window, POINT layout);
-bool SizeBarPress(HWND window, POINT layout);
-void SizeBarEndDrag(HWND window);
+extern const ScreenArea kSizeBarArea;
+// The page buttons, each showing its pressed look from press to release.
+extern const ScreenArea kColourPagesArea;
 // Frees what the panel keeps between paints.
 void FreeColourPanel();
-
-// The page buttons, each showing its pressed look from press to release.
-void PaintColourPageButtons(HWND window, HDC dc);
-bool ColourPageHover(HWND window, POINT layout);
-bool ColourPagePress(HWND window, POINT layout);
-bool ColourPageRelease(HWND window, POINT layout);

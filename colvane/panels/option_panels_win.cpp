@@ -8,7 +8,6 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
-#include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -303,15 +302,15 @@ static bool StampPagingCommand(HWND window, int id) {
   return true;
 }
 
-bool PanelCommand(HWND window, int id) {
-  return ShapePanelCommand(window, id) || StampPagingCommand(window, id);
-}
-
 int OpenPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.spec->toolbarCommand : -1; }
 int SelectedPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.selectedCommand : -1; }
 int SelectedPanelButton() { return panel.selected; }
 
-bool PanelHover(HWND window, POINT p) {
+namespace {
+
+bool Uncovered() { return !DeskCovered(); }
+
+bool Hover(HWND window, POINT p) {
   if (!slider.knob) return 0;
   if (!slider.dragging) {
     RECT k = KnobRect();
@@ -327,8 +326,8 @@ bool PanelHover(HWND window, POINT p) {
   return 1;
 }
 
-bool PanelPress(HWND window, POINT p) {
-  if (DeskCovered() || LibraryShown() || !panel.spec) return false;
+bool Press(HWND window, POINT p) {
+  if (LibraryShown() || !panel.spec) return false;
   const PanelSpec& spec = *panel.spec;
   if (IsPanel(cmd::kTypewriter)) return TypewriterPanelPress(window, p);
   const int hit = ButtonAt(panel.boxes, spec.buttonCount, p.x, p.y);
@@ -362,9 +361,9 @@ bool PanelPress(HWND window, POINT p) {
   return 1;
 }
 
-void PanelEndDrag(HWND) { slider.dragging = 0; }
+void EndDrag(HWND, POINT) { slider.dragging = 0; }
 
-bool PanelRelease(HWND window, POINT) {
+bool Release(HWND window, POINT) {
   slider.dragging = 0;
   if (panel.pressedPaging >= 0 && panel.spec) {
     const int button = panel.pressedPaging;
@@ -375,7 +374,7 @@ bool PanelRelease(HWND window, POINT) {
   return 0;
 }
 
-void PaintOptionPanel(HWND window, HDC dc) {
+void Paint(HWND window, HDC dc) {
   if (!panel.spec || !panel.art) return;
   const PanelSpec& spec = *panel.spec;
   BlitPart(window, dc, panel.art, panel.origin, panel.artSize.cx, panel.artSize.cy, POINT{0, 0}, ScreenPalette());
@@ -394,6 +393,13 @@ void PaintOptionPanel(HWND window, HDC dc) {
     DrawCell(window, dc, stampStripArt, stampCellWidth, Session().tools.stampIndex, PanelButtonIndex(spec, cmd::kStampSelect));
   if (effects) DrawSliderKnob(window, dc);
 }
+
+bool Command(HWND window, int id) { return ShapePanelCommand(window, id) || StampPagingCommand(window, id); }
+
+}  // namespace
+
+const ScreenArea kOptionPanelArea = {"option panel", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr,
+                                     EndDrag, Paint, Command, true};
 
 void FreeOptionPanels() {
   FreeExtras();

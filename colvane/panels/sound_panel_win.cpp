@@ -30,8 +30,6 @@ const char kSection[] = "CARTOON";
 
 void VariantKey(char* key, size_t size, const char* name) { std::snprintf(key, size, "%s%s", name, VariantDigit()); }
 
-bool Shown() { return panel.on && !DeskCovered(); }
-
 // A rectangle of the panel relative to its own top-left corner.
 RECT OnPanel(const RECT& r) {
   RECT local = r;
@@ -98,10 +96,14 @@ void FreeSoundPanel() {
   FreePictures();
 }
 
+namespace {
+
+bool Shown() { return panel.on && !DeskCovered(); }
+
 // Composed off screen: the "on" picture, each switch from the picture of its state, the tune's
 // name on the disc; then one blit.
-void PaintSoundPanel(HWND window, HDC dc) {
-  if (!Shown() || !panel.off) return;
+void Paint(HWND window, HDC dc) {
+  if (!panel.off) return;
   const int w = panel.size.cx, h = panel.size.cy;
   HDC composed = CreateCompatibleDC(dc);
   HDC source = CreateCompatibleDC(dc);
@@ -127,8 +129,8 @@ void PaintSoundPanel(HWND window, HDC dc) {
   DeleteObject(bitmap);
 }
 
-bool SoundPanelHover(HWND window, POINT p) {
-  if (!Shown() || (!PtInRect(&panel.music, p) && !PtInRect(&panel.effects, p) && !PtInRect(&panel.disc, p))) {
+bool Hover(HWND window, POINT p) {
+  if (!PtInRect(&panel.music, p) && !PtInRect(&panel.effects, p) && !PtInRect(&panel.disc, p)) {
     panel.handShown = false;
     return false;
   }
@@ -137,8 +139,7 @@ bool SoundPanelHover(HWND window, POINT p) {
   return true;
 }
 
-bool SoundPanelPress(HWND window, POINT p) {
-  if (!Shown()) return false;
+bool Press(HWND window, POINT p) {
   if (PtInRect(&panel.music, p)) {
     ToggleMusic(window);
     ShowSwitch(window, panel.music, MusicOn());
@@ -157,3 +158,8 @@ bool SoundPanelPress(HWND window, POINT p) {
   }
   return false;
 }
+
+}  // namespace
+
+const ScreenArea kSoundPanelArea = {"sound panel", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
+                                    nullptr, Paint, nullptr, true};

@@ -4,14 +4,15 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/frame/screen_area_win.h"
+
 // Loads the pictures, the origin and the three rectangles of the screen variant, and starts the
 // tune when the music is on (the sound settings are read before, at the start of start-up).
 void LoadSoundPanel(HWND window);
 // Stops the music and frees the pictures.
 void FreeSoundPanel();
 
-void PaintSoundPanel(HWND window, HDC dc);
-// Hover: the hand over the three controls (set once until the pointer leaves them).
-bool SoundPanelHover(HWND window, POINT layout);
-// Press on a switch or the disc; 1 when the point was one of them.
-bool SoundPanelPress(HWND window, POINT layout);
+// The screen-area row, shown once loaded while the file box does not cover the desk. Hover: the
+// hand over the three controls (set once until the pointer leaves them); a press on a switch or
+// the disc acts.
+extern const ScreenArea kSoundPanelArea;

@@ -63,7 +63,7 @@ void Undo(HWND window) {
 bool OfferToAreas(HWND window, int id) {
   const ScreenAreas areas = ProgramAreas();
   for (int i = 0; i < areas.count; ++i)
-    if (areas.rows[i].command && areas.rows[i].command(window, id)) return true;
+    if (areas.rows[i]->command && areas.rows[i]->command(window, id)) return true;
   return false;
 }
 

@@ -1,10 +1,9 @@
-// The six mouse routers: each offers an event to the screen areas, top first, until one takes it.
-// The canvas takes presses on the paper first, and the moves and the release of its strokes;
-// areas get layout points, the canvas paper points.
+// The six mouse routers: each offers an event to the screen areas shown, top first, until one
+// takes it. The canvas, while shown, takes presses on the paper first, and the moves and the
+// release of its strokes; areas get layout points, the canvas paper points.
 #include "colvane/canvas/tool_dispatch_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/cursors_win.h"
-#include "colvane/frame/desk_win.h"
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/shell/exit_screen_win.h"
@@ -44,29 +43,30 @@ RoutedPoints PointsOf(LPARAM lParam) {
   return r;
 }
 
-// The first area, top down, whose handler in `member` takes the point.
+// The first area shown, top down, whose handler in `member` takes the point.
 const ScreenArea* Offer(AreaMouseHandler ScreenArea::*member, HWND window, POINT layout) {
   const ScreenAreas areas = ProgramAreas();
-  for (int i = 0; i < areas.count; ++i) {
-    const AreaMouseHandler handler = areas.rows[i].*member;
-    if (handler && handler(window, layout)) return &areas.rows[i];
-  }
+  for (int i = 0; i < areas.count; ++i)
+    if (OfferToArea(*areas.rows[i], member, window, layout)) return areas.rows[i];
   return nullptr;
 }
 
-// A left release ends every area's drag, wherever it lands.
-void EndAreaDrags(HWND window) {
+// A left release ends every area's drag, wherever it lands and whether the area is shown or not.
+void EndAreaDrags(HWND window, POINT layout) {
   const ScreenAreas areas = ProgramAreas();
   for (int i = 0; i < areas.count; ++i)
-    if (areas.rows[i].endDrag) areas.rows[i].endDrag(window);
+    if (areas.rows[i]->endDrag) areas.rows[i]->endDrag(window, layout);
 }
+
+// Under the file box the canvas takes nothing, and the window never holds the mouse for it.
+bool CanvasShown() { return AreaShown(kCanvasArea); }
 
 }  // namespace
 
 bool OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
   if (ExitScreenRunning()) return true;
   const RoutedPoints pt = PointsOf(lParam);
-  if ((wParam & MK_LBUTTON) && (canvasPressed || CanvasTakesDragsWithoutPress())) {
+  if ((wParam & MK_LBUTTON) && CanvasShown() && (canvasPressed || CanvasTakesDragsWithoutPress())) {
     if (CanvasMove(window, pt.paper)) {
       CursorTakenByArea();
       return true;
@@ -76,7 +76,7 @@ bool OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
     CursorTakenByArea();
     return true;
   }
-  if (DeskCovered() || !IsOnPaper(pt.paper))
+  if (!CanvasShown() || !IsOnPaper(pt.paper))
     ShowArrowCursor(window);
   else
     ShowToolCursorOnPaper(window, Session().choice.toolIconIndex);
@@ -89,7 +89,7 @@ bool OnLeftPress(HWND window, WPARAM, LPARAM lParam) {
     return true;
   }
   const RoutedPoints pt = PointsOf(lParam);
-  if (IsOnPaper(pt.paper)) {
+  if (CanvasShown() && IsOnPaper(pt.paper)) {
     canvasPressed = true;
     HoldMouse(window);
     if (CanvasPress(window, pt.paper)) return true;
@@ -102,8 +102,8 @@ bool OnLeftPress(HWND window, WPARAM, LPARAM lParam) {
 bool OnLeftRelease(HWND window, WPARAM, LPARAM lParam) {
   if (ExitScreenRunning()) return true;
   const RoutedPoints pt = PointsOf(lParam);
-  EndAreaDrags(window);
-  if (IsOnPaper(pt.paper) || CursorHeld() || canvasPressed) {
+  EndAreaDrags(window, pt.layout);
+  if (CanvasShown() && (IsOnPaper(pt.paper) || CursorHeld() || canvasPressed)) {
     if (CanvasRelease(window, pt.paper)) {
       canvasPressed = false;
       FreeMouse();
@@ -124,14 +124,14 @@ bool OnLeftDoubleClick(HWND window, WPARAM, LPARAM lParam) {
 bool OnRightPress(HWND window, WPARAM, LPARAM lParam) {
   if (ExitScreenRunning()) return true;
   const RoutedPoints pt = PointsOf(lParam);
-  if (IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper)) return true;
+  if (CanvasShown() && IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper)) return true;
   return Offer(&ScreenArea::rightPress, window, pt.layout) != nullptr;
 }
 
 bool OnRightRelease(HWND window, WPARAM, LPARAM lParam) {
   if (ExitScreenRunning()) return true;
   const RoutedPoints pt = PointsOf(lParam);
-  return IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper);
+  return CanvasShown() && IsOnPaper(pt.paper) && CanvasPickColour(window, pt.paper);
 }
 
 bool OnRightDoubleClick(HWND window, WPARAM, LPARAM lParam) {

@@ -1,5 +1,5 @@
 // The program's screen areas in z-order, top first: what the mouse routers offer events to and
-// what the composition paints. A module that adds an area adds its row here.
+// what the composition paints. A module that adds an area defines its row and lists it here.
 #pragma once
 #include "colvane/frame/screen_area_win.h"
 

@@ -11,6 +11,7 @@
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/cursors_win.h"
+#include "colvane/frame/desk_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"

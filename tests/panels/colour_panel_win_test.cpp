@@ -77,8 +77,8 @@ class ColourPanel : public ::testing::Test {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP target = CreateCompatibleBitmap(screen, 400, 200);
     HGDIOBJ old = SelectObject(memory, target);
-    PaintColourPanel(window, memory);
-    PaintSizeBar(window, memory);
+    kColourBoxesArea.paint(window, memory);
+    kSizeBarArea.paint(window, memory);
     COLORREF c = GetPixel(memory, x, y);
     SelectObject(memory, old);
     DeleteObject(target);
@@ -104,38 +104,38 @@ TEST_F(ColourPanel, DrawsPictureBoxesSwatchAndThumb) {
 }
 
 TEST_F(ColourPanel, BoxesSetTheColoursAndGapsAreNotTaken) {
-  EXPECT_EQ(ColourBoxPress(window, POINT{52, 27}), 1);
+  EXPECT_EQ(kColourBoxesArea.press(window, POINT{52, 27}), 1);
   EXPECT_EQ(Session().colours.foregroundColour, 0xFFFFFFu);
-  EXPECT_EQ(ColourBoxRightPress(window, POINT{50 + 2 * 24 + 3, 28}), 1);
+  EXPECT_EQ(kColourBoxesArea.rightPress(window, POINT{50 + 2 * 24 + 3, 28}), 1);
   EXPECT_EQ(Session().colours.backgroundColour, 0x0000FFu);
-  EXPECT_EQ(ColourBoxPress(window, POINT{50 + 22, 27}), 0);  // between two boxes
+  EXPECT_EQ(kColourBoxesArea.press(window, POINT{50 + 22, 27}), 0);  // between two boxes
   SetLibraryShown(true);
-  EXPECT_EQ(ColourBoxPress(window, POINT{52, 27}), 0);
+  EXPECT_EQ(kColourBoxesArea.press(window, POINT{52, 27}), 0);
 }
 
 TEST_F(ColourPanel, PageButtonsWrapAround) {
-  EXPECT_EQ(ColourPagePress(window, POINT{275, 25}), 1);  // page-up on page 0: page 3
-  ColourPageRelease(window, POINT{275, 25});
+  EXPECT_EQ(kColourPagesArea.press(window, POINT{275, 25}), 1);  // page-up on page 0: page 3
+  kColourPagesArea.release(window, POINT{275, 25});
   EXPECT_EQ(Painted(52, 27), RGB(0, 0, 128));  // page 3 slot 0 is 0x800000
-  EXPECT_EQ(ColourPagePress(window, POINT{275, 55}), 1);  // page-down on page 3: page 0
+  EXPECT_EQ(kColourPagesArea.press(window, POINT{275, 55}), 1);  // page-down on page 3: page 0
   EXPECT_EQ(Painted(52, 27), RGB(255, 255, 255));
-  EXPECT_EQ(ColourPagePress(window, POINT{300, 25}), 0);  // the right half is not a button
+  EXPECT_EQ(kColourPagesArea.press(window, POINT{300, 25}), 0);  // the right half is not a button
 }
 
 TEST_F(ColourPanel, ThumbDragsToBothEnds) {
-  EXPECT_EQ(SizeBarPress(window, POINT{125, 90}), 1);
-  EXPECT_EQ(SizeBarHover(window, POINT{-50, 90}), 1);
+  EXPECT_EQ(kSizeBarArea.press(window, POINT{125, 90}), 1);
+  EXPECT_EQ(kSizeBarArea.hover(window, POINT{-50, 90}), 1);
   EXPECT_EQ(Session().colours.sizeValue, 0);
-  EXPECT_EQ(SizeBarHover(window, POINT{900, 90}), 1);
+  EXPECT_EQ(kSizeBarArea.hover(window, POINT{900, 90}), 1);
   EXPECT_EQ(Session().colours.sizeValue, 48);
-  SizeBarEndDrag(window);
-  EXPECT_EQ(SizeBarHover(window, POINT{20, 90}), 0);  // no longer dragging, not on the thumb
+  kSizeBarArea.endDrag(window, POINT{20, 90});
+  EXPECT_EQ(kSizeBarArea.hover(window, POINT{20, 90}), 0);  // no longer dragging, not on the thumb
   EXPECT_EQ(Session().colours.sizeValue, 48);
 }
 
 TEST_F(ColourPanel, DoubleClickOpensTheColourDialog) {
   MessageBoxWatch watch;  // accepts the dialog as it opens
-  EXPECT_EQ(ColourBoxDoubleClick(window, POINT{50 + 3 * 24 + 2, 27}), 1);
+  EXPECT_EQ(kColourBoxesArea.doubleClick(window, POINT{50 + 3 * 24 + 2, 27}), 1);
   EXPECT_EQ(Session().colours.foregroundColour, 0x00FF00u);  // accepted unchanged: the slot's green
   ASSERT_GE(watch.seen().size(), 1u);
 }

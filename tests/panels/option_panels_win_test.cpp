@@ -31,7 +31,7 @@ LRESULT CALLBACK PanelTestProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_PAINT) {  // the screen composition, reduced to the panel
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(w, &ps);
-    PaintOptionPanel(w, dc);
+    kOptionPanelArea.paint(w, dc);
     EndPaint(w, &ps);
     return 0;
   }
@@ -140,7 +140,7 @@ class OptionPanels : public ::testing::Test {
     HGDIOBJ old = SelectObject(memory, target);
     RECT all{0, 0, 640, 620};
     FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    PaintOptionPanel(window, memory);
+    kOptionPanelArea.paint(window, memory);
     COLORREF c = GetPixel(memory, x, y);
     SelectObject(memory, old);
     DeleteObject(target);
@@ -153,8 +153,8 @@ class OptionPanels : public ::testing::Test {
     ShowOptionPanel(window, toolbarCommand);
   }
   int Press(int x, int y) {
-    int taken = PanelPress(window, POINT{x, y});
-    PanelRelease(window, POINT{x, y});
+    int taken = OfferToArea(kOptionPanelArea, &ScreenArea::press, window, POINT{x, y});
+    kOptionPanelArea.release(window, POINT{x, y});
     return taken;
   }
 };
@@ -220,15 +220,15 @@ TEST_F(OptionPanels, EffectsPanelSendsNothingUntilALensPressAndDragsItsSlider) {
   EXPECT_EQ(Painted(389, 575), RGB(0, 120, 0));
   EXPECT_EQ(Painted(378, 564), kNormal);
 
-  EXPECT_EQ(PanelPress(window, POINT{389, 575}), 1);
-  EXPECT_EQ(PanelHover(window, POINT{489, 575}), 1);
+  EXPECT_EQ(kOptionPanelArea.press(window, POINT{389, 575}), 1);
+  EXPECT_EQ(kOptionPanelArea.hover(window, POINT{489, 575}), 1);
   EXPECT_EQ(Session().panel.lensStrength, 100);
-  EXPECT_EQ(PanelHover(window, POINT{900, 575}), 1);  // kept at the right end
+  EXPECT_EQ(kOptionPanelArea.hover(window, POINT{900, 575}), 1);  // kept at the right end
   EXPECT_EQ(Session().panel.lensStrength, 100);
-  EXPECT_EQ(PanelHover(window, POINT{339, 575}), 1);
+  EXPECT_EQ(kOptionPanelArea.hover(window, POINT{339, 575}), 1);
   EXPECT_EQ(Session().panel.lensStrength, -50);
-  EXPECT_EQ(PanelRelease(window, POINT{339, 575}), 0);
-  EXPECT_EQ(PanelHover(window, POINT{600, 300}), 0);  // not dragging, off the knob
+  EXPECT_EQ(kOptionPanelArea.release(window, POINT{339, 575}), 0);
+  EXPECT_EQ(kOptionPanelArea.hover(window, POINT{600, 300}), 0);  // not dragging, off the knob
   EXPECT_TRUE(commands.empty());
   EXPECT_EQ(Session().choice.drawingMode, 18);
 
@@ -270,10 +270,10 @@ TEST_F(OptionPanels, StampPanelShowsTheCurrentStampAndPagesOnRelease) {
   ASSERT_EQ(commands, std::vector<int>{43003});
   EXPECT_EQ(Painted(389, 552), RGB(0, 200, 60));  // cell 0 centred in the select button
   EXPECT_EQ(Painted(356, 552), kSelected);  // the selected button around the 64-wide cell
-  EXPECT_EQ(PanelPress(window, POINT{470, 550}), 1);
+  EXPECT_EQ(kOptionPanelArea.press(window, POINT{470, 550}), 1);
   EXPECT_EQ(commands.size(), 1u);  // the press only shows the button held down
   EXPECT_EQ(Painted(470, 550), kSelected);
-  PanelRelease(window, POINT{470, 550});
+  kOptionPanelArea.release(window, POINT{470, 550});
   EXPECT_EQ(commands.back(), 43001);
   EXPECT_EQ(Session().tools.stampIndex, 1);
   EXPECT_EQ(Painted(470, 550), kNormal);

@@ -1,5 +1,6 @@
 // The toolbox and the desk on real GDI: loading the toolbox again sends the tool commands it
-// stands for, and the desk's page-turn fold follows the toolbox page.
+// stands for, the desk's page-turn fold follows the toolbox page, and a press on the paper holds
+// the mouse for its stroke only while the file box leaves the desk uncovered.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -112,16 +113,29 @@ TEST_F(ToolboxAndDesk, ThePageTurnFoldFollowsTheToolboxPage) {
   FreeDesk();
   LoadDesk(window, 1);
   const POINT button{410, 210};
-  ASSERT_TRUE(DeskPress(window, button));
-  ASSERT_TRUE(DeskRelease(window, button));  // plays the fold, ending on its last frame
+  ASSERT_TRUE(kDeskArea.press(window, button));
+  ASSERT_TRUE(kDeskArea.release(window, button));  // plays the fold, ending on its last frame
   EXPECT_EQ(WindowPixel(window, 410, 110), RGB(200, 30, 30));
 
   ShowToolboxPage(window, 2);
-  ASSERT_TRUE(DeskPress(window, button));
-  ASSERT_TRUE(DeskRelease(window, button));
+  ASSERT_TRUE(kDeskArea.press(window, button));
+  ASSERT_TRUE(kDeskArea.release(window, button));
   EXPECT_EQ(WindowPixel(window, 410, 110), RGB(30, 30, 200));
   ShowToolboxPage(window, 1);
   MSG msg;
   while (PeekMessageA(&msg, window, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
   }  // the posted page-turn commands are not for this test
+}
+
+TEST_F(ToolboxAndDesk, APressOnThePaperUnderTheFileBoxDoesNotHoldTheMouse) {
+  SetScreenLayout(ScreenLayout{});
+  const LPARAM onPaper = MAKELPARAM(300, 300);
+  for (bool covered : {false, true}) {
+    CoverDesk(covered);
+    OnLeftPress(window, MK_LBUTTON, onPaper);
+    EXPECT_EQ(GetCapture(), covered ? nullptr : window) << "covered " << covered;
+    OnLeftRelease(window, 0, onPaper);
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
+  CoverDesk(false);
 }
