@@ -6,8 +6,8 @@ struct ShapeStrip {
   int count = 0;      // 0: no strip
   int offset = 0;     // shape shown in the first slot
   int slot = 0;       // 0..2
-  int chosen = 0;     // 1 once a slot was chosen
-  int hollow = 1;     // 1 hollow, 0 filled
+  bool chosen = false;  // once a slot was chosen
+  bool hollow = true;   // hollow, else filled
 };
 
 // The shape the tool draws: slot + offset, 0 (the ellipse) before any slot was chosen.

@@ -15,7 +15,7 @@ PaperArt paper;
 int paperType = 0;
 DeskButton desk[6];
 int pressedSlot = -1;  // the desk button pressed and not yet released
-int handShown = 0;     // the hand cursor is set for a desk button
+bool handShown = false;  // the hand cursor is set for a desk button
 bool covered = false;  // the file box lies over the desk
 
 struct DeskKeys {
@@ -180,11 +180,11 @@ void PaintPaper(HWND window, HDC dc) {
 
 bool Hover(HWND window, POINT layout) {
   if (OnPaper(layout) || SlotAt(layout) < 0) {
-    handShown = 0;
+    handShown = false;
     return 0;
   }
   if (!handShown && !CursorHeld()) SetClassCursor(window, ToolCursor(kIconGrab));
-  handShown = 1;
+  handShown = true;
   return 1;
 }
 

@@ -38,8 +38,8 @@ ShelfButton page1[kPage1Count], page2[kPage2Count];
 PageButton pageButtons[2];            // [0] on page 1 (command 1009), [1] on page 2 (1010)
 int selected[2] = {0, -1};            // selected tool of page 1 / page 2, -1 none
 int hovered = kNone;
-int hoverCursorSet = 0;
-int pageButtonPressed[2] = {0, 0};
+bool hoverCursorSet = false;
+bool pageButtonPressed[2] = {false, false};
 int toolboxPage = 1;       // the page shown: 1 or 2
 
 int CurrentPage() { return toolboxPage == 2 ? 2 : 1; }
@@ -170,7 +170,7 @@ bool Hover(HWND window, POINT p) {
   }
   const int at = ButtonAt(page, p);
   if (at < 0 || at == selected[page - 1]) {
-    hoverCursorSet = 0;
+    hoverCursorSet = false;
     hovered = kNone;
     return 0;
   }
@@ -181,7 +181,7 @@ bool Hover(HWND window, POINT p) {
   }
   if (!hoverCursorSet) {
     SetHandCursor(window);
-    hoverCursorSet = 1;
+    hoverCursorSet = true;
   }
   return 1;
 }
@@ -197,7 +197,7 @@ bool Press(HWND window, POINT p) {
   if (at == kPageButton) {
     const StripRecord& pressed = pageButtons[page - 1].pressed;
     PlayStrip(window, pressed, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
-    pageButtonPressed[page - 1] = 1;
+    pageButtonPressed[page - 1] = true;
     return 1;
   }
   PlayStrip(window, buttons[at].plain, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
@@ -214,7 +214,7 @@ bool Press(HWND window, POINT p) {
 bool Release(HWND window, POINT) {
   const int page = CurrentPage();
   if (!pageButtonPressed[page - 1]) return 0;
-  pageButtonPressed[page - 1] = 0;
+  pageButtonPressed[page - 1] = false;
   PlayStrip(window, pageButtons[page - 1].look, 0, 0, 0, nullptr, WM_LBUTTONUP);
   SendMessageA(window, WM_COMMAND, page == 1 ? cmd::kToolboxPage2 : cmd::kToolboxPage1, 0);
   return 1;
@@ -229,7 +229,7 @@ void ShowToolboxPage(HWND window, int page) {
   toolboxPage = page == 2 ? 2 : 1;
   SetDeskPageTurn(window, toolboxPage);
   hovered = kNone;
-  hoverCursorSet = 0;
+  hoverCursorSet = false;
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
 }

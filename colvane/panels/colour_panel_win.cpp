@@ -21,9 +21,9 @@
 namespace {
 
 int colourPage = 0;
-int hoverBoxes = 0, hoverThumb = 0, hoverPageButtons = 0;
-int draggingThumb = 0;
-int pageUpPressed = 0, pageDownPressed = 0;
+bool hoverBoxes = false, hoverThumb = false, hoverPageButtons = false;
+bool draggingThumb = false;
+bool pageUpPressed = false, pageDownPressed = false;
 // The thumb made transparent on its red key once, not on every paint (owned here).
 HBITMAP thumbSource = nullptr, thumbImage = nullptr, thumbMask = nullptr;
 
@@ -70,7 +70,7 @@ int PageButtonAt(POINT p) {
 
 // A page button from the left (up) or right (pressed) half of its picture, into dc or, with a
 // null dc, onto the window.
-void DrawPageButtonHalf(HWND window, HDC dc, int which, int pressed) {
+void DrawPageButtonHalf(HWND window, HDC dc, int which, bool pressed) {
   const FrameArt& f = Frame();
   SIZE up = BitmapSize(f.colorPageUp);
   HBITMAP art = which < 0 ? f.colorPageUp : f.colorPageDown;
@@ -89,9 +89,9 @@ void RepaintPanel(HWND window) {
   RepaintLayoutRect(window, &r);
 }
 
-void SetHoverCursor(HWND window, int* flag, int cursorIndex) {
+void SetHoverCursor(HWND window, bool* flag, int cursorIndex) {
   if (*flag) return;
-  *flag = 1;
+  *flag = true;
   SetClassCursor(window, ToolCursor(cursorIndex));
 }
 
@@ -197,7 +197,7 @@ void PaintColourPageButtons(HWND window, HDC dc) {
 bool ColourBoxHover(HWND window, POINT p) {
   if (LibraryShown()) return false;
   if (SlotAt(p) < 0) {
-    hoverBoxes = 0;  // the pointer left: the next entry sets the cursor again
+    hoverBoxes = false;  // the pointer left: the next entry sets the cursor again
     return false;
   }
   SetHoverCursor(window, &hoverBoxes, kIconAbsorber);
@@ -250,7 +250,7 @@ bool SizeBarHover(HWND window, POINT p) {
   }
   RECT thumb = ToRect(ThumbRect(Geometry(), Session().colours.sizeValue));
   if (!PtInRect(&thumb, p)) {
-    hoverThumb = 0;  // the pointer left: the next entry sets the cursor again
+    hoverThumb = false;  // the pointer left: the next entry sets the cursor again
     return false;
   }
   SetHoverCursor(window, &hoverThumb, kIconHand);
@@ -261,16 +261,16 @@ bool SizeBarPress(HWND, POINT p) {
   if (LibraryShown()) return false;
   RECT thumb = ToRect(ThumbRect(Geometry(), Session().colours.sizeValue));
   if (!PtInRect(&thumb, p)) return false;
-  draggingThumb = 1;
+  draggingThumb = true;
   return true;
 }
 
-void SizeBarEndDrag(HWND, POINT) { draggingThumb = 0; }
+void SizeBarEndDrag(HWND, POINT) { draggingThumb = false; }
 
 bool ColourPageHover(HWND window, POINT p) {
   if (LibraryShown()) return false;
   if (PageButtonAt(p) == 0) {
-    hoverPageButtons = 0;  // the pointer left: the next entry sets the cursor again
+    hoverPageButtons = false;  // the pointer left: the next entry sets the cursor again
     return false;
   }
   SetHoverCursor(window, &hoverPageButtons, kIconGrab);
@@ -283,8 +283,8 @@ bool ColourPagePress(HWND window, POINT p) {
   int step = PageButtonAt(p);
   if (step == 0) return false;
   colourPage = StepColourPage(colourPage, step);
-  (step < 0 ? pageUpPressed : pageDownPressed) = 1;
-  DrawPageButtonHalf(window, nullptr, step, 1);
+  (step < 0 ? pageUpPressed : pageDownPressed) = true;
+  DrawPageButtonHalf(window, nullptr, step, true);
   RepaintPanel(window);
   return true;
 }
@@ -292,9 +292,9 @@ bool ColourPagePress(HWND window, POINT p) {
 // The page buttons come up again; the release is not claimed.
 bool ColourPageRelease(HWND window, POINT) {
   if (LibraryShown()) return false;
-  if (pageUpPressed) DrawPageButtonHalf(window, nullptr, -1, 0);
-  if (pageDownPressed) DrawPageButtonHalf(window, nullptr, +1, 0);
-  pageUpPressed = pageDownPressed = 0;
+  if (pageUpPressed) DrawPageButtonHalf(window, nullptr, -1, false);
+  if (pageDownPressed) DrawPageButtonHalf(window, nullptr, +1, false);
+  pageUpPressed = pageDownPressed = false;
   return false;
 }
 
