@@ -3,6 +3,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/stroke_walker.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 
 namespace {
@@ -10,12 +11,13 @@ namespace {
 void DrawRubberBand(HWND window, int x0, int y0, int x1, int y1) {
   const ScreenLayout& screen = Screen();
   HDC dc = GetDC(window);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  int oldRop = SetROP2(dc, R2_NOT);
-  MoveToEx(dc, screen.paperOriginX + x0, screen.paperOriginY + y0, nullptr);
-  LineTo(dc, screen.paperOriginX + x1, screen.paperOriginY + y1);
-  SetROP2(dc, oldRop);
-  SelectObject(dc, oldPen);
+  {
+    SelectedObject black(dc, GetStockObject(BLACK_PEN));
+    int oldRop = SetROP2(dc, R2_NOT);
+    MoveToEx(dc, screen.paperOriginX + x0, screen.paperOriginY + y0, nullptr);
+    LineTo(dc, screen.paperOriginX + x1, screen.paperOriginY + y1);
+    SetROP2(dc, oldRop);
+  }
   ReleaseDC(window, dc);
 }
 

@@ -19,6 +19,7 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -223,11 +224,11 @@ void Outline(HDC dc, const GridRect& cell) {
   POINT a{cell.left - 1, cell.top - 1};
   LayoutToScreen(&a);
   HPEN pen = CreatePen(PS_SOLID, 1, kPickedOutline);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
-  Rectangle(dc, a.x, a.y, a.x + (cell.right - cell.left) + 2, a.y + (cell.bottom - cell.top) + 2);
-  SelectObject(dc, oldBrush);
-  DeleteObject(SelectObject(dc, oldPen));
+  {
+    SelectedObject penIn(dc, pen), hollow(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, a.x, a.y, a.x + (cell.right - cell.left) + 2, a.y + (cell.bottom - cell.top) + 2);
+  }
+  DeleteObject(pen);
 }
 
 void DrawCard(HWND window, HDC dc, const GridRect& cell) {
@@ -285,23 +286,21 @@ void LowerPage(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   HDC dc = GetDC(window);
-  HDC memory = CreateCompatibleDC(dc);
+  MemoryDc memory(dc);
   HBITMAP frame = CreateCompatibleBitmap(dc, client.right, client.bottom);
   if (memory && frame) {
-    HGDIOBJ old = SelectObject(memory, frame);
+    SelectedObject held(memory, frame);
     if (ScreenPalette()) SelectPalette(memory, ScreenPalette(), FALSE);
     for (int i = 9; i >= 0; --i) {
-      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT);
       const int rows = size.cy * i / 10;
       if (rows > 0) BlitPart(window, memory, box.background, POINT{0, size.cy - rows}, size.cx, rows, POINT{0, 0}, ScreenPalette());
       BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
       GdiFlush();
       Sleep(15);
     }
-    SelectObject(memory, old);
   }
   if (frame) DeleteObject(frame);
-  if (memory) DeleteDC(memory);
   ReleaseDC(window, dc);
 }
 

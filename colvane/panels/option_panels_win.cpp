@@ -8,6 +8,7 @@
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -127,13 +128,12 @@ void DrawFaceName(HDC dc) {
     lstrcpynA(f.lfFaceName, "Arial", LF_FACESIZE);
     panel.faceFont = CreateFontIndirectA(&f);
   }
-  HGDIOBJ old = SelectObject(dc, panel.faceFont);
+  SelectedObject font(dc, panel.faceFont);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, RGB(60, 40, 20));
   DrawTextA(dc, TypewriterFace(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
-  SelectObject(dc, old);
 }
 
 // The typewriter panel: style buttons that add up (plain clears them) and the face name that

@@ -6,6 +6,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_dispatch_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/media/sound_effects_win.h"
@@ -79,23 +80,21 @@ TextBlockSize Measure(HDC dc, const LOGFONTA& f) {
 // The text drawn white on black into a block-sized bitmap and read back as 24-bit pixels.
 std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
   std::vector<uint8_t> bits;
-  HDC memory = CreateCompatibleDC(dc);
+  MemoryDc memory(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, block.width, block.height);
   if (!memory || !bitmap) {
     if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
     return bits;
   }
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
   {
+    SelectedObject held(memory, bitmap);
+    PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
     FontInDc font(memory, f);
     SetTextColor(memory, RGB(255, 255, 255));
     SetBkColor(memory, RGB(0, 0, 0));
     RECT r{0, 0, block.width, block.height};
     DrawTextA(memory, text.bytes, text.length, &r, 0);
   }
-  SelectObject(memory, old);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = block.width;
@@ -106,7 +105,6 @@ std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, 
   bits.resize(static_cast<size_t>(stride) * block.height);
   if (!GetDIBits(memory, bitmap, 0, block.height, bits.data(), &info, DIB_RGB_COLORS)) bits.clear();
   DeleteObject(bitmap);
-  DeleteDC(memory);
   *mask = PixelView{bits.data(), block.width, block.height, stride};
   return bits;
 }
