@@ -103,21 +103,21 @@ void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragge
   const int targetHeight = plan.target.bottom - plan.target.top;
   if (targetWidth <= 0 || targetHeight <= 0) return;
   HDC dc = GetDC(window);
-  HDC work = CreateCompatibleDC(dc), canvas = CreateCompatibleDC(dc);
-  HBITMAP workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
-  if (work && canvas && workBitmap) {
-    HGDIOBJ oldWork = SelectObject(work, workBitmap), oldCanvas = SelectObject(canvas, canvasBitmap);
-    // The canvas under both positions: this also takes the picture away from where it was.
-    BitBlt(work, 0, 0, workWidth, workHeight, canvas, plan.work.left, plan.work.top, SRCCOPY);
-    draw(work, plan.picture.x, plan.picture.y, context);
-    BitBlt(dc, app.paperOriginX + plan.target.left, app.paperOriginY + plan.target.top, targetWidth,
-           targetHeight, work, plan.source.x, plan.source.y, SRCCOPY);
-    SelectObject(work, oldWork);
-    SelectObject(canvas, oldCanvas);
+  HBITMAP workBitmap = nullptr;
+  {
+    MemoryDc work(dc);
+    workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
+    if (work && workBitmap) {
+      SelectedObject workArt(work, workBitmap);
+      // The canvas under both positions: this also takes the picture away from where it was.
+      const RECT under{plan.work.left, plan.work.top, plan.work.right, plan.work.bottom};
+      CopyCanvasRect(work, POINT{0, 0}, under);
+      draw(work, plan.picture.x, plan.picture.y, context);
+      BitBlt(dc, app.paperOriginX + plan.target.left, app.paperOriginY + plan.target.top, targetWidth,
+             targetHeight, work, plan.source.x, plan.source.y, SRCCOPY);
+    }
   }
   if (workBitmap) DeleteObject(workBitmap);
-  if (work) DeleteDC(work);
-  if (canvas) DeleteDC(canvas);
   ReleaseDC(window, dc);
 }
 

@@ -161,20 +161,7 @@ bool RopePress(HWND window, POINT paper) {
     // Wipe the frame off the screen: the selection's box comes back from the canvas bitmap.
     RECT box;
     GetRgnBox(clipRegion, &box);
-    HBITMAP canvasBitmap = CanvasBitmap();
-    if (canvasBitmap) {
-      const ScreenLayout& app = Screen();
-      HDC dc = GetDC(window);
-      IntersectClipRect(dc, app.paperOriginX, app.paperOriginY, app.paperOriginX + kCanvasWidth,
-                        app.paperOriginY + kCanvasHeight);
-      HDC memory = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(memory, canvasBitmap);
-      BitBlt(dc, app.paperOriginX + box.left, app.paperOriginY + box.top, box.right - box.left,
-             box.bottom - box.top, memory, box.left, box.top, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteDC(memory);
-      ReleaseDC(window, dc);
-    }
+    ShowCanvasRect(window, box);
     DropSelection();
   }
   ropePoints.push_back(paper);

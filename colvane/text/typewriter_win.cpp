@@ -185,12 +185,7 @@ void TypewriterCaretTick(HWND window) {
     if (caretShown && canvas) {
       // Hidden by showing the canvas there again, not by inverting once more: a cartoon passing
       // over the caret has repainted it, and a second inversion would then draw it instead.
-      HDC source = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(source, canvas);
-      BitBlt(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, 1, bottom - caret.y, source, caret.x,
-             caret.y, SRCCOPY);
-      SelectObject(source, old);
-      DeleteDC(source);
+      ShowCanvasRect(dc, RECT{caret.x, caret.y, caret.x + 1, bottom});
     } else {
       const int oldRop = SetROP2(dc, R2_NOT);
       MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);
