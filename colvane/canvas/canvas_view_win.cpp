@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/screen_layout.h"

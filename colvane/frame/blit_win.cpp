@@ -1,8 +1,11 @@
-// Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
+// Plain and transparent blits of screen art, with the paper laid over whatever reaches under it
+// (the overlay of paper_overlay_win.h lives here: it is made of these blits).
 #include "colvane/frame/blit_win.h"
 
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 
 namespace {
 

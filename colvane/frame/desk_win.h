@@ -2,7 +2,8 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/filmstrip_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 
 struct DeskButton {
   int id = 0;

@@ -1,10 +1,14 @@
 // Button states as filmstrips: loading, drawing one frame, and playing an animation with the
 // 40 ms pumping delay between frames.
+#include "colvane/frame/filmstrip_win.h"
+
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/frame/strip_frames.h"
 #include "colvane/layout/layout_files_win.h"
 #include "easelkit/easelkit_win.h"

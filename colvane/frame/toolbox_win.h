@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/filmstrip_win.h"
 
 // A button of the toolbox or of the library's shelf: hover, plain and selection strips, keys
 // *name*M, *name*S, *name*C (with *W widths and *<v>ORG origins), and the area *name*A<v>.

@@ -9,6 +9,7 @@
 #include "colvane/canvas/colours_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"

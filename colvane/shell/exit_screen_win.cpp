@@ -5,6 +5,7 @@
 
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/library/cartoons_win.h"

@@ -5,7 +5,6 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_dispatch_win.h"
-#include "colvane/frame/blit_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
