@@ -49,8 +49,12 @@ constexpr int kShapeSlot1 = 31003, kShapeSlot2 = 31004, kShapeSlot3 = 31005;
 constexpr int kShapeHollow = 31010, kShapeFull = 31011;
 constexpr int kShapeFirst = 31001, kShapeLast = 31011;
 constexpr int kStampNext = 43001, kStampPrevious = 43002, kStampSelect = 43003;
-constexpr int kLibraryFirst = 7000, kLibraryLast = 7012;
+// The library: one command per category (its first command plus the category's id), then the
+// page buttons.
+constexpr int kLibraryCategoryFirst = 7000, kLibraryCategoryLast = 7010;
 constexpr int kLibraryPageBack = 7011, kLibraryPageForward = 7012;
+constexpr int kLibraryFirst = kLibraryCategoryFirst, kLibraryLast = kLibraryPageForward;
+static_assert(kLibraryCategoryLast < kLibraryPageBack, "a category's command would be a page button's");
 
 // Toolbox page 1, page 2 and its page buttons.
 constexpr int kBrush = 1001, kPencil = 1002, kMarker = 1003, kCandle = 1004, kChalk = 1005;
