@@ -82,14 +82,14 @@ constexpr int kAirbrush = 60001, kToothpaste = 60002;
 
 }  // namespace cmd
 
-// Timers of the main window.
+// Timers of the main window: each id with its interval in milliseconds.
 namespace timer {
-constexpr int kCaret = 0;        // 200 ms, the typewriter's caret
-constexpr int kStrokeRepeat = 1; // 100 ms, airbrush and toothpaste keep painting
-constexpr int kCartoons = 2;     // 150 ms, cartoon frames
-constexpr int kRopeFrame = 3;    // 100 ms, the marching selection outline
-constexpr int kExitScroll = 10;  // 80 ms, the goodbye picture
-constexpr int kRecovery = 11;    // 1 s, the recovery copy of a changed picture
+constexpr int kCaret = 0, kCaretMs = 200;                // the typewriter's caret
+constexpr int kStrokeRepeat = 1, kStrokeRepeatMs = 100;  // airbrush and toothpaste keep painting
+constexpr int kCartoons = 2, kCartoonsMs = 150;          // cartoon frames
+constexpr int kRopeFrame = 3, kRopeFrameMs = 100;        // the marching selection outline
+constexpr int kExitScroll = 10, kExitScrollMs = 80;      // the goodbye picture
+constexpr int kRecovery = 11, kRecoveryMs = 1000;        // the recovery copy of a changed picture
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

@@ -150,7 +150,7 @@ void SetClipArea(int width, int height) {
 }
 
 void StartRopeFrame(HWND window) {
-  if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, 100, nullptr) != 0;
+  if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, timer::kRopeFrameMs, nullptr) != 0;
   if (!dashColoursLoaded) LoadDashColours();
   dashColoursLoaded = true;
 }

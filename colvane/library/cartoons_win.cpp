@@ -45,7 +45,7 @@ void FreeArt(CartoonArt* a) {
 
 void StartTimer(HWND window) {
   if (timerRunning || paused) return;
-  timerRunning = SetTimer(window, timer::kCartoons, 150, nullptr) != 0;
+  timerRunning = SetTimer(window, timer::kCartoons, timer::kCartoonsMs, nullptr) != 0;
 }
 
 void StopTimer(HWND window) {

@@ -265,7 +265,7 @@ void ShowOptionPanel(HWND window, int toolbarCommand) {
   }
   panel.spec = spec;
   LoadPanel(window, *spec);
-  if (toolbarCommand == cmd::kSpray) SetTimer(window, timer::kStrokeRepeat, 100, nullptr);
+  if (toolbarCommand == cmd::kSpray) SetTimer(window, timer::kStrokeRepeat, timer::kStrokeRepeatMs, nullptr);
   if (toolbarCommand == cmd::kShapes) {
     LoadCellStrip(window, "JI", "JIW", &shapeStripArt, &shapeCellWidth);
     shapes.count = shapeCellWidth > 0 ? BitmapSize(shapeStripArt).cx / shapeCellWidth : 0;

@@ -72,7 +72,7 @@ void StartExitScreen(HWND window) {
   MakeTransparentPair(window, picture, app.palette, RGB(255, 0, 0), &exitImage, &exitMask);
   if (picture) DeleteObject(picture);
   scroll = ExitScroll{};
-  SetTimer(window, timer::kExitScroll, 80, nullptr);
+  SetTimer(window, timer::kExitScroll, timer::kExitScrollMs, nullptr);
 }
 
 void ExitScreenStep(HWND window) {

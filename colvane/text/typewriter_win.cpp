@@ -132,7 +132,7 @@ void Render(HWND window) {
 
 bool StartText(HWND window, POINT p) {
   TakeCanvasUndo();
-  SetTimer(window, timer::kCaret, 200, nullptr);
+  SetTimer(window, timer::kCaret, timer::kCaretMs, nullptr);
   origin = p;
   ClearText(&text);
   return true;
@@ -154,7 +154,7 @@ void TypewriterChar(HWND window, WPARAM code) {
 
 void TypewriterRerender(HWND window) {
   if (!Typing()) return;
-  SetTimer(window, timer::kCaret, 200, nullptr);
+  SetTimer(window, timer::kCaret, timer::kCaretMs, nullptr);
   Render(window);
 }
 
