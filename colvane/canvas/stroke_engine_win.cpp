@@ -39,11 +39,6 @@ StrokeTarget CurrentStrokeTarget(int mode) {
 
 bool InsideClip(int x, int y) { return Session().clip.Contains(x, y); }
 
-void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1) {
-  PaintSession& s = Session();
-  FlushChangedRect(window, Walk(&s.tools.stroke, s.tools.masks, SessionStrokeTarget(&s), x0, y0, x1, y1));
-}
-
 bool LinePress(HWND window, POINT p) {
   if (!InsideClip(p.x, p.y)) return false;
   TakeCanvasUndo();

@@ -404,8 +404,6 @@ void Page(HWND window, int id) {
 
 }  // namespace
 
-bool FileBoxOpen() { return box.open; }
-
 void OpenFileBox(HWND window) {
   if (box.open) return;
   {

@@ -8,7 +8,6 @@
 void OpenFileBox(HWND window);
 // Command 5008: the page goes and the desk comes back; everything the box held is freed.
 void CloseFileBox(HWND window);
-bool FileBoxOpen();
 
 // The screen-area row (layout points; each takes every event while the box is open).
 bool FileBoxHover(HWND window, POINT layout);

@@ -121,7 +121,6 @@ void LoadDeskButton(HWND window, int slot, int toolboxPage) {
 
 }  // namespace
 
-const PaperArt& CurrentPaperArt() { return paper; }
 int CurrentPaperType() { return paperType; }
 
 void LoadDesk(HWND window, int toolboxPage) {

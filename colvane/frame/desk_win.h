@@ -11,7 +11,6 @@ struct DeskButton {
   RECT hit{0, 0, 0, 0};   // layout coordinates
 };
 
-const PaperArt& CurrentPaperArt();
 int CurrentPaperType();
 
 // The desk buttons for the toolbox page shown, and the paper of the stored paper type.

@@ -117,8 +117,6 @@ void FreeShelfButton(ShelfButton* b) {
   FreeStrip(&b->select);
 }
 
-int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
-
 int ToolboxPage() { return CurrentPage(); }
 bool LibraryShown() { return libraryShown; }
 void SetLibraryShown(bool shown) { libraryShown = shown; }

@@ -29,8 +29,6 @@ bool ToolboxRelease(HWND window, POINT layout);
 void ShowToolboxPage(HWND window, int page);
 // The page shown: 1 or 2.
 int ToolboxPage();
-// Index of the selected tool on page 1 or 2; -1 none.
-int SelectedTool(int page);
 // The library lies where the toolbox was (its page is turned to).
 bool LibraryShown();
 // The page turn to the library (true) and back to the tools (false).

@@ -153,8 +153,6 @@ void DragThumb(HWND window, POINT p) {
 
 }  // namespace
 
-int ColourPageIndex() { return colourPage; }
-
 void PaintColourPanel(HWND window, HDC dc) {
   const FrameArt& f = Frame();
   ColourPanelGeometry g = Geometry();

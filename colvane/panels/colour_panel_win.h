@@ -3,9 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// The colour page shown, 0..3.
-int ColourPageIndex();
-
 // The panel picture, the 16 boxes of the page and the swatch of the current colours.
 void PaintColourPanel(HWND window, HDC dc);
 bool ColourBoxHover(HWND window, POINT layout);

@@ -316,8 +316,6 @@ bool PanelCommand(HWND window, int id) {
 
 int OpenPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.spec->toolbarCommand : -1; }
 int SelectedPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.selectedCommand : -1; }
-int SelectedPanelButton() { return panel.selected; }
-
 bool PanelHover(HWND window, POINT p) {
   if (!slider.knob) return 0;
   if (!slider.dragging) {

@@ -44,6 +44,3 @@ bool OnRightDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
 void OnCaptureChanged(HWND window, HWND gaining);
 // Timer 1: a drag to where the cursor stands, while a stroke is under way.
 void OnStrokeTimer(HWND window);
-
-// Helper of the file box.
-int CreateFolderOnce(const char* path);
