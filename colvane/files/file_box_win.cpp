@@ -14,6 +14,7 @@
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
+#include "colvane/files/upper_case.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/coords_win.h"
@@ -81,14 +82,10 @@ struct FileBoxState {
   char editName[80] = "";
 } box;
 
-// Box names are shown upper-cased; the byte after a lead byte of a double-byte character stays.
+// Box names are shown upper-cased; double-byte characters stay as they are.
 std::string UpperBoxName(const char* name) {
   std::string s(name);
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c >= 128) ++i;
-    else if (c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 32);
-  }
+  UpperCaseAscii(&s[0]);
   return s;
 }
 

@@ -3,8 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/shell/upper_case.h"
-
 extern const char kMainClass[];   // "MAIN4WClass"
 extern const char kIntroClass[];  // "AVIWClass"
 extern const char kWindowTitle[]; // "Colvane Application"
