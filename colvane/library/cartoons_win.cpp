@@ -1,3 +1,4 @@
+// The cartoons on the screen: their sprites, the tick that plays and walks them, placing and removing.
 #include "colvane/library/cartoons_win.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Look-up of the library's categories, the paging of their pages and the layout keys of their items.
 #include "colvane/library/library_catalogue.h"
 
 #include <climits>

@@ -1,3 +1,4 @@
+// The library page on the screen: loading a category's page, drawing it, and taking its items.
 #include "colvane/library/library_page_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"

@@ -1,3 +1,4 @@
+// The library's shelf on the screen: its category buttons, their animations and the turn to the tools.
 #include "colvane/library/library_shelf_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
