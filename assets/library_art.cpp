@@ -9,6 +9,7 @@
 #include "assets/gen_context.h"
 #include "assets/theme.h"
 #include "assets/tool_pictures.h"
+#include "colvane/library/library_catalogue.h"
 
 namespace art {
 
@@ -19,9 +20,9 @@ void SunDisk(cairo_t* cr, double x, double y, double r) {
   OutlineFill(cr, art::Sun(), 3);
 }
 
-void Category(cairo_t* cr, int k) {
-  switch (k) {
-    case 0:  // pictures to finish: an easel with a drawing
+void CategoryPicture(cairo_t* cr, CategoryId id) {
+  switch (id) {
+    case kCategoryDiagram:  // pictures to finish: an easel with a drawing
       cairo_rectangle(cr, 16, 12, 68, 56);
       OutlineFill(cr, Hex(0xFFFFFF));
       cairo_move_to(cr, 26, 56);
@@ -37,7 +38,7 @@ void Category(cairo_t* cr, int k) {
       cairo_set_line_width(cr, 6);
       cairo_stroke(cr);
       break;
-    case 1:  // landscapes
+    case kCategoryLandscape:  // landscapes
       SunDisk(cr, 70, 28, 13);
       cairo_move_to(cr, 4, 84);
       cairo_line_to(cr, 36, 34);
@@ -53,7 +54,7 @@ void Category(cairo_t* cr, int k) {
       SetSource(cr, Hex(0xFFFFFF));
       cairo_fill(cr);
       break;
-    case 2:  // people: a smiling face
+    case kCategoryPerson:  // people: a smiling face
       cairo_arc(cr, 50, 54, 32, 0, 2 * M_PI);
       OutlineFill(cr, Hex(0xFFD7B0));
       cairo_arc(cr, 50, 46, 33, M_PI * 1.05, M_PI * 1.95);
@@ -68,7 +69,7 @@ void Category(cairo_t* cr, int k) {
       cairo_set_line_width(cr, 4);
       cairo_stroke(cr);
       break;
-    case 3:  // dinosaurs
+    case kCategoryDinosaur:  // dinosaurs
       cairo_move_to(cr, 8, 74);
       cairo_curve_to(cr, 20, 60, 30, 46, 50, 46);
       cairo_curve_to(cr, 60, 46, 64, 30, 66, 20);
@@ -92,7 +93,7 @@ void Category(cairo_t* cr, int k) {
       SetSource(cr, Orange());
       cairo_fill(cr);
       break;
-    case 4:  // insects: a ladybird
+    case kCategoryInsect:  // insects: a ladybird
       cairo_arc(cr, 50, 24, 13, 0, 2 * M_PI);
       OutlineFill(cr, Ink());
       cairo_arc(cr, 50, 58, 34, 0, 2 * M_PI);
@@ -107,7 +108,7 @@ void Category(cairo_t* cr, int k) {
         cairo_fill(cr);
       }
       break;
-    case 5:  // planes
+    case kCategoryPlane:  // planes
       cairo_move_to(cr, 8, 50);
       cairo_curve_to(cr, 8, 40, 80, 40, 92, 48);
       cairo_curve_to(cr, 80, 58, 8, 60, 8, 50);
@@ -127,7 +128,7 @@ void Category(cairo_t* cr, int k) {
       cairo_close_path(cr);
       OutlineFill(cr, Sky());
       break;
-    case 6:  // clouds and weather
+    case kCategoryCloud:  // clouds and weather
       SunDisk(cr, 66, 32, 16);
       cairo_new_sub_path(cr);
       cairo_arc(cr, 34, 58, 16, 0, 2 * M_PI);
@@ -149,7 +150,7 @@ void Category(cairo_t* cr, int k) {
       cairo_set_line_width(cr, 4);
       cairo_stroke(cr);
       break;
-    case 7:  // houses
+    case kCategoryHouse:  // houses
       cairo_rectangle(cr, 22, 46, 56, 44);
       OutlineFill(cr, Hex(0xFFE08A));
       cairo_move_to(cr, 12, 50);
@@ -162,7 +163,7 @@ void Category(cairo_t* cr, int k) {
       cairo_rectangle(cr, 28, 56, 10, 10);
       OutlineFill(cr, Sky(), 3);
       break;
-    case 8:  // leaves and trees
+    case kCategoryLeaf:  // leaves and trees
       cairo_move_to(cr, 50, 94);
       cairo_line_to(cr, 50, 50);
       SetSource(cr, Hex(0x8A5A32));
@@ -178,7 +179,7 @@ void Category(cairo_t* cr, int k) {
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
       break;
-    case 9:  // birds
+    case kCategoryBird:  // birds
       cairo_arc(cr, 46, 56, 28, 0, 2 * M_PI);
       OutlineFill(cr, Sky());
       cairo_move_to(cr, 72, 46);
@@ -193,7 +194,7 @@ void Category(cairo_t* cr, int k) {
       SetSource(cr, Ink());
       cairo_fill(cr);
       break;
-    default:  // cartoons: a strip of film with a star
+    case kCategoryCartoon:  // a strip of film with a star
       RoundRect(cr, 8, 22, 84, 56, 6);
       OutlineFill(cr, Hex(0x3A3A4A));
       for (int i = 0; i < 6; ++i) {
@@ -211,10 +212,6 @@ void Category(cairo_t* cr, int k) {
   }
 }
 
-const char* kNames[11] = {"DIAGRAM", "LANDSCAPE", "PERSON", "DIANAS", "INSECT", "PLANE",
-                          "CLOUD",   "HOUSE",     "LEAVE",  "BIRD",   "FILM"};
-// Items per page: samples 4, stickers 5, cartoons 6.
-int SlotsOf(int k) { return k < 2 ? 4 : (k == 10 ? 6 : 5); }
 
 PictureFn PictureOf(int k) {
   return [k](cairo_t* cr, double x, double y, double size) {
@@ -223,7 +220,7 @@ PictureFn PictureOf(int k) {
     cairo_translate(cr, x, y);
     cairo_scale(cr, size / 100.0, size / 100.0);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    Category(cr, k);
+    CategoryPicture(cr, kCategories[k].id);
     cairo_new_path(cr);
     cairo_restore(cr);
   };
@@ -232,10 +229,10 @@ PictureFn PictureOf(int k) {
 Image Tray() {
   Canvas c = NewCanvas(kToolW, kToolH);
   PaintFelt(c.cr, 0, 0, kToolW, kToolH);
-  for (int k = 0; k < 12; ++k) {
+  for (int k = 0; k <= kCategoryCount; ++k) {  // a cell per category and the pocket of stars
     Pt at = ToolCell(k);
     Rc cell = {at.x, at.y, kCellW, kCellH};
-    if (k < 11) {
+    if (k < kCategoryCount) {
       DrawTile(c.cr, cell, TileLook{}, PictureOf(k));
     } else {  // the last pocket holds a little pile of stars
       for (int i = 0; i < 3; ++i) {
@@ -288,14 +285,14 @@ const Image& LibraryTray() {
 void MakeLibraryTray(Gen& g) {
   g.ini.Set("800", "Lib", g.Bitmap("library.bmp", LibraryTray()));
   std::string drawers[3];
-  for (int k = 0; k < 11; ++k) {
-    std::string name = kNames[k], stem = name;
+  for (int k = 0; k < kCategoryCount; ++k) {
+    std::string name = kCategories[k].button, stem = name;
     for (char& ch : stem) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     g.ini.Set("CARTOON", name + "M", g.Bitmap("lib_" + stem + "_M.bmp", TileStrip(kCellW, kCellH, HoverFrames(), PictureOf(k))));
     g.ini.Set("CARTOON", name + "S", g.Bitmap("lib_" + stem + "_S.bmp", TileStrip(kCellW, kCellH, PlainFrames(), PictureOf(k))));
     g.ini.SetInt("CARTOON", name + "MW", kCellW);
     g.ini.SetInt("CARTOON", name + "SW", kCellW);
-    int slots = SlotsOf(k), d = slots - 4;
+    int slots = kCategories[k].itemsPerPage, d = slots - 4;
     if (drawers[d].empty()) drawers[d] = g.Bitmap("lib_drawer" + std::to_string(slots) + ".bmp", Drawer(slots));
     g.ini.Set("CARTOON", name + "C", drawers[d]);
     g.ini.SetInt("CARTOON", name + "CW", kLibPageW);

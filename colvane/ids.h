@@ -49,8 +49,12 @@ constexpr int kShapeSlot1 = 31003, kShapeSlot2 = 31004, kShapeSlot3 = 31005;
 constexpr int kShapeHollow = 31010, kShapeFull = 31011;
 constexpr int kShapeFirst = 31001, kShapeLast = 31011;
 constexpr int kStampNext = 43001, kStampPrevious = 43002, kStampSelect = 43003;
-constexpr int kLibraryFirst = 7000, kLibraryLast = 7012;
+// The library: one command per category (its first command plus the category's id), then the
+// page buttons.
+constexpr int kLibraryCategoryFirst = 7000, kLibraryCategoryLast = 7010;
 constexpr int kLibraryPageBack = 7011, kLibraryPageForward = 7012;
+constexpr int kLibraryFirst = kLibraryCategoryFirst, kLibraryLast = kLibraryPageForward;
+static_assert(kLibraryCategoryLast < kLibraryPageBack, "a category's command would be a page button's");
 
 // Toolbox page 1, page 2 and its page buttons.
 constexpr int kBrush = 1001, kPencil = 1002, kMarker = 1003, kCandle = 1004, kChalk = 1005;
@@ -78,14 +82,14 @@ constexpr int kAirbrush = 60001, kToothpaste = 60002;
 
 }  // namespace cmd
 
-// Timers of the main window.
+// Timers of the main window: each id with its interval in milliseconds.
 namespace timer {
-constexpr int kCaret = 0;        // 200 ms, the typewriter's caret
-constexpr int kStrokeRepeat = 1; // 100 ms, airbrush and toothpaste keep painting
-constexpr int kCartoons = 2;     // 150 ms, cartoon frames
-constexpr int kRopeFrame = 3;    // 100 ms, the marching selection outline
-constexpr int kExitScroll = 10;  // 80 ms, the goodbye picture
-constexpr int kRecovery = 11;    // 1 s, the recovery copy of a changed picture
+constexpr int kCaret = 0, kCaretMs = 200;                // the typewriter's caret
+constexpr int kStrokeRepeat = 1, kStrokeRepeatMs = 100;  // airbrush and toothpaste keep painting
+constexpr int kCartoons = 2, kCartoonsMs = 150;          // cartoon frames
+constexpr int kRopeFrame = 3, kRopeFrameMs = 100;        // the marching selection outline
+constexpr int kExitScroll = 10, kExitScrollMs = 80;      // the goodbye picture
+constexpr int kRecovery = 11, kRecoveryMs = 1000;        // the recovery copy of a changed picture
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
@@ -17,20 +19,21 @@ PaintSession session;
 CanvasImage& canvas = session.canvas;
 HBITMAP canvasBitmap = nullptr;  // owned here
 
-HDC WindowDcWithPalette(HWND window, HPALETTE* previous) {
-  HDC dc = GetDC(window);
-  *previous = nullptr;
-  if (ScreenPalette()) {
-    *previous = SelectPalette(dc, ScreenPalette(), FALSE);
-    RealizePalette(dc);
-  }
-  return dc;
-}
+// A DC of the window with the screen palette realised, for the holder's lifetime.
+class WindowDcWithPalette {
+ public:
+  explicit WindowDcWithPalette(HWND window)
+      : window_(window), dc_(GetDC(window)), palette_(dc_, ScreenPalette()) {}
+  ~WindowDcWithPalette() { ReleaseDC(window_, dc_); }
+  WindowDcWithPalette(const WindowDcWithPalette&) = delete;
+  WindowDcWithPalette& operator=(const WindowDcWithPalette&) = delete;
+  operator HDC() const { return dc_; }
 
-void ReleaseWindowDc(HWND window, HDC dc, HPALETTE previous) {
-  if (previous) SelectPalette(dc, previous, FALSE);
-  ReleaseDC(window, dc);
-}
+ private:
+  HWND window_;
+  HDC dc_;
+  PaletteScope palette_;
+};
 
 void PaintCanvas(HWND window, HDC dc);
 
@@ -60,11 +63,31 @@ PictureOpenResult OpenCanvasPicture(HWND window, const char* path) {
 void RefreshCanvasBitmap(HWND window) {
   if (!canvasBitmap || canvas.canvasImage.Empty()) return;
   const uint8_t* block = canvas.canvasImage.Data();
-  HPALETTE previous;
-  HDC dc = WindowDcWithPalette(window, &previous);
+  WindowDcWithPalette dc(window);
   SetDIBits(dc, canvasBitmap, 0, canvas.height, block + kBitmapHeaderSize,
             reinterpret_cast<const BITMAPINFO*>(block), DIB_RGB_COLORS);
-  ReleaseWindowDc(window, dc, previous);
+}
+
+void CopyCanvasRect(HDC dc, POINT at, const RECT& paperRect) {
+  if (!canvasBitmap) return;
+  MemoryDc memory(dc);
+  SelectedObject held(memory, canvasBitmap);
+  BitBlt(dc, at.x, at.y, paperRect.right - paperRect.left, paperRect.bottom - paperRect.top, memory,
+         paperRect.left, paperRect.top, SRCCOPY);
+}
+
+void ShowCanvasRect(HDC dc, const RECT& paperRect) {
+  const RECT bitmapRect{0, 0, kCanvasWidth, kCanvasHeight};
+  RECT shown;
+  if (!IntersectRect(&shown, &paperRect, &bitmapRect)) return;
+  const ScreenLayout& app = Screen();
+  CopyCanvasRect(dc, POINT{app.paperOriginX + shown.left, app.paperOriginY + shown.top}, shown);
+}
+
+void ShowCanvasRect(HWND window, const RECT& paperRect) {
+  if (!canvasBitmap) return;
+  WindowDcWithPalette dc(window);
+  ShowCanvasRect(dc, paperRect);
 }
 
 void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
@@ -77,17 +100,11 @@ void FlushCanvasRect(HWND window, int left, int top, int right, int bottom) {
   bottom = std::min({bottom, canvas.height - 1, app.paperHeight - 1});
   if (left > right || top > bottom) return;
   const uint8_t* block = canvas.canvasImage.Data();
-  HPALETTE previous;
-  HDC dc = WindowDcWithPalette(window, &previous);
+  WindowDcWithPalette dc(window);
   const int width = right - left + 1, rows = bottom - top + 1;
   OutputDIB2BMP(dc, reinterpret_cast<const BITMAPINFOHEADER*>(block), block + kBitmapHeaderSize, left,
                 top, width, rows, canvasBitmap, canvas.height, canvas.stride);
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, canvasBitmap);
-  BitBlt(dc, app.paperOriginX + left, app.paperOriginY + top, width, rows, memory, left, top, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseWindowDc(window, dc, previous);
+  ShowCanvasRect(dc, RECT{left, top, right + 1, bottom + 1});
 }
 
 void ShowWholeCanvas(HWND window) {
@@ -126,11 +143,7 @@ void PaintCanvas(HWND, HDC dc) {
     PatBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, WHITENESS);
     return;
   }
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, canvasBitmap);
-  BitBlt(dc, app.paperOriginX, app.paperOriginY, app.paperWidth, app.paperHeight, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  ShowCanvasRect(dc, RECT{0, 0, app.paperWidth, app.paperHeight});
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ void ShowWholeCanvas(HWND window);
 PixelView VisibleCanvasView();
 // The undo snapshot's pixels (empty view when there is none).
 PixelView UndoSnapshotView();
+// Copies paperRect of the canvas bitmap (canvas pixels, right and bottom exclusive) into dc with
+// its corner at `at`, as it is: a rectangle reaching past the bitmap copies what GDI gives there.
+void CopyCanvasRect(HDC dc, POINT at, const RECT& paperRect);
+// Shows paperRect of the canvas bitmap, cut to the bitmap, at its place on the screen: through the
+// window's DC `dc` as the caller prepared it, or through a DC of `window` with the palette realised.
+void ShowCanvasRect(HDC dc, const RECT& paperRect);
+void ShowCanvasRect(HWND window, const RECT& paperRect);
 // Pushes canvas rows top..bottom into the canvas bitmap and shows columns left..right of them
 // in the window (inclusive canvas pixels, cut to the visible canvas).
 void FlushCanvasRect(HWND window, int left, int top, int right, int bottom);

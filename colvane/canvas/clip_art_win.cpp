@@ -9,6 +9,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
 #include "colvane/frame/cursors_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 
@@ -35,13 +36,11 @@ HBITMAP ScreenBitmapOf(HDC dc, const Block& block) {
 // The sticker over the canvas: OR with the mask whitens its opaque part, AND with the picture
 // then shows the picture there and leaves the canvas where the picture bitmap is white.
 void DrawClipArt(HDC work, int x, int y, void*) {
-  HDC source = CreateCompatibleDC(work);
-  HGDIOBJ old = SelectObject(source, maskBitmap);
+  MemoryDc source(work);
+  SelectedObject held(source, maskBitmap);
   BitBlt(work, x, y, clipWidth, clipHeight, source, 0, 0, SRCPAINT);
   SelectObject(source, pictureBitmap);
   BitBlt(work, x, y, clipWidth, clipHeight, source, 0, 0, SRCAND);
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 }  // namespace
@@ -54,13 +53,9 @@ int LoadClipArtPicture(HWND window, const char* picturePath, const char* maskPat
   pictureBitmap = ScreenBitmapOf(dc, clipArt.picture);
   maskBitmap = ScreenBitmapOf(dc, clipArt.mask);
   if (pictureBitmap && maskBitmap) {
-    HDC picture = CreateCompatibleDC(dc), mask = CreateCompatibleDC(dc);
-    HGDIOBJ oldPicture = SelectObject(picture, pictureBitmap), oldMask = SelectObject(mask, maskBitmap);
+    MemoryDc picture(dc), mask(dc);
+    SelectedObject pictureArt(picture, pictureBitmap), maskArt(mask, maskBitmap);
     BitBlt(picture, 0, 0, v.width, v.height, mask, 0, 0, MERGEPAINT);  // picture = NOT mask OR picture
-    SelectObject(picture, oldPicture);
-    SelectObject(mask, oldMask);
-    DeleteDC(picture);
-    DeleteDC(mask);
   }
   ReleaseDC(window, dc);
   if (!pictureBitmap || !maskBitmap) {
@@ -108,21 +103,21 @@ void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragge
   const int targetHeight = plan.target.bottom - plan.target.top;
   if (targetWidth <= 0 || targetHeight <= 0) return;
   HDC dc = GetDC(window);
-  HDC work = CreateCompatibleDC(dc), canvas = CreateCompatibleDC(dc);
-  HBITMAP workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
-  if (work && canvas && workBitmap) {
-    HGDIOBJ oldWork = SelectObject(work, workBitmap), oldCanvas = SelectObject(canvas, canvasBitmap);
-    // The canvas under both positions: this also takes the picture away from where it was.
-    BitBlt(work, 0, 0, workWidth, workHeight, canvas, plan.work.left, plan.work.top, SRCCOPY);
-    draw(work, plan.picture.x, plan.picture.y, context);
-    BitBlt(dc, app.paperOriginX + plan.target.left, app.paperOriginY + plan.target.top, targetWidth,
-           targetHeight, work, plan.source.x, plan.source.y, SRCCOPY);
-    SelectObject(work, oldWork);
-    SelectObject(canvas, oldCanvas);
+  HBITMAP workBitmap = nullptr;
+  {
+    MemoryDc work(dc);
+    workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
+    if (work && workBitmap) {
+      SelectedObject workArt(work, workBitmap);
+      // The canvas under both positions: this also takes the picture away from where it was.
+      const RECT under{plan.work.left, plan.work.top, plan.work.right, plan.work.bottom};
+      CopyCanvasRect(work, POINT{0, 0}, under);
+      draw(work, plan.picture.x, plan.picture.y, context);
+      BitBlt(dc, app.paperOriginX + plan.target.left, app.paperOriginY + plan.target.top, targetWidth,
+             targetHeight, work, plan.source.x, plan.source.y, SRCCOPY);
+    }
   }
   if (workBitmap) DeleteObject(workBitmap);
-  if (work) DeleteDC(work);
-  if (canvas) DeleteDC(canvas);
   ReleaseDC(window, dc);
 }
 

@@ -4,20 +4,6 @@
 #include "colvane/canvas/magic_stamp.h"
 #include "colvane/canvas/stroke_walker.h"
 
-bool IsLineCapableMode(int mode) {
-  return mode == kModePencil || mode == kModeBrush || mode == kModeLineSpare4 || mode == kModeMarker ||
-         mode == kModeLineSpare6;
-}
-
-bool IsFreeDabMode(int mode) {
-  return mode == kModeWaterBrush || mode == kModeToothpaste || mode == kModeAirbrush || mode == kModeSoftEraser ||
-         mode == kModePictureEraser;
-}
-
-bool IsRopeMode(int mode) {
-  return mode == kModeFreeRope || mode == kModeEllipseRope || mode == kModeRectangleRope;
-}
-
 void SetSessionPaperSize(PaintSession* s, int width, int height) { s->clip.SetAll(width, height); }
 
 void ChooseDrawingMode(PaintSession* s, DrawingMode mode) { s->choice.drawingMode = mode; }

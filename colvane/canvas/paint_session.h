@@ -47,13 +47,6 @@ struct GestureResult {
   bool coloursChanged = false;
 };
 
-// Modes 1, 2, 4, 5, 6: strokes that may also be straight lines.
-bool IsLineCapableMode(int mode);
-// Dab tools that always stroke freely: 3, 7, 8, 10, 20.
-bool IsFreeDabMode(int mode);
-// The three rope modes: 13, 23, 24.
-bool IsRopeMode(int mode);
-
 // The shown part of the canvas (the clip's size): the clip is reset to all of it.
 void SetSessionPaperSize(PaintSession* s, int width, int height);
 // The one writer of the drawing mode.

@@ -148,7 +148,7 @@ void SetClipArea(int width, int height) {
 }
 
 void StartRopeFrame(HWND window) {
-  if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, 100, nullptr) != 0;
+  if (!frameTimerOn) frameTimerOn = SetTimer(window, timer::kRopeFrame, timer::kRopeFrameMs, nullptr) != 0;
   if (!dashColoursLoaded) LoadDashColours();
   dashColoursLoaded = true;
 }
@@ -159,20 +159,7 @@ bool RopePress(HWND window, PaintSession&, POINT paper) {
     // Wipe the frame off the screen: the selection's box comes back from the canvas bitmap.
     RECT box;
     GetRgnBox(clipRegion, &box);
-    HBITMAP canvasBitmap = CanvasBitmap();
-    if (canvasBitmap) {
-      const ScreenLayout& app = Screen();
-      HDC dc = GetDC(window);
-      IntersectClipRect(dc, app.paperOriginX, app.paperOriginY, app.paperOriginX + kCanvasWidth,
-                        app.paperOriginY + kCanvasHeight);
-      HDC memory = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(memory, canvasBitmap);
-      BitBlt(dc, app.paperOriginX + box.left, app.paperOriginY + box.top, box.right - box.left,
-             box.bottom - box.top, memory, box.left, box.top, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteDC(memory);
-      ReleaseDC(window, dc);
-    }
+    ShowCanvasRect(window, box);
     DropSelection();
   }
   ropePoints.push_back(paper);

@@ -9,6 +9,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/square_eraser.h"
 #include "colvane/canvas/tool_state.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 
 namespace {
@@ -22,10 +23,11 @@ void SquareOutlineAt(HWND window, int cx, int cy) {
                                    app.paperHeight);
   HDC dc = GetDC(window);
   const int oldRop = SetROP2(dc, R2_NOT);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-  Rectangle(dc, app.paperOriginX + r.left, app.paperOriginY + r.top, app.paperOriginX + r.right,
-            app.paperOriginY + r.bottom);
-  SelectObject(dc, oldBrush);
+  {
+    SelectedObject hollow(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, app.paperOriginX + r.left, app.paperOriginY + r.top, app.paperOriginX + r.right,
+              app.paperOriginY + r.bottom);
+  }
   SetROP2(dc, oldRop);
   ReleaseDC(window, dc);
 }

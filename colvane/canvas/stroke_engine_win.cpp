@@ -3,6 +3,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/stroke_walker.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 
 namespace {
@@ -10,12 +11,13 @@ namespace {
 void DrawRubberBand(HWND window, int x0, int y0, int x1, int y1) {
   const ScreenLayout& screen = Screen();
   HDC dc = GetDC(window);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  int oldRop = SetROP2(dc, R2_NOT);
-  MoveToEx(dc, screen.paperOriginX + x0, screen.paperOriginY + y0, nullptr);
-  LineTo(dc, screen.paperOriginX + x1, screen.paperOriginY + y1);
-  SetROP2(dc, oldRop);
-  SelectObject(dc, oldPen);
+  {
+    SelectedObject black(dc, GetStockObject(BLACK_PEN));
+    int oldRop = SetROP2(dc, R2_NOT);
+    MoveToEx(dc, screen.paperOriginX + x0, screen.paperOriginY + y0, nullptr);
+    LineTo(dc, screen.paperOriginX + x1, screen.paperOriginY + y1);
+    SetROP2(dc, oldRop);
+  }
   ReleaseDC(window, dc);
 }
 
@@ -36,11 +38,6 @@ StrokeTarget CurrentStrokeTarget(int mode) {
 }
 
 bool InsideClip(int x, int y) { return Session().clip.Contains(x, y); }
-
-void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1) {
-  PaintSession& s = Session();
-  FlushChangedRect(window, Walk(&s.tools.stroke, s.tools.masks, SessionStrokeTarget(&s), x0, y0, x1, y1));
-}
 
 bool LinePress(HWND window, PaintSession& s, POINT p) {
   if (!s.clip.Contains(p.x, p.y)) return false;

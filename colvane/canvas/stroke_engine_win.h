@@ -11,9 +11,6 @@ StrokeTarget CurrentStrokeTarget(int mode);
 // True when a tool may change the canvas pixel (the clip region's, or the visible canvas's).
 bool InsideClip(int x, int y);
 
-// Walks the stroke from (x0, y0) to (x1, y1) in the current mode and shows the changed rows.
-void WalkAndFlush(HWND window, int x0, int y0, int x1, int y1);
-
 // Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
 // press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on
 // the canvas. LineRelease erases the band and returns true when the gesture had a valid start.

@@ -127,7 +127,7 @@ bool CanvasPress(HWND window, POINT p) {
     PlayToolSound();
   if (row && row->ropeFrame) StartRopeFrame(window);
   if (!row || !row->press || !CanvasReady(s)) return false;
-  if (row->repeatsWhileHeld) SetTimer(window, timer::kStrokeRepeat, 100, nullptr);
+  if (row->repeatsWhileHeld) SetTimer(window, timer::kStrokeRepeat, timer::kStrokeRepeatMs, nullptr);
   return row->press(window, s, p);
 }
 

@@ -5,7 +5,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"

@@ -1,3 +1,4 @@
+// Export of a library picture: the standard save dialog, then the picture file copied to the chosen name.
 #include "colvane/files/export_win.h"
 
 #include <commdlg.h>

@@ -14,11 +14,15 @@
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
+#include "colvane/files/upper_case.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
@@ -79,14 +83,10 @@ struct FileBoxState {
   char editName[80] = "";
 } box;
 
-// Box names are shown upper-cased; the byte after a lead byte of a double-byte character stays.
+// Box names are shown upper-cased; double-byte characters stay as they are.
 std::string UpperBoxName(const char* name) {
   std::string s(name);
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c >= 128) ++i;
-    else if (c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 32);
-  }
+  UpperCaseAscii(&s[0]);
   return s;
 }
 
@@ -224,11 +224,11 @@ void Outline(HDC dc, const GridRect& cell) {
   POINT a{cell.left - 1, cell.top - 1};
   LayoutToScreen(&a);
   HPEN pen = CreatePen(PS_SOLID, 1, kPickedOutline);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
-  Rectangle(dc, a.x, a.y, a.x + (cell.right - cell.left) + 2, a.y + (cell.bottom - cell.top) + 2);
-  SelectObject(dc, oldBrush);
-  DeleteObject(SelectObject(dc, oldPen));
+  {
+    SelectedObject penIn(dc, pen), hollow(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, a.x, a.y, a.x + (cell.right - cell.left) + 2, a.y + (cell.bottom - cell.top) + 2);
+  }
+  DeleteObject(pen);
 }
 
 void DrawCard(HWND window, HDC dc, const GridRect& cell) {
@@ -286,23 +286,21 @@ void LowerPage(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   HDC dc = GetDC(window);
-  HDC memory = CreateCompatibleDC(dc);
+  MemoryDc memory(dc);
   HBITMAP frame = CreateCompatibleBitmap(dc, client.right, client.bottom);
   if (memory && frame) {
-    HGDIOBJ old = SelectObject(memory, frame);
+    SelectedObject held(memory, frame);
     if (ScreenPalette()) SelectPalette(memory, ScreenPalette(), FALSE);
     for (int i = 9; i >= 0; --i) {
-      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT);
       const int rows = size.cy * i / 10;
       if (rows > 0) BlitPart(window, memory, box.background, POINT{0, size.cy - rows}, size.cx, rows, POINT{0, 0}, ScreenPalette());
       BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
       GdiFlush();
       Sleep(15);
     }
-    SelectObject(memory, old);
   }
   if (frame) DeleteObject(frame);
-  if (memory) DeleteDC(memory);
   ReleaseDC(window, dc);
 }
 
@@ -403,8 +401,6 @@ void Page(HWND window, int id) {
 }
 
 }  // namespace
-
-bool FileBoxOpen() { return box.open; }
 
 void OpenFileBox(HWND window) {
   if (box.open) return;
@@ -563,6 +559,10 @@ bool Command(HWND window, int id) {
   return false;
 }
 
+}  // namespace
+
+namespace {
+bool FileBoxOpen() { return box.open; }
 }  // namespace
 
 const ScreenArea kFileBoxArea = {"file box", FileBoxOpen, Hover, Press, Release, DoubleClick, nullptr, nullptr,

@@ -10,7 +10,6 @@
 void OpenFileBox(HWND window);
 // Command 5008: the page goes and the desk comes back; everything the box held is freed.
 void CloseFileBox(HWND window);
-bool FileBoxOpen();
 
 // The screen-area row, shown while the box is open: it then takes every left-button event, and
 // commands 5001-5009, 8010 and 8011.

@@ -1,3 +1,4 @@
+// The file box grid: cell rectangles, the cell under a point and the paging of boxes and pictures.
 #include "colvane/files/file_grid.h"
 
 int PageCapacity(const FileGrid& grid) {

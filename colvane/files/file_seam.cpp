@@ -1,3 +1,4 @@
+// The picture writers' file seam on POSIX files, for the native build and its tests.
 #include "colvane/files/file_seam.h"
 
 // On Windows the platform's files and the seam choice live in file_seam_win.cpp.

@@ -1,3 +1,4 @@
+// Checks and building of box and picture names and of their paths in the picture library.
 #include "colvane/files/library_paths.h"
 
 #include <cctype>

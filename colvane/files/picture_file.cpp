@@ -1,3 +1,4 @@
+// The picture file written as a bitmap file, and the replacement of a file through a temporary one.
 #include "colvane/files/picture_file.h"
 
 #include <cstring>

@@ -174,7 +174,7 @@ void ReadCartoonsOfCurrentPicture(HWND window) {
 }
 
 void RecoverAtStartUp(HWND window) {
-  SetTimer(window, timer::kRecovery, 1000, nullptr);
+  SetTimer(window, timer::kRecovery, timer::kRecoveryMs, nullptr);
   char path[MAX_PATH];
   RecoveryPath(path, sizeof(path));
   std::vector<uint8_t> bytes;

@@ -1,3 +1,4 @@
+// The recovery copy: its head with the box and the name, read and written through the file seam.
 #include "colvane/files/recovery_file.h"
 
 #include <cstring>

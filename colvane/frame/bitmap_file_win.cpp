@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "colvane/frame/file_bytes.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/dib_file.h"
 #include "colvane/frame/message_box_win.h"
+#include "colvane/frame/palette_scope_win.h"
 
 namespace {
 // Art files are at most a screen of 32-bit pixels plus headers; a longer file is read cut
@@ -34,14 +36,12 @@ static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
   }
   if (r != kDibOk) return nullptr;
   HDC dc = GetDC(owner);
-  HPALETTE old = nullptr;
-  if (palette) {
-    old = SelectPalette(dc, palette, FALSE);
-    RealizePalette(dc);
+  HBITMAP bitmap;
+  {
+    PaletteScope realized(dc, palette);
+    auto* info = reinterpret_cast<const BITMAPINFO*>(image.packed.data());
+    bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, image.Bits(), info, DIB_RGB_COLORS);
   }
-  auto* info = reinterpret_cast<const BITMAPINFO*>(image.packed.data());
-  HBITMAP bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, image.Bits(), info, DIB_RGB_COLORS);
-  if (old) SelectPalette(dc, old, FALSE);
   ReleaseDC(owner, dc);
   return bitmap;
 }
@@ -59,16 +59,10 @@ HBITMAP LoadBitmapFileScaled(HWND owner, const char* path, HPALETTE palette, int
   HDC dc = GetDC(owner);
   HBITMAP scaled = CreateCompatibleBitmap(dc, width, height);
   if (scaled) {
-    HDC from = CreateCompatibleDC(dc);
-    HDC to = CreateCompatibleDC(dc);
-    HGDIOBJ oldFrom = SelectObject(from, picture);
-    HGDIOBJ oldTo = SelectObject(to, scaled);
+    MemoryDc from(dc), to(dc);
+    SelectedObject fromArt(from, picture), toArt(to, scaled);
     SetStretchBltMode(to, COLORONCOLOR);
     StretchBlt(to, 0, 0, width, height, from, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-    DeleteDC(from);
-    DeleteDC(to);
   }
   ReleaseDC(owner, dc);
   DeleteObject(picture);

@@ -1,7 +1,11 @@
-// Plain and transparent blits of screen art, with the paper laid over whatever reaches under it.
+// Plain and transparent blits of screen art, with the paper laid over whatever reaches under it
+// (the overlay of paper_overlay_win.h lives here: it is made of these blits).
 #include "colvane/frame/blit_win.h"
 
+#include "colvane/frame/coords_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 
 namespace {
 
@@ -27,21 +31,17 @@ int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
 // at the layout point and draws the result at that point on dc.
 int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
                      POINT source) {
-  HDC from = CreateCompatibleDC(dc);
-  HDC temp = CreateCompatibleDC(dc);
   HBITMAP tempBitmap = CreateCompatibleBitmap(dc, width, height);
-  HGDIOBJ oldFrom = SelectObject(from, bitmap);
-  HGDIOBJ oldTemp = SelectObject(temp, tempBitmap);
-  BitBlt(temp, 0, 0, width, height, from, source.x, source.y, SRCCOPY);
-  OverlayPaper(window, temp, destination);
-  POINT at = destination;
-  LayoutToScreen(&at);
-  BitBlt(dc, at.x, at.y, width, height, temp, 0, 0, SRCCOPY);
-  SelectObject(temp, oldTemp);
-  SelectObject(from, oldFrom);
+  {
+    MemoryDc from(dc), temp(dc);
+    SelectedObject fromArt(from, bitmap), tempArt(temp, tempBitmap);
+    BitBlt(temp, 0, 0, width, height, from, source.x, source.y, SRCCOPY);
+    OverlayPaper(window, temp, destination);
+    POINT at = destination;
+    LayoutToScreen(&at);
+    BitBlt(dc, at.x, at.y, width, height, temp, 0, 0, SRCCOPY);
+  }
   DeleteObject(tempBitmap);
-  DeleteDC(temp);
-  DeleteDC(from);
   return 1;
 }
 
@@ -110,31 +110,24 @@ void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF
   SIZE size = BitmapSize(bitmap);
   HDC screen = GetDC(window);
   PaletteScope scope(screen, palette);
-  HDC source = CreateCompatibleDC(screen);
-  HDC maskDc = CreateCompatibleDC(screen);
-  HDC imageDc = CreateCompatibleDC(screen);
   HBITMAP maskBitmap = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
   HBITMAP imageBitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  HGDIOBJ oldSource = SelectObject(source, bitmap);
-  HGDIOBJ oldMask = SelectObject(maskDc, maskBitmap);
-  HGDIOBJ oldImage = SelectObject(imageDc, imageBitmap);
-  // Colour to monochrome: pixels of the background colour become white (1), the rest black.
-  COLORREF oldBk = SetBkColor(source, key);
-  BitBlt(maskDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
-  SetBkColor(source, oldBk);
-  // Image = source with every key pixel black: (source AND mask), inverted, AND source.
-  SetBkColor(imageDc, RGB(255, 255, 255));
-  SetTextColor(imageDc, RGB(0, 0, 0));
-  BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
-  BitBlt(imageDc, 0, 0, size.cx, size.cy, maskDc, 0, 0, SRCAND);
-  BitBlt(imageDc, 0, 0, size.cx, size.cy, nullptr, 0, 0, DSTINVERT);
-  BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCAND);
-  SelectObject(imageDc, oldImage);
-  SelectObject(maskDc, oldMask);
-  SelectObject(source, oldSource);
-  DeleteDC(imageDc);
-  DeleteDC(maskDc);
-  DeleteDC(source);
+  {
+    MemoryDc source(screen), maskDc(screen), imageDc(screen);
+    SelectedObject sourceArt(source, bitmap), maskArt(maskDc, maskBitmap);
+    SelectedObject imageArt(imageDc, imageBitmap);
+    // Colour to monochrome: pixels of the background colour become white (1), the rest black.
+    COLORREF oldBk = SetBkColor(source, key);
+    BitBlt(maskDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    SetBkColor(source, oldBk);
+    // Image = source with every key pixel black: (source AND mask), inverted, AND source.
+    SetBkColor(imageDc, RGB(255, 255, 255));
+    SetTextColor(imageDc, RGB(0, 0, 0));
+    BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    BitBlt(imageDc, 0, 0, size.cx, size.cy, maskDc, 0, 0, SRCAND);
+    BitBlt(imageDc, 0, 0, size.cx, size.cy, nullptr, 0, 0, DSTINVERT);
+    BitBlt(imageDc, 0, 0, size.cx, size.cy, source, 0, 0, SRCAND);
+  }
   ReleaseDC(window, screen);
   *image = imageBitmap;
   *mask = maskBitmap;
@@ -144,18 +137,16 @@ void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP ma
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY) {
   if (!image || !mask) return;
-  HDC memory = CreateCompatibleDC(destination);
+  MemoryDc memory(destination);
   // Monochrome to colour: mask 1 keeps the destination (white), 0 clears it (black).
   COLORREF oldText = SetTextColor(destination, RGB(0, 0, 0));
   COLORREF oldBk = SetBkColor(destination, RGB(255, 255, 255));
-  HGDIOBJ old = SelectObject(memory, mask);
+  SelectedObject art(memory, mask);
   BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCAND);
   SelectObject(memory, image);
   BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCPAINT);
-  SelectObject(memory, old);
   SetTextColor(destination, oldText);
   SetBkColor(destination, oldBk);
-  DeleteDC(memory);
 }
 
 void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE palette, int x,

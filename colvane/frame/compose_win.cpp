@@ -1,5 +1,7 @@
 // The whole screen, composed back to front into one offscreen bitmap and shown with one blit.
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
+#include "colvane/frame/offscreen_win.h"
 #include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/screen_area_win.h"
 

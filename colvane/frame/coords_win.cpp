@@ -1,5 +1,6 @@
 // Conversions between layout, screen and paper coordinates, and the palette every blit realises.
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
+
 #include "colvane/frame/screen_layout.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The 16 tool cursors and the upkeep of the main window's class cursor.
 #include "colvane/frame/cursors_win.h"
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/ids.h"
 
 namespace {

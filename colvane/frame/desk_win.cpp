@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 
@@ -117,7 +121,6 @@ void LoadDeskButton(HWND window, int slot, int toolboxPage) {
 
 }  // namespace
 
-const PaperArt& CurrentPaperArt() { return paper; }
 int CurrentPaperType() { return paperType; }
 
 void LoadDesk(HWND window, int toolboxPage) {

@@ -2,7 +2,8 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/filmstrip_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/frame/screen_area_win.h"
 
 struct DeskButton {
@@ -11,7 +12,6 @@ struct DeskButton {
   RECT hit{0, 0, 0, 0};   // layout coordinates
 };
 
-const PaperArt& CurrentPaperArt();
 int CurrentPaperType();
 
 // The desk buttons for the toolbox page shown, and the paper of the stored paper type.

@@ -1,8 +1,14 @@
 // Button states as filmstrips: loading, drawing one frame, and playing an animation with the
 // 40 ms pumping delay between frames.
+#include "colvane/frame/filmstrip_win.h"
+
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/frame/strip_frames.h"
 #include "colvane/layout/layout_files_win.h"
 #include "easelkit/easelkit_win.h"
@@ -48,48 +54,40 @@ int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, P
   animationPlaying = true;
   const int w = strip->frameWidth, h = strip->height;
   HDC dc = GetDC(window);
-  HPALETTE oldPalette = nullptr;
-  if (palette) {
-    oldPalette = SelectPalette(dc, palette, FALSE);
-    RealizePalette(dc);
-  }
-  HDC from_dc = CreateCompatibleDC(dc);
-  HDC temp = CreateCompatibleDC(dc);
-  HBITMAP frameBitmap = CreateCompatibleBitmap(dc, w, h);
-  HGDIOBJ oldFrom = SelectObject(from_dc, strip->bitmap);
-  HGDIOBJ oldTemp = SelectObject(temp, frameBitmap);
-  POINT at = destination;
-  LayoutToScreen(&at);
-  for (int i = from; i < from + n; ++i) {
-    if (interruptible) {
-      UINT msg;
-      WPARAM wp;
-      LPARAM lp;
-      if (IsIntMessage(&msg, &wp, &lp) && msg != startingMessage) {
-        OutPutMessage(window, msg, wp, lp);
-        break;
+  HBITMAP frameBitmap = nullptr;
+  {
+    PaletteScope realized(dc, palette);
+    MemoryDc from_dc(dc), temp(dc);
+    frameBitmap = CreateCompatibleBitmap(dc, w, h);
+    SelectedObject stripArt(from_dc, strip->bitmap), frameArt(temp, frameBitmap);
+    POINT at = destination;
+    LayoutToScreen(&at);
+    for (int i = from; i < from + n; ++i) {
+      if (interruptible) {
+        UINT msg;
+        WPARAM wp;
+        LPARAM lp;
+        if (IsIntMessage(&msg, &wp, &lp) && msg != startingMessage) {
+          OutPutMessage(window, msg, wp, lp);
+          break;
+        }
+        if (startingMessage == WM_MOUSEMOVE && area) {
+          POINT cursor;
+          GetCursorPos(&cursor);
+          ScreenToClient(window, &cursor);
+          ScreenToLayout(&cursor);
+          if (!PtInRect(area, cursor)) break;
+        }
       }
-      if (startingMessage == WM_MOUSEMOVE && area) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        ScreenToClient(window, &cursor);
-        ScreenToLayout(&cursor);
-        if (!PtInRect(area, cursor)) break;
-      }
+      int sourceX = forward ? i * w : (frames - i - 1) * w;
+      BitBlt(temp, 0, 0, w, h, from_dc, sourceX, 0, SRCCOPY);
+      OverlayPaper(window, temp, destination);
+      BitBlt(dc, at.x, at.y, w, h, temp, 0, 0, SRCCOPY);
+      if (i + 1 < from + n) Delay(window, 40);
     }
-    int sourceX = forward ? i * w : (frames - i - 1) * w;
-    BitBlt(temp, 0, 0, w, h, from_dc, sourceX, 0, SRCCOPY);
-    OverlayPaper(window, temp, destination);
-    BitBlt(dc, at.x, at.y, w, h, temp, 0, 0, SRCCOPY);
-    if (i + 1 < from + n) Delay(window, 40);
+    ClearMessage();
   }
-  ClearMessage();
-  SelectObject(temp, oldTemp);
-  SelectObject(from_dc, oldFrom);
   DeleteObject(frameBitmap);
-  DeleteDC(temp);
-  DeleteDC(from_dc);
-  if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
   ReleaseDC(window, dc);
   animationPlaying = false;
   return 1;

@@ -4,9 +4,10 @@
 #include <initializer_list>
 
 #include "colvane/frame/bitmap_file_win.h"
+#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
-#include "colvane/frame/blit_win.h"
 #include "colvane/frame/screen_layout.h"
 
 FrameArt& Frame() {

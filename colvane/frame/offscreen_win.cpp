@@ -1,7 +1,7 @@
 // A pool of four offscreen bitmaps with their memory DCs, used for flicker-free composition. A
 // released bitmap is kept for the next acquire of the same size: the screen is composed into a
 // bitmap of the same size on every paint, and making one costs more than drawing into it.
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/offscreen_win.h"
 
 namespace {
 struct Slot {

@@ -5,8 +5,10 @@
 #include <initializer_list>
 
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
@@ -113,8 +115,6 @@ void FreeShelfButton(ShelfButton* b) {
   FreeStrip(&b->plain);
   FreeStrip(&b->select);
 }
-
-int SelectedTool(int page) { return selected[page == 2 ? 1 : 0]; }
 
 int ToolboxPage() { return CurrentPage(); }
 

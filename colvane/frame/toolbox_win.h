@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/screen_area_win.h"
 
 // A button of the toolbox or of the library's shelf: hover, plain and selection strips, keys
@@ -28,5 +28,3 @@ extern const ScreenArea kToolboxArea;
 void ShowToolboxPage(HWND window, int page);
 // The page shown: 1 or 2.
 int ToolboxPage();
-// Index of the selected tool on page 1 or 2; -1 none.
-int SelectedTool(int page);

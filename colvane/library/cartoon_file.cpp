@@ -1,3 +1,4 @@
+// Reading and writing of the cartoon file kept beside a picture.
 #include "colvane/library/cartoon_file.h"
 
 #include "colvane/canvas/picture_block.h"

@@ -1,3 +1,4 @@
+// The running cartoons' table: adding, stepping along their paths, hit tests and removal.
 #include "colvane/library/cartoon_table.h"
 
 #include <algorithm>

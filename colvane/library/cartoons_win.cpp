@@ -1,3 +1,4 @@
+// The cartoons on the screen: their sprites, the tick that plays and walks them, placing and removing.
 #include "colvane/library/cartoons_win.h"
 
 #include <cstring>
@@ -7,10 +8,14 @@
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/file_bytes.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -41,7 +46,7 @@ void FreeArt(CartoonArt* a) {
 
 void StartTimer(HWND window) {
   if (timerRunning || paused) return;
-  timerRunning = SetTimer(window, timer::kCartoons, 150, nullptr) != 0;
+  timerRunning = SetTimer(window, timer::kCartoons, timer::kCartoonsMs, nullptr) != 0;
 }
 
 void StopTimer(HWND window) {
@@ -195,34 +200,32 @@ void CartoonTick(HWND window) {
   const ScreenLayout& s = Screen();
   const int wc = s.paperWidth, hc = s.paperHeight;
   HDC screen = GetDC(window);
-  HDC compose = CreateCompatibleDC(screen), source = CreateCompatibleDC(screen);
-  HBITMAP composeBitmap = CreateCompatibleBitmap(screen, wc, hc);
-  if (compose && source && composeBitmap) {
-    HGDIOBJ oldCompose = SelectObject(compose, composeBitmap);
-    HGDIOBJ oldSource = SelectObject(source, canvas);
-    BitBlt(compose, 0, 0, wc, hc, source, 0, 0, SRCCOPY);
-    SelectObject(source, oldSource);
-    // Later cartoons are drawn over earlier ones.
-    for (int i = 0; i < table.Count(); ++i) {
-      Cartoon& c = table.At(i);
-      const CartoonStep step = AdvanceCartoon(&c, wc, hc);
-      if (step.draw) {
-        const CartoonRect r = FrameRect(c, step.at);
-        DrawFrame(window, compose, art[i], c, step.frame, r.left, r.top);
+  HBITMAP composeBitmap = nullptr;
+  {
+    MemoryDc compose(screen);
+    composeBitmap = CreateCompatibleBitmap(screen, wc, hc);
+    if (compose && composeBitmap) {
+      SelectedObject composeArt(compose, composeBitmap);
+      CopyCanvasRect(compose, POINT{0, 0}, RECT{0, 0, wc, hc});
+      // Later cartoons are drawn over earlier ones.
+      for (int i = 0; i < table.Count(); ++i) {
+        Cartoon& c = table.At(i);
+        const CartoonStep step = AdvanceCartoon(&c, wc, hc);
+        if (step.draw) {
+          const CartoonRect r = FrameRect(c, step.at);
+          DrawFrame(window, compose, art[i], c, step.frame, r.left, r.top);
+        }
+      }
+      OverlayPaper(window, compose, CanvasLayoutOrigin());  // the paper's corner lies over the canvas
+      for (int i = 0; i < table.Count(); ++i) {
+        const CartoonRect r = CutToCanvas(table.At(i).changed, wc, hc);
+        if (r.Empty()) continue;
+        BitBlt(screen, s.paperOriginX + r.left, s.paperOriginY + r.top, r.right - r.left, r.bottom - r.top,
+               compose, r.left, r.top, SRCCOPY);
       }
     }
-    OverlayPaper(window, compose, CanvasLayoutOrigin());  // the paper's corner lies over the canvas
-    for (int i = 0; i < table.Count(); ++i) {
-      const CartoonRect r = CutToCanvas(table.At(i).changed, wc, hc);
-      if (r.Empty()) continue;
-      BitBlt(screen, s.paperOriginX + r.left, s.paperOriginY + r.top, r.right - r.left, r.bottom - r.top, compose,
-             r.left, r.top, SRCCOPY);
-    }
-    SelectObject(compose, oldCompose);
   }
   if (composeBitmap) DeleteObject(composeBitmap);
-  if (compose) DeleteDC(compose);
-  if (source) DeleteDC(source);
   ReleaseDC(window, screen);
   busy = false;
 }

@@ -1,29 +1,12 @@
+// Look-up of the library's categories, the paging of their pages and the layout keys of their items.
 #include "colvane/library/library_catalogue.h"
 
 #include <climits>
 #include <cstdio>
 
-namespace {
-
-const Category kCategories[kCategoryCount] = {
-    {7000, "PERSONCONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7001, "DIANACONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7002, "INSECTCONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7003, "PLANECONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7004, "CLOUDCONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7005, "HOUSECONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7006, "LEAVECONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7007, "BIRDCONTENT", 5, "GRLIB", ItemKind::kSticker},
-    {7008, "CARTCONTENT", 6, "JLIB", ItemKind::kCartoon},
-    {7009, "DIAGRAMCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
-    {7010, "LANDCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
-};
-
-}  // namespace
-
 const Category* CategoryOf(int command) {
   for (const Category& c : kCategories)
-    if (c.command == command) return &c;
+    if (c.Command() == command) return &c;
   return nullptr;
 }
 

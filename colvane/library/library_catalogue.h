@@ -1,17 +1,55 @@
 // The library's categories, their pages and the layout keys of their items.
 #pragma once
 
+#include "colvane/ids.h"
+
 enum class ItemKind { kSticker, kCartoon, kSamplePicture };
 
+// A category's id; its command is cmd::kLibraryCategoryFirst + id.
+enum CategoryId : int {
+  kCategoryPerson,
+  kCategoryDinosaur,
+  kCategoryInsect,
+  kCategoryPlane,
+  kCategoryCloud,
+  kCategoryHouse,
+  kCategoryLeaf,
+  kCategoryBird,
+  kCategoryCartoon,
+  kCategoryDiagram,
+  kCategoryLandscape,
+};
+constexpr int kCategoryCount = 11;
+static_assert(cmd::kLibraryCategoryFirst + kCategoryCount - 1 == cmd::kLibraryCategoryLast,
+              "one command per category");
+
+constexpr int CategoryCommand(CategoryId id) { return cmd::kLibraryCategoryFirst + id; }
+
 struct Category {
-  int command;          // 7000..7010
+  CategoryId id;
+  const char* button;   // layout key stem of its shelf button (also its art's file stem)
   const char* section;  // layout section listing its pages
   int itemsPerPage;
   const char* slotKey;  // DETAILTOOL key of its slots
   ItemKind kind;
+  constexpr int Command() const { return CategoryCommand(id); }
 };
 
-constexpr int kCategoryCount = 11;
+// Every category, in the order of its button on the shelf: read by the program and by the
+// generator of its content.
+inline constexpr Category kCategories[kCategoryCount] = {
+    {kCategoryDiagram, "DIAGRAM", "DIAGRAMCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
+    {kCategoryLandscape, "LANDSCAPE", "LANDCONTENT", 4, "SMPLIB", ItemKind::kSamplePicture},
+    {kCategoryPerson, "PERSON", "PERSONCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryDinosaur, "DIANAS", "DIANACONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryInsect, "INSECT", "INSECTCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryPlane, "PLANE", "PLANECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryCloud, "CLOUD", "CLOUDCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryHouse, "HOUSE", "HOUSECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryLeaf, "LEAVE", "LEAVECONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryBird, "BIRD", "BIRDCONTENT", 5, "GRLIB", ItemKind::kSticker},
+    {kCategoryCartoon, "FILM", "CARTCONTENT", 6, "JLIB", ItemKind::kCartoon},
+};
 constexpr int kDefaultPageCount = 256;  // a category that does not say how many pages it has
 constexpr int kMaxItemsPerPage = 6;
 

@@ -1,8 +1,10 @@
+// The library page on the screen: loading a category's page, drawing it, and taking its items.
 #include "colvane/library/library_page_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"

@@ -1,29 +1,26 @@
+// The library's shelf on the screen: its category buttons, their animations and the turn to the tools.
 #include "colvane/library/library_shelf_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/library/cartoons_win.h"
+#include "colvane/library/library_catalogue.h"
 #include "colvane/library/library_page_win.h"
 #include "colvane/media/sound_effects_win.h"
 
 namespace {
 
-struct ButtonName {
-  const char* name;
-  int id;
-};
-const ButtonName kButtons[] = {{"DIAGRAM", 7009}, {"LANDSCAPE", 7010}, {"PERSON", 7000}, {"DIANAS", 7001},
-                               {"INSECT", 7002},  {"PLANE", 7003},     {"CLOUD", 7004},  {"HOUSE", 7005},
-                               {"LEAVE", 7006},   {"BIRD", 7007},      {"FILM", 7008}};
-constexpr int kButtonCount = sizeof(kButtons) / sizeof(kButtons[0]);
+constexpr int kButtonCount = kCategoryCount;  // one per category, in the catalogue's order
 constexpr int kNone = 99;
 
 ShelfButton buttons[kButtonCount];  // a category's selection strip is its drawer opening
@@ -50,7 +47,8 @@ void Repaint(HWND window) {
 }  // namespace
 
 void LoadLibraryButtons(HWND window) {
-  for (int i = 0; i < kButtonCount; ++i) LoadShelfButton(window, &buttons[i], kButtons[i].name, kButtons[i].id);
+  for (int i = 0; i < kButtonCount; ++i)
+    LoadShelfButton(window, &buttons[i], kCategories[i].button, kCategories[i].Command());
   hovered = kNone;
   hoverCursorSet = false;
 }

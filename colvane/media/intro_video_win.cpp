@@ -13,7 +13,6 @@ namespace {
 bool playing = false;
 MCIDEVICEID clipDevice = 0;
 HWND clipWindow = nullptr;  // owned by the video device
-DWORD clipLength = 0;
 
 void Repaint(HWND window) {
   InvalidateRect(window, nullptr, TRUE);
@@ -70,10 +69,6 @@ bool PlayClip(HWND window, const char* file, int x, int y, int width, int height
   drivers.SendCommand(clipDevice, MCI_PUT, MCI_DGV_PUT_WINDOW | MCI_DGV_RECT, reinterpret_cast<DWORD_PTR>(&put));
   if (clipWindow) MoveWindow(clipWindow, x, y, width, height, TRUE);
 
-  status = MCI_STATUS_PARMS{};
-  status.dwItem = MCI_STATUS_LENGTH;
-  drivers.SendCommand(clipDevice, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&status));
-  clipLength = static_cast<DWORD>(status.dwReturn);
   playing = true;
 
   MCI_PLAY_PARMS play{};
@@ -108,4 +103,3 @@ void CloseVideoDevice() {
 
 bool ClipPlaying() { return playing; }
 HWND ClipWindow() { return clipWindow; }
-DWORD ClipLength() { return clipLength; }

@@ -17,6 +17,5 @@ void StopClip();
 void CloseVideoDevice();
 
 bool ClipPlaying();
-// The playing clip's window (null when none plays or the device gave none) and its length.
+// The playing clip's window (null when none plays or the device gave none).
 HWND ClipWindow();
-DWORD ClipLength();

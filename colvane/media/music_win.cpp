@@ -33,7 +33,6 @@ void LoadSoundSettings() {
 }
 
 bool MusicOn() { return musicOn; }
-int TuneIndex() { return tuneIndex; }
 const char* TuneName() { return kTuneNames[tuneIndex]; }
 bool TunePlaying() { return tuneDevice != 0; }
 

@@ -9,7 +9,6 @@
 void LoadSoundSettings();
 
 bool MusicOn();
-int TuneIndex();
 const char* TuneName();
 
 // Opens the current tune and plays it from the start with `window` told when it ends; nothing

@@ -9,9 +9,11 @@
 #include "colvane/canvas/colours_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/ids.h"
 #include "colvane/panels/colour_pages.h"
 #include "colvane/panels/colour_panel_win.h"
@@ -98,22 +100,20 @@ void SetHoverCursor(HWND window, bool* flag, int cursorIndex) {
 void FillBox(HDC dc, RECT r, COLORREF colour) {
   HPEN pen = CreatePen(PS_SOLID, 1, colour);
   HBRUSH brush = CreateSolidBrush(colour);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  Rectangle(dc, r.left, r.top, r.right, r.bottom);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
+  {
+    SelectedObject penIn(dc, pen), brushIn(dc, brush);
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  }
   DeleteObject(brush);
   DeleteObject(pen);
 }
 
 void DrawSwatchSquare(HDC dc, int x, int y, COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
-  HGDIOBJ oldBrush = SelectObject(dc, brush);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  Rectangle(dc, x, y, x + 16, y + 16);
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
+  {
+    SelectedObject brushIn(dc, brush), black(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, x, y, x + 16, y + 16);
+  }
   DeleteObject(brush);
 }
 
@@ -147,8 +147,6 @@ void DragThumb(HWND window, POINT p) {
 }
 
 }  // namespace
-
-int ColourPageIndex() { return colourPage; }
 
 void FreeColourPanel() { FreeThumbPair(); }
 

@@ -5,9 +5,6 @@
 
 #include "colvane/frame/screen_area_win.h"
 
-// The colour page shown, 0..3.
-int ColourPageIndex();
-
 // None of the three rows takes a point while the library lies where the toolbox was.
 // The panel picture, the 16 boxes of the page and the swatch of the current colours.
 extern const ScreenArea kColourBoxesArea;

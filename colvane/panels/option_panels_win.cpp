@@ -5,9 +5,11 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -125,13 +127,12 @@ void DrawFaceName(HDC dc) {
     lstrcpynA(f.lfFaceName, "Arial", LF_FACESIZE);
     panel.faceFont = CreateFontIndirectA(&f);
   }
-  HGDIOBJ old = SelectObject(dc, panel.faceFont);
+  SelectedObject font(dc, panel.faceFont);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, RGB(60, 40, 20));
   DrawTextA(dc, TypewriterFace(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
-  SelectObject(dc, old);
 }
 
 // The typewriter panel: style buttons that add up (plain clears them) and the face name that
@@ -304,7 +305,6 @@ static bool StampPagingCommand(HWND window, int id) {
 
 int OpenPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.spec->toolbarCommand : -1; }
 int SelectedPanelCommand() { return panel.spec && !IsPanel(cmd::kEffects) ? panel.selectedCommand : -1; }
-int SelectedPanelButton() { return panel.selected; }
 
 namespace {
 

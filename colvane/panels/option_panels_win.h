@@ -20,5 +20,3 @@ extern const ScreenArea kOptionPanelArea;
 // special-effects panel (or no panel) is open.
 int OpenPanelCommand();
 int SelectedPanelCommand();
-// Selected button index of the open panel (-1 when none), for the drawing and its checks.
-int SelectedPanelButton();

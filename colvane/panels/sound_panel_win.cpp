@@ -5,9 +5,11 @@
 #include <initializer_list>
 
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/media/music_win.h"
@@ -40,10 +42,9 @@ RECT OnPanel(const RECT& r) {
 // Copies a rectangle of `picture` (layout coordinates) into the panel bitmap selected in `dc`.
 void CopyPart(HDC dc, HDC source, HBITMAP picture, const RECT& r) {
   const RECT local = OnPanel(r);
-  HGDIOBJ old = SelectObject(source, picture);
+  SelectedObject held(source, picture);
   BitBlt(dc, local.left, local.top, local.right - local.left, local.bottom - local.top, source, local.left,
          local.top, SRCCOPY);
-  SelectObject(source, old);
 }
 
 // The switch drawn straight to the window from the picture of its new state.
@@ -105,26 +106,25 @@ bool Shown() { return panel.on && !DeskCovered(); }
 void Paint(HWND window, HDC dc) {
   if (!panel.off) return;
   const int w = panel.size.cx, h = panel.size.cy;
-  HDC composed = CreateCompatibleDC(dc);
-  HDC source = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
-  HGDIOBJ oldComposed = SelectObject(composed, bitmap);
-  HGDIOBJ oldSource = SelectObject(source, panel.on);
-  BitBlt(composed, 0, 0, w, h, source, 0, 0, SRCCOPY);
-  SelectObject(source, oldSource);
-  CopyPart(composed, source, MusicOn() ? panel.on : panel.off, panel.music);
-  CopyPart(composed, source, EffectsOn() ? panel.on : panel.off, panel.effects);
-  // The name stands on the strip left of the little record at the disc's right end.
-  RECT name = OnPanel(panel.disc);
-  name.right -= name.bottom - name.top;
-  HGDIOBJ oldFont = SelectObject(composed, panel.font);
-  SetBkMode(composed, TRANSPARENT);
-  SetTextColor(composed, RGB(59, 42, 30));
-  DrawTextA(composed, TuneName(), -1, &name, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(composed, oldFont);
-  SelectObject(composed, oldComposed);
-  DeleteDC(source);
-  DeleteDC(composed);
+  HBITMAP bitmap = nullptr;
+  {
+    MemoryDc composed(dc), source(dc);
+    bitmap = CreateCompatibleBitmap(dc, w, h);
+    SelectedObject composedArt(composed, bitmap);
+    {
+      SelectedObject sourceArt(source, panel.on);
+      BitBlt(composed, 0, 0, w, h, source, 0, 0, SRCCOPY);
+    }
+    CopyPart(composed, source, MusicOn() ? panel.on : panel.off, panel.music);
+    CopyPart(composed, source, EffectsOn() ? panel.on : panel.off, panel.effects);
+    // The name stands on the strip left of the little record at the disc's right end.
+    RECT name = OnPanel(panel.disc);
+    name.right -= name.bottom - name.top;
+    SelectedObject font(composed, panel.font);
+    SetBkMode(composed, TRANSPARENT);
+    SetTextColor(composed, RGB(59, 42, 30));
+    DrawTextA(composed, TuneName(), -1, &name, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
   BlitPart(window, dc, bitmap, panel.origin, w, h, POINT{0, 0}, ScreenPalette());
   DeleteObject(bitmap);
 }

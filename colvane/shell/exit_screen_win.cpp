@@ -5,7 +5,9 @@
 
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/ids.h"
@@ -26,16 +28,13 @@ void DarkenSnapshot(HWND window, HBITMAP snapshot, int width, int height) {
   HBITMAP dark = LoadBitmapA(App().instance, "DARK");
   if (!dark) return;
   HDC screen = GetDC(window);
-  HDC target = CreateCompatibleDC(screen);
-  HDC pattern = CreateCompatibleDC(screen);
-  HGDIOBJ oldTarget = SelectObject(target, snapshot);
-  HGDIOBJ oldPattern = SelectObject(pattern, dark);
-  for (int ty = 0; ty <= height / 12; ++ty)
-    for (int tx = 0; tx <= width / 12; ++tx) BitBlt(target, tx * 12, ty * 12, 12, 12, pattern, 0, 0, SRCAND);
-  SelectObject(pattern, oldPattern);
-  SelectObject(target, oldTarget);
-  DeleteDC(pattern);
-  DeleteDC(target);
+  {
+    MemoryDc target(screen), pattern(screen);
+    SelectedObject targetArt(target, snapshot), patternArt(pattern, dark);
+    for (int ty = 0; ty <= height / 12; ++ty)
+      for (int tx = 0; tx <= width / 12; ++tx)
+        BitBlt(target, tx * 12, ty * 12, 12, 12, pattern, 0, 0, SRCAND);
+  }
   ReleaseDC(window, screen);
   DeleteObject(dark);
 }
@@ -58,11 +57,11 @@ void StartExitScreen(HWND window) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC dc = GetDC(window);
   HBITMAP snapshot = CreateCompatibleBitmap(dc, w, h);
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, snapshot);
-  BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  {
+    MemoryDc memory(dc);
+    SelectedObject held(memory, snapshot);
+    BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  }
   ReleaseDC(window, dc);
   closingSnapshot = snapshot;
   DarkenSnapshot(window, snapshot, w, h);
@@ -73,7 +72,7 @@ void StartExitScreen(HWND window) {
   MakeTransparentPair(window, picture, app.palette, RGB(255, 0, 0), &exitImage, &exitMask);
   if (picture) DeleteObject(picture);
   scroll = ExitScroll{};
-  SetTimer(window, timer::kExitScroll, 80, nullptr);
+  SetTimer(window, timer::kExitScroll, timer::kExitScrollMs, nullptr);
 }
 
 void ExitScreenStep(HWND window) {
@@ -95,22 +94,19 @@ void ExitScreenStep(HWND window) {
     return;
   }
   HDC dc = GetDC(window);
-  HDC snapshotDc = CreateCompatibleDC(dc);
-  HDC workDc = CreateCompatibleDC(dc);
-  HBITMAP work = CreateCompatibleBitmap(dc, side, side);
-  HGDIOBJ oldSnapshot = SelectObject(snapshotDc, closingSnapshot);
-  HGDIOBJ oldWork = SelectObject(workDc, work);
-  BitBlt(workDc, 0, 0, side, side, snapshotDc, left, top, SRCCOPY);
-  const int rows = std::min<int>(side - scroll.top, exitSize.cy - scroll.sourceY);
-  if (rows > 0)
-    BlitTransparentPair(window, workDc, exitImage, exitMask, app.palette, 0, scroll.top, side, rows, 0,
-                        scroll.sourceY);
-  BitBlt(dc, left, top, side, side, workDc, 0, 0, SRCCOPY);
-  SelectObject(workDc, oldWork);
-  SelectObject(snapshotDc, oldSnapshot);
+  HBITMAP work = nullptr;
+  {
+    MemoryDc snapshotDc(dc), workDc(dc);
+    work = CreateCompatibleBitmap(dc, side, side);
+    SelectedObject snapshotArt(snapshotDc, closingSnapshot), workArt(workDc, work);
+    BitBlt(workDc, 0, 0, side, side, snapshotDc, left, top, SRCCOPY);
+    const int rows = std::min<int>(side - scroll.top, exitSize.cy - scroll.sourceY);
+    if (rows > 0)
+      BlitTransparentPair(window, workDc, exitImage, exitMask, app.palette, 0, scroll.top, side, rows, 0,
+                          scroll.sourceY);
+    BitBlt(dc, left, top, side, side, workDc, 0, 0, SRCCOPY);
+  }
   DeleteObject(work);
-  DeleteDC(workDc);
-  DeleteDC(snapshotDc);
   ReleaseDC(window, dc);
 }
 
@@ -119,11 +115,9 @@ bool ExitScreenRunning() { return closingSnapshot != nullptr; }
 void PaintExitScreen(HDC dc) {
   if (!closingSnapshot) return;
   const SIZE s = BitmapSize(closingSnapshot);
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ prev = SelectObject(memory, closingSnapshot);
+  MemoryDc memory(dc);
+  SelectedObject held(memory, closingSnapshot);
   BitBlt(dc, 0, 0, s.cx, s.cy, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, prev);
-  DeleteDC(memory);
 }
 
 void FreeExitScreen(HWND window) {

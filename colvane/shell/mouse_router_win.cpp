@@ -2,7 +2,7 @@
 // takes it. The canvas, while shown, takes presses on the paper first, and the moves and the
 // release of its strokes; areas get layout points, the canvas paper points.
 #include "colvane/canvas/tool_dispatch_win.h"
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/media/sound_effects_win.h"

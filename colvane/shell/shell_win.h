@@ -3,8 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include "colvane/shell/upper_case.h"
-
 extern const char kMainClass[];   // "MAIN4WClass"
 extern const char kIntroClass[];  // "AVIWClass"
 extern const char kWindowTitle[]; // "Colvane Application"
@@ -44,6 +42,3 @@ bool OnRightDoubleClick(HWND window, WPARAM wParam, LPARAM lParam);
 void OnCaptureChanged(HWND window, HWND gaining);
 // Timer 1: a drag to where the cursor stands, while a stroke is under way.
 void OnStrokeTimer(HWND window);
-
-// Helper of the file box.
-int CreateFolderOnce(const char* path);

@@ -5,7 +5,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_dispatch_win.h"
-#include "colvane/frame/blit_win.h"
+#include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/media/sound_effects_win.h"
@@ -79,23 +79,21 @@ TextBlockSize Measure(HDC dc, const LOGFONTA& f) {
 // The text drawn white on black into a block-sized bitmap and read back as 24-bit pixels.
 std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
   std::vector<uint8_t> bits;
-  HDC memory = CreateCompatibleDC(dc);
+  MemoryDc memory(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, block.width, block.height);
   if (!memory || !bitmap) {
     if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
     return bits;
   }
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
   {
+    SelectedObject held(memory, bitmap);
+    PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
     FontInDc font(memory, f);
     SetTextColor(memory, RGB(255, 255, 255));
     SetBkColor(memory, RGB(0, 0, 0));
     RECT r{0, 0, block.width, block.height};
     DrawTextA(memory, text.bytes, text.length, &r, 0);
   }
-  SelectObject(memory, old);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = block.width;
@@ -106,7 +104,6 @@ std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, 
   bits.resize(static_cast<size_t>(stride) * block.height);
   if (!GetDIBits(memory, bitmap, 0, block.height, bits.data(), &info, DIB_RGB_COLORS)) bits.clear();
   DeleteObject(bitmap);
-  DeleteDC(memory);
   *mask = PixelView{bits.data(), block.width, block.height, stride};
   return bits;
 }
@@ -135,7 +132,7 @@ void Render(HWND window) {
 
 bool StartText(HWND window, POINT p) {
   TakeCanvasUndo();
-  SetTimer(window, timer::kCaret, 200, nullptr);
+  SetTimer(window, timer::kCaret, timer::kCaretMs, nullptr);
   origin = p;
   ClearText(&text);
   return true;
@@ -161,7 +158,7 @@ void TypewriterChar(HWND window, WPARAM code) {
 
 void TypewriterRerender(HWND window) {
   if (!Typing()) return;
-  SetTimer(window, timer::kCaret, 200, nullptr);
+  SetTimer(window, timer::kCaret, timer::kCaretMs, nullptr);
   Render(window);
 }
 
@@ -191,12 +188,7 @@ void TypewriterCaretTick(HWND window) {
     if (caretShown && canvas) {
       // Hidden by showing the canvas there again, not by inverting once more: a cartoon passing
       // over the caret has repainted it, and a second inversion would then draw it instead.
-      HDC source = CreateCompatibleDC(dc);
-      HGDIOBJ old = SelectObject(source, canvas);
-      BitBlt(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, 1, bottom - caret.y, source, caret.x,
-             caret.y, SRCCOPY);
-      SelectObject(source, old);
-      DeleteDC(source);
+      ShowCanvasRect(dc, RECT{caret.x, caret.y, caret.x + 1, bottom});
     } else {
       const int oldRop = SetROP2(dc, R2_NOT);
       MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);

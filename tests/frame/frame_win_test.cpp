@@ -8,7 +8,10 @@
 
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/filmstrip_win.h"
+#include "colvane/frame/offscreen_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/shell/app_state_win.h"
 #include "tests/frame/bmp_builder.h"

@@ -4,7 +4,6 @@
 
 #include <initializer_list>
 
-#include "colvane/frame/blit_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/panels/colour_pages.h"
 #include "colvane/canvas/canvas_view_win.h"

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "colvane/frame/blit_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"

@@ -1,7 +1,7 @@
 // Upper-casing of names with double-byte characters.
 #include <gtest/gtest.h>
 
-#include "colvane/shell/upper_case.h"
+#include "colvane/files/upper_case.h"
 
 TEST(UpperCaseAscii, UpperCasesLettersAndKeepsDoubleByteCharacters) {
   char plain[] = "box-1 a_z.sam";

@@ -1,5 +1,5 @@
 // Upper-casing of ASCII letters that leaves double-byte characters alone.
-#include "colvane/shell/upper_case.h"
+#include "colvane/files/upper_case.h"
 
 void UpperCaseAscii(char* text) {
   if (!text) return;

@@ -1,0 +1,19 @@
+// The paper laid over every element drawn on the desk where the element reaches under it.
+#pragma once
+#include <windows.h>
+
+struct PaperArt {
+  HBITMAP bitmap = nullptr;  // owned by the desk
+  // The paper with its red key made black, and its mask: made once per paper, because every
+  // element drawn on the desk lays the paper over itself.
+  HBITMAP image = nullptr;   // owned by the desk
+  HBITMAP mask = nullptr;    // owned by the desk
+  POINT position{0, 0};      // layout coordinates (the paper corner's point)
+  SIZE size{0, 0};
+};
+
+// The paper every element drawn on the desk lays over itself (set by the desk; null: none, as
+// while the file box covers the desk).
+void SetOverlaidPaper(const PaperArt* paper);
+// Lays the overlaid paper over an element drawn in elementDc whose corner is at the layout point.
+void OverlayPaper(HWND window, HDC elementDc, POINT elementPosition);
