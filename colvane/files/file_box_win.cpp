@@ -14,8 +14,8 @@
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
+#include "colvane/files/thumbnail_win.h"
 #include "colvane/files/upper_case.h"
-#include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/coords_win.h"
 #include "colvane/frame/cursors_win.h"
@@ -60,12 +60,14 @@ constexpr int kBin = kButtonCount - 1;
 struct PictureEntry {
   std::string name;
   HBITMAP thumbnail = nullptr;  // owned here; built only while its page is shown
+  bool broken = false;          // no thumbnail could be made: not tried again until the box is listed again
 };
 
 struct FileBoxState {
   bool open = false;
   HBITMAP background = nullptr;  // owned here while open
   HBITMAP card = nullptr;        // owned here while open
+  HBITMAP brokenCard = nullptr;  // shown for a picture that can't be shown; owned here while open
   StripRecord binOpening;        // the lid lifting; owned here while open
   FileGrid boxGrid, pictureGrid;
   std::vector<std::string> boxes;
@@ -123,13 +125,17 @@ void ListBoxes() {
       box.boxes.push_back(UpperBoxName(found.cFileName));
   } while (FindNextFileA(find, &found));
   FindClose(find);
+  // The working box, or else the first box that can hold pictures; none when no box can.
   const std::string working = UpperBoxName(WorkingBox());
-  box.selectedBox = 0;
-  for (size_t i = 0; i < box.boxes.size(); ++i)
-    if (box.boxes[i] == working) box.selectedBox = static_cast<int>(i);
+  box.selectedBox = -1;
+  for (size_t i = 0; i < box.boxes.size(); ++i) {
+    if (!BoxHoldsPictures(folder, box.boxes[i].c_str())) continue;
+    if (box.selectedBox < 0 || box.boxes[i] == working) box.selectedBox = static_cast<int>(i);
+    if (box.boxes[i] == working) break;
+  }
   // the page that holds the selected box
-  box.boxFirst = PageStartOf(box.selectedBox, box.boxCapacity);
-  if (!box.boxes.empty()) SetFileBoxBox(SelectedBoxName());
+  box.boxFirst = PageStartOf(std::max(box.selectedBox, 0), box.boxCapacity);
+  if (box.selectedBox >= 0) SetFileBoxBox(SelectedBoxName());
 }
 
 // The pictures of the selected box, by name only: thumbnails come when their page is shown.
@@ -139,7 +145,7 @@ void ListPictures() {
   box.picked = -1;
   char folder[kLibraryMaxPath], pattern[kLibraryMaxPath];
   GetAssetFolder(folder);
-  if (box.boxes.empty() || !BoxFolderPath(folder, SelectedBoxName(), pattern, sizeof(pattern) - 6)) return;
+  if (box.selectedBox < 0 || !BoxFolderPath(folder, SelectedBoxName(), pattern, sizeof(pattern) - 6)) return;
   std::strcat(pattern, "\\*.sam");
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(pattern, &found);
@@ -159,9 +165,11 @@ void PrepareShownThumbnails(HWND window) {
     const bool shown = i >= box.pictureFirst && i < box.pictureFirst + box.pictureCapacity;
     if (!shown) {
       FreeThumbnail(e);
-    } else if (!e.thumbnail && PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path))) {
-      e.thumbnail = LoadBitmapFileScaled(window, path, ScreenPalette(), box.pictureGrid.cellWidth - 4,
-                                         box.pictureGrid.cellHeight - 4);
+    } else if (!e.thumbnail && !e.broken) {
+      if (PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path)))
+        e.thumbnail = LoadThumbnail(window, path, ScreenPalette(), box.pictureGrid.cellWidth - 4,
+                                    box.pictureGrid.cellHeight - 4);
+      e.broken = !e.thumbnail;
     }
   }
 }
@@ -199,10 +207,11 @@ void LoadArt(HWND window) {
   box.pictureGrid = GridOf("FILE_IN_BOX", box.card);
   box.boxCapacity = PageCapacity(box.boxGrid);
   box.pictureCapacity = PageCapacity(box.pictureGrid);
+  box.brokenCard = MakeBrokenPictureCard(window, box.pictureGrid.cellWidth - 4, box.pictureGrid.cellHeight - 4);
 }
 
 void FreeArt() {
-  for (HBITMAP* b : {&box.background, &box.card}) {
+  for (HBITMAP* b : {&box.background, &box.card, &box.brokenCard}) {
     if (*b) DeleteObject(*b);
     *b = nullptr;
   }
@@ -239,8 +248,8 @@ void DrawCard(HWND window, HDC dc, const GridRect& cell) {
 void DrawThumbnail(HWND window, HDC dc, const PictureEntry& e, POINT corner) {
   const int w = box.pictureGrid.cellWidth, h = box.pictureGrid.cellHeight;
   BlitPart(window, dc, box.card, corner, w, h, POINT{0, 0}, ScreenPalette());
-  if (e.thumbnail)
-    BlitPart(window, dc, e.thumbnail, POINT{corner.x + 2, corner.y + 2}, w - 4, h - 4, POINT{0, 0}, ScreenPalette());
+  const HBITMAP shown = e.thumbnail ? e.thumbnail : (e.broken ? box.brokenCard : nullptr);
+  if (shown) BlitPart(window, dc, shown, POINT{corner.x + 2, corner.y + 2}, w - 4, h - 4, POINT{0, 0}, ScreenPalette());
 }
 
 void PaintBoxCards(HWND window, HDC dc) {
@@ -456,9 +465,23 @@ bool Hover(HWND window, POINT layout) {
   return true;
 }
 
+// A box whose folder path leaves no room for a picture is shown but not chosen: nothing
+// painted in it could be kept. The parent hears why.
+bool BoxCanBeChosen(HWND window, int index) {
+  char folder[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  if (BoxHoldsPictures(folder, box.boxes[index].c_str())) return true;
+  ShowProgramMessageA(window,
+                      "Pictures can't be kept in this box: the name of its folder is too long for the "
+                      "computer.\nPlease choose another box, or ask a grown-up to give the folder a shorter name.",
+                      "Colvane", MB_OK | MB_ICONINFORMATION);
+  return false;
+}
+
 bool Press(HWND window, POINT layout) {
   const int boxCount = static_cast<int>(box.boxes.size());
   const int card = GridHit(box.boxGrid, layout.x, layout.y, box.boxFirst, boxCount);
+  if (card >= 0 && card != box.selectedBox && !BoxCanBeChosen(window, card)) return true;
   if (card >= 0 && card != box.selectedBox) {
     box.selectedBox = card;
     SetFileBoxBox(SelectedBoxName());

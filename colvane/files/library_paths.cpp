@@ -41,6 +41,12 @@ int Join(const char* folder, const char* name, char* out, int size) {
   return 1;
 }
 
+// A folder path with room for "\Sample99999.sam.part" below MAX_PATH.
+bool FolderHoldsPictures(const char* folderPath) {
+  const size_t longest = std::strlen(folderPath) + 1 + (sizeof(kLongestPictureName) - 1) + (sizeof(kTemporarySuffix) - 1);
+  return longest + 1 <= static_cast<size_t>(kLibraryMaxPath);
+}
+
 }  // namespace
 
 NameProblem CheckEntryName(const char* name) {
@@ -61,10 +67,9 @@ NameProblem CheckEntryName(const char* name) {
 NameProblem CheckNewBoxName(const char* libraryFolder, const char* name) {
   const NameProblem p = CheckEntryName(name);
   if (p != NameProblem::kNone) return p;
-  // The box must leave room for a picture name inside it ("\Sample99999.sam" and a cartoon).
+  // The box must leave room for the pictures saved in it.
   char path[kLibraryMaxPath];
-  if (!Join(libraryFolder, name, path, sizeof(path)) || std::strlen(path) + 17 >= static_cast<size_t>(kLibraryMaxPath))
-    return NameProblem::kTooLong;
+  if (!Join(libraryFolder, name, path, sizeof(path)) || !FolderHoldsPictures(path)) return NameProblem::kTooLong;
   return NameProblem::kNone;
 }
 
@@ -117,6 +122,11 @@ int CartoonPathFor(const char* picturePath, char* out, int size) {
   std::memcpy(out, picturePath, length - 3);
   std::memcpy(out + length - 3, "CAT", 4);
   return 1;
+}
+
+bool BoxHoldsPictures(const char* assetFolder, const char* box) {
+  char path[kLibraryMaxPath];
+  return box && box[0] && BoxFolderPath(assetFolder, box, path, sizeof(path)) && FolderHoldsPictures(path);
 }
 
 bool IsSampleBox(const char* boxPath) {

@@ -36,6 +36,14 @@ int PicturePath(const char* assetFolder, const char* box, const char* name, char
 // The cartoon file beside a picture: the path with its last three characters replaced by "CAT".
 int CartoonPathFor(const char* picturePath, char* out, int size);
 
+// The longest picture name the program gives (NextPictureName) and the suffix of the temporary
+// file every save writes first; the cartoon file beside a picture is as long as the picture.
+constexpr char kLongestPictureName[] = "Sample99999.sam";
+constexpr char kTemporarySuffix[] = ".part";
+// Whether what is painted in `box` can be kept: its folder path leaves room for the longest
+// picture name and the temporary file of a save. False for a name that isn't a plain entry.
+bool BoxHoldsPictures(const char* assetFolder, const char* box);
+
 // A box whose folder path ends in "SAMPLE" (any case): its pictures are never deleted.
 bool IsSampleBox(const char* boxPath);
 

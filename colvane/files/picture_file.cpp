@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "colvane/canvas/picture_block.h"
+#include "colvane/files/library_paths.h"
 
 void BuildPictureFileHeader(size_t packedSize, uint8_t header[kPictureFileHeaderSize]) {
   const size_t pixels = packedSize > kBitmapHeaderSize ? packedSize - kBitmapHeaderSize : 0;
@@ -16,11 +17,10 @@ void BuildPictureFileHeader(size_t packedSize, uint8_t header[kPictureFileHeader
 }
 
 int TemporaryPathFor(const char* path, char* out, int size) {
-  static const char kSuffix[] = ".part";
   const size_t length = std::strlen(path);
-  if (size <= 0 || length + sizeof(kSuffix) > static_cast<size_t>(size)) return 0;
+  if (size <= 0 || length + sizeof(kTemporarySuffix) > static_cast<size_t>(size)) return 0;
   std::memcpy(out, path, length);
-  std::memcpy(out + length, kSuffix, sizeof(kSuffix));
+  std::memcpy(out + length, kTemporarySuffix, sizeof(kTemporarySuffix));
   return 1;
 }
 

@@ -55,6 +55,13 @@ void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* con
   if (CheckEntryName(keeping->pictureName) != NameProblem::kNone) TakeNextPictureName(keeping, exists, context);
 }
 
+bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureExists exists, void* context) {
+  if (BoxHoldsPictures(assetFolder, keeping->workingBox) || !BoxHoldsPictures(assetFolder, kFirstBox)) return false;
+  CopyName(keeping->workingBox, sizeof(keeping->workingBox), kFirstBox);
+  TakeNextPictureName(keeping, exists, context);  // its name may be taken in the first box
+  return true;
+}
+
 void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context) {
   if (keeping->fileBoxBoxChosen) CopyName(keeping->workingBox, sizeof(keeping->workingBox), keeping->fileBoxBox);
   TakeNextPictureName(keeping, exists, context);

@@ -49,6 +49,10 @@ void ChooseFileBoxBox(PictureKeeping* keeping, const char* box);
 // A picture always has a plain box (the first box otherwise) and a plain name of its own (the
 // next free one of the box otherwise), so what is painted can be kept.
 void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* context);
+// A working box whose folder can't hold pictures (its path is too long) gives way to the first
+// box, under the next free name there, so the painting is kept somewhere. True when the box
+// changed; nothing changes when the first box can't hold pictures either.
+bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureExists exists, void* context);
 // A new picture: into the file-box box when one was chosen, under the next free name of the box
 // (the name stays when none is free).
 void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context);

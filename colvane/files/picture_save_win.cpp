@@ -3,6 +3,7 @@
 #include "colvane/files/picture_save_win.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
@@ -35,7 +36,25 @@ bool FileExistsInWorkingBox(const char* name, void* context) {
   return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-void EnsureNames() { EnsurePictureNames(&keeping, FileExistsInWorkingBox, &keeping); }
+std::string leftBox;  // a box the picture had to leave, told once the picture is kept elsewhere
+
+void EnsureNames() {
+  EnsurePictureNames(&keeping, FileExistsInWorkingBox, &keeping);
+  char folder[kLibraryMaxPath];
+  GetAssetFolder(folder);
+  const std::string box = keeping.workingBox;
+  if (LeaveUnusableBox(&keeping, folder, FileExistsInWorkingBox, &keeping)) leftBox = box;
+}
+
+void TellBoxLeft(HWND window) {
+  if (leftBox.empty()) return;
+  std::string shown = leftBox.size() > 40 ? leftBox.substr(0, 40) + "..." : leftBox;
+  const std::string text = std::string("Your picture is kept in the box \"") + kFirstBox + "\", because the folder of the box \"" +
+                           shown + "\" has a name too long for the computer to keep pictures in.\n"
+                           "A grown-up can give that folder a shorter name.";
+  leftBox.clear();
+  ShowProgramMessageA(window, text.c_str(), "Colvane", MB_OK | MB_ICONINFORMATION);
+}
 
 // Last write time of a file as one 64-bit count; false when it can't be read (no file).
 bool WriteTimeOf(const char* path, uint64_t* time) {
@@ -133,6 +152,7 @@ int SavePicture(HWND window) {
   char cartoons[kLibraryMaxPath];
   if (CartoonPathFor(path, cartoons, sizeof(cartoons))) SaveCartoons(cartoons);
   DropRecoveryCopy();
+  TellBoxLeft(window);
   return 1;
 }
 

@@ -62,11 +62,39 @@ TEST(BoxNames, EveryKindOfRefusal) {
       EXPECT_STRNE(NameProblemMessage(c.problem), "");
     }
   }
-  // A name whose folder, with a picture in it, would reach MAX_PATH.
+  // A name whose folder, with a picture in it and the temporary file of its save, would reach MAX_PATH.
   const std::string library = "C:\\Program Files\\Colvane\\CUST";
-  const std::string fits(kLibraryMaxPath - library.size() - 1 - 17 - 1, 'b');
+  const std::string fits(kLibraryMaxPath - library.size() - 1 - 21 - 1, 'b');
   EXPECT_EQ(CheckNewBoxName(library.c_str(), fits.c_str()), NameProblem::kNone);
   EXPECT_EQ(CheckNewBoxName(library.c_str(), (fits + "b").c_str()), NameProblem::kTooLong);
+}
+
+TEST(LibraryPaths, ABoxIsOfferedOnlyWhenTheLongestSaveFitsInIt) {
+  // "C:\Colvane\CUST\" is 16 characters; a save writes "\Sample99999.sam.part" (21) below MAX_PATH.
+  const size_t room = kLibraryMaxPath - 1 - 16 - 21;
+  struct Case {
+    const char* asset;
+    std::string box;
+    bool holds;
+  };
+  const Case cases[] = {
+      {"C:\\Colvane", "MY PICTURES", true},
+      {"C:\\Colvane\\", std::string(room, 'b'), true},
+      {"C:\\Colvane", std::string(room, 'b'), true},
+      {"C:\\Colvane", std::string(room + 1, 'b'), false},  // listed, but no picture could be kept
+      {"C:\\Colvane", std::string(230, 'b'), false},
+      {"C:\\Colvane", std::string(300, 'b'), false},      // not even the folder fits
+      {"C:\\Colvane", "", false},
+      {"C:\\Colvane", "..", false},
+      {"C:\\Colvane", "A\\B", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(BoxHoldsPictures(c.asset, c.box.c_str()), c.holds) << c.box.size();
+  // A box the child may type is always one that holds pictures.
+  const std::string library = "C:\\Colvane\\CUST";
+  for (size_t n : {room - 1, room, room + 1})
+    EXPECT_EQ(CheckNewBoxName(library.c_str(), std::string(n, 'b').c_str()) == NameProblem::kNone,
+              BoxHoldsPictures("C:\\Colvane", std::string(n, 'b').c_str()))
+        << n;
 }
 
 TEST(LibraryPaths, PlainNames) {

@@ -56,6 +56,30 @@ TEST(PictureKeeping, TheNamesASaveUses) {
   }
 }
 
+TEST(PictureKeeping, APictureOfABoxThatCantHoldItGoesToTheFirstBoxUnderAFreeName) {
+  struct Case {
+    const char* asset;
+    std::string box;
+    bool moved;
+    const char* wantName;
+  };
+  const std::string longBox(230, 'L');  // with the library folder, too long for "\Sample99999.sam.part"
+  const std::string deep = "C:\\" + std::string(220, 'd');  // the first box can't hold pictures either
+  const Case cases[] = {
+      {"C:\\Colvane", "BOX", false, "Sample1.sam"},
+      {"C:\\Colvane", longBox, true, "Sample3.sam"},  // Sample1 and Sample2 are taken in MY PICTURES
+      {deep.c_str(), "BOX", false, "Sample1.sam"},
+  };
+  for (const Case& c : cases) {
+    PictureKeeping keeping;
+    Disk disk{&keeping, {"MY PICTURES/Sample1.sam", "MY PICTURES/Sample2.sam"}};
+    SetPictureNames(&keeping, c.box.c_str(), "Sample1.sam");
+    EXPECT_EQ(LeaveUnusableBox(&keeping, c.asset, Exists, &disk), c.moved) << c.box;
+    EXPECT_STREQ(keeping.workingBox, c.moved ? kFirstBox : c.box.c_str());
+    EXPECT_STREQ(keeping.pictureName, c.wantName) << c.box;
+  }
+}
+
 TEST(PictureKeeping, OnlyAnUntouchedSampleIsReplaced) {
   struct Case {
     const char* what;
