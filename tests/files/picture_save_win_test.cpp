@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/file_box_win.h"
 #include "colvane/files/file_seam.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/screen_layout.h"
+#include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/shell/app_state_win.h"
+#include "tests/frame/bmp_builder.h"
 #include "tests/support/message_box_watch_win.h"
 
 namespace {
@@ -137,6 +140,115 @@ TEST_F(PictureSave, AFailedWriteKeepsTheOldPictureAndTellsTheChildOnce) {
   EXPECT_EQ(watch.seen().size(), 1u);
   UsePictureSeam(nullptr);
   EXPECT_EQ(SavePicture(window), 1);
+}
+
+// The file box on a box of broken, huge and good pictures: a card for each picture it can't show
+// and no message box, however often it redraws; a box too long to keep a picture in is shown but
+// not chosen, and a painting of that box is kept in the first box with a word to the parent.
+TEST_F(PictureSave, TheFileBoxShowsCardsForBrokenPicturesAndKeepsNothingInABoxTooLong) {
+  const std::string assets = root + "\\fb";
+  const std::string cust = assets + "\\CUST\\";
+  const std::string longBox(245 - cust.size(), 'L');  // its folder fits MAX_PATH; a picture in it doesn't
+  for (const std::string& d : {assets, cust, cust + "BOX", cust + longBox}) CreateDirectoryA(d.c_str(), nullptr);
+  auto write = [](const std::string& path, const std::vector<uint8_t>& bytes, uint64_t size) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    if (!bytes.empty()) WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    SetFilePointerEx(f, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(f);  // sparse past the bytes written
+    CloseHandle(f);
+  };
+  BmpSpec card, good, huge;
+  card.width = 100;
+  card.height = 80;
+  card.fill = 0xFF;
+  good.width = 640;
+  good.height = 480;
+  good.pixelBytes = 0;
+  huge.width = huge.height = 16384;
+  huge.bits = 1;
+  huge.pixelBytes = 0;
+  write(assets + "\\card.bmp", BuildBmp(card), BuildBmp(card).size());
+  write(cust + "BOX\\Sample1.sam", {}, 0);
+  const std::string text = "not a picture at all\r\n";
+  write(cust + "BOX\\Sample2.sam", std::vector<uint8_t>(text.begin(), text.end()), text.size());
+  write(cust + "BOX\\Sample3.sam", BuildBmp(huge), 33554494);
+  std::vector<uint8_t> grey = BuildBmp(good);
+  grey.resize(921654, 0x30);
+  write(cust + "BOX\\Sample4.sam", grey, grey.size());
+  char layout[MAX_PATH];
+  LayoutFilePath(layout);
+  const char* keys[][2] = {{"FILEPAPER", "card.bmp"}, {"BOXRC", "0,0,600,120"}, {"FILE_IN_BOX", "0,200,600,500"}};
+  std::vector<std::string> kept;
+  for (auto& k : keys) {
+    char old[144];
+    GetPrivateProfileStringA("800", k[0], "\x01", old, sizeof(old), layout);
+    kept.push_back(old);
+    WritePrivateProfileStringA("800", k[0], k[1], layout);
+  }
+  SetLayoutVariant(true);
+  SetSettingString("FILE", "PATH", assets.c_str());
+  SetCurrentPicture(longBox.c_str(), "Sample1.sam");  // settings naming the long box
+
+  // Cells are 100 x 80 from (8, 8) in steps of 108; thumbnails lie 2 pixels inside.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP frame = CreateCompatibleBitmap(screen, 700, 520);
+  HGDIOBJ oldFrame = SelectObject(dc, frame);
+  auto cells = [&](COLORREF corner) {
+    kFileBoxArea.paint(window, dc);
+    int n = 0;
+    for (int k = 0; k < 5; ++k) {
+      const int x = 8 + 108 * k, y = 208;
+      n += GetPixel(dc, x + 4, y + 4) == corner;
+    }
+    return n;
+  };
+  {
+    MessageBoxWatch watch;
+    OpenFileBox(window);
+    // The empty, the text and the huge file get the card, the good picture its thumbnail: BOX
+    // was chosen, not the long box the settings name.
+    EXPECT_EQ(cells(RGB(244, 240, 230)), 3);
+    EXPECT_EQ(cells(RGB(0x30, 0x30, 0x30)), 1);
+    kFileBoxArea.command(window, cmd::kPicturesForward);
+    kFileBoxArea.command(window, cmd::kPicturesBack);
+    kFileBoxArea.paint(window, dc);
+    Sleep(300);
+    EXPECT_EQ(watch.seen().size(), 0u);
+    // Both box cards pressed: the long one refuses, kindly, and BOX stays chosen.
+    kFileBoxArea.press(window, POINT{58, 48});
+    kFileBoxArea.press(window, POINT{166, 48});
+    EXPECT_EQ(cells(RGB(0x30, 0x30, 0x30)), 1);
+    Sleep(300);
+    const auto seen = watch.seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].text.find(L"too long"), std::wstring::npos);
+    CloseFileBox(window);
+  }
+  SelectObject(dc, oldFrame);
+  DeleteObject(frame);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+
+  // A painting of the long box is kept in the first box, under a name free there, and told once.
+  {
+    MessageBoxWatch watch;
+    SetCurrentPicture(longBox.c_str(), "Sample1.sam");
+    Paint(0x60);
+    ASSERT_EQ(SavePicture(window), 1);
+    EXPECT_STREQ(WorkingBox(), "MY PICTURES");
+    EXPECT_EQ(Bytes(cust + "MY PICTURES\\Sample1.sam").size(), 921654u);
+    Sleep(300);
+    const auto seen = watch.seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].text.find(L"MY PICTURES"), std::wstring::npos);
+  }
+  for (size_t i = 0; i < kept.size(); ++i)
+    WritePrivateProfileStringA("800", keys[i][0], kept[i] == "\x01" ? nullptr : kept[i].c_str(), layout);
+  SetSettingString("FILE", "PATH", root.c_str());
 }
 
 TEST_F(PictureSave, ANewPictureTakesTheFirstFreeNameAndStaysUnwrittenWhileBlank) {
