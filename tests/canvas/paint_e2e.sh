@@ -80,7 +80,7 @@ drag "${diamond[@]}"
 e2e_wait_pixels diamond "all(longest(d, True) <= 4 and longest(d, False) <= 4 for d in diamond_sides())"
 # the next screenshot that differs on the diamond: the dashes have moved a step
 diamond_box=210x210+$((px + 415))+$((py + 175))
-e2e_wait_until 5 eval 'shot diamond-later; [ "$(crop_md5 diamond "$diamond_box")" != "$(crop_md5 diamond-later "$diamond_box")" ]'
+shot_until diamond-later '[ "$(crop_md5 diamond "$diamond_box")" != "$(crop_md5 diamond-later "$diamond_box")" ]'
 check diamond-later "all(longest(d, True) <= 4 and longest(d, False) <= 4 for d in diamond_sides())"
 check diamond "diamond_sides() != sides_in('diamond-later')"
 

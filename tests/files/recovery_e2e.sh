@@ -7,13 +7,9 @@ set -u
 e2e_begin "$@"
 e2e_fresh_stage
 e2e_start_staged
-# dark NAME: pixels darker than half along the stroke's row (canvas 100..300, 295..305).
-dark() {
-  convert "$out/$1.png" -crop 200x10+$((px + 100))+$((py + 295)) +repage -colorspace Gray \
-    -threshold 50% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
-}
+dark() { dark_pixels "$1" 100 295 200 10; }  # along the stroke's row
 drag 100 300 150 300 200 300 250 300 300 300
-e2e_wait_until 10 eval 'shot painted; [ "$(dark painted)" -gt 200 ]'
+shot_until painted '[ "$(dark painted)" -gt 200 ]'
 [ "$(dark painted)" -gt 200 ] || fail "the stroke was not painted"
 # The crash comes three seconds after the stroke, as a power cut would, whatever the program did.
 sleep 3

@@ -60,7 +60,7 @@ IFS=, read -r tl tt <<<"$(layout TOOLCORD)"
 tap CARTOON PERSONA8
 shot people
 carry $(centre DETAILTOOL GRLIB81) 200 200
-e2e_wait_until 5 eval 'shot sticker; ! white sticker 200 200'
+shot_until sticker '! white sticker 200 200'
 white before 200 200 || fail "the paper was not white before the sticker"
 white sticker 200 200 && fail "the sticker was not dropped on the paper"
 
@@ -110,11 +110,11 @@ kept=$(md5sum < "$lib/MY PICTURES/Sample1.sam")
 tap CARTOON T2LUCORD8
 tap CARTOON DIAGRAMA8
 tap DETAILTOOL SMPLIB81
-e2e_wait_until 5 eval 'shot colouring; [ "$(region again-1 200 200)" != "$(region colouring 200 200)" ]' ||
+shot_until colouring '[ "$(region again-1 200 200)" != "$(region colouring 200 200)" ]' ||
   fail "the colouring page did not replace the paper"
 # Another colouring page while the first is untouched takes its place rather than a third name.
 tap DETAILTOOL SMPLIB82
-e2e_wait_until 5 eval 'shot colouring2; [ "$(region colouring 320 240)" != "$(region colouring2 320 240)" ]' ||
+shot_until colouring2 '[ "$(region colouring 320 240)" != "$(region colouring2 320 240)" ]' ||
   fail "the second colouring page did not replace the first"
 tap CARTOON FILEPAGECORD8
 [ -f "$lib/MY PICTURES/Sample2.sam" ] || fail "the colouring page was not kept as a new picture"
@@ -144,7 +144,7 @@ else
   rm -f "$stage/RECOVER.DAT"
   e2e_start "$stage/colvane.exe" "$out/colvane-sample.log"
   shot walk1
-  e2e_wait_until 5 eval 'shot walk2; [ "$(region walk1 "$wx" "$wy")" != "$(region walk2 "$wx" "$wy")" ]' ||
+  shot_until walk2 '[ "$(region walk1 "$wx" "$wy")" != "$(region walk2 "$wx" "$wy")" ]' ||
     fail "the sample's cartoon does not walk"
 fi
 e2e_end "library end to end: passed"

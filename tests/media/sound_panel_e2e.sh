@@ -16,8 +16,7 @@ panel() {
   e2e_settle "${pw}x${ph}+$((ox + sx))+$((oy + sy))"
   xwd -root -silent -display "$DISPLAY" | convert xwd:- -crop "${pw}x${ph}+$((ox + sx))+$((oy + sy))" +repage "$out/$1.png"
 }
-same() { [ "$(convert "$out/$1.png" rgb:- | md5sum)" = "$(convert "$out/$2.png" rgb:- | md5sum)" ]; }
-tap() { press CARTOON "$1$digit"; }  # a click in the middle of a panel rectangle
+hit() { press CARTOON "$1$digit"; }  # a click in the middle of a panel rectangle
 
 panel "sound-panel-$w"
 [ "$(convert "$out/sound-panel-$w.png" -format '%[fx:int(255*mean)]' info:)" -gt 40 ] || fail "the panel is not drawn"
@@ -27,17 +26,17 @@ dark=$(convert "$out/sound-panel-$w.png" -crop "$((r - l - (b - t)))x$((b - t))+
   -colorspace gray -threshold 40% -format '%[fx:int(w*h*(1-mean))]' info:)
 [ "$dark" -gt 20 ] || fail "no tune name on the disc ($dark dark pixels)"
 
-tap MUSICCORD
+hit MUSICCORD
 panel music-off
 same "sound-panel-$w" music-off && fail "the music switch did not change its look"
-tap MUSICCORD
+hit MUSICCORD
 panel music-on
 same "sound-panel-$w" music-on || fail "the music switch did not come back"
 
-tap DISCCORD
+hit DISCCORD
 panel next-tune
 same "sound-panel-$w" next-tune && fail "the disc did not show the next tune"
-for _ in 2 3 4 5 6 7 8; do tap DISCCORD; panel pressed; done
+for _ in 2 3 4 5 6 7 8; do hit DISCCORD; panel pressed; done
 panel eighth-tune
 same "sound-panel-$w" eighth-tune || fail "eight presses did not come back to the first tune"
 

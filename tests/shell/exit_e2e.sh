@@ -32,7 +32,7 @@ xdotool mousemove $(centre CARTOON EXITCORD8) mousedown 1
 start=$(date +%s%N)
 xdotool mouseup 1
 # The card rises and stands whole in the middle of the screen during the closing wait.
-e2e_wait_until 10 eval 'shot goodbye; [ "$(bright)" -ge 40 ]'
+shot_until goodbye '[ "$(bright)" -ge 40 ]'
 running "$e2e_pid" || fail "the program ended before the goodbye card was seen"
 e2e_wait_end "$e2e_pid" 15
 end=$(date +%s%N)

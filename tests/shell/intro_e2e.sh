@@ -8,7 +8,6 @@ set -u
 . "$(dirname "$0")/../support/e2e.sh"
 e2e_begin "$@"
 e2e_settings "$stage"
-pixel() { convert "$out/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 black() { [ "$(pixel "$@")" = "0,0,0" ]; }
 # paper_arrived NAME: the intro's paper lies under the name.
 paper_arrived() {
@@ -19,7 +18,7 @@ paper_arrived() {
 e2e_launch "$stage/colvane.exe" "$out/colvane.log"
 start=$(date +%s%N)
 # The clip stands at (256, 192), 512 x 384; its frame is the wooden desk with the paper on it.
-e2e_wait_until 5 eval 'shot intro; ! black intro 300 200 && ! black intro 760 570' ||
+shot_until intro '! black intro 300 200 && ! black intro 760 570' ||
   fail "no intro frame in the middle of the screen"
 for p in "250,300" "773,300" "512,186" "512,581" "10,10" "1010,760"; do
   black intro ${p%,*} ${p#*,} || fail "the intro is not centred on black at $p"
@@ -27,7 +26,7 @@ done
 IFS=, read -r r g b <<<"$(pixel intro 270 220)"
 [ "$r" -gt "$b" ] && [ "$g" -gt "$b" ] || fail "the frame's corner is not the wooden desk ($r,$g,$b)"
 # a moment later the paper has slid onto the desk under the name
-e2e_wait_until 10 eval 'shot intro-later; paper_arrived intro-later'
+shot_until intro-later 'paper_arrived intro-later'
 paper_arrived intro-later || fail "the intro's paper did not arrive ($r,$g,$b)"
 if e2e_wait_main 15; then
   echo "the intro played for $((($(date +%s%N) - start) / 1000000)) ms before the main window"
@@ -41,7 +40,7 @@ kill "$e2e_pid" 2>/dev/null; wait "$e2e_pid" 2>/dev/null
 
 # A click on the picture itself skips the intro.
 e2e_launch "$stage/colvane.exe" "$out/colvane-2.log"
-e2e_wait_until 5 eval 'shot intro-2; ! black intro-2 300 200'
+shot_until intro-2 '! black intro-2 300 200'
 xdotool mousemove 512 384 click 1
 e2e_wait_main 3 || fail "a click on the intro's picture did not open the main window"
 e2e_end "intro screenshot checked: $out/intro.png"

@@ -11,13 +11,10 @@ set -u
 . "$(dirname "$0")/../support/e2e.sh"
 e2e_begin "$@"
 e2e_start_staged
-# same A B X Y W H: the screenshots A and B agree on the layout rectangle.
-same() {
-  local geometry="$5x$6+$((ox + $3))+$((oy + $4))"
-  [ "$(crop_md5 "$1" "$geometry")" = "$(crop_md5 "$2" "$geometry")" ]
-}
-# still X Y W H: waits until the layout rectangle holds still.
-still() { e2e_settle "$3x$4+$((ox + $1))+$((oy + $2))"; }
+# agree A B X Y W H: the screenshots A and B agree on the layout rectangle.
+agree() { same "$1" "$2" "$(geom "$3" "$4" "$5" "$6")"; }
+# hold X Y W H: waits until the layout rectangle holds still.
+hold() { e2e_settle "$(geom "$@")"; }
 
 # The size bar's thumb at the start (size value 20): left = COLORCORD.x + min + (max - min) * 20 / 48,
 # resting on the bottom of the colour panel.
@@ -33,12 +30,12 @@ xdotool mousedown 1
 at $((tx - 40)) $ty
 move 300 200  # over the paper
 xdotool mouseup 1
-still $bar_left $bar_top $bar_width $th
+hold $bar_left $bar_top $bar_width $th
 shot thumb-released
 for x in $((cx + dmin)) $((cx + dmax / 2)) $((cx + dmax)); do at $x $ty; done
-still $bar_left $bar_top $bar_width $th
+hold $bar_left $bar_top $bar_width $th
 shot thumb-after-moves
-same thumb-released thumb-after-moves $bar_left $bar_top $bar_width $th ||
+agree thumb-released thumb-after-moves $bar_left $bar_top $bar_width $th ||
   fail "the thumb follows the mouse after its drag ended over the paper"
 
 # The cursor: the brush's over the paper, the hand over the badge, the brush again on the paper.
@@ -57,7 +54,7 @@ press CARTOON DRILLA8
 move 320 240
 e2e_settle
 shot with-absorber
-same with-brush-panel with-absorber $fl $ft $((fr - fl)) $((fb - ft)) &&
+agree with-brush-panel with-absorber $fl $ft $((fr - fl)) $((fb - ft)) &&
   fail "the brush panel stays on the screen after choosing the absorber"
 
 # A colour-page button: pressed look while held, plain after.
@@ -65,17 +62,17 @@ IFS=, read -r ux uy <<<"$(layout POSCOLORPAGEUP)"
 read -r uw uh <<<"$(bmp_size "$(layout colorpageup)")"
 shot page-up
 at $((ux + uw / 4)) $((uy + uh / 2))
-still $ux $uy $uw $uh
+hold $ux $uy $uw $uh
 shot page-before
 xdotool mousedown 1
-still $ux $uy $uw $uh
+hold $ux $uy $uw $uh
 shot page-held
 xdotool mouseup 1
 at $((ux - 20)) $((uy + uh / 2))
-still $ux $uy $uw $uh
+hold $ux $uy $uw $uh
 shot page-released
-same page-before page-held $ux $uy $((uw / 2)) $uh && fail "the page button shows no pressed look"
-same page-before page-released $ux $uy $((uw / 2)) $uh || fail "the page button stays pressed"
+agree page-before page-held $ux $uy $((uw / 2)) $uh && fail "the page button shows no pressed look"
+agree page-before page-released $ux $uy $((uw / 2)) $uh || fail "the page button stays pressed"
 
 # The toolbox page button, like the tools: its hover look while the pointer rests on it, its
 # plain look again once the pointer leaves, its pressed look while held; the release turns to
@@ -84,20 +81,20 @@ IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
 read -r _ gh <<<"$(bmp_size "$(cartoon TOOL1228M)")"
 gw=$(cartoon TOOL1228MW)
 # look NAME: the page button's look once it holds still.
-look() { still $gx $gy $gw $gh; shot "$1"; }
+look() { hold $gx $gy $gw $gh; shot "$1"; }
 move 320 240; look pagebutton-plain
 at $((gx + gw / 2)) $((gy + gh / 2)); look pagebutton-hover
 move 320 240; look pagebutton-left
-at $((gx + gw / 2)) $((gy + gh / 2)); still $gx $gy $gw $gh
+at $((gx + gw / 2)) $((gy + gh / 2)); hold $gx $gy $gw $gh
 xdotool mousedown 1; look pagebutton-held
 xdotool mouseup 1; e2e_settle
 move 320 240; look page2-plain
 at $((gx + gw / 2)) $((gy + gh / 2)); look page2-hover
-same pagebutton-plain pagebutton-hover $gx $gy $gw $gh && fail "the page button shows no hover look"
-same pagebutton-plain pagebutton-left $gx $gy $gw $gh || fail "the page button keeps its hover look after the pointer left"
-same pagebutton-plain pagebutton-held $gx $gy $gw $gh && fail "the page button shows no pressed look"
-same pagebutton-hover pagebutton-held $gx $gy $gw $gh && fail "the page button's pressed look is its hover look"
-same pagebutton-plain page2-plain $gx $gy $gw $gh && fail "the page button's release did not turn the page"
-same page2-plain page2-hover $gx $gy $gw $gh && fail "the second page's button shows no hover look"
+agree pagebutton-plain pagebutton-hover $gx $gy $gw $gh && fail "the page button shows no hover look"
+agree pagebutton-plain pagebutton-left $gx $gy $gw $gh || fail "the page button keeps its hover look after the pointer left"
+agree pagebutton-plain pagebutton-held $gx $gy $gw $gh && fail "the page button shows no pressed look"
+agree pagebutton-hover pagebutton-held $gx $gy $gw $gh && fail "the page button's pressed look is its hover look"
+agree pagebutton-plain page2-plain $gx $gy $gw $gh && fail "the page button's release did not turn the page"
+agree page2-plain page2-hover $gx $gy $gw $gh && fail "the second page's button shows no hover look"
 
 e2e_end "routing end to end: passed"

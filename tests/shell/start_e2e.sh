@@ -12,19 +12,18 @@ e2e_begin "$@"
 e2e_settings "$stage"
 e2e_start "$stage/colvane.exe" "$out/colvane.log"
 shot start-1024 || { echo "no screenshot"; exit 1; }
-shot="$out/start-1024.png"
-
-pixel() { convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+shot=start-1024
+at_shot() { pixel "$shot" "$@"; }  # a screen pixel of the current screenshot
 for p in "5,5" "1018,762" "100,300" "500,80" "950,400" "500,690"; do
-  [ "$(pixel ${p%,*} ${p#*,})" = "0,0,0" ] || { echo "outside the layout at $p is not black: $(pixel ${p%,*} ${p#*,})"; status=1; }
+  [ "$(at_shot ${p%,*} ${p#*,})" = "0,0,0" ] || { echo "outside the layout at $p is not black: $(at_shot ${p%,*} ${p#*,})"; status=1; }
 done
-[ "$(pixel $((px + 320)) $((py + 240)))" = "255,255,255" ] || { echo "paper centre not white"; status=1; }
+[ "$(at_shot $((px + 320)) $((py + 240)))" = "255,255,255" ] || { echo "paper centre not white"; status=1; }
 # The frame: most of the layout outside the paper is drawn (not black).
 drawn=0
 for x in 130 200 300 420 560 700 780 860 900; do
   for y in 100 300 500 640 670; do
     if [ $x -ge $px ] && [ $x -lt $((px + 640)) ] && [ $y -ge $py ] && [ $y -lt $((py + 480)) ]; then continue; fi
-    [ "$(pixel $x $y)" != "0,0,0" ] && drawn=$((drawn + 1))
+    [ "$(at_shot $x $y)" != "0,0,0" ] && drawn=$((drawn + 1))
   done
 done
 echo "frame samples drawn: $drawn"
@@ -41,13 +40,13 @@ drag 100 300 $(for x in $(seq 110 10 300); do echo $x 300; done)
 red() {
   local n=0 x r g b
   for x in 150 200 250; do
-    IFS=, read -r r g b <<<"$(pixel $((px + x)) $((py + 300)))"
+    IFS=, read -r r g b <<<"$(at_shot $((px + x)) $((py + 300)))"
     [ "$r" -gt 150 ] && [ "$g" -lt 90 ] && [ "$b" -lt 90 ] && n=$((n + 1))
   done
   echo $n
 }
-shot="$out/colour-stroke.png"
-e2e_wait_until 10 eval 'shot colour-stroke; [ "$(red)" = 3 ]'
+shot=colour-stroke
+shot_until colour-stroke '[ "$(red)" = 3 ]'
 [ "$(red)" = 3 ] || { echo "the stroke is not red after choosing red ($(red) of 3)"; status=1; }
 
 # The toolbox: the eraser button shows as selected and its soft eraser wipes the stroke.
@@ -61,12 +60,12 @@ e2e_settle
 drag 90 300 $(for x in $(seq 100 8 320) $(seq 320 -8 90); do echo $x 300; done)
 e2e_settle
 shot erased
-shot="$out/erased.png"
+shot=erased
 crop erased $el $et $er $eb eraser-after
 changed=$(compare -metric AE "$out/eraser-before.png" "$out/eraser-after.png" null: 2>&1)
 [ "${changed%% *}" -gt 50 ] 2>/dev/null || { echo "the eraser button did not show as selected ($changed)"; status=1; }
 for x in 150 200 250; do
-  IFS=, read -r r g b <<<"$(pixel $((px + x)) $((py + 300)))"
+  IFS=, read -r r g b <<<"$(at_shot $((px + x)) $((py + 300)))"
   [ "$g" -ge 240 ] && [ "$b" -ge 240 ] || { echo "the eraser left $r,$g,$b at $x"; status=1; }
 done
 # The brush's option panel: a click on its line button moves the selected look there.
@@ -90,12 +89,12 @@ done
 # The exit button: the screen freezes and darkens, the goodbye picture rises in the middle, and
 # a left press closes the program at once with exit code 0.
 press CARTOON EXITCORD8
-# dark: black points along a row of the paper's top.
-dark() { local n=0 x; for x in $(seq 150 3 210); do [ "$(pixel $((px + x)) $((py + 40)))" = "0,0,0" ] && n=$((n + 1)); done; echo $n; }
-shot="$out/exit.png"
-e2e_wait_until 10 eval 'shot exit; [ "$(dark)" -ge 5 ]'
-[ "$(dark)" -ge 5 ] || { echo "the exit screen did not darken the paper ($(dark) of 21 black)"; status=1; }
-[ "$(pixel 512 740)" = "0,0,0" ] || { echo "the exit screen changed what lies outside the layout"; status=1; }
+# darkened: black points along a row of the paper's top.
+darkened() { local n=0 x; for x in $(seq 150 3 210); do [ "$(at_shot $((px + x)) $((py + 40)))" = "0,0,0" ] && n=$((n + 1)); done; echo $n; }
+shot=exit
+shot_until exit '[ "$(darkened)" -ge 5 ]'
+[ "$(darkened)" -ge 5 ] || { echo "the exit screen did not darken the paper ($(darkened) of 21 black)"; status=1; }
+[ "$(at_shot 512 740)" = "0,0,0" ] || { echo "the exit screen changed what lies outside the layout"; status=1; }
 xdotool click 1
 if ! e2e_wait_end "$e2e_pid" 6; then
   echo "a press on the exit screen did not close the program"; status=1

@@ -280,6 +280,20 @@ cursor() {
 shot() { xwd -root -silent -display "$DISPLAY" | convert xwd:- -write "$out/$1.png" -depth 8 "rgb:$out/$1.rgb"; }
 # crop_md5 NAME GEOMETRY: a digest of part of a screenshot.
 crop_md5() { convert "$out/$1.png" -crop "$2" +repage rgb:- | md5sum; }
+# same A B [GEOMETRY]: the screenshots A and B agree (on that part).
+same() {
+  if [ $# -ge 3 ]; then [ "$(crop_md5 "$1" "$3")" = "$(crop_md5 "$2" "$3")" ]
+  else [ "$(convert "$out/$1.png" rgb:- | md5sum)" = "$(convert "$out/$2.png" rgb:- | md5sum)" ]; fi
+}
+# geom X Y W H: the geometry of a layout rectangle on the screen.
+geom() { echo "$3x$4+$((ox + $1))+$((oy + $2))"; }
+# pixel NAME X Y: "r,g,b" of a screen pixel of a screenshot.
+pixel() { convert "$out/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+# dark_pixels NAME X Y W H: how many pixels of a canvas rectangle are darker than half.
+dark_pixels() {
+  convert "$out/$1.png" -crop "$4x$5+$((px + $2))+$((py + $3))" +repage -colorspace Gray \
+    -threshold 50% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
+}
 
 # check NAME EXPR...: Python expressions over p(x, y), the (r, g, b) of canvas pixel (x, y) of the
 # screenshot NAME, with dark, light, black, white, count and column (pixel_check.py) and the
@@ -288,6 +302,8 @@ check_defs=""
 e2e_pixels() { python3 "$e2e_root/tests/support/pixel_check.py" "$@"; }
 check() { local n=$1; shift; e2e_pixels "$out/$n.rgb" "$screen_w" "$px" "$py" "$check_defs" "$@" || status=1; }
 screen_check() { local n=$1; shift; e2e_pixels "$out/$n.rgb" "$screen_w" 0 0 "ox, oy = $ox, $oy" "$@" || status=1; }
+# shot_until NAME CONDITION: screenshots NAME until the shell CONDITION holds (up to 10 s).
+shot_until() { e2e_wait_until 10 eval "shot $1; $2"; }
 # e2e_wait_pixels NAME EXPR...: screenshots NAME until the check holds (for up to 10 s), then the
 # check of the last one.
 e2e_wait_pixels() {

@@ -7,13 +7,7 @@ set -u
 . "$(dirname "$0")/../support/e2e.sh"
 e2e_begin "$@"
 e2e_start_staged
-# dark NAME [Y]: pixels darker than 128 in the text's area (canvas 90..400 x Y..Y+110, Y 90).
-dark() {
-  convert "$out/$1.png" -crop 310x110+$((px + 90))+$((py + ${2:-90})) +repage -colorspace Gray \
-    -threshold 50% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
-}
-# shot_until NAME CONDITION: screenshots NAME until the shell CONDITION holds (up to 10 s).
-shot_until() { e2e_wait_until 10 eval "shot $1; $2"; }
+dark() { dark_pixels "$1" 90 "${2:-90}" 310 110; }  # dark NAME [Y]: in the text's area from row Y (90)
 
 IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
 at $((gx + 10)) $((gy + 10)); xdotool mousedown 1; e2e_settle; xdotool mouseup 1; e2e_settle
