@@ -212,12 +212,14 @@ e2e_start_staged() {
   e2e_start "$stage/colvane.exe" "$out/colvane.log"
 }
 
-# e2e_kill_session: every process of the Wine session ends at once, as in a crash or a power cut;
-# returns once the session's server is gone.
+# e2e_kill_session: every process of the Wine session ends at once, as in a crash or a power cut.
+# Once the server is gone a new one is kept running, as the set-up does, so that the next start
+# (here or in the next script) never meets a server on its way out.
 e2e_kill_session() {
   "$WINESERVER" -k >/dev/null 2>&1
   wait "$e2e_pid" 2>/dev/null
   e2e_wait_until 10 eval '[ -z "$(wine_server_pid "$WINEPREFIX")" ]'
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1 9>&- 8>&-
 }
 
 # send COMMAND...: commands sent to the program's main window by post_command.exe.
