@@ -41,6 +41,7 @@ kill "$e2e_pid" 2>/dev/null; wait "$e2e_pid" 2>/dev/null
 # A click on the picture itself skips the intro.
 e2e_launch "$stage/colvane.exe" "$out/colvane-2.log"
 shot_until intro-2 '! black intro-2 300 200'
+shot_until intro-3 '! same intro-2 intro-3 512x384+256+192'  # the clip plays
 xdotool mousemove 512 384 click 1
 e2e_wait_main 3 || fail "a click on the intro's picture did not open the main window"
 e2e_end "intro screenshot checked: $out/intro.png"

@@ -120,14 +120,16 @@ e2e_fresh_stage() {
 
 # --- Waiting -------------------------------------------------------------------------------------
 
-# e2e_wait_until SECONDS CMD...: polls CMD until it succeeds; 1 when it did not within SECONDS.
+# e2e_wait_until SECONDS CMD...: polls CMD ten times a second until it succeeds; 1 when it did not
+# within that many polls (CMD's own time comes on top, so a slow machine gets longer).
 e2e_wait_until() {
-  local end=$((SECONDS + $1))
+  local polls=$(($1 * 10)) i
   shift
-  until "$@"; do
-    [ $SECONDS -ge $end ] && return 1
+  for ((i = 0; i < polls; i++)); do
+    "$@" && return 0
     sleep 0.1
   done
+  "$@"
 }
 
 # e2e_grab [GEOMETRY | desk]: the screen now (or its WxH+X+Y part, or all but the paper) as raw RGB.
