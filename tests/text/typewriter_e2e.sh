@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The typewriter on the real program, driven by real X input: the toolbox's second page, the
 # typewriter, a click on the paper, two typed lines; Backspace takes them away again; then a line
-# of 300 characters.
+# of 300 characters; last, opening the file box ends the text: keys typed while it is open do
+# not reach the paper, and the text typed before stays.
 # Usage: typewriter_e2e.sh SCREEN STAGE_DIR OUT_DIR
 set -u
 . "$(dirname "$0")/../support/e2e.sh"
 e2e_begin "$@"
 e2e_start_staged
-dark() { dark_pixels "$1" 90 90 310 110; }  # in the text's area
+dark() { dark_pixels "$1" 90 "${2:-90}" 310 110; }  # dark NAME [Y]: in the text's area from row Y (90)
 
 IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
 at $((gx + 10)) $((gy + 10)); xdotool mousedown 1; e2e_settle; xdotool mouseup 1; e2e_settle
@@ -31,5 +32,24 @@ xdotool type --delay 4 "$(printf 'abcdefghij%.0s' $(seq 1 30))"
 shot_until long-line '[ "$(dark long-line)" -gt 400 ]'
 xdotool search --name '^Colvane Application$' >/dev/null 2>&1 || fail "the program is gone after 300 characters"
 [ "$(dark long-line)" -gt 400 ] || fail "the long line does not show"
+
+# The file box ends the text: keys typed while it is open leave the paper as it was.
+click 100 300
+xdotool type --delay 60 "Hi"
+move 500 400
+shot_until box-before '[ "$(dark box-before 290)" -gt 100 ]'
+paper() { crop_md5 "$1" 200x100+$((px + 300))+$((py + 40)); }  # a blank part of the paper
+press CARTOON FILEPAGECORD8
+shot_until box-open '[ "$(paper box-open)" != "$(paper box-before)" ]'
+xdotool type --delay 60 "WWWW"
+press CARTOON FILEPAGECORD8
+move 500 400
+shot_until box-closed '[ "$(paper box-closed)" = "$(paper box-before)" ]'
+e2e_settle 200x100+$((px + 300))+$((py + 40))
+shot box-closed
+before=$(dark box-before 290) after=$(dark box-closed 290)
+echo "dark pixels of the text before the file box: $before, after: $after"
+[ "$after" -le $((before + 60)) ] || fail "keys typed while the file box was open reached the paper"
+[ "$after" -ge $((before - 60)) ] || fail "the text typed before the file box opened is gone"
 
 e2e_end "typewriter end to end: passed"
