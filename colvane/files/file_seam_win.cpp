@@ -35,6 +35,18 @@ int Failed(const char* path) {
   return -1;
 }
 
+// Whether another program holds `path` open without letting others delete it: replacing such a
+// file is refused as access denied, though it is the other program that is in the way.
+bool HeldByAnother(const char* path) {
+  HANDLE h = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) {
+    CloseHandle(h);
+    return false;
+  }
+  return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 PictureSeamFile* WinCreate(const char* path) {
   HANDLE h = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
@@ -60,7 +72,14 @@ void WinClose(PictureSeamFile* f) {
   delete f;
 }
 int WinReplace(const char* from, const char* to) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : Failed(to);
+  if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+  const DWORD error = GetLastError();
+  if (error == ERROR_ACCESS_DENIED && HeldByAnother(to)) {
+    lastFailure = WriteFailure::kInUse;
+    return -1;
+  }
+  SetLastError(error);
+  return Failed(to);
 }
 int WinRemove(const char* path) { return DeleteFileA(path) ? 0 : -1; }
 WriteFailure WinFailure() { return lastFailure; }
