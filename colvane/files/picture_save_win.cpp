@@ -146,8 +146,11 @@ bool SaveBeforeLeaving(HWND window) {
   if (!Modified()) return true;
   char path[kLibraryMaxPath];
   CurrentPicturePath(path, sizeof(path));
-  return ShowProgramMessageA(window, LeaveUnkeptQuestion(lastFailure, path).c_str(), "Colvane",
-                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+  if (ShowProgramMessageA(window, LeaveUnkeptQuestion(lastFailure, path).c_str(), "Colvane",
+                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+    return true;
+  InvalidateRect(window, nullptr, FALSE);  // under Wine the place of the box was left as it was
+  return false;
 }
 
 namespace {
