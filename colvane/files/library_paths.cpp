@@ -135,6 +135,12 @@ bool IsSampleBox(const char* boxPath) {
   return length >= 6 && SameIgnoringCase(boxPath + length - 6, "SAMPLE", 6);
 }
 
+bool IsListedPictureName(const char* name) {
+  if (CheckEntryName(name) != NameProblem::kNone) return false;
+  const size_t length = std::strlen(name);
+  return length > 4 && SameIgnoringCase(name + length - 4, ".sam", 4);
+}
+
 int NextPictureName(bool (*exists)(const char* name, void* context), void* context, char* out, int size) {
   for (int n = 1; n <= 99999; ++n) {
     char name[kPictureNameSize];

@@ -47,6 +47,10 @@ bool BoxHoldsPictures(const char* assetFolder, const char* box);
 // A box whose folder path ends in "SAMPLE" (any case): its pictures are never deleted.
 bool IsSampleBox(const char* boxPath);
 
+// A name the file box lists as a picture: a plain entry ending in ".sam" (any case) after at
+// least one character of its own.
+bool IsListedPictureName(const char* name);
+
 // The first free "Sample%d.sam" (n = 1, 2, ...) for which `exists` says no. 0 when none of the
 // first 99999 is free.
 int NextPictureName(bool (*exists)(const char* name, void* context), void* context, char* out, int size);

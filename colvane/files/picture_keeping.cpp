@@ -52,7 +52,8 @@ void TakeNextPictureName(PictureKeeping* keeping, PictureExists exists, void* co
 void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* context) {
   if (CheckEntryName(keeping->workingBox) != NameProblem::kNone)
     CopyName(keeping->workingBox, sizeof(keeping->workingBox), kFirstBox);
-  if (CheckEntryName(keeping->pictureName) != NameProblem::kNone) TakeNextPictureName(keeping, exists, context);
+  // A name the file box would not list ("win.ini" from edited settings) would hide the picture.
+  if (!IsListedPictureName(keeping->pictureName)) TakeNextPictureName(keeping, exists, context);
 }
 
 bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureExists exists, void* context) {
@@ -90,6 +91,55 @@ bool TellSaveFailure(PictureKeeping* keeping) {
 }
 
 void NoteSaveWritten(PictureKeeping* keeping) { keeping->failureShown = false; }
+
+namespace {
+
+// The folder of a path: everything before its last backslash.
+std::string FolderOf(const char* path) {
+  const std::string p = path ? path : "";
+  const size_t slash = p.find_last_of("\\/");
+  return slash == std::string::npos ? p : p.substr(0, slash);
+}
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// What went wrong and what a grown-up can do about it, in one or two sentences.
+std::string Cause(WriteFailure why, const char* picturePath) {
+  const std::string folder = FolderOf(picturePath);
+  const std::string where = folder.empty() ? std::string("its folder") : "the folder " + Quoted(folder);
+  switch (why) {
+    case WriteFailure::kNoRoom:
+      return "The disk is full. Please ask a grown-up to make some room on it.";
+    case WriteFailure::kNoPermission:
+      return "Colvane is not allowed to write in " + where +
+             " (it may be read-only). Please ask a grown-up to let Colvane write there.";
+    case WriteFailure::kInUse:
+      return "Another program is using the picture file" + (picturePath && picturePath[0] ? " " + Quoted(picturePath) : "") +
+             ". Please ask a grown-up to close that program.";
+    case WriteFailure::kNotAFolder:
+      return "A file stands where Colvane's picture folder " + (folder.empty() ? std::string() : Quoted(folder) + " ") +
+             "(or a folder above it) should be. Please ask a grown-up to move or rename that file.";
+    case WriteFailure::kNone:
+    case WriteFailure::kOther:
+      break;
+  }
+  return "Windows would not let Colvane write the picture into " + where +
+         ". Please ask a grown-up to check that folder and the disk.";
+}
+
+}  // namespace
+
+std::string SaveFailureMessage(WriteFailure why, const char* picturePath) {
+  const std::string lead = "Your picture could not be kept just now. It is still here on the paper";
+  // The words families already know for a full disk stay as they were.
+  if (why == WriteFailure::kNoRoom) return lead + ":\nplease ask a grown-up to check that the disk has room.";
+  return lead + ".\n\n" + Cause(why, picturePath) + " Colvane tries again each time the picture is left.";
+}
+
+std::string LeaveUnkeptQuestion(WriteFailure why, const char* picturePath) {
+  return "Your painting could not be kept, so it will be lost if Colvane closes now.\n\n" +
+         Cause(why, picturePath) + "\n\nLeave anyway? Choose No to stay with the painting.";
+}
 
 bool RecoveryCopyIsNewer(const RecoveryFacts& facts) {
   return facts.copyDated && (!facts.pictureWritten || facts.copyTime > facts.pictureTime);

@@ -5,7 +5,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
+#include "colvane/files/file_seam.h"
 #include "colvane/files/library_paths.h"
 
 constexpr int kBoxNameSize = 256;  // a box name, terminator included
@@ -46,8 +48,8 @@ uint64_t CanvasSum(const uint8_t* data, size_t size);
 void SetPictureNames(PictureKeeping* keeping, const char* box, const char* name);
 // The box chosen in the file box: a new picture goes there.
 void ChooseFileBoxBox(PictureKeeping* keeping, const char* box);
-// A picture always has a plain box (the first box otherwise) and a plain name of its own (the
-// next free one of the box otherwise), so what is painted can be kept.
+// A picture always has a plain box (the first box otherwise) and a picture name the file box
+// lists (the next free one of the box otherwise), so what is painted can be kept and found.
 void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* context);
 // A working box whose folder can't hold pictures (its path is too long) gives way to the first
 // box, under the next free name there, so the painting is kept somewhere. True when the box
@@ -69,6 +71,11 @@ bool TakeUntouchedSample(PictureKeeping* keeping, uint64_t canvasSum, int cartoo
 bool TellSaveFailure(PictureKeeping* keeping);
 // A save landed: the next failure is told again.
 void NoteSaveWritten(PictureKeeping* keeping);
+// What a parent reads about a save that failed for `why` while writing `picturePath` (may be
+// empty): what happened and what to do.
+std::string SaveFailureMessage(WriteFailure why, const char* picturePath);
+// The question before leaving with a painting that could not be kept: Yes leaves.
+std::string LeaveUnkeptQuestion(WriteFailure why, const char* picturePath);
 
 // Recovery.
 // What start-up knows of a recovery copy and of the picture it belongs to. Times are file write

@@ -22,6 +22,8 @@
 namespace {
 
 PictureKeeping keeping;  // the names, the notes and the failure latch of the picture on the canvas
+WriteFailure lastFailure = WriteFailure::kOther;  // why the last failed save failed
+bool leaving = false;  // the save on the way out asks its own question instead of telling
 
 uint64_t CanvasSumNow() {
   const Block& image = Session().canvas.canvasImage;
@@ -140,11 +142,11 @@ int SavePicture(HWND window) {
   MakeBoxFolder(folder);
   const Block& image = Session().canvas.canvasImage;
   if (!WritePictureFile(CurrentPictureSeam(), path, image.Data(), image.size)) {
-    if (TellSaveFailure(&keeping))
-      ShowProgramMessageA(window,
-                          "Your picture could not be kept just now. It is still here on the paper:\n"
-                          "please ask a grown-up to check that the disk has room.",
-                          "Colvane", MB_OK | MB_ICONINFORMATION);
+    const PictureSeam* seam = CurrentPictureSeam();
+    lastFailure = seam->failure ? seam->failure() : WriteFailure::kOther;
+    if (!leaving && TellSaveFailure(&keeping))
+      ShowProgramMessageA(window, SaveFailureMessage(lastFailure, path).c_str(), "Colvane",
+                          MB_OK | MB_ICONINFORMATION);
     return 0;
   }
   NoteSaveWritten(&keeping);
@@ -154,6 +156,21 @@ int SavePicture(HWND window) {
   DropRecoveryCopy();
   TellBoxLeft(window);
   return 1;
+}
+
+bool SaveBeforeLeaving(HWND window) {
+  lastFailure = WriteFailure::kOther;  // a save that never reached the disk says no more
+  leaving = true;
+  SavePicture(window);
+  leaving = false;
+  if (!Modified()) return true;
+  char path[kLibraryMaxPath];
+  CurrentPicturePath(path, sizeof(path));
+  if (ShowProgramMessageA(window, LeaveUnkeptQuestion(lastFailure, path).c_str(), "Colvane",
+                          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+    return true;
+  InvalidateRect(window, nullptr, FALSE);  // under Wine the place of the box was left as it was
+  return false;
 }
 
 namespace {

@@ -21,6 +21,10 @@ void SetFileBoxBox(const char* box);
 // tells the child once) and the cartoons placed on it; then the recovery copy is no longer
 // needed. 1 when the picture file was written.
 int SavePicture(HWND window);
+// The save on the way out: true when the program may close, that is when nothing painted is left
+// unkept or the parent, asked, chose to leave anyway. No keeps the painting on the paper and its
+// recovery copy.
+bool SaveBeforeLeaving(HWND window);
 // A new picture: save, the first free "Sample%d.sam" of the working box, no cartoons, a blank
 // page.
 void NewPicture(HWND window);

@@ -88,12 +88,29 @@ BOOL SetSettingString(const char* section, const char* key, const char* value) {
   return WritePrivateProfileStringA(section, key, value, path);
 }
 
+namespace {
+// [FILE] PATH as the settings file holds it (empty when absent).
+void AssetFolderSetting(char* setting) { GetSettingString("FILE", "PATH", "", setting, 144); }
+bool IsFolder(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+}  // namespace
+
 DWORD GetAssetFolder(char* buffer) {
+  AssetFolderSetting(buffer);
+  if (buffer[0] && IsFolder(buffer)) return lstrlenA(buffer);
+  // No setting, or one naming no folder (a drive taken away, a typing slip): the program's own
+  // folder holds the art, so the screen never comes up black.
   char folder[MAX_PATH];
   ProgramFolder(folder);
-  char fallback[144];
-  lstrcpynA(fallback, folder, sizeof(fallback));
-  return GetSettingString("FILE", "PATH", fallback, buffer, 144);
+  lstrcpynA(buffer, folder, 144);
+  return lstrlenA(buffer);
+}
+
+bool AssetFolderSettingIsWrong(char* named) {
+  AssetFolderSetting(named);
+  return named[0] && !IsFolder(named);
 }
 
 const char* VariantSection() { return wideVariant ? "800" : "640"; }

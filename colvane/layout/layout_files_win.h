@@ -23,8 +23,12 @@ UINT GetSettingInt(const char* section, const char* key, int defaultValue);
 DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,
                        DWORD size);
 BOOL SetSettingString(const char* section, const char* key, const char* value);
-// [FILE] PATH of the settings file, default the program folder; buffer of 144 bytes.
+// [FILE] PATH of the settings file; the program folder when the key is absent or names no
+// folder. Buffer of 144 bytes.
 DWORD GetAssetFolder(char* buffer);
+// Whether [FILE] PATH names something that is not a folder (the program folder is used then);
+// `named` (144 bytes) receives the value.
+bool AssetFolderSettingIsWrong(char* named);
 
 // The layout variant of this screen, set once at start-up.
 void SetLayoutVariant(bool wide);

@@ -30,11 +30,11 @@ void ChangePaper(HWND window) {
 }
 
 // The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
-// screen.
+// screen. A painting that could not be kept is not left behind unless the parent says so.
 void ExitCommand(HWND window) {
+  if (!SaveBeforeLeaving(window)) return;  // nothing painted is lost on the way out
   StopTune();
   LoopJingle("end");
-  SavePicture(window);  // nothing painted is lost on the way out
   StartExitScreen(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);

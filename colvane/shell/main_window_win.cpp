@@ -56,6 +56,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_DESTROY:
       ShutDown(window);
       return 0;
+    case WM_CLOSE:  // Alt+F4 and the like: kept like the exit button, without its goodbye
+      if (!ExitScreenRunning() && !SaveBeforeLeaving(window)) return 0;
+      break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       return 0;

@@ -2,6 +2,8 @@
 // shutdown that frees everything in a fixed order.
 #include <windows.h>
 
+#include <cstdio>
+
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/rope_win.h"
@@ -35,6 +37,22 @@
 
 namespace {
 bool toolboxLoadedOnce = false;
+
+// Settings naming an asset folder that isn't there: the program runs from its own folder, and the
+// parent learns which line to correct (the box waits until the window is on the screen).
+void TellAboutWrongAssetFolder(HWND window) {
+  char named[144], settings[MAX_PATH], own[MAX_PATH], text[1536];
+  if (!AssetFolderSettingIsWrong(named)) return;
+  SettingsFilePath(settings);
+  ProgramFolder(own);
+  std::snprintf(text, sizeof(text),
+            "The settings file \"%s\" names the folder \"%s\" for Colvane's pictures and art "
+            "(the line PATH under [FILE]), but there is no such folder.\n\n"
+            "Colvane is using its own folder \"%s\" instead, and keeps new pictures there. To use "
+            "the other folder, create it or correct that line, then start Colvane again.",
+            settings, named, own);
+  ShowProgramMessageA(window, text, "Colvane", MB_OK | MB_ICONINFORMATION);
+}
 }  // namespace
 
 void LoadToolboxAndTools(HWND window) {
@@ -64,6 +82,7 @@ void StartUp(HWND window) {
     return;
   }
   SetScreenPalette(app.palette);
+  TellAboutWrongAssetFolder(window);
 
   SetupScreenGeometry();
   // The start picture is read only from inside the picture library, whatever the settings say.

@@ -58,7 +58,7 @@ int FaultyReplace(const char* a, const char* b) { return failReplace ? -1 : Real
 PictureSeamFile* RealCreate(const char* p) { return Real()->create(p); }
 void RealClose(PictureSeamFile* f) { Real()->close(f); }
 int RealRemove(const char* p) { return Real()->remove(p); }
-const PictureSeam kFaulty = {RealCreate, FaultyWrite, FaultyFlush, RealClose, FaultyReplace, RealRemove};
+const PictureSeam kFaulty = {RealCreate, FaultyWrite, FaultyFlush, RealClose, FaultyReplace, RealRemove, nullptr};
 
 }  // namespace
 

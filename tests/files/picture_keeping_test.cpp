@@ -39,6 +39,9 @@ TEST(PictureKeeping, TheNamesASaveUses) {
       {"BOX", "", nullptr, false, "BOX", "Sample2.sam"},          // the first free name of BOX
       {"BOX", "..", nullptr, false, "BOX", "Sample2.sam"},
       {"", "CON", nullptr, false, "MY PICTURES", "Sample1.sam"},   // the free name of the new box
+      {"BOX", "win.ini", nullptr, false, "BOX", "Sample2.sam"},     // a name the file box never lists
+      {"BOX", "Mine.sam.txt", nullptr, false, "BOX", "Sample2.sam"},
+      {"BOX", "Mine.SAM", nullptr, false, "BOX", "Mine.SAM"},        // listed: "*.sam" has no case
       {"BOX", "Mine.sam", nullptr, true, "BOX", "Sample2.sam"},    // a new picture stays in its box
       {"BOX", "Mine.sam", "OTHER", true, "OTHER", "Sample3.sam"},  // ... or goes to the chosen one
   };
@@ -148,6 +151,52 @@ TEST(PictureKeeping, AFailedSaveIsToldOnceUntilASaveLands) {
 
 // Every byte of whole words counts; the canvas is always whole words, so a shorter tail is not
 // read.
+// The parent reads what failed and where; a full disk keeps the words it always had.
+TEST(PictureKeeping, AFailedSaveSaysWhatFailed) {
+  struct Case {
+    WriteFailure why;
+    const char* says;  // in both the told-once message and the question at the exit
+  };
+  const Case cases[] = {
+      {WriteFailure::kNoRoom, "room"},
+      {WriteFailure::kNoPermission, "not allowed to write in the folder \"C:\\Art\\CUST\\BOX\""},
+      {WriteFailure::kInUse, "Another program is using the picture file \"C:\\Art\\CUST\\BOX\\A.sam\""},
+      {WriteFailure::kNotAFolder, "A file stands where Colvane's picture folder \"C:\\Art\\CUST\\BOX\""},
+      {WriteFailure::kOther, "check that folder"},
+  };
+  for (const Case& c : cases) {
+    const std::string told = SaveFailureMessage(c.why, "C:\\Art\\CUST\\BOX\\A.sam");
+    const std::string asked = LeaveUnkeptQuestion(c.why, "C:\\Art\\CUST\\BOX\\A.sam");
+    EXPECT_NE(told.find(c.says), std::string::npos) << told;
+    EXPECT_NE(asked.find(c.says), std::string::npos) << asked;
+    EXPECT_NE(asked.find("Leave anyway?"), std::string::npos);
+  }
+  EXPECT_EQ(SaveFailureMessage(WriteFailure::kNoRoom, ""),
+            "Your picture could not be kept just now. It is still here on the paper:\n"
+            "please ask a grown-up to check that the disk has room.");
+  EXPECT_EQ(SaveFailureMessage(WriteFailure::kNoPermission, "").find("\"\""), std::string::npos);  // no empty folder
+}
+
+// Win32 error codes, and a file standing in the path, map to what the parent is told.
+TEST(FileSeam, ErrorCodesGiveTheReason) {
+  struct Case {
+    uint32_t error;
+    bool blockedByFile;
+    WriteFailure want;
+  };
+  const Case cases[] = {
+      {112, false, WriteFailure::kNoRoom},       {39, false, WriteFailure::kNoRoom},
+      {5, false, WriteFailure::kNoPermission},   {19, false, WriteFailure::kNoPermission},
+      {32, false, WriteFailure::kInUse},         {33, false, WriteFailure::kInUse},
+      {3, true, WriteFailure::kNotAFolder},      {3, false, WriteFailure::kOther},  // a folder merely missing
+      {5, true, WriteFailure::kNotAFolder},      {267, false, WriteFailure::kNotAFolder},
+      {183, true, WriteFailure::kNotAFolder},    {112, true, WriteFailure::kNoRoom},
+      {87, false, WriteFailure::kOther},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(WriteFailureOfError(c.error, c.blockedByFile), c.want) << c.error << " " << c.blockedByFile;
+}
+
 TEST(PictureKeeping, TheCanvasSumSeesEveryByteOfWholeWords) {
   std::vector<uint8_t> canvas(48, 0x5A);
   const uint64_t base = CanvasSum(canvas.data(), canvas.size());

@@ -11,6 +11,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/files/file_box_win.h"
 #include "colvane/files/file_seam.h"
+#include "colvane/files/picture_keeping.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/screen_layout.h"
@@ -57,7 +58,14 @@ int Flush(PictureSeamFile* f) { return PlatformPictureSeam()->flush(f); }
 void Close(PictureSeamFile* f) { PlatformPictureSeam()->close(f); }
 int Replace(const char* a, const char* b) { return PlatformPictureSeam()->replace(a, b); }
 int Remove(const char* p) { return PlatformPictureSeam()->remove(p); }
-const PictureSeam kFullDisk = {Create, HalfWrite, Flush, Close, Replace, Remove};
+WriteFailure NoRoom() { return WriteFailure::kNoRoom; }
+const PictureSeam kFullDisk = {Create, HalfWrite, Flush, Close, Replace, Remove, NoRoom};
+
+// Every save fails at its first write, for the reason `failing`.
+WriteFailure failing = WriteFailure::kOther;
+int FailingWrite(PictureSeamFile*, const void*, uint32_t) { return -1; }
+WriteFailure Failing() { return failing; }
+const PictureSeam kFailing = {Create, FailingWrite, Flush, Close, Replace, Remove, Failing};
 
 class PictureSave : public ::testing::Test {
  protected:
@@ -323,4 +331,80 @@ TEST_F(PictureSave, HostileSettingsSaveNothingOutsideTheLibrary) {
   EXPECT_FALSE(Exists(root + "\\..\\escape.sam"));
   EXPECT_STREQ(WorkingBox(), "MY PICTURES");
   EXPECT_TRUE(Exists(root + "\\CUST\\MY PICTURES\\escape.sam"));
+}
+
+// Each reason a write fails for reaches the parent in its own words, once per run of failures.
+TEST_F(PictureSave, AFailedSaveTellsWhatFailed) {
+  const std::string picture = Box() + "Sample1.sam";
+  for (WriteFailure why : {WriteFailure::kNoRoom, WriteFailure::kNoPermission, WriteFailure::kInUse,
+                           WriteFailure::kNotAFolder, WriteFailure::kOther}) {
+    Paint(0x11);
+    ASSERT_EQ(SavePicture(window), 1);  // a save that lands: the next failure is told
+    failing = why;
+    UsePictureSeam(&kFailing);
+    MessageBoxWatch watch;
+    Paint(0x12);
+    EXPECT_EQ(SavePicture(window), 0);
+    Paint(0x13);
+    EXPECT_EQ(SavePicture(window), 0);
+    UsePictureSeam(nullptr);
+    const auto seen = watch.seen();
+    ASSERT_EQ(seen.size(), 1u) << static_cast<int>(why);
+    const std::string want = SaveFailureMessage(why, picture.c_str());
+    EXPECT_EQ(seen[0].text, std::wstring(want.begin(), want.end()));
+  }
+}
+
+namespace {
+// Saves the painting on the real files and returns the one message shown (empty when none).
+std::wstring SaveAndRead(HWND window) {
+  MessageBoxWatch watch;
+  Paint(0x21);
+  SavePicture(window);
+  const auto seen = watch.seen();
+  return seen.empty() ? std::wstring() : seen[0].text;
+}
+void MakeFile(const std::string& path) {
+  CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+}  // namespace
+
+// The real files: a box that is a file, and a picture another program holds.
+TEST_F(PictureSave, RealFailuresAreNamed) {
+  Paint(0x11);
+  ASSERT_EQ(SavePicture(window), 1);
+  MakeFile(root + "\\CUST\\FILEBOX");
+  SetCurrentPicture("FILEBOX", "Sample1.sam");
+  EXPECT_NE(SaveAndRead(window).find(L"A file stands where"), std::wstring::npos);
+  SetCurrentPicture("BOX", "Sample1.sam");
+  ASSERT_EQ(SavePicture(window), 1);  // the latch opens again
+  HANDLE held = CreateFileA((Box() + "Sample1.sam").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const std::wstring heldText = SaveAndRead(window);
+  EXPECT_NE(heldText.find(L"Another program is using"), std::wstring::npos);
+  CloseHandle(held);
+  EXPECT_EQ(SavePicture(window), 1);
+}
+
+// Leaving: a save that lands asks nothing; one that fails asks, and No keeps the painting.
+TEST_F(PictureSave, LeavingWithAnUnkeptPaintingAsksFirst) {
+  {
+    MessageBoxWatch watch;
+    Paint(0x31);
+    EXPECT_TRUE(SaveBeforeLeaving(window));
+    EXPECT_TRUE(watch.seen().empty());
+  }
+  failing = WriteFailure::kNoRoom;
+  UsePictureSeam(&kFailing);
+  for (int answer : {IDNO, IDYES}) {
+    MessageBoxWatch watch;
+    watch.answer(answer);
+    Paint(0x32);
+    EXPECT_EQ(SaveBeforeLeaving(window), answer == IDYES);
+    EXPECT_EQ(Session().canvas.pictureModified, 1);
+    const auto seen = watch.seen();
+    ASSERT_EQ(seen.size(), 1u);  // the question only, not the told-once message too
+    EXPECT_NE(seen[0].text.find(L"Leave anyway?"), std::wstring::npos);
+  }
+  UsePictureSeam(nullptr);
 }

@@ -121,3 +121,38 @@ TEST_F(Layout, PositionsOffTheScreenFallBackToTheirDefaults) {
   EXPECT_EQ(Frame().colorCord.x, COLVANE_EXPECT_SCREEN_W);
   EXPECT_EQ(Frame().colorCord.y, -COLVANE_EXPECT_SCREEN_W);
 }
+
+// [FILE] PATH is used only when it names a folder; otherwise the program's own folder, and the
+// setting is reported as wrong unless it is simply absent.
+TEST_F(Layout, AnAssetFolderThatIsNotThereFallsBackToTheProgramFolder) {
+  char own[MAX_PATH], temp[MAX_PATH];
+  ProgramFolder(own);
+  GetTempPathA(sizeof(temp), temp);
+  const std::string folder = std::string(temp) + "colvane-assets-" + std::to_string(GetTickCount64());
+  const std::string file = folder + ".txt";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  char old[144];
+  GetSettingString("FILE", "PATH", "", old, sizeof(old));
+  struct Case {
+    const char* setting;  // null: no PATH line
+    std::string want;
+    bool wrong;
+  };
+  const Case cases[] = {
+      {nullptr, own, false},
+      {folder.c_str(), folder, false},
+      {"C:\\no\\such\\folder", own, true},
+      {file.c_str(), own, true},
+  };
+  for (const Case& c : cases) {
+    SetSettingString("FILE", "PATH", c.setting);
+    char got[144], named[144];
+    GetAssetFolder(got);
+    EXPECT_EQ(std::string(got), c.want) << (c.setting ? c.setting : "(none)");
+    EXPECT_EQ(AssetFolderSettingIsWrong(named), c.wrong) << (c.setting ? c.setting : "(none)");
+  }
+  SetSettingString("FILE", "PATH", old[0] ? old : nullptr);
+  DeleteFileA(file.c_str());
+  RemoveDirectoryA(folder.c_str());
+}

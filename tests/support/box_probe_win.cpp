@@ -1,7 +1,7 @@
 // Test tool: reports the message boxes of the running program, one line each:
 //   <caption>|<text>|<owner class>|<owner enabled 0/1>|<face>|<characters without a glyph>
-// in UTF-8, and with the argument "ok" then presses OK on the first of them; with "main" it
-// prints only whether the main window is enabled (1 or 0). Exit code: the number of boxes found
+// in UTF-8, and with the argument "ok", "yes" or "no" then presses that button on the first of
+// them; with "main" it prints only whether the main window is enabled (1 or 0). Exit code: the number of boxes found
 // (0 when none).
 #include <windows.h>
 
@@ -59,6 +59,11 @@ int main(int argc, char** argv) {
                 owner && IsWindowEnabled(owner) ? 1 : 0, Utf8(face).c_str(), missing);
   }
   std::fflush(stdout);
-  if (argc > 1 && std::strcmp(argv[1], "ok") == 0 && !boxes.empty()) PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+  const char* answer = argc > 1 ? argv[1] : "";
+  const int button = std::strcmp(answer, "ok") == 0 ? IDOK
+                     : std::strcmp(answer, "yes") == 0 ? IDYES
+                     : std::strcmp(answer, "no") == 0 ? IDNO
+                                                      : 0;
+  if (button && !boxes.empty()) PostMessageW(boxes[0], WM_COMMAND, button, 0);
   return static_cast<int>(boxes.size());
 }

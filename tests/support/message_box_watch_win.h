@@ -32,6 +32,9 @@ class MessageBoxWatch {
   MessageBoxWatch(const MessageBoxWatch&) = delete;
   MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
 
+  // The button pressed on each box seen from now on (IDOK unless told).
+  void answer(int id) { InterlockedExchange(&answer_, id); }
+
   std::vector<Seen> seen() {
     EnterCriticalSection(&lock_);
     std::vector<Seen> copy = seen_;
@@ -97,7 +100,7 @@ class MessageBoxWatch {
     EnterCriticalSection(&watch->lock_);
     watch->seen_.push_back(s);
     LeaveCriticalSection(&watch->lock_);
-    PostMessageW(w, WM_COMMAND, IDOK, 0);
+    PostMessageW(w, WM_COMMAND, static_cast<WPARAM>(watch->answer_), 0);
     PostMessageW(w, WM_CLOSE, 0, 0);
     return TRUE;
   }
@@ -118,6 +121,7 @@ class MessageBoxWatch {
   bool anyProcess_;
   HANDLE thread_ = nullptr;
   volatile LONG stop_ = 0;
+  volatile LONG answer_ = IDOK;
   CRITICAL_SECTION lock_;
   std::vector<Seen> seen_;
   int mostAtOnce_ = 0;
