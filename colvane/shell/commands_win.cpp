@@ -79,7 +79,7 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kToolboxPage2: ShowToolboxPage(window, 2); break;
     case cmd::kToolboxPage1: ShowToolboxPage(window, 1); break;
     case cmd::kExit: ExitCommand(window); break;
-    case cmd::kFilePage: OpenFileBox(window); break;
+    case cmd::kFilePage: EndTypewriterText(); OpenFileBox(window); break;  // keys then type nothing
     case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
     case cmd::kUndo: Undo(window); break;
     case cmd::kToLibrary: ToLibrary(window); break;

@@ -151,6 +151,7 @@ void TypewriterChar(HWND window, WPARAM code) {
     origin = POINT{kNoOrigin, kNoOrigin};  // the caret stops
     return;
   }
+  if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;  // no text begun (or it was ended)
   MarkPictureChanged(&Session().canvas);
   PlaySoundEffect("TYPER");
   if (TypeByte(&text, static_cast<uint8_t>(code)) == KeyResult::kShow) Render(window);
@@ -162,7 +163,10 @@ void TypewriterRerender(HWND window) {
   Render(window);
 }
 
-void EndTypewriterText() { ClearText(&text); }
+void EndTypewriterText() {
+  ClearText(&text);
+  origin = POINT{kNoOrigin, kNoOrigin};  // the next key waits for a new press on the paper
+}
 
 void TypewriterCaretTick(HWND window) {
   if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;

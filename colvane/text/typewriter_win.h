@@ -12,7 +12,8 @@ void TypewriterChar(HWND window, WPARAM code);
 void TypewriterCaretTick(HWND window);
 // In mode 14: the caret timer restarted and the text rendered with the current font.
 void TypewriterRerender(HWND window);
-// Empties the text (undo and new picture while typing).
+// Ends the text being typed (undo, new picture, the library, the file box): what was typed stays
+// painted in, and keys type nothing until the next press on the paper.
 void EndTypewriterText();
 
 // Commands 44001-44004: plain clears the styles, the others add theirs; then the text renders

@@ -5,43 +5,29 @@
 # rubs one out; opening the file box keeps the picture with a cartoon file naming the one left;
 # started again, the program plays it at its place; a colouring page from the library keeps the
 # painted picture first and becomes a new picture; the SAMPLE box's walking cartoons walk.
-# Usage: library_e2e.sh STAGE_DIR POST_COMMAND_EXE OUT_DIR
+# Usage: library_e2e.sh SCREEN STAGE_DIR OUT_DIR POST_COMMAND_EXE
 set -u
-post=$2
-out=$3
-root=$(cd "$(dirname "$0")/../.." && pwd)
-. "$root/scripts/wine-env"
-. "$root/tests/support/e2e.sh"
-wine_screen_up 1024x768x24 9>&-
-e2e_fresh_stage "$1" "$out"
-ini="$stage/Colvane.ini"
-settings="$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
-status=0
+. "$(dirname "$0")/../support/e2e.sh"
+e2e_begin "$@"
+e2e_fresh_stage
+e2e_start_staged
 
-e2e_start_staged "$stage" "$out"
-e2e_paper_origin "$ini"
-
-# Layout rectangles (left,top,right,bottom of the 800 layout, centred at 112, 84).
-centre() { # SECTION KEY -> "x y" on the screen
-  local r
-  r=$(e2e_value "$ini" "$1" "$2")
-  IFS=, read -r l t rr b <<<"$r"
-  echo $((112 + (l + rr) / 2)) $((84 + (t + b) / 2))
-}
-click_at() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; sleep "${3:-0.8}"; }
+# tap SECTION KEY: a click in the middle of a layout rectangle, once all but the paper is still.
+tap() { press "$1" "$2"; e2e_settle desk; }
 # carry X Y CX CY: press on a screen point, carry it in steps to canvas point CX, CY, let go.
 carry() {
-  xdotool mousemove "$1" "$2"; sleep 0.15; xdotool mousedown 1; sleep 0.3
+  xdotool mousemove "$1" "$2" mousedown 1
   local tx=$((px + $3)) ty=$((py + $4))
   for s in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(($1 + (tx - $1) * s / 10)) $(($2 + (ty - $2) * s / 10)); sleep 0.05
+    xdotool mousemove $(($1 + (tx - $1) * s / 10)) $(($2 + (ty - $2) * s / 10)); sleep 0.05  # a hand's pace
   done
-  xdotool mouseup 1; sleep 0.5
+  xdotool mouseup 1; e2e_settle desk
 }
 # region NAME CX CY: md5 of the 60 x 60 screen square centred on canvas point CX, CY.
-region() { convert "$out/$1.png" -crop "60x60+$((px + $2 - 30))+$((py + $3 - 30))" +repage rgb:- | md5sum; }
+region() { crop_md5 "$1" "60x60+$((px + $2 - 30))+$((py + $3 - 30))"; }
 # plays NAME CX CY: four screenshots NAME-1..4 a little apart; true when the square around the
-# canvas point is not the same in all of them (two frames of a strip may look alike).
+# canvas point is not the same in all of them (two frames of a strip may look alike). The pause
+# between them is what lets frames pass.
 plays() {
   local k seen=""
   for k in 1 2 3 4; do shot "$1-$k"; seen="$seen $(region "$1-$k" "$2" "$3" | cut -c1-32)"; sleep 0.07; done
@@ -55,42 +41,47 @@ still() {
 }
 # white NAME CX CY: the square is plain white paper.
 white() { [ "$(convert "$out/$1.png" -crop "60x60+$((px + $2 - 30))+$((py + $3 - 30))" +repage -format '%[fx:minima.r*minima.g*minima.b]' info:)" = 1 ]; }
+# restart LOG: the whole session ends and the program starts again on the picture its settings name.
+restart() {
+  e2e_kill_session
+  rm -f "$stage/RECOVER.DAT"
+  e2e_start "$stage/colvane.exe" "$out/$1.log"
+}
 
 shot before
 # The page turn: the library's shelf replaces the toolbox.
-click_at $(centre CARTOON T2LUCORD8) 2
+tap CARTOON T2LUCORD8
 shot library
-tray=$(e2e_value "$ini" 800 TOOLCORD)
-tool_crop() { convert "$out/$1.png" -crop "120x300+$((112 + ${tray%,*}))+$((84 + ${tray#*,}))" +repage rgb:- | md5sum; }
-[ "$(tool_crop before)" != "$(tool_crop library)" ] || fail "the page turn did not show the library"
+IFS=, read -r tl tt <<<"$(layout TOOLCORD)"
+[ "$(crop_md5 before "120x300+$((ox + tl))+$((oy + tt))")" != "$(crop_md5 library "120x300+$((ox + tl))+$((oy + tt))")" ] ||
+  fail "the page turn did not show the library"
 
 # A sticker from the people's page, carried onto the paper.
-click_at $(centre CARTOON PERSONA8) 1.5
+tap CARTOON PERSONA8
 shot people
 carry $(centre DETAILTOOL GRLIB81) 200 200
-shot sticker
+shot_until sticker '! white sticker 200 200'
 white before 200 200 || fail "the paper was not white before the sticker"
 white sticker 200 200 && fail "the sticker was not dropped on the paper"
 
 # Two cartoons carried onto the paper; each plays its frames.
-click_at $(centre CARTOON FILMA8) 1.5
+tap CARTOON FILMA8
 carry $(centre DETAILTOOL JLIB81) 420 300
 carry $(centre DETAILTOOL JLIB82) 150 330
 plays cartoons 420 300 || fail "the first cartoon does not play"
 plays cartoons2 150 330 || fail "the second cartoon does not play"
 
 # Back to the tools; the soft eraser rubs the first cartoon out.
-click_at $(centre CARTOON L2TUCORD8) 2
+tap CARTOON L2TUCORD8
 send 1008
 send 21002
-xdotool mousemove $((px + 400)) $((py + 300)); xdotool mousedown 1
-for x in 405 410 415 420 425 430 435 440; do xdotool mousemove $((px + x)) $((py + 300)); sleep 0.05; done
-xdotool mouseup 1; sleep 0.6
+drag 400 300 405 300 410 300 415 300 420 300 425 300 430 300 435 300 440 300
+e2e_settle desk
 plays erased 150 330 || fail "the other cartoon stopped"
 still erased 420 300 || fail "the rubbed-out cartoon still plays"
 
 # The file box keeps the picture and a cartoon file naming the cartoon left, where it stands.
-click_at $(centre CARTOON FILEPAGECORD8) 2
+tap CARTOON FILEPAGECORD8
 cat="$lib/MY PICTURES/Sample1.CAT"
 [ -f "$lib/MY PICTURES/Sample1.sam" ] || fail "the picture was not kept"
 if [ -f "$cat" ]; then
@@ -108,12 +99,7 @@ else
 fi
 
 # Started again, the cartoon plays where it was left.
-"$WINESERVER" -k >/dev/null 2>&1
-wait $e2e_pid 2>/dev/null
-sleep 1
-rm -f "$stage/RECOVER.DAT"
-e2e_start "$stage/colvane.exe" "$out/colvane-again.log"  # the settings name the picture kept
-sleep 1
+restart colvane-again  # the settings name the picture kept
 plays again 150 330 || fail "the cartoon did not come back with the picture"
 white again-1 420 300 || fail "the rubbed-out cartoon came back"
 white again-1 200 200 && fail "the picture kept is not the one shown again"
@@ -121,24 +107,22 @@ white again-1 200 200 && fail "the picture kept is not the one shown again"
 # A colouring page: the picture with its sticker is kept, the page comes as a new picture, kept
 # under the next free name when the file box opens.
 kept=$(md5sum < "$lib/MY PICTURES/Sample1.sam")
-click_at $(centre CARTOON T2LUCORD8) 2
-click_at $(centre CARTOON DIAGRAMA8) 1.5
-click_at $(centre DETAILTOOL SMPLIB81) 1.5
-shot colouring
-[ "$(region again-1 200 200)" != "$(region colouring 200 200)" ] || fail "the colouring page did not replace the paper"
+tap CARTOON T2LUCORD8
+tap CARTOON DIAGRAMA8
+tap DETAILTOOL SMPLIB81
+shot_until colouring '[ "$(region again-1 200 200)" != "$(region colouring 200 200)" ]' ||
+  fail "the colouring page did not replace the paper"
 # Another colouring page while the first is untouched takes its place rather than a third name.
-click_at $(centre DETAILTOOL SMPLIB82) 1.5
-shot colouring2
-[ "$(region colouring 320 240)" != "$(region colouring2 320 240)" ] || fail "the second colouring page did not replace the first"
-click_at $(centre CARTOON FILEPAGECORD8) 2
+tap DETAILTOOL SMPLIB82
+shot_until colouring2 '[ "$(region colouring 320 240)" != "$(region colouring2 320 240)" ]' ||
+  fail "the second colouring page did not replace the first"
+tap CARTOON FILEPAGECORD8
 [ -f "$lib/MY PICTURES/Sample2.sam" ] || fail "the colouring page was not kept as a new picture"
 [ -f "$lib/MY PICTURES/Sample3.sam" ] && fail "an untouched colouring page was kept as a picture of its own"
 [ "$(md5sum < "$lib/MY PICTURES/Sample1.sam")" = "$kept" ] || fail "the colouring page was written over the painted picture"
 grep -q 'sample=Sample2.sam' "$settings" || fail "the colouring page is not the current picture"
+
 # The sample picture with a cartoon file: its cat walks along the path from its first point.
-"$WINESERVER" -k >/dev/null 2>&1
-wait $e2e_pid 2>/dev/null
-sleep 1
 cat_at=$(python3 - "$lib/SAMPLE" <<'PY'
 import glob, struct, sys
 for f in sorted(glob.glob(sys.argv[1] + '/*.CAT')):
@@ -155,14 +139,12 @@ if [ -z "$cat_at" ]; then
   fail "no sample picture has a walking cartoon"
 else
   read -r walker wx wy <<<"$cat_at"
-  printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=SAMPLE\r\n[sample]\r\nsample=%s\r\n' \
-    "$(e2e_winpath "$stage")" "$walker" > "$settings"
+  e2e_kill_session
+  e2e_settings "$stage" SAMPLE "$walker"
   rm -f "$stage/RECOVER.DAT"
   e2e_start "$stage/colvane.exe" "$out/colvane-sample.log"
-  sleep 1
   shot walk1
-  sleep 1.5
-  shot walk2
-  [ "$(region walk1 "$wx" "$wy")" != "$(region walk2 "$wx" "$wy")" ] || fail "the sample's cartoon does not walk"
+  shot_until walk2 '[ "$(region walk1 "$wx" "$wy")" != "$(region walk2 "$wx" "$wy")" ]' ||
+    fail "the sample's cartoon does not walk"
 fi
-exit $status
+e2e_end "library end to end: passed"

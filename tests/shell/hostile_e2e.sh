@@ -11,20 +11,10 @@
 # - settings naming a picture outside the picture library ("..\\"): it is not read, the blank page.
 # - a goodbye picture that is not a bitmap: its message on the exit screen, then the program ends.
 # Every run ends with exit code 0.
-# Usage: hostile_e2e.sh STAGE_DIR POST_COMMAND_EXE BOX_PROBE_EXE OUT_DIR
+# Usage: hostile_e2e.sh SCREEN STAGE_DIR OUT_DIR POST_COMMAND_EXE BOX_PROBE_EXE
 set -u
-stage=$(cd "$1" && pwd)
-post=$2
-probe_exe=$3
-mkdir -p "$4" && out=$(cd "$4" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
-. "$root/scripts/wine-env"
-. "$root/tests/support/e2e.sh"
-wine_screen_up 1024x768x24 9>&-
-status=0
-settings="$WINEPREFIX/drive_c/windows/system32/Colvane.ini"
-ini="$stage/Colvane.ini"
-cartoon() { e2e_value "$ini" CARTOON "$1"; }
+. "$(dirname "$0")/../support/e2e.sh"
+e2e_begin "$@"
 
 # program NAME: a copy of the staged program folder in $out/NAME (art shared), used as the asset
 # folder too; $prog is its path.
@@ -35,7 +25,7 @@ program() {
   cp "$stage"/*.exe "$stage"/*.dll "$stage/Colvane.ini" "$stage/advert.sys" "$prog/"
   cp "$stage"/data/* "$prog/data/"
   ln -s "$stage/art" "$prog/art"
-  printf '[FILE]\r\nPATH=%s\r\n' "$(e2e_winpath "$prog")" > "$settings"
+  e2e_settings "$prog"
 }
 # layout_set SECTION KEY VALUE: changes one value of the copy's layout file.
 layout_set() {
@@ -51,27 +41,24 @@ PY
 }
 # boxes: the program's message boxes, one line each (caption|text|owner class|owner enabled|
 # face|glyphs missing); probe_ok presses OK on the first.
-boxes() { "$WINE64" "$probe_exe" </dev/null 2>/dev/null 9>&- | tr -d '\r'; }
-probe_ok() { "$WINE64" "$probe_exe" ok </dev/null >/dev/null 2>&1 9>&-; }
+boxes() { "$WINE64" "$probe" </dev/null 2>/dev/null 9>&- | tr -d '\r'; }
+probe_ok() { "$WINE64" "$probe" ok </dev/null >/dev/null 2>&1 9>&-; }
 wait_box() {  # wait_box PATTERN: up to 10 s for a box whose line matches
-  for _ in $(seq 1 40); do boxes | grep -q -- "$1" && return 0; sleep 0.25; done
-  return 1
+  local pattern=$1
+  e2e_wait_until 10 eval 'boxes | grep -q -- "$pattern"'
 }
 # start: the copy's colvane.exe; waits for its window (or for a box shown while it starts).
 start() {
   "$WINE64" "$prog/colvane.exe" </dev/null >"$prog.log" 2>&1 9>&- &
   pid=$!
-  for _ in $(seq 1 60); do
-    xdotool search --onlyvisible --name '^Colvane Application$' >/dev/null 2>&1 && break
-    [ -n "$(boxes)" ] && break
-    sleep 0.25
-  done
-  sleep 1.5
+  e2e_pids+=("$pid")
+  e2e_wait_until 15 eval '[ -n "$(e2e_window)" ] || [ -n "$(boxes)" ]'
+  e2e_settle
 }
 # finish NAME: waits up to WAIT seconds (default 15) for the program to end with code 0.
 finish() {
-  for _ in $(seq 1 $((${2:-15} * 5))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-  if kill -0 "$pid" 2>/dev/null; then
+  e2e_wait_end "$pid" "${2:-15}"
+  if running "$pid"; then
     fail "$1: the program did not end"; kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
   else
     wait "$pid"; local code=$?
@@ -79,45 +66,30 @@ finish() {
   fi
   [ -z "$(xdotool search --name '^(WARNING|Colvane)$' 2>/dev/null)" ] || fail "$1: a message box outlived the program"
 }
-# leave NAME: the exit button, then a press on the exit screen.
+# leave NAME: the exit button, then a press on the exit screen once it has darkened the paper.
 leave() {
-  IFS=, read -r xl xt xr xb <<<"$(cartoon EXITCORD8)"
-  xdotool mousemove $((112 + (xl + xr) / 2)) $((84 + (xt + xb) / 2)) mousedown 1
-  sleep 0.2
-  xdotool mouseup 1
-  sleep 3
+  local paper before
+  paper=${paper_w}x${paper_h}+$px+$py
+  before=$(e2e_grab "$paper" | md5sum)
+  press CARTOON EXITCORD8
+  e2e_wait_until 10 eval '[ "$(e2e_grab "$paper" | md5sum)" != "$before" ]'
   xdotool click 1
   finish "$1"
 }
-pixel_check() {  # pixel_check SHOT EXPR...: Python over p(x, y) of screen pixels
-  local shot=$1; shift
-  python3 - "$out/$shot.rgb" "$@" <<'PY' || status=1
-import sys
-pixels = open(sys.argv[1], 'rb').read()
-def p(x, y):
-    i = (y * 1024 + x) * 3
-    return tuple(pixels[i:i + 3])
-def white(x, y): return p(x, y) == (255, 255, 255)
-def dark(x, y): return sum(p(x, y)) < 3 * 128
-def count(cond, points): return sum(1 for q in points if cond(*q))
-for expr in sys.argv[2:]:
-    if not eval(expr): print("FAIL in %s: %s" % (sys.argv[1].rsplit('/', 1)[-1], expr)); sys.exit(1)
-PY
-}
 
-# 1. A paper origin past the 32-bit range: the paper sits at the layout origin (112, 84 on this
-#    screen) and the brush the program starts with paints where the child drags.
+# 1. A paper origin past the 32-bit range: the paper sits at the layout origin and the brush the
+#    program starts with paints where the child drags.
 program paperorg
 layout_set 800 PAPERORG 4294967297,0
 start
 shot paperorg-start
-xdotool mousemove $((112 + 150)) $((84 + 200)) mousedown 1
-for x in $(seq 160 10 350); do xdotool mousemove $((112 + x)) $((84 + 200)); sleep 0.02; done
+at 150 200; xdotool mousedown 1
+for x in $(seq 160 10 350); do at $x 200; sleep 0.02; done  # one mouse message per move
 xdotool mouseup 1
-sleep 0.5
+e2e_settle
 shot paperorg-stroke
-pixel_check paperorg-start "white(112 + 320, 84 + 240)" "white(112 + 8, 84 + 300)"
-pixel_check paperorg-stroke "count(dark, [(112 + x, 84 + 200) for x in range(170, 340, 10)]) >= 15"
+screen_check paperorg-start "white(ox + 320, oy + 240)" "white(ox + 8, oy + 300)"
+screen_check paperorg-stroke "count(dark, [(ox + x, oy + 200) for x in range(170, 340, 10)]) >= 15"
 leave paperorg
 
 # 2. Stamp files of 0 and 65535 bytes: choosing the stamp tool passes over them, says nothing,
@@ -126,13 +98,11 @@ program emptystamps
 : > "$prog/data/pat1.dat"
 head -c 65535 /dev/zero > "$prog/data/pat2.dat"
 start
-"$WINE64" "$post" 2006 </dev/null >/dev/null 2>&1 9>&- || fail "command 2006 not delivered"
-sleep 0.5
+send 2006
+sleep 0.5  # a warning that does not come shows nothing to wait for; one would be up within this
 [ -z "$(boxes)" ] || fail "the stamp tool warned although stamp files can paint: $(boxes)"
-xdotool mousemove $((112 + 24 + 320)) $((84 + 22 + 240)) click 1
-sleep 0.5
-shot emptystamps
-pixel_check emptystamps "count(lambda x, y: not white(x, y), [(136 + 320 + dx, 106 + 240 + dy) for dx in range(-60, 60, 4) for dy in range(-60, 60, 4)]) > 100"
+click 320 240
+e2e_wait_pixels emptystamps "count(lambda x, y: not white(x, y), [(320 + dx, 240 + dy) for dx in range(-60, 60, 4) for dy in range(-60, 60, 4)]) > 100"
 leave emptystamps
 
 # 3. No stamp that can paint: one warning, owned by the main window and modal to it; paging while
@@ -142,21 +112,21 @@ program nostamp
 for f in "$prog"/data/pat*.dat; do : > "$f"; done
 rm "$prog/advert.sys"  # no goodbye picture: the exit screen closes at its first step
 start
-"$WINE64" "$post" post:2006 </dev/null >/dev/null 2>&1 9>&-
+send post:2006
 wait_box '^WARNING|Data Error. Call engineer!|' || fail "no warning without stamps"
-"$WINE64" "$post" post:43001 post:43001 post:43002 </dev/null >/dev/null 2>&1 9>&-
-sleep 1.5
+send post:43001 post:43001 post:43002
+sleep 1.5  # a second box that does not come shows nothing to wait for
 seen=$(boxes)
 echo "boxes while paging: $seen"
 [ "$(printf '%s\n' "$seen" | grep -c .)" = 1 ] || fail "stacked message boxes: $seen"
 printf '%s\n' "$seen" | grep -q '^WARNING|Data Error. Call engineer!|MAIN4WClass|0|' ||
   fail "the warning is not owned by the disabled main window: $seen"
 probe_ok
-sleep 1.5
+sleep 1.5  # the same: no box follows
 [ -z "$(boxes)" ] || fail "another box followed the first: $(boxes)"
-"$WINE64" "$post" post:43001 </dev/null >/dev/null 2>&1 9>&-
+send post:43001
 wait_box '^WARNING|' || fail "no warning on paging without stamps"
-"$WINE64" "$post" post:4002 </dev/null >/dev/null 2>&1 9>&-
+send post:4002
 finish nostamp 20
 
 # 4. A frame picture that is not a bitmap: the message "非[QVF]檔案：<path>" while the program
@@ -171,7 +141,7 @@ echo "box: $seen"
 printf '%s\n' "$seen" | grep -q '^[^|]*|非\[QVF\]檔案：.*garbage.bmp|MAIN4WClass|0|[^|]*|0$' ||
   fail "the Chinese message is not owned, or its face lacks glyphs: $seen"
 probe_ok
-sleep 2
+sleep 2  # no box is left, and none comes
 [ -z "$(boxes)" ] || fail "a box is left after the message: $(boxes)"
 leave notbitmap
 
@@ -189,8 +159,7 @@ offset = 14 + len(info) + len(table)
 open(sys.argv[1], 'wb').write(b'BM' + struct.pack('<IHHI', offset + len(rows), 0, 0, offset) + info + table + rows)
 PY
 before=$(md5sum < "$prog/CUST/BOX1/Broken.sam")
-printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=BOX1\r\n[sample]\r\nsample=Broken.sam\r\n' \
-  "$(e2e_winpath "$prog")" > "$settings"
+e2e_settings "$prog" BOX1 Broken.sam
 start
 wait_box '^Colvane|' || fail "no notice about the start picture"
 seen=$(boxes)
@@ -198,10 +167,10 @@ echo "notice: $seen"
 printf '%s\n' "$seen" | grep -q '^Colvane|Colvane could not read the picture "Broken.sam".*|MAIN4WClass|0|' ||
   fail "the notice is not the kind one, owned by the main window: $seen"
 probe_ok
-sleep 2
+sleep 2  # the notice does not come again
 [ -z "$(boxes)" ] || fail "the notice came more than once: $(boxes)"
 shot badstart
-pixel_check badstart "count(white, [(136 + x, 106 + y) for x in range(0, 640, 37) for y in range(0, 480, 29)]) >= 250"
+check badstart "count(white, [(x, y) for x in range(0, 640, 37) for y in range(0, 480, 29)]) >= 250"
 leave badstart
 [ "$(md5sum < "$prog/CUST/BOX1/Broken.sam")" = "$before" ] || fail "the unreadable start picture was changed"
 grep -q '^sample=Broken.sam' "$settings" || fail "the start picture's name was not kept"
@@ -211,11 +180,10 @@ program outside
 mkdir -p "$prog/CUST/BOX1"
 convert -size 640x480 xc:'rgb(255,0,0)' -type TrueColor "BMP3:$prog/outside.sam"
 before=$(md5sum < "$prog/outside.sam")
-printf '[FILE]\r\nPATH=%s\r\n[DESKTOP]\r\nWORKINDIR=..\r\n[sample]\r\nsample=outside.sam\r\n' \
-  "$(e2e_winpath "$prog")" > "$settings"
+e2e_settings "$prog" .. outside.sam
 start
 shot outside
-pixel_check outside "count(white, [(136 + x, 106 + y) for x in range(0, 640, 37) for y in range(0, 480, 29)]) >= 250"
+check outside "count(white, [(x, y) for x in range(0, 640, 37) for y in range(0, 480, 29)]) >= 250"
 leave outside
 [ "$(md5sum < "$prog/outside.sam")" = "$before" ] || fail "the picture outside the library was changed"
 
@@ -224,13 +192,9 @@ leave outside
 program badgoodbye
 head -c 5000 /dev/urandom | tr -d 'B' > "$prog/advert.sys"
 start
-IFS=, read -r xl xt xr xb <<<"$(cartoon EXITCORD8)"
-xdotool mousemove $((112 + (xl + xr) / 2)) $((84 + (xt + xb) / 2)) mousedown 1
-sleep 0.2
-xdotool mouseup 1
+press CARTOON EXITCORD8
 wait_box 'advert.sys|MAIN4WClass|0|' || fail "no owned message for the goodbye picture: $(boxes)"
 probe_ok
 finish badgoodbye
 
-[ $status = 0 ] && echo "hostile files checked: screenshots in $out"
-exit $status
+e2e_end "hostile files checked: screenshots in $out"

@@ -1,54 +1,55 @@
 #!/usr/bin/env bash
 # The typewriter on the real program, driven by real X input: the toolbox's second page, the
 # typewriter, a click on the paper, two typed lines; Backspace takes them away again; then a line
-# of 300 characters.
-# Usage: typewriter_e2e.sh STAGE_DIR OUT_DIR
+# of 300 characters; last, opening the file box ends the text: keys typed while it is open do
+# not reach the paper, and the text typed before stays.
+# Usage: typewriter_e2e.sh SCREEN STAGE_DIR OUT_DIR
 set -u
-stage=$1
-out=$2
-root=$(cd "$(dirname "$0")/../.." && pwd)
-. "$root/scripts/wine-env"
-. "$root/tests/support/e2e.sh"
-wine_screen_up 1024x768x24 9>&-
-e2e_start_staged "$stage" "$out"
-e2e_paper_origin "$stage/Colvane.ini"
-status=0
-ini="$stage/Colvane.ini"
-cartoon() { e2e_value "$ini" CARTOON "$1"; }
-at() { xdotool mousemove $((112 + $1)) $((84 + $2)); sleep 0.2; }
-# dark NAME: pixels darker than 128 in the text's area (canvas 90..400 x 90..200).
-dark() {
-  convert "$out/$1.png" -crop 310x110+$((px + 90))+$((py + 90)) +repage -colorspace Gray \
-    -threshold 50% -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
-}
+. "$(dirname "$0")/../support/e2e.sh"
+e2e_begin "$@"
+e2e_start_staged
+dark() { dark_pixels "$1" 90 "${2:-90}" 310 110; }  # dark NAME [Y]: in the text's area from row Y (90)
 
-IFS=, read -r ox oy <<<"$(cartoon TOOL1228MORG)"
-at $((ox + 10)) $((oy + 10)); xdotool mousedown 1; sleep 0.3; xdotool mouseup 1; sleep 1.5
-IFS=, read -r l t r b <<<"$(cartoon TYPERA8)"
-at $(((l + r) / 2)) $(((t + b) / 2)); xdotool click 1; sleep 1.5
-move 100 100; xdotool click 1; sleep 0.5
+IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
+at $((gx + 10)) $((gy + 10)); xdotool mousedown 1; e2e_settle; xdotool mouseup 1; e2e_settle
+press CARTOON TYPERA8; e2e_settle
+click 100 100
 shot before-typing
 xdotool type --delay 60 "Hello"; xdotool key Return; xdotool type --delay 60 "Colvane!"
-sleep 0.5
-move 500 400; sleep 0.5  # the caret blinks on; the pointer stays clear of the text
-shot typed
+move 500 400  # the pointer stays clear of the text
+shot_until typed '[ "$(dark typed)" -gt 400 ]'
 typed=$(dark typed)
 echo "dark pixels of the text: $typed"
 [ "$typed" -gt 400 ] || fail "the typed text does not show"
-for _ in $(seq 1 14); do xdotool key BackSpace; sleep 0.05; done
-sleep 0.6
-shot erased
+xdotool key --delay 50 $(printf 'BackSpace %.0s' $(seq 1 14))
+shot_until erased '[ "$(dark erased)" -lt 60 ]'
 erased=$(dark erased)
 # What may remain is the blinking caret, one pixel wide.
 [ "$erased" -lt 60 ] || fail "Backspace leaves $erased dark pixels of the text"
 
 # 300 characters in a row: the line runs off the paper and the text stops at its 255 bytes.
 xdotool type --delay 4 "$(printf 'abcdefghij%.0s' $(seq 1 30))"
-sleep 1
+shot_until long-line '[ "$(dark long-line)" -gt 400 ]'
 xdotool search --name '^Colvane Application$' >/dev/null 2>&1 || fail "the program is gone after 300 characters"
-shot long-line
 [ "$(dark long-line)" -gt 400 ] || fail "the long line does not show"
 
-kill $e2e_pid 2>/dev/null
-[ $status = 0 ] && echo "typewriter end to end: passed"
-exit $status
+# The file box ends the text: keys typed while it is open leave the paper as it was.
+click 100 300
+xdotool type --delay 60 "Hi"
+move 500 400
+shot_until box-before '[ "$(dark box-before 290)" -gt 100 ]'
+paper() { crop_md5 "$1" 200x100+$((px + 300))+$((py + 40)); }  # a blank part of the paper
+press CARTOON FILEPAGECORD8
+shot_until box-open '[ "$(paper box-open)" != "$(paper box-before)" ]'
+xdotool type --delay 60 "WWWW"
+press CARTOON FILEPAGECORD8
+move 500 400
+shot_until box-closed '[ "$(paper box-closed)" = "$(paper box-before)" ]'
+e2e_settle 200x100+$((px + 300))+$((py + 40))
+shot box-closed
+before=$(dark box-before 290) after=$(dark box-closed 290)
+echo "dark pixels of the text before the file box: $before, after: $after"
+[ "$after" -le $((before + 60)) ] || fail "keys typed while the file box was open reached the paper"
+[ "$after" -ge $((before - 60)) ] || fail "the text typed before the file box opened is gone"
+
+e2e_end "typewriter end to end: passed"
