@@ -203,7 +203,7 @@ void TellPictureLeftAlone(HWND window) {
   if (!NextPictureName(FileExistsInWorkingBox, &keeping, newName, sizeof(newName))) return;
   char text[512];
   wsprintfA(text,
-            "Colvane could not open the picture \"%s\": another program may be using it, or the file "
+            "Colvane could not read the picture \"%s\": another program may be using it, or the file "
             "may be damaged.\n\n"
             "The picture file has been left just as it was, and nothing will be written over it. "
             "What is painted now will be kept as a new picture, \"%s\", in the same box.",
