@@ -26,7 +26,8 @@ enum PictureOpenResult {
   kPictureNoCanvas = 0,    // not even the blank page could be allocated
   kPictureOpened = 1,      // the picture
   kPictureMissing = 2,     // no picture to read (no file, no bytes): the blank page
-  kPictureUnreadable = 3,  // a file or bytes the reader does not take: the blank page
+  kPictureUnreadable = 3,  // a file or bytes the reader does not take, or a file that is there but
+                           // could not be opened: the blank page
 };
 
 // Replaces the canvas with the picture in `data` (a bitmap file's bytes; null or unreadable

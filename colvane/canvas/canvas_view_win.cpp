@@ -54,7 +54,11 @@ PictureOpenResult PrepareCanvas(HWND window, const char* startPicture) {
 }
 
 PictureOpenResult OpenCanvasPicture(HWND window, const char* path) {
-  const PictureOpenResult opened = OpenPicture(&canvas, path);
+  PictureOpenResult opened = OpenPicture(&canvas, path);
+  // A file that is there but could not be opened (another program holds it, or it is a folder)
+  // is not a missing picture: it must not be taken for a free name and written over.
+  if (opened == kPictureMissing && path && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+    opened = kPictureUnreadable;
   RefreshCanvasBitmap(window);
   return opened;
 }

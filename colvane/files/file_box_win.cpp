@@ -347,14 +347,17 @@ void OpenPicture(HWND window, int index) {
   char folder[kLibraryMaxPath], path[kLibraryMaxPath];
   GetAssetFolder(folder);
   if (!PicturePath(folder, boxName.c_str(), name.c_str(), path, sizeof(path))) return;
-  if (!OpenCanvasPicture(window, path)) return;
+  const PictureOpenResult opened = OpenCanvasPicture(window, path);
+  if (!opened) return;
   MSG m;  // presses that came while the picture was read would act on the painting screen
   while (PeekMessageA(&m, window, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE)) {
   }
   SetCurrentPicture(boxName.c_str(), name.c_str());
+  NotePictureOpened(opened);  // one that could not be read is never written over
   SetFileBoxBox(boxName.c_str());
   SavePicture(window);  // stores the box and the name; the picture itself is unchanged
   ReadCartoonsOfCurrentPicture(window);
+  if (opened == kPictureUnreadable) TellPictureLeftAlone(window);
   PostMessageA(window, WM_COMMAND, cmd::kFileBoxClose, 0);
 }
 

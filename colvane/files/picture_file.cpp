@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "colvane/canvas/canvas_image.h"
 #include "colvane/canvas/picture_block.h"
 #include "colvane/files/library_paths.h"
 
@@ -14,6 +15,19 @@ void BuildPictureFileHeader(size_t packedSize, uint8_t header[kPictureFileHeader
   WriteLe16(header + 6, 0);
   WriteLe16(header + 8, 0);
   WriteLe32(header + 10, kPictureFileHeaderSize + kBitmapHeaderSize);
+}
+
+bool IsWholeCanvasPictureFile(const uint8_t* data, size_t size) {
+  if (!data || size != kPictureFileSize) return false;
+  uint8_t want[kPictureFileHeaderSize + kBitmapHeaderSize];
+  BitmapHeader h;
+  h.width = kCanvasWidth;
+  h.height = kCanvasHeight;
+  h.bitCount = 24;
+  h.sizeImage = kCanvasStride * kCanvasHeight;
+  BuildPictureFileHeader(kBitmapHeaderSize + h.sizeImage, want);
+  StoreBitmapHeader(h, want + kPictureFileHeaderSize);
+  return std::memcmp(data, want, sizeof(want)) == 0;
 }
 
 int TemporaryPathFor(const char* path, char* out, int size) {

@@ -24,6 +24,12 @@ constexpr uint32_t kPictureFileSize = 921654;
 // `packedSize` bytes.
 void BuildPictureFileHeader(size_t packedSize, uint8_t header[kPictureFileHeaderSize]);
 
+// Whether `data` is exactly a picture file as WritePictureFile makes it from the canvas: its
+// 54 header bytes as written for a 640 x 480 24-bit picture, then every pixel byte, nothing
+// more. A copy written atomically by this program always is one; anything else was cut or
+// written by someone else.
+bool IsWholeCanvasPictureFile(const uint8_t* data, size_t size);
+
 // The temporary name a file is written under before it replaces `path`: path + ".part".
 // 0 when that would not fit `size` bytes.
 int TemporaryPathFor(const char* path, char* out, int size);

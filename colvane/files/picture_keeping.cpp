@@ -29,6 +29,9 @@ uint64_t CanvasSum(const uint8_t* data, size_t size) {
 }
 
 void SetPictureNames(PictureKeeping* keeping, const char* box, const char* name) {
+  // The note belongs to the picture it was made for; the same names again keep it.
+  if (std::strcmp(keeping->workingBox, box ? box : "") != 0 || std::strcmp(keeping->pictureName, name ? name : "") != 0)
+    keeping->leaveAlone = false;
   CopyName(keeping->workingBox, sizeof(keeping->workingBox), box);
   CopyName(keeping->pictureName, sizeof(keeping->pictureName), name);
 }
@@ -40,11 +43,14 @@ void ChooseFileBoxBox(PictureKeeping* keeping, const char* box) {
 
 namespace {
 
-// The next free name of the working box; the name stays when none is free.
-void TakeNextPictureName(PictureKeeping* keeping, PictureExists exists, void* context) {
+// The next free name of the working box; the name (and what is noted about it) stays when none
+// is free.
+bool TakeNextPictureName(PictureKeeping* keeping, PictureExists exists, void* context) {
   char name[kPictureNameSize];
-  if (NextPictureName(exists, context, name, sizeof(name)))
-    CopyName(keeping->pictureName, sizeof(keeping->pictureName), name);
+  if (!NextPictureName(exists, context, name, sizeof(name))) return false;
+  CopyName(keeping->pictureName, sizeof(keeping->pictureName), name);
+  keeping->leaveAlone = false;
+  return true;
 }
 
 }  // namespace
@@ -66,6 +72,12 @@ bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureE
 void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context) {
   if (keeping->fileBoxBoxChosen) CopyName(keeping->workingBox, sizeof(keeping->workingBox), keeping->fileBoxBox);
   TakeNextPictureName(keeping, exists, context);
+}
+
+void NoteOpenedPicture(PictureKeeping* keeping, bool existsUnreadable) { keeping->leaveAlone = existsUnreadable; }
+
+bool NameBeforeWriting(PictureKeeping* keeping, PictureExists exists, void* context) {
+  return !keeping->leaveAlone || TakeNextPictureName(keeping, exists, context);
 }
 
 void RememberFreshSample(PictureKeeping* keeping, uint64_t canvasSum) {
@@ -146,7 +158,20 @@ bool RecoveryCopyIsNewer(const RecoveryFacts& facts) {
 }
 
 bool RecoveryCopyWins(const RecoveryFacts& facts) {
-  return facts.headParses && facts.plainPath && RecoveryCopyIsNewer(facts);
+  return facts.headParses && facts.plainPath && !facts.pictureNotWhole && RecoveryCopyIsNewer(facts);
+}
+
+RecoveryAction DecideRecovery(const RecoveryFacts& facts) {
+  if (RecoveryCopyWins(facts)) return RecoveryAction::kOpen;
+  const bool readsWhole = facts.headParses && facts.plainPath && !facts.pictureNotWhole;
+  return readsWhole ? RecoveryAction::kDelete : RecoveryAction::kSetAside;
+}
+
+const char* RecoveryFileName(bool (*isFolder)(const char* name, void* context), void* context) {
+  static const char* const kNames[] = {"RECOVER.DAT", "RECOVER1.DAT", "RECOVER2.DAT", "RECOVER3.DAT"};
+  for (const char* name : kNames)
+    if (!isFolder(name, context)) return name;
+  return nullptr;
 }
 
 void NoteRecoveryHeld(PictureKeeping* keeping, uint64_t canvasSum) {

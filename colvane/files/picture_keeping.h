@@ -38,6 +38,9 @@ struct PictureKeeping {
     uint64_t sum = 0;
   } recovery;
   bool failureShown = false;  // the child hears about a failed save once, not at every save
+  // The picture named came from a file that exists but could not be read (locked by another
+  // program, or damaged): it is never written over, so what is painted goes to a new picture.
+  bool leaveAlone = false;
 };
 
 // A quick fingerprint of the canvas pixels, over whole 8-byte words.
@@ -58,6 +61,14 @@ bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureE
 // A new picture: into the file-box box when one was chosen, under the next free name of the box
 // (the name stays when none is free).
 void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context);
+
+// Pictures that exist but could not be read.
+// A picture was opened onto the canvas under the names now held: whether its file exists but
+// could not be read, so that it must not be written over.
+void NoteOpenedPicture(PictureKeeping* keeping, bool existsUnreadable);
+// Before a changed picture is written: a picture left alone gives its painting the next free
+// name of the box first. False when no name is free, and then nothing may be written.
+bool NameBeforeWriting(PictureKeeping* keeping, PictureExists exists, void* context);
 
 // Samples.
 // The sample just opened, with the canvas as it is now.
@@ -87,11 +98,22 @@ struct RecoveryFacts {
   uint64_t copyTime = 0;
   bool pictureWritten = false;  // the picture exists on disk (its time could be read)
   uint64_t pictureTime = 0;
+  bool pictureNotWhole = false;  // what follows the head is not exactly a picture the writer makes
 };
 // The copy is newer than its picture, or the picture was never written.
 bool RecoveryCopyIsNewer(const RecoveryFacts& facts);
 // The copy is opened in place of the start picture.
 bool RecoveryCopyWins(const RecoveryFacts& facts);
+// What start-up does with a recovery copy. One that can be read whole but is older than its
+// picture is no longer needed; one that can't be read whole never replaces anything and is
+// set aside, where a grown-up may still look at it.
+enum class RecoveryAction { kOpen, kDelete, kSetAside };
+RecoveryAction DecideRecovery(const RecoveryFacts& facts);
+// The copy is kept in the asset folder under the first of these names that isn't a folder (a
+// folder in the way would stop every copy); null when all are folders. A damaged copy is set
+// aside as kSetAsideRecoveryName.
+const char* RecoveryFileName(bool (*isFolder)(const char* name, void* context), void* context);
+constexpr char kSetAsideRecoveryName[] = "RECOVER.BAD";
 // The recovery copy on disk now holds the canvas of checksum `canvasSum`.
 void NoteRecoveryHeld(PictureKeeping* keeping, uint64_t canvasSum);
 // The recovery copy is gone.

@@ -111,10 +111,26 @@ void SetCurrentPicture(const char* box, const char* name) { SetPictureNames(&kee
 
 void SetFileBoxBox(const char* box) { ChooseFileBoxBox(&keeping, box); }
 
-void RecoveryPath(char* path, int size) {
+namespace {
+
+// The entry `name` of the asset folder as a path; false when it doesn't fit.
+bool AssetEntryPath(const char* name, char* path, int size) {
   char folder[kLibraryMaxPath];
   GetAssetFolder(folder);
-  if (!JoinFolderPath(folder, "RECOVER.DAT", path, size)) path[0] = '\0';
+  return name && JoinFolderPath(folder, name, path, size);
+}
+
+bool IsFolderInAssetFolder(const char* name, void*) {
+  char path[MAX_PATH];
+  if (!AssetEntryPath(name, path, sizeof(path))) return false;
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+void RecoveryPath(char* path, int size) {
+  if (!AssetEntryPath(RecoveryFileName(IsFolderInAssetFolder, nullptr), path, size)) path[0] = '\0';
 }
 
 void DropRecoveryCopy() {
@@ -128,12 +144,15 @@ int SavePicture(HWND window) {
   if (!keeping.workingBox[0])
     GetSettingString("DESKTOP", "WORKINDIR", "", keeping.workingBox, sizeof(keeping.workingBox));
   EnsureNames();
+  // A picture that could not be read is left alone: what was painted on it becomes a new picture.
+  const bool mayWrite = !Modified() || NameBeforeWriting(&keeping, FileExistsInWorkingBox, &keeping);
   SetSettingString("sample", "sample", keeping.pictureName);
   SetSettingString("DESKTOP", "WORKINDIR", keeping.workingBox);
   if (!Modified()) {
     DropRecoveryCopy();
     return 0;
   }
+  if (!mayWrite) return 0;  // no free name left: the recovery copy keeps the painting
   char folder[kLibraryMaxPath], path[kLibraryMaxPath];
   GetAssetFolder(folder);
   // A name that isn't a plain entry of the library (no name yet, or settings edited to point
@@ -210,30 +229,80 @@ void ReadCartoonsOfCurrentPicture(HWND window) {
   if (picture[0] && CartoonPathFor(picture, cartoons, sizeof(cartoons))) ReadCartoonFile(window, cartoons);
 }
 
+void NotePictureOpened(PictureOpenResult result) {
+  NoteOpenedPicture(&keeping, result == kPictureUnreadable);
+}
+
+bool CurrentPictureLeftAlone() { return keeping.leaveAlone; }
+
+void TellPictureLeftAlone(HWND window) {
+  char newName[kPictureNameSize] = "";
+  if (!NextPictureName(FileExistsInWorkingBox, &keeping, newName, sizeof(newName))) return;
+  char text[512];
+  wsprintfA(text,
+            "Colvane could not read the picture \"%s\": another program may be using it, or the file "
+            "may be damaged.\n\n"
+            "The picture file has been left just as it was, and nothing will be written over it. "
+            "What is painted now will be kept as a new picture, \"%s\", in the same box.",
+            keeping.pictureName, newName);
+  ShowProgramMessageA(window, text, "Colvane", MB_OK | MB_ICONINFORMATION);
+}
+
+namespace {
+
+// The largest copy the writer makes: the longest head, then a whole picture.
+constexpr size_t kLargestRecoveryCopy = kRecoveryHeadSize + 255 + (kPictureNameSize - 1) + kPictureFileSize;
+
+// A copy that can't be read whole goes aside for a grown-up (over an older one set aside); it is
+// never opened, and the next tick writes a fresh copy under the usual name.
+void SetRecoveryCopyAside(const char* path) {
+  char aside[MAX_PATH];
+  if (AssetEntryPath(kSetAsideRecoveryName, aside, sizeof(aside)))
+    MoveFileExA(path, aside, MOVEFILE_REPLACE_EXISTING);
+  NoteRecoveryDropped(&keeping);
+}
+
+}  // namespace
+
 void RecoverAtStartUp(HWND window) {
   SetTimer(window, timer::kRecovery, timer::kRecoveryMs, nullptr);
   char path[MAX_PATH];
   RecoveryPath(path, sizeof(path));
+  const DWORD attributes = path[0] ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;  // no copy
+  // One byte past the largest copy, so a longer file reads as one that isn't whole.
   std::vector<uint8_t> bytes;
-  if (!path[0] || !ReadFileBytes(path, 4u << 20, &bytes)) return;
   RecoveryHead head;
+  RecoveryFacts facts;
   char folder[kLibraryMaxPath], picture[kLibraryMaxPath];
   GetAssetFolder(folder);
-  RecoveryFacts facts;
-  facts.headParses = ParseRecoveryHead(bytes.data(), bytes.size(), &head) != 0;
+  facts.headParses = ReadFileBytes(path, kLargestRecoveryCopy + 1, &bytes) &&
+                     ParseRecoveryHead(bytes.data(), bytes.size(), &head) != 0;
+  facts.pictureNotWhole =
+      !facts.headParses ||
+      !IsWholeCanvasPictureFile(bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset);
   facts.plainPath =
       facts.headParses && PicturePath(folder, head.box.c_str(), head.name.c_str(), picture, sizeof(picture)) != 0;
   if (facts.plainPath) {
     facts.copyDated = WriteTimeOf(path, &facts.copyTime);
     facts.pictureWritten = WriteTimeOf(picture, &facts.pictureTime);
   }
-  if (!RecoveryCopyWins(facts)) {
-    DropRecoveryCopy();
-    return;
+  switch (DecideRecovery(facts)) {
+    case RecoveryAction::kDelete: DropRecoveryCopy(); return;
+    case RecoveryAction::kSetAside: SetRecoveryCopyAside(path); return;
+    case RecoveryAction::kOpen: break;
   }
   CanvasImage& canvas = Session().canvas;
-  if (!OpenPictureBytes(&canvas, bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset)) return;
-  SetCurrentPicture(head.box.c_str(), head.name.c_str());
+  if (OpenPictureBytes(&canvas, bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset) !=
+      kPictureOpened) {
+    // No memory for it: the copy goes aside like a damaged one, and the start picture comes back.
+    SetRecoveryCopyAside(path);
+    char start[kLibraryMaxPath];
+    CurrentPicturePath(start, sizeof(start));
+    OpenCanvasPicture(window, start[0] ? start : nullptr);
+    return;
+  }
+  SetCurrentPicture(head.box.c_str(), head.name.c_str());  // the same names keep the left-alone note
   MarkPictureChanged(&canvas);  // the next save stores it
   RefreshCanvasBitmap(window);
   NoteRecoveryHeld(&keeping, CanvasSumNow());

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colvane/canvas/canvas_image.h"
+
 // Reads the working box and the current picture name from the settings file.
 void LoadPictureNames();
 const char* WorkingBox();
@@ -38,12 +40,24 @@ void NoteFreshSample(HWND window);
 // The cartoons kept beside the current picture replace the running ones.
 void ReadCartoonsOfCurrentPicture(HWND window);
 
+// A picture was just opened onto the canvas under the current names. One whose file exists but
+// could not be read (locked by another program, damaged) is never written over: what is painted
+// on it is saved as a new picture of the box.
+void NotePictureOpened(PictureOpenResult result);
+// Whether the picture on the canvas is such a picture.
+bool CurrentPictureLeftAlone();
+// Tells the parent, once, that the current picture could not be read, was left alone, and what
+// the painting will be kept as.
+void TellPictureLeftAlone(HWND window);
+
 // Start-up, after the canvas opened the start picture: a recovery copy newer than its picture
-// is opened in its place and counts as modified. Starts the recovery timer.
+// is opened in its place and counts as modified; one that can't be read whole (cut, damaged,
+// not a copy) never is, and is set aside as RECOVER.BAD. Starts the recovery timer.
 void RecoverAtStartUp(HWND window);
 // The recovery timer: a changed picture is copied aside (at most 2 seconds after the change).
 void RecoveryTick(HWND window);
 // A clean exit: the recovery copy goes.
 void DropRecoveryCopy();
-// Where the recovery copy lives: <asset folder>\RECOVER.DAT.
+// Where the recovery copy lives: <asset folder>\RECOVER.DAT, or the next free name when a
+// folder stands in the way.
 void RecoveryPath(char* path, int size);

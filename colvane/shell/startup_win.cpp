@@ -90,6 +90,7 @@ void StartUp(HWND window) {
   char startPicture[MAX_PATH];
   CurrentPicturePath(startPicture, sizeof(startPicture));
   const PictureOpenResult start = PrepareCanvas(window, startPicture);
+  NotePictureOpened(start);  // a start picture that could not be read is never written over
   RecoverAtStartUp(window);  // a picture a crash took is back, still to be saved
   InstallCartoonHooks();
   PictureKeeper keeper;
@@ -111,20 +112,10 @@ void StartUp(HWND window) {
   ReleaseCapture();
   SetCursor(previous);
   StopSoundEffects();
-  if (start == kPictureUnreadable) PostMessageA(window, kStartPictureNotice, 0, 0);
+  if (CurrentPictureLeftAlone()) PostMessageA(window, kStartPictureNotice, 0, 0);
 }
 
-void ShowStartPictureNotice(HWND window) {
-  char name[80] = "";
-  GetSettingString("sample", "sample", "", name, sizeof(name));
-  char text[512];
-  wsprintfA(text,
-            "Colvane could not read the picture \"%s\", so it has opened a blank page instead.\n\n"
-            "The picture file has been left as it was. It is only replaced if something is painted "
-            "on the blank page, which is then kept under the same name.",
-            name);
-  ShowProgramMessageA(window, text, "Colvane", MB_OK | MB_ICONINFORMATION);
-}
+void ShowStartPictureNotice(HWND window) { TellPictureLeftAlone(window); }
 
 void ShutDown(HWND window) {
   CloseFaceList();  // while the text and the canvas it renders into are still there

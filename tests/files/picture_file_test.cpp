@@ -182,3 +182,26 @@ TEST(RecoveryFile, RefusesWhatIsNotOne) {
   wrong[10] = '\0';  // a terminator inside the box name
   EXPECT_EQ(ParseRecoveryHead(reinterpret_cast<const uint8_t*>(wrong.data()), wrong.size(), &out), 0);
 }
+
+// A recovery copy is only opened when its picture is exactly what the writer makes: a torn or
+// foreign picture never reaches the paper.
+TEST(RecoveryFile, OnlyAWholePictureAsTheWriterMakesItPasses) {
+  const std::string path = TempDir() + "/whole.sam";
+  CanvasImage canvas = PatternCanvas(3);
+  ASSERT_EQ(WritePictureFile(Real(), path.c_str(), canvas.canvasImage.Data(), canvas.canvasImage.size), 1);
+  std::vector<uint8_t> file = Bytes(path);
+  ASSERT_TRUE(IsWholeCanvasPictureFile(file.data(), file.size()));
+  for (size_t cut = 0; cut < file.size(); ++cut)
+    if (IsWholeCanvasPictureFile(file.data(), cut)) ADD_FAILURE() << "cut at " << cut;
+  file.push_back(0);
+  EXPECT_FALSE(IsWholeCanvasPictureFile(file.data(), file.size())) << "one byte more";
+  file.pop_back();
+  for (size_t i = 0; i < 54; ++i) {
+    file[i] ^= 0x01;
+    EXPECT_FALSE(IsWholeCanvasPictureFile(file.data(), file.size())) << "header byte " << i;
+    file[i] ^= 0x01;
+  }
+  file[54] ^= 0xFF;  // pixels are the painting: any value is whole
+  EXPECT_TRUE(IsWholeCanvasPictureFile(file.data(), file.size()));
+  EXPECT_FALSE(IsWholeCanvasPictureFile(nullptr, file.size()));
+}

@@ -131,6 +131,86 @@ TEST(PictureKeeping, WhenARecoveryCopyWins) {
   for (const Case& c : cases) EXPECT_EQ(RecoveryCopyWins(c.facts), c.wins) << c.what;
 }
 
+TEST(PictureKeeping, ADamagedRecoveryCopyIsSetAsideAndAnOldOneDeleted) {
+  struct Case {
+    const char* what;
+    RecoveryFacts facts;
+    RecoveryAction action;
+  };
+  const Case cases[] = {
+      {"whole and newer", {true, true, true, 200, true, 100, false}, RecoveryAction::kOpen},
+      {"whole and older", {true, true, true, 100, true, 200, false}, RecoveryAction::kDelete},
+      {"whole, time unknown", {true, true, false, 0, true, 100, false}, RecoveryAction::kDelete},
+      {"torn, newer", {true, true, true, 200, true, 100, true}, RecoveryAction::kSetAside},
+      {"torn, picture never written", {true, true, true, 200, false, 0, true}, RecoveryAction::kSetAside},
+      {"torn, older", {true, true, true, 100, true, 200, true}, RecoveryAction::kSetAside},
+      {"no head", {false, false, true, 200, false, 0, true}, RecoveryAction::kSetAside},
+      {"names outside the library", {true, false, true, 200, false, 0, false}, RecoveryAction::kSetAside},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecideRecovery(c.facts), c.action) << c.what;
+}
+
+TEST(PictureKeeping, TheRecoveryCopyStepsAroundAFolderInItsWay) {
+  struct Case {
+    std::set<std::string> folders;
+    const char* want;  // null: no name left
+  };
+  const Case cases[] = {
+      {{}, "RECOVER.DAT"},
+      {{"RECOVER.DAT"}, "RECOVER1.DAT"},
+      {{"RECOVER.DAT", "RECOVER1.DAT"}, "RECOVER2.DAT"},
+      {{"RECOVER.DAT", "RECOVER1.DAT", "RECOVER2.DAT", "RECOVER3.DAT"}, nullptr},
+  };
+  for (const Case& c : cases) {
+    auto isFolder = [](const char* name, void* context) {
+      return static_cast<const std::set<std::string>*>(context)->count(name) != 0;
+    };
+    const char* name = RecoveryFileName(isFolder, const_cast<std::set<std::string>*>(&c.folders));
+    EXPECT_STREQ(name, c.want) << c.folders.size() << " folders";
+  }
+}
+
+// A picture that exists but could not be read (locked, damaged) is never written over: its
+// painting takes the next free name of its box, once; opening another picture ends the note.
+TEST(PictureKeeping, APictureThatCouldNotBeReadIsNeverWrittenOver) {
+  struct Case {
+    const char* what;
+    bool noted;
+    const char* thenBox;   // null: the names stay; else SetPictureNames before the save
+    const char* thenName;
+    bool readAfter;        // the same picture opened again and read this time
+    bool boxFull;          // no free name left
+    bool mayWrite;
+    const char* wantName;
+  };
+  const Case cases[] = {
+      {"readable", false, nullptr, nullptr, false, false, true, "Sample1.sam"},
+      {"unreadable", true, nullptr, nullptr, false, false, true, "Sample2.sam"},
+      {"unreadable, names set again", true, "BOX", "Sample1.sam", false, false, true, "Sample2.sam"},
+      {"unreadable, then read", true, "BOX", "Sample1.sam", true, false, true, "Sample1.sam"},
+      {"another picture opened", true, "BOX", "Sample3.sam", false, false, true, "Sample3.sam"},
+      {"unreadable, box full", true, nullptr, nullptr, false, true, false, "Sample1.sam"},
+  };
+  for (const Case& c : cases) {
+    PictureKeeping keeping;
+    Disk disk{&keeping, {"BOX/Sample1.sam", "BOX/Sample3.sam"}};
+    if (c.boxFull)
+      for (int n = 1; n <= 99999; ++n) disk.files.insert("BOX/Sample" + std::to_string(n) + ".sam");
+    SetPictureNames(&keeping, "BOX", "Sample1.sam");
+    NoteOpenedPicture(&keeping, c.noted);
+    if (c.thenBox) SetPictureNames(&keeping, c.thenBox, c.thenName);
+    if (c.readAfter) NoteOpenedPicture(&keeping, false);
+    EXPECT_EQ(NameBeforeWriting(&keeping, Exists, &disk), c.mayWrite) << c.what;
+    EXPECT_STREQ(keeping.pictureName, c.wantName) << c.what;
+    // Once renamed the painting is a picture of its own: the next save keeps the new name.
+    if (c.mayWrite) {
+      disk.files.insert(std::string("BOX/") + keeping.pictureName);
+      EXPECT_TRUE(NameBeforeWriting(&keeping, Exists, &disk)) << c.what;
+      EXPECT_STREQ(keeping.pictureName, c.wantName) << c.what;
+    }
+  }
+}
+
 TEST(PictureKeeping, TheRecoveryCopyIsWrittenOnlyWhenThePixelsChanged) {
   PictureKeeping keeping;
   EXPECT_TRUE(RecoveryCopyDue(keeping, 5));  // no copy yet

@@ -408,3 +408,115 @@ TEST_F(PictureSave, LeavingWithAnUnkeptPaintingAsksFirst) {
   }
   UsePictureSeam(nullptr);
 }
+
+namespace {
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n = 0;
+  if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+}
+
+// An 8-bit run-length picture: a bitmap the reader refuses.
+std::vector<uint8_t> RlePicture() {
+  std::vector<uint8_t> b(54 + 1024 + 4, 0);
+  b[0] = 'B', b[1] = 'M', b[10] = 0x36, b[11] = 0x04, b[14] = 40;
+  b[18] = 0x80, b[19] = 0x02, b[22] = 0xE0, b[23] = 0x01, b[26] = 1, b[28] = 8, b[30] = 1;
+  b[54 + 1024 + 1] = 1;  // end of picture
+  return b;
+}
+
+}  // namespace
+
+// A picture that is there but can't be read (held by another program without sharing, or a
+// format the reader refuses) is left alone: the parent is told once, and what is painted on the
+// blank page is saved as the next free picture of the box, even after the lock ends.
+TEST_F(PictureSave, APictureThatCannotBeReadIsNeverWrittenOver) {
+  for (const bool locked : {true, false}) {
+    SCOPED_TRACE(locked ? "locked" : "run-length");
+    const std::string original = Box() + "Sample1.sam";
+    for (const char* name : {"Sample2.sam", "Sample3.sam"}) DeleteFileA((Box() + name).c_str());
+    SetCurrentPicture("BOX", "Sample1.sam");
+    Paint(0x21);
+    ASSERT_EQ(SavePicture(window), 1);
+    if (!locked) WriteBytes(original, RlePicture());
+    const std::vector<uint8_t> before = Bytes(original);
+    HANDLE lock = locked ? CreateFileA(original.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                         : INVALID_HANDLE_VALUE;
+    ASSERT_EQ(lock != INVALID_HANDLE_VALUE, locked);
+    const PictureOpenResult opened = OpenCanvasPicture(window, original.c_str());
+    EXPECT_EQ(opened, kPictureUnreadable);
+    SetCurrentPicture("BOX", "Sample1.sam");
+    NotePictureOpened(opened);
+    {
+      MessageBoxWatch watch;
+      TellPictureLeftAlone(window);
+      const auto seen = watch.seen();
+      ASSERT_EQ(seen.size(), 1u);
+      EXPECT_NE(seen[0].text.find(L"\"Sample2.sam\""), std::wstring::npos);
+    }
+    Paint(0x66);
+    if (locked) CloseHandle(lock);
+    ASSERT_EQ(SavePicture(window), 1);
+    EXPECT_EQ(Bytes(original), before);
+    EXPECT_STREQ(CurrentPictureName(), "Sample2.sam");
+    EXPECT_EQ(Setting("sample", "sample"), "Sample2.sam");
+    EXPECT_EQ(0, std::memcmp(Bytes(Box() + "Sample2.sam").data() + 14, Session().canvas.canvasImage.Data(),
+                             Session().canvas.canvasImage.size));
+    Paint(0x67);  // the new picture is the painting's own now
+    ASSERT_EQ(SavePicture(window), 1);
+    EXPECT_STREQ(CurrentPictureName(), "Sample2.sam");
+    EXPECT_EQ(Bytes(original), before);
+  }
+}
+
+// Damaged recovery copies newer than their picture never replace it: each is set aside as
+// RECOVER.BAD, byte for byte, and the picture stays on the paper unchanged. A folder where the
+// copy lives doesn't stop the copy: it goes under the next name, and comes back from there.
+TEST_F(PictureSave, ADamagedRecoveryCopyIsSetAsideAndAFolderIsSteppedAround) {
+  char recovery[MAX_PATH];
+  RecoveryPath(recovery, sizeof(recovery));
+  const std::string picture = Box() + "Sample1.sam", bad = root + "\\RECOVER.BAD";
+  Paint(0x31);
+  ASSERT_EQ(SavePicture(window), 1);
+  const std::vector<uint8_t> kept = Bytes(picture);
+  Paint(0x32);
+  RecoveryTick(window);
+  const std::vector<uint8_t> whole = Bytes(recovery);
+  ASSERT_GT(whole.size(), 921654u);
+  const size_t head = whole.size() - 921654;
+  std::vector<uint8_t> junk(whole.begin(), whole.begin() + head);
+  junk.insert(junk.end(), 5000, 0x5A);
+  const std::vector<uint8_t> copies[] = {
+      std::vector<uint8_t>(whole.begin(), whole.begin() + head),           // the head only
+      junk,                                                                // the head and junk
+      std::vector<uint8_t>(whole.begin(), whole.begin() + head + 460000),  // torn
+      [&] { std::vector<uint8_t> b = whole; b.push_back(0); return b; }(),  // one byte long
+  };
+  for (const std::vector<uint8_t>& copy : copies) {
+    SCOPED_TRACE(copy.size());
+    Sleep(20);
+    WriteBytes(recovery, copy);
+    OpenCanvasPicture(window, picture.c_str());
+    RecoverAtStartUp(window);
+    KillTimer(window, 11);
+    EXPECT_FALSE(Exists(recovery));
+    EXPECT_EQ(Bytes(bad), copy);
+    EXPECT_EQ(Session().canvas.pictureModified, 0);
+    EXPECT_EQ(0, std::memcmp(Session().canvas.canvasImage.Data(), kept.data() + 14, kept.size() - 14));
+    EXPECT_EQ(SavePicture(window), 0);
+    EXPECT_EQ(Bytes(picture), kept);
+  }
+  ASSERT_TRUE(CreateDirectoryA(recovery, nullptr));
+  Paint(0x33);
+  RecoveryTick(window);
+  EXPECT_TRUE(Exists(root + "\\RECOVER1.DAT"));
+  OpenCanvasPicture(window, picture.c_str());
+  RecoverAtStartUp(window);
+  KillTimer(window, 11);
+  EXPECT_EQ(Session().canvas.pictureModified, 1);
+  ASSERT_EQ(SavePicture(window), 1);
+  EXPECT_FALSE(Exists(root + "\\RECOVER1.DAT"));
+  RemoveDirectoryA(recovery);
+}
