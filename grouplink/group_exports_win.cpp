@@ -8,6 +8,7 @@
 
 #include "grouplink/dde_client_win.h"
 #include "grouplink/isam/isam.h"
+#include "grouplink/progman_commands.h"
 #include "grouplink/uninstall_log_win.h"
 
 namespace {
@@ -19,10 +20,12 @@ bool SameItem(const ItemLogRecord& a, const ItemLogRecord& b) {
   return SameField(a.item, b.item) && SameField(a.group, b.group);
 }
 
-std::string DeleteGroupCommand(const GroupLogRecord& r) { return "[DeleteGroup(" + Field(r.group) + ")]"; }
+std::string DeleteGroupCommand(const GroupLogRecord& r) {
+  return ProgmanCommand(kProgmanDeleteGroup, Field(r.group));
+}
 // The shell deletes items from its current group, which outlives conversations.
 std::string DeleteItemCommand(const ItemLogRecord& r) {
-  return "[ShowGroup(" + Field(r.group) + ",5)][DeleteItem(" + Field(r.item) + ")]";
+  return ProgmanCommand(kProgmanDeleteItem, Field(r.group), Field(r.item));
 }
 
 // 1 when index A holds an entry of another owner with the same name(s) as `r`, 0 when not,
@@ -61,7 +64,8 @@ int TakeOwnerEntries(LogKind kind, const Record& mine, bool (*same)(const Record
       break;
     }
     if ((rc = IsamDelete(handle, &r)) != 0) break;
-    if (!held) commands->push_back(command(r));
+    // A name the commands cannot carry was never created through them either.
+    if (!held && !command(r).empty()) commands->push_back(command(r));
   }
   if (ReadMissed(rc)) rc = 0;
   if (rc != 0) ReportLogDamage();
@@ -73,20 +77,28 @@ int TakeOwnerEntries(LogKind kind, const Record& mine, bool (*same)(const Record
 
 extern "C" {
 
+// 0, or kProgmanNameRefused (nothing sent) when the group holds a double quote.
 int WINAPI CreateGroup(HWND owner, const char* group) {
-  RunProgmanCommands(owner, {"[CreateGroup(" + std::string(Str(group)) + ")]"});
+  std::string text = ProgmanCommand(kProgmanCreateGroup, Str(group));
+  if (text.empty()) return kProgmanNameRefused;
+  RunProgmanCommands(owner, {text});
   DdeDispatchWaiting();
   return 0;
 }
 
 // The shell adds the item to the group it last created or showed; `group` is not used.
+// 0, or kProgmanNameRefused (nothing sent) when the item or command line holds a double quote.
 int WINAPI CreateGroupItem(HWND owner, const char* group, const char* item, const char* command) {
-  RunProgmanCommands(owner, {"[AddItem(" + std::string(Str(command)) + "," + Str(item) + ")]"});
+  std::string text = ProgmanCommand(kProgmanAddItem, Str(command), Str(item));
+  if (text.empty()) return kProgmanNameRefused;
+  RunProgmanCommands(owner, {text});
   DdeDispatchWaiting();
   return 0;
 }
 
+// 0, or kProgmanNameRefused (nothing logged or sent) when the group holds a double quote.
 int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
+  if (ProgmanCommand(kProgmanCreateGroup, Str(group)).empty()) return kProgmanNameRefused;
   DdeSetOwner(owner);
   GroupLogRecord r = MakeGroupRecord(product, group);
   int handle = OpenLog(kGroupLog, true);
@@ -99,6 +111,8 @@ int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
 
 int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, const char* command,
                              const char* product) {
+  // Refused before logging: 0, or kProgmanNameRefused as CreateGroupItem.
+  if (ProgmanCommand(kProgmanAddItem, Str(command), Str(item)).empty()) return kProgmanNameRefused;
   DdeSetOwner(owner);
   ItemLogRecord r = MakeItemRecord(product, group, item);
   int handle = OpenLog(kItemLog, true);

@@ -5,6 +5,7 @@
 
 #include <dde.h>
 #include <gtest/gtest.h>
+#include <objidl.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -114,6 +116,41 @@ std::string ReadAll(const std::string& path) {
 }
 void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
+// The names in a folder (the shell's groups, or a group's items).
+std::set<std::string> Listing(const std::string& folder) {
+  std::set<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) {
+    if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0) {
+      names.insert(found.cFileName);
+    }
+  }
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  return names;
+}
+
+// The program a shortcut file starts.
+std::string LinkTarget(const std::string& link) {
+  CoInitialize(nullptr);
+  std::string target;
+  IShellLinkA* shortcut = nullptr;
+  IPersistFile* file = nullptr;
+  WCHAR wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 reinterpret_cast<void**>(&shortcut))) &&
+      SUCCEEDED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+      SUCCEEDED(file->Load(wide, STGM_READ))) {
+    char path[MAX_PATH] = "";
+    shortcut->GetPath(path, MAX_PATH, nullptr, 0);
+    target = path;
+  }
+  if (file) file->Release();
+  if (shortcut) shortcut->Release();
+  return target;
+}
+
 void RemoveLogs() {
   for (const char* log : {"qoragrp", "qoraitm", "qoraini"}) {
     for (const char* ext : {".dat", ".idx", ".jnl"}) {
@@ -193,6 +230,55 @@ TEST_F(GroupLink, SharedItemsStayInTheShellUntilTheLastOwnerUninstalls) {
   deleteGroupData(Owner(), "Painter Three");
   EXPECT_FALSE(Exists(Programs("Colvane Alone")));
   EXPECT_TRUE(TakeBoxes().empty());
+}
+
+// Every argument is quoted: the commands' own punctuation stays inside one name, a name that
+// the quotes cannot hold is refused before anything is logged or sent.
+TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
+  const int kRefused = -60;
+  std::string folder = "C:\\Colvane Test (x86), [Kids]", program = folder + "\\paint (1).exe";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(InWindows("notepad.exe").c_str(), program.c_str(), FALSE));
+  struct Case {
+    const char* group;
+    const char* item;
+  } const kCases[] = {{"Colvane Kids (Art), [Set]", "Paint, (Kids) [1]"},
+                      {"Colvane ][ Gallery", "Help)][DeleteGroup(Colvane"}};
+  for (const Case& c : kCases) {
+    std::string group = Programs(c.group);
+    EXPECT_EQ(Export<WindowText2>("myCreateGroup")(Owner(), c.group, "Painter Q"), 0);
+    EXPECT_EQ(Export<WindowText4>("myCreateGroupItem")(Owner(), c.group, c.item, program.c_str(), "Painter Q"), 0);
+    EXPECT_EQ(Listing(group), std::set<std::string>{std::string(c.item) + ".lnk"}) << c.group;
+    EXPECT_EQ(lstrcmpiA(LinkTarget(group + "\\" + c.item + ".lnk").c_str(), program.c_str()), 0) << c.item;
+  }
+
+  // Quotes: refused, nothing logged, nothing new in the shell.
+  std::set<std::string> groups = Listing(Programs()), items = Listing(Programs(kCases[1].group));
+  EXPECT_EQ(Export<WindowText>("CreateGroup")(Owner(), "Colvane \"Quoted\""), kRefused);
+  EXPECT_EQ(Export<WindowText2>("myCreateGroup")(Owner(), "Colvane \"Quoted\"", "Painter R"), kRefused);
+  EXPECT_EQ(Export<WindowText3>("CreateGroupItem")(Owner(), "", "Quoted", "\"C:\\windows\\notepad.exe\" /s"),
+            kRefused);
+  EXPECT_EQ(Export<WindowText4>("myCreateGroupItem")(Owner(), kCases[1].group, "Say \"hi\"", kNotepad, "Painter R"),
+            kRefused);
+  EXPECT_EQ(Listing(Programs()), groups);
+  EXPECT_EQ(Listing(Programs(kCases[1].group)), items);
+
+  // A name that closes its command to delete another group is just a name.
+  auto createGroup = Export<WindowText>("CreateGroup");
+  EXPECT_EQ(createGroup(Owner(), "Colvane Other"), 0);
+  EXPECT_EQ(createGroup(Owner(), "Colvane x)][DeleteGroup(Colvane Other"), 0);
+  EXPECT_TRUE(Exists(Programs("Colvane Other")));
+  EXPECT_TRUE(Exists(Programs("Colvane x)][DeleteGroup(Colvane Other")));
+  EXPECT_FALSE(Exists(Programs("Colvane x")));
+  RemoveDirectoryA(Programs("Colvane Other").c_str());
+  RemoveDirectoryA(Programs("Colvane x)][DeleteGroup(Colvane Other").c_str());
+
+  // The uninstall sends the same quoted names back.
+  Export<WindowText>("DeleteGroupData")(Owner(), "Painter Q");
+  for (const Case& c : kCases) EXPECT_FALSE(Exists(Programs(c.group))) << c.group;
+  EXPECT_TRUE(TakeBoxes().empty());
+  DeleteFileA(program.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(GroupLink, LongNamesAreCutToTheirFieldsAndStillUninstall) {
@@ -326,7 +412,7 @@ class GroupLinkFakeServer : public GroupLink {
 TEST_F(GroupLinkFakeServer, ServerThatNeverAcknowledgesTimesOut) {
   FakeServer& slow = Fake(kNeverAck);
   Export<WindowText>("CreateGroup")(Owner(), "Colvane Slow");
-  EXPECT_EQ(slow.lastCommand, "[CreateGroup(Colvane Slow)]");
+  EXPECT_EQ(slow.lastCommand, "[CreateGroup(\"Colvane Slow\")]");
   EXPECT_EQ(slow.terminates, 1);
   EXPECT_FALSE(Exists(Programs("Colvane Slow"))) << "only the first server hears the command";
   std::vector<SeenBox> seen = TakeBoxes();
@@ -339,7 +425,7 @@ TEST_F(GroupLinkFakeServer, RefusalIsReportedAndLongCommandsArriveWhole) {
   FakeServer& refusing = Fake(kRefuse);
   std::string item(3000, 'i'), command(5000, 'c');
   Export<WindowText3>("CreateGroupItem")(Owner(), "unused", item.c_str(), command.c_str());
-  EXPECT_EQ(refusing.lastCommand, "[AddItem(" + command + "," + item + ")]");
+  EXPECT_EQ(refusing.lastCommand, "[AddItem(\"" + command + "\",\"" + item + "\")]");
   std::vector<SeenBox> seen = TakeBoxes();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].text, "DDE EXECUTE operation failed");
