@@ -244,22 +244,26 @@ TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
     const char* item;
   } const kCases[] = {{"Colvane Kids (Art), [Set]", "Paint, (Kids) [1]"},
                       {"Colvane ][ Gallery", "Help)][DeleteGroup(Colvane"}};
+  auto myCreateGroup = Export<WindowText2>("myCreateGroup");
+  auto myCreateGroupItem = Export<WindowText4>("myCreateGroupItem");
   for (const Case& c : kCases) {
     std::string group = Programs(c.group);
-    EXPECT_EQ(Export<WindowText2>("myCreateGroup")(Owner(), c.group, "Painter Q"), 0);
-    EXPECT_EQ(Export<WindowText4>("myCreateGroupItem")(Owner(), c.group, c.item, program.c_str(), "Painter Q"), 0);
+    EXPECT_EQ(myCreateGroup(Owner(), c.group, "Painter Q"), 0);
+    EXPECT_EQ(myCreateGroupItem(Owner(), c.group, c.item, program.c_str(), "Painter Q"), 0);
     EXPECT_EQ(Listing(group), std::set<std::string>{std::string(c.item) + ".lnk"}) << c.group;
     EXPECT_EQ(lstrcmpiA(LinkTarget(group + "\\" + c.item + ".lnk").c_str(), program.c_str()), 0) << c.item;
   }
 
   // Quotes: refused, nothing logged, nothing new in the shell.
   std::set<std::string> groups = Listing(Programs()), items = Listing(Programs(kCases[1].group));
+  std::string groupLog = ReadAll(InSystem("qoragrp.dat")), itemLog = ReadAll(InSystem("qoraitm.dat"));
   EXPECT_EQ(Export<WindowText>("CreateGroup")(Owner(), "Colvane \"Quoted\""), kRefused);
-  EXPECT_EQ(Export<WindowText2>("myCreateGroup")(Owner(), "Colvane \"Quoted\"", "Painter R"), kRefused);
+  EXPECT_EQ(myCreateGroup(Owner(), "Colvane \"Quoted\"", "Painter R"), kRefused);
   EXPECT_EQ(Export<WindowText3>("CreateGroupItem")(Owner(), "", "Quoted", "\"C:\\windows\\notepad.exe\" /s"),
             kRefused);
-  EXPECT_EQ(Export<WindowText4>("myCreateGroupItem")(Owner(), kCases[1].group, "Say \"hi\"", kNotepad, "Painter R"),
-            kRefused);
+  EXPECT_EQ(myCreateGroupItem(Owner(), kCases[1].group, "Say \"hi\"", kNotepad, "Painter R"), kRefused);
+  EXPECT_EQ(ReadAll(InSystem("qoragrp.dat")), groupLog);
+  EXPECT_EQ(ReadAll(InSystem("qoraitm.dat")), itemLog);
   EXPECT_EQ(Listing(Programs()), groups);
   EXPECT_EQ(Listing(Programs(kCases[1].group)), items);
 
