@@ -8,6 +8,8 @@ extern "C" {
 #endif
 
 // Folder of a loaded module, without a trailing backslash. buffer holds at least 80 chars.
+// 1 when found; 0 with an empty buffer when the folder needs more than 80 chars (it is never
+// cut), 0 with the module name when that holds no backslash.
 int WINAPI GetRunPath(HMODULE module, LPSTR buffer);
 
 // One-message store and the pumping delay used by button animations.

@@ -8,6 +8,7 @@
 
 #include "grouplink/dde_client_win.h"
 #include "grouplink/isam/isam.h"
+#include "grouplink/log_limits.h"
 #include "grouplink/progman_commands.h"
 #include "grouplink/uninstall_log_win.h"
 
@@ -96,10 +97,12 @@ int WINAPI CreateGroupItem(HWND owner, const char* group, const char* item, cons
   return 0;
 }
 
-// 0, or kProgmanNameRefused (nothing logged or sent) when the group holds a double quote.
+// 0; kProgmanNameRefused when the group holds a double quote, kNameTooLong when the group (over
+// 29 bytes) or the owner (over 39) can't be logged whole: then nothing is logged or created.
 int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
   if (ProgmanCommand(kProgmanCreateGroup, Str(group)).empty()) return kProgmanNameRefused;
   DdeSetOwner(owner);
+  if (!GroupNameFits(group) || !GroupOwnerFits(product)) return kNameTooLong;
   GroupLogRecord r = MakeGroupRecord(product, group);
   int handle = OpenLog(kGroupLog, true);
   if (handle < 0) return 0;
@@ -109,11 +112,14 @@ int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
   return 0;
 }
 
+// 0; kNameTooLong when the group or item (over 29 bytes) or the owner (over 39) can't be
+// logged whole: then nothing is logged or created.
 int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, const char* command,
                              const char* product) {
   // Refused before logging: 0, or kProgmanNameRefused as CreateGroupItem.
   if (ProgmanCommand(kProgmanAddItem, Str(command), Str(item)).empty()) return kProgmanNameRefused;
   DdeSetOwner(owner);
+  if (!GroupNameFits(group) || !ItemNameFits(item) || !GroupOwnerFits(product)) return kNameTooLong;
   ItemLogRecord r = MakeItemRecord(product, group, item);
   int handle = OpenLog(kItemLog, true);
   if (handle < 0) return 0;
@@ -123,9 +129,11 @@ int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, co
   return 0;
 }
 
-// Items first, then groups; a log that is missing just has nothing to remove.
+// Items first, then groups; a log that is missing just has nothing to remove. 0, or
+// kNameTooLong for an owner no log can hold: cut, it would name another product's entries.
 int WINAPI DeleteGroupData(HWND owner, const char* product) {
   DdeSetOwner(owner);
+  if (!GroupOwnerFits(product)) return kNameTooLong;
   std::vector<std::string> commands;
   ItemLogRecord item = MakeItemRecord(product, "", "");
   int rc = TakeOwnerEntries<ItemLogRecord>(kItemLog, item, SameItem, DeleteItemCommand, &commands);

@@ -8,6 +8,7 @@
 
 #include "grouplink/dde_client_win.h"
 #include "grouplink/isam/isam.h"
+#include "grouplink/log_limits.h"
 #include "grouplink/uninstall_log_win.h"
 
 namespace {
@@ -21,8 +22,14 @@ std::string ProfilePath(const char* file) {
   return length > 0 && length < MAX_PATH ? std::string(full, length) : std::string(file);
 }
 
-// Logs the entry unless it is there. False when the log can't be used (the user was told).
+// Logs the entry unless it is there. False when a name is too long for its field (the last
+// error says so; nothing is logged) or the log can't be used (the user was told).
 bool LogEntry(const char* product, const std::string& file, const char* section, const char* key) {
+  if (!ProfileOwnerFits(product) || !ProfileFileFits(file.c_str()) || !ProfileSectionFits(section) ||
+      !ProfileKeyFits(key)) {
+    SetLastError(ERROR_BUFFER_OVERFLOW);
+    return false;
+  }
   ProfileLogRecord r = MakeProfileRecord(product, file, section, key);
   int handle = OpenLog(kProfileLog, true);
   if (handle < 0) return false;
@@ -51,6 +58,9 @@ bool HeldByAnother(const std::vector<ProfileLogRecord>& entries, size_t i) {
 
 extern "C" {
 
+// Both writes return 0 with nothing written or logged when the owner (over 19 bytes), the INI
+// file's full path (over 59), the section or the key (over 29) can't be logged whole; the last
+// error is then ERROR_BUFFER_OVERFLOW.
 int WINAPI myWriteProfileString(const char* product, const char* section, const char* key, const char* value) {
   if (section && key && !LogEntry(product, InWindowsDirectory("win.ini"), section, key)) return 0;
   return WriteProfileStringA(section, key, value);
@@ -63,8 +73,10 @@ int WINAPI myWritePrivateProfileString(const char* product, const char* section,
 }
 
 // Every entry of the owner goes, wherever the index puts it among other owners' entries;
-// an entry another owner also logged stays in its INI file.
+// an entry another owner also logged stays in its INI file. 0, the log's error, or
+// kNameTooLong for an owner over 19 bytes (cut, it would name another product's entries).
 int WINAPI DeleteProfileString(const char* product) {
+  if (!ProfileOwnerFits(product)) return kNameTooLong;
   int handle = OpenLog(kProfileLog, false);
   if (handle == kLogMissing) return 0;
   if (handle < 0) return handle;

@@ -38,8 +38,8 @@ enum { kIndexA = 0, kIndexB = 1 };
 // OpenLog results besides a handle.
 enum { kLogMissing = -1000 };
 
-// Groups are cut so that the name fits every field it is stored in (the item log's 30 bytes)
-// and the 30-byte keys see all of it: what is created in the shell is what the log names.
+// Group and item names stored whole in every field and 30-byte key (the exports refuse longer
+// ones, log_limits.h), so what is created in the shell is what the log names.
 enum { kGroupNameMax = 29, kItemNameMax = 29 };
 
 // The string of a fixed field (which may lack its terminator in a foreign record).

@@ -2,7 +2,6 @@
 #include "colvane/layout/layout_files_win.h"
 
 #include "colvane/layout/layout_values.h"
-#include "easelkit/easelkit_win.h"
 
 namespace {
 const char kIniName[] = "Colvane.ini";
@@ -11,9 +10,17 @@ bool wideVariant = true;  // the "800" layout until start-up has looked at the s
 
 void SetLayoutVariant(bool wide) { wideVariant = wide; }
 
+// The program may stand in any folder up to MAX_PATH, more than GetRunPath's 80 characters.
 void ProgramFolder(char* folder) {
   char run[MAX_PATH] = "";
-  GetRunPath(GetModuleHandleA(nullptr), run);  // the program's own folder
+  DWORD got = GetModuleFileNameA(nullptr, run, MAX_PATH);
+  if (got >= MAX_PATH) got = 0;
+  run[got] = '\0';
+  char* slash = nullptr;
+  for (char* p = run; *p; p = CharNextA(p)) {
+    if (*p == '\\') slash = p;
+  }
+  if (slash) *slash = '\0';
   lstrcpynA(folder, run, MAX_PATH);
 }
 

@@ -6,7 +6,7 @@
 // Full paths; buffers of MAX_PATH bytes.
 void LayoutFilePath(char* path);
 void SettingsFilePath(char* path);
-// The program folder without a trailing backslash (80-byte buffer is enough for GetRunPath).
+// The program folder without a trailing backslash; buffer of MAX_PATH bytes.
 void ProgramFolder(char* folder);
 
 UINT GetLayoutInt(const char* section, const char* key, int defaultValue);

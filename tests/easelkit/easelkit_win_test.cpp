@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "easelkit/easelkit_win.h"
@@ -61,6 +62,37 @@ TEST(RunPath, GivesTheFolderOfTheModule) {
   HMODULE easel = GetModuleHandleA("easelkit.dll");
   ASSERT_EQ(GetRunPath(easel, folder), 1);
   EXPECT_EQ(std::string(folder), expected);  // the DLL lies beside the program
+}
+
+// A copy of easelkit.dll in a folder of each length: the folder comes whole or not at all,
+// and nothing is written past the caller's 80 characters.
+TEST(RunPath, FolderTooLongForTheBufferIsRefusedNotCut) {
+  char temp[MAX_PATH];
+  GetModuleFileNameA(GetModuleHandleA("easelkit.dll"), temp, MAX_PATH);
+  std::string dll = temp;
+  GetTempPathA(MAX_PATH, temp);
+  const struct {
+    size_t length;
+    int result;
+  } kCases[] = {{79, 1}, {80, 0}, {81, 0}, {120, 0}};
+  for (const auto& c : kCases) {
+    std::string folder = std::string(temp) + "run path ";
+    ASSERT_LT(folder.size(), c.length);
+    folder.append(c.length - folder.size(), 'x');
+    std::string copy = folder + "\\probe.dll";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+    ASSERT_TRUE(CopyFileA(dll.c_str(), copy.c_str(), FALSE));
+    HMODULE probe = LoadLibraryExA(copy.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(probe, nullptr);
+    char buffer[96];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(GetRunPath(probe, buffer), c.result) << c.length;
+    EXPECT_EQ(std::string(buffer), c.result ? folder : "") << c.length;
+    EXPECT_EQ(std::string(buffer + 80, 16), std::string(16, '#')) << c.length;
+    FreeLibrary(probe);
+    DeleteFileA(copy.c_str());
+    RemoveDirectoryA(folder.c_str());
+  }
 }
 
 TEST(Recorder, StoresOneMessageAndPostsOnlyWhenFull) {

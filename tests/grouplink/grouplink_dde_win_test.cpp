@@ -285,20 +285,56 @@ TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
   RemoveDirectoryA(folder.c_str());
 }
 
-TEST_F(GroupLink, LongNamesAreCutToTheirFieldsAndStillUninstall) {
-  std::string longGroup = "Colvane Group With A Name Far Longer Than Its Field", longOwner(300, 'P');
-  std::string longItem = "An Item Whose Name Will Never Fit In Thirty Bytes";
-  Export<WindowText2>("myCreateGroup")(Owner(), longGroup.c_str(), longOwner.c_str());
-  Export<WindowText4>("myCreateGroupItem")(Owner(), longGroup.c_str(), longItem.c_str(), kNotepad, longOwner.c_str());
-  std::string group = Programs(longGroup.substr(0, 29));
-  EXPECT_TRUE(Exists(group + "\\" + longItem.substr(0, 29) + ".lnk")) << "the shell gets the names the log holds";
+const int kNameTooLong = -50;
+
+TEST_F(GroupLink, NamesTooLongForTheLogAreRefusedWithNothingCreatedOrLogged) {
+  auto myCreateGroup = Export<WindowText2>("myCreateGroup");
+  auto myCreateGroupItem = Export<WindowText4>("myCreateGroupItem");
+  auto write = Export<Text5>("myWritePrivateProfileString");
+  const std::string group29 = "Colvane Group Name Of 29 Byte", owner39(39, 'P'), item29(29, 'i');
+  const std::string group30 = group29 + "s", owner40(40, 'P'), item30(30, 'i');
+  const std::string owner19(19, 'Q'), section29(29, 'S'), key29(29, 'K');
+  std::string ini = InWindows("grouplink_limits.ini");
+
+  EXPECT_EQ(myCreateGroup(Owner(), group30.c_str(), "Painter"), kNameTooLong);
+  EXPECT_EQ(myCreateGroup(Owner(), group29.c_str(), owner40.c_str()), kNameTooLong);
+  EXPECT_FALSE(Exists(Programs(group30)) || Exists(Programs(group29)));
+  EXPECT_EQ(myCreateGroup(Owner(), group29.c_str(), owner39.c_str()), 0);
+  ASSERT_TRUE(Exists(Programs(group29)));
+  EXPECT_EQ(myCreateGroupItem(Owner(), group29.c_str(), item30.c_str(), kNotepad, owner39.c_str()), kNameTooLong);
+  EXPECT_EQ(myCreateGroupItem(Owner(), group30.c_str(), "Paint", kNotepad, owner39.c_str()), kNameTooLong);
+  EXPECT_FALSE(Exists(InSystem("qoraitm.dat"))) << "nothing logged";
+  EXPECT_EQ(myCreateGroupItem(Owner(), group29.c_str(), item29.c_str(), kNotepad, owner39.c_str()), 0);
+  EXPECT_TRUE(Exists(Programs(group29) + "\\" + item29 + ".lnk"));
   std::string record = ReadAll(InSystem("qoragrp.dat"));
   ASSERT_EQ(record.size(), 76u);
-  EXPECT_EQ(std::string(&record[4]), std::string(39, 'P'));
-  EXPECT_EQ(std::string(&record[44]), longGroup.substr(0, 29));
-  Export<WindowText>("DeleteGroupData")(Owner(), longOwner.c_str());
-  EXPECT_FALSE(Exists(group));
+  EXPECT_EQ(std::string(&record[4]), owner39);
+  EXPECT_EQ(std::string(&record[44]), group29);
+
+  EXPECT_EQ(write(std::string(20, 'Q').c_str(), "S", "K", "v", "grouplink_limits.ini"), 0);
+  EXPECT_EQ(write(owner19.c_str(), section29.c_str(), (key29 + "K").c_str(), "v", "grouplink_limits.ini"), 0);
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_BUFFER_OVERFLOW));
+  std::string tooDeep = InWindows(std::string(60, 'd').c_str());
+  EXPECT_EQ(write(owner19.c_str(), "S", "K", "v", tooDeep.c_str()), 0);
+  EXPECT_FALSE(Exists(ini) || Exists(tooDeep)) << "nothing written";
+  EXPECT_FALSE(Exists(InSystem("qoraini.dat"))) << "nothing logged";
+  EXPECT_NE(write(owner19.c_str(), section29.c_str(), key29.c_str(), "v", "grouplink_limits.ini"), 0);
+
+  // An owner cut to its field would name this one's entries: refused, they stay.
+  auto deleteProfileString = Export<int(WINAPI*)(const char*)>("DeleteProfileString");
+  auto deleteGroupData = Export<WindowText>("DeleteGroupData");
+  EXPECT_EQ(deleteGroupData(Owner(), owner40.c_str()), kNameTooLong);
+  EXPECT_EQ(deleteProfileString((owner19 + "Q").c_str()), kNameTooLong);
+  EXPECT_TRUE(Exists(Programs(group29) + "\\" + item29 + ".lnk"));
+  char value[8] = "";
+  EXPECT_EQ(GetPrivateProfileStringA(section29.c_str(), key29.c_str(), "", value, sizeof value, ini.c_str()), 1u);
+
+  EXPECT_EQ(deleteGroupData(Owner(), owner39.c_str()), 0);
+  EXPECT_FALSE(Exists(Programs(group29)));
+  EXPECT_EQ(deleteProfileString(owner19.c_str()), 0);
+  EXPECT_EQ(GetPrivateProfileStringA(section29.c_str(), key29.c_str(), "", value, sizeof value, ini.c_str()), 0u);
   EXPECT_TRUE(TakeBoxes().empty());
+  DeleteFileA(ini.c_str());
 }
 
 TEST_F(GroupLink, EveryProfileEntryOfTheOwnerGoesWhereverTheIndexPutsIt) {
