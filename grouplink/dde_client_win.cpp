@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "grouplink/grouplink.h"
+
 namespace {
 
 struct Conversation {

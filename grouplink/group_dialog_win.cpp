@@ -1,5 +1,5 @@
 // The group dialog: proposes a name, lists the shell's existing groups and returns the choice.
-#include <windows.h>
+#include "grouplink/grouplink.h"
 
 #include <cstring>
 #include <string>
@@ -9,9 +9,9 @@
 
 namespace {
 
-enum { kPictureId = 446, kListId = 104, kEditId = 105, kNameSize = 80 };
+enum { kPictureId = 446, kListId = 104, kEditId = 105 };
 
-char g_groupName[kNameSize];  // the dialog's copy; the caller's buffer changes only on Continue
+char g_groupName[GL_GROUP_NAME_SIZE];  // the dialog's copy; the caller's buffer changes only on Continue
 HBITMAP g_stock;              // "STOCK", owned while the dialog is open
 
 // Asks the shell for its groups; the data handler adds them to the list. The shell may refuse
@@ -96,7 +96,7 @@ INT_PTR WINAPI FGroupEditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
           TakeListChoice(dialog);
           return TRUE;
         case IDOK:
-          GetDlgItemTextA(dialog, kEditId, g_groupName, kNameSize);
+          GetDlgItemTextA(dialog, kEditId, g_groupName, GL_GROUP_NAME_SIZE);
           Finish(dialog, 0);
           return TRUE;
         case IDCANCEL:

@@ -1,6 +1,6 @@
 // The program-group exports: create groups and items over DDE, logged or not, and remove
 // what an owner logged unless another owner still holds it.
-#include <windows.h>
+#include "grouplink/grouplink.h"
 
 #include <cstring>
 #include <string>
@@ -78,31 +78,31 @@ int TakeOwnerEntries(LogKind kind, const Record& mine, bool (*same)(const Record
 
 extern "C" {
 
-// 0, or kProgmanNameRefused (nothing sent) when the group holds a double quote.
+// 0, or GL_PROGMAN_NAME_REFUSED (nothing sent) when the group holds a double quote.
 int WINAPI CreateGroup(HWND owner, const char* group) {
   std::string text = ProgmanCommand(kProgmanCreateGroup, Str(group));
-  if (text.empty()) return kProgmanNameRefused;
+  if (text.empty()) return GL_PROGMAN_NAME_REFUSED;
   RunProgmanCommands(owner, {text});
   DdeDispatchWaiting();
   return 0;
 }
 
 // The shell adds the item to the group it last created or showed; `group` is not used.
-// 0, or kProgmanNameRefused (nothing sent) when the item or command line holds a double quote.
+// 0, or GL_PROGMAN_NAME_REFUSED (nothing sent) when the item or command line holds a double quote.
 int WINAPI CreateGroupItem(HWND owner, const char* group, const char* item, const char* command) {
   std::string text = ProgmanCommand(kProgmanAddItem, Str(command), Str(item));
-  if (text.empty()) return kProgmanNameRefused;
+  if (text.empty()) return GL_PROGMAN_NAME_REFUSED;
   RunProgmanCommands(owner, {text});
   DdeDispatchWaiting();
   return 0;
 }
 
-// 0; kProgmanNameRefused when the group holds a double quote, kNameTooLong when the group (over
+// 0; GL_PROGMAN_NAME_REFUSED when the group holds a double quote, GL_NAME_TOO_LONG when the group (over
 // 29 bytes) or the owner (over 39) can't be logged whole: then nothing is logged or created.
 int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
-  if (ProgmanCommand(kProgmanCreateGroup, Str(group)).empty()) return kProgmanNameRefused;
+  if (ProgmanCommand(kProgmanCreateGroup, Str(group)).empty()) return GL_PROGMAN_NAME_REFUSED;
   DdeSetOwner(owner);
-  if (!GroupNameFits(group) || !GroupOwnerFits(product)) return kNameTooLong;
+  if (!GroupNameFits(group) || !GroupOwnerFits(product)) return GL_NAME_TOO_LONG;
   GroupLogRecord r = MakeGroupRecord(product, group);
   int handle = OpenLog(kGroupLog, true);
   if (handle < 0) return 0;
@@ -112,14 +112,14 @@ int WINAPI myCreateGroup(HWND owner, const char* group, const char* product) {
   return 0;
 }
 
-// 0; kNameTooLong when the group or item (over 29 bytes) or the owner (over 39) can't be
+// 0; GL_NAME_TOO_LONG when the group or item (over 29 bytes) or the owner (over 39) can't be
 // logged whole: then nothing is logged or created.
 int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, const char* command,
                              const char* product) {
-  // Refused before logging: 0, or kProgmanNameRefused as CreateGroupItem.
-  if (ProgmanCommand(kProgmanAddItem, Str(command), Str(item)).empty()) return kProgmanNameRefused;
+  // Refused before logging: 0, or GL_PROGMAN_NAME_REFUSED as CreateGroupItem.
+  if (ProgmanCommand(kProgmanAddItem, Str(command), Str(item)).empty()) return GL_PROGMAN_NAME_REFUSED;
   DdeSetOwner(owner);
-  if (!GroupNameFits(group) || !ItemNameFits(item) || !GroupOwnerFits(product)) return kNameTooLong;
+  if (!GroupNameFits(group) || !ItemNameFits(item) || !GroupOwnerFits(product)) return GL_NAME_TOO_LONG;
   ItemLogRecord r = MakeItemRecord(product, group, item);
   int handle = OpenLog(kItemLog, true);
   if (handle < 0) return 0;
@@ -130,10 +130,10 @@ int WINAPI myCreateGroupItem(HWND owner, const char* group, const char* item, co
 }
 
 // Items first, then groups; a log that is missing just has nothing to remove. 0, or
-// kNameTooLong for an owner no log can hold: cut, it would name another product's entries.
+// GL_NAME_TOO_LONG for an owner no log can hold: cut, it would name another product's entries.
 int WINAPI DeleteGroupData(HWND owner, const char* product) {
   DdeSetOwner(owner);
-  if (!GroupOwnerFits(product)) return kNameTooLong;
+  if (!GroupOwnerFits(product)) return GL_NAME_TOO_LONG;
   std::vector<std::string> commands;
   ItemLogRecord item = MakeItemRecord(product, "", "");
   int rc = TakeOwnerEntries<ItemLogRecord>(kItemLog, item, SameItem, DeleteItemCommand, &commands);

@@ -3,9 +3,8 @@
 #pragma once
 #include <cstddef>
 
-// Result of the logged exports when a name is too long for its log field: nothing was
-// created, written or logged.
-enum { kNameTooLong = -50 };
+// The logged exports refuse a name that doesn't fit with GL_NAME_TOO_LONG (grouplink.h), and
+// nothing is then created, written or logged.
 
 // Each limit leaves room for the terminating zero. Groups and items are also index keys of
 // 30 bytes, and a group is stored in the item log's 30-byte field too.

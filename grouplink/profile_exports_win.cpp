@@ -1,6 +1,6 @@
 // The logged profile writes and their removal: every entry an owner wrote is named in the
 // "qoraini" log with the full path of its INI file.
-#include <windows.h>
+#include "grouplink/grouplink.h"
 
 #include <cstring>
 #include <string>
@@ -74,9 +74,9 @@ int WINAPI myWritePrivateProfileString(const char* product, const char* section,
 
 // Every entry of the owner goes, wherever the index puts it among other owners' entries;
 // an entry another owner also logged stays in its INI file. 0, the log's error, or
-// kNameTooLong for an owner over 19 bytes (cut, it would name another product's entries).
+// GL_NAME_TOO_LONG for an owner over 19 bytes (cut, it would name another product's entries).
 int WINAPI DeleteProfileString(const char* product) {
-  if (!ProfileOwnerFits(product)) return kNameTooLong;
+  if (!ProfileOwnerFits(product)) return GL_NAME_TOO_LONG;
   int handle = OpenLog(kProfileLog, false);
   if (handle == kLogMissing) return 0;
   if (handle < 0) return handle;

@@ -2,9 +2,9 @@
 #pragma once
 #include <string>
 
-// What CreateGroup, CreateGroupItem, myCreateGroup and myCreateGroupItem return, instead of 0,
-// for a group, item or command line the commands cannot carry (one holding a double quote).
-enum { kProgmanNameRefused = -60 };
+// CreateGroup, CreateGroupItem, myCreateGroup and myCreateGroupItem return
+// GL_PROGMAN_NAME_REFUSED (grouplink.h) for a group, item or command line the commands cannot
+// carry (one holding a double quote).
 
 enum ProgmanVerb { kProgmanCreateGroup, kProgmanAddItem, kProgmanDeleteGroup, kProgmanDeleteItem };
 

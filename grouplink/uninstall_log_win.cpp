@@ -80,15 +80,15 @@ void CopyField(char* field, size_t size, const char* text) {
 GroupLogRecord MakeGroupRecord(const char* owner, const char* group) {
   GroupLogRecord r = {};
   CopyField(r.owner, sizeof r.owner, owner);
-  CopyField(r.group, kGroupNameMax + 1, group);
+  CopyField(r.group, GL_GROUP_NAME_MAX + 1, group);
   return r;
 }
 
 ItemLogRecord MakeItemRecord(const char* owner, const char* group, const char* item) {
   ItemLogRecord r = {};
   CopyField(r.owner, sizeof r.owner, owner);
-  CopyField(r.group, kGroupNameMax + 1, group);
-  CopyField(r.item, kItemNameMax + 1, item);
+  CopyField(r.group, GL_GROUP_NAME_MAX + 1, group);
+  CopyField(r.item, GL_ITEM_NAME_MAX + 1, item);
   return r;
 }
 

@@ -1,7 +1,7 @@
 // The uninstall log: three record files in the system directory that name every group, item
 // and profile entry an owner created, so that its uninstall removes exactly those.
 #pragma once
-#include <windows.h>
+#include "grouplink/grouplink.h"
 
 #include <cstdint>
 #include <cstring>
@@ -38,9 +38,17 @@ enum { kIndexA = 0, kIndexB = 1 };
 // OpenLog results besides a handle.
 enum { kLogMissing = -1000 };
 
-// Group and item names stored whole in every field and 30-byte key (the exports refuse longer
-// ones, log_limits.h), so what is created in the shell is what the log names.
-enum { kGroupNameMax = 29, kItemNameMax = 29 };
+// Group and item names are stored whole in every field and 30-byte key (the exports refuse
+// longer ones, log_limits.h), so what is created in the shell is what the log names. The limits
+// grouplink.h gives callers are the fields less their terminator.
+static_assert(GL_GROUP_NAME_MAX + 1 == sizeof(ItemLogRecord::group) && GL_ITEM_NAME_MAX + 1 == sizeof(ItemLogRecord::item) &&
+                  GL_GROUP_OWNER_MAX + 1 == sizeof(GroupLogRecord::owner) &&
+                  GL_GROUP_OWNER_MAX + 1 == sizeof(ItemLogRecord::owner) &&
+                  GL_PROFILE_OWNER_MAX + 1 == sizeof(ProfileLogRecord::owner) &&
+                  GL_PROFILE_FILE_MAX + 1 == sizeof(ProfileLogRecord::file) &&
+                  GL_PROFILE_SECTION_MAX + 1 == sizeof(ProfileLogRecord::section) &&
+                  GL_PROFILE_KEY_MAX + 1 == sizeof(ProfileLogRecord::key),
+              "name limits");
 
 // The string of a fixed field (which may lack its terminator in a foreign record).
 template <size_t N>

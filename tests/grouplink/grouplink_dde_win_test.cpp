@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "grouplink/grouplink.h"
+
 namespace {
 
 HMODULE Dll() {
@@ -235,7 +237,6 @@ TEST_F(GroupLink, SharedItemsStayInTheShellUntilTheLastOwnerUninstalls) {
 // Every argument is quoted: the commands' own punctuation stays inside one name, a name that
 // the quotes cannot hold is refused before anything is logged or sent.
 TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
-  const int kRefused = -60;
   std::string folder = "C:\\Colvane Test (x86), [Kids]", program = folder + "\\paint (1).exe";
   CreateDirectoryA(folder.c_str(), nullptr);
   ASSERT_TRUE(CopyFileA(InWindows("notepad.exe").c_str(), program.c_str(), FALSE));
@@ -257,11 +258,11 @@ TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
   // Quotes: refused, nothing logged, nothing new in the shell.
   std::set<std::string> groups = Listing(Programs()), items = Listing(Programs(kCases[1].group));
   std::string groupLog = ReadAll(InSystem("qoragrp.dat")), itemLog = ReadAll(InSystem("qoraitm.dat"));
-  EXPECT_EQ(Export<WindowText>("CreateGroup")(Owner(), "Colvane \"Quoted\""), kRefused);
-  EXPECT_EQ(myCreateGroup(Owner(), "Colvane \"Quoted\"", "Painter R"), kRefused);
+  EXPECT_EQ(Export<WindowText>("CreateGroup")(Owner(), "Colvane \"Quoted\""), GL_PROGMAN_NAME_REFUSED);
+  EXPECT_EQ(myCreateGroup(Owner(), "Colvane \"Quoted\"", "Painter R"), GL_PROGMAN_NAME_REFUSED);
   EXPECT_EQ(Export<WindowText3>("CreateGroupItem")(Owner(), "", "Quoted", "\"C:\\windows\\notepad.exe\" /s"),
-            kRefused);
-  EXPECT_EQ(myCreateGroupItem(Owner(), kCases[1].group, "Say \"hi\"", kNotepad, "Painter R"), kRefused);
+            GL_PROGMAN_NAME_REFUSED);
+  EXPECT_EQ(myCreateGroupItem(Owner(), kCases[1].group, "Say \"hi\"", kNotepad, "Painter R"), GL_PROGMAN_NAME_REFUSED);
   EXPECT_EQ(ReadAll(InSystem("qoragrp.dat")), groupLog);
   EXPECT_EQ(ReadAll(InSystem("qoraitm.dat")), itemLog);
   EXPECT_EQ(Listing(Programs()), groups);
@@ -285,24 +286,23 @@ TEST_F(GroupLink, NamesAndCommandLinesReachTheServerWholeOrNotAtAll) {
   RemoveDirectoryA(folder.c_str());
 }
 
-const int kNameTooLong = -50;
-
 TEST_F(GroupLink, NamesTooLongForTheLogAreRefusedWithNothingCreatedOrLogged) {
   auto myCreateGroup = Export<WindowText2>("myCreateGroup");
   auto myCreateGroupItem = Export<WindowText4>("myCreateGroupItem");
   auto write = Export<Text5>("myWritePrivateProfileString");
-  const std::string group29 = "Colvane Group Name Of 29 Byte", owner39(39, 'P'), item29(29, 'i');
-  const std::string group30 = group29 + "s", owner40(40, 'P'), item30(30, 'i');
-  const std::string owner19(19, 'Q'), section29(29, 'S'), key29(29, 'K');
+  const std::string group29 = "Colvane Group Name Of 29 Byte", owner39(GL_GROUP_OWNER_MAX, 'P'), item29(GL_ITEM_NAME_MAX, 'i');
+  const std::string group30 = group29 + "s", owner40(GL_GROUP_OWNER_MAX + 1, 'P'), item30(GL_ITEM_NAME_MAX + 1, 'i');
+  const std::string owner19(GL_PROFILE_OWNER_MAX, 'Q'), section29(GL_PROFILE_SECTION_MAX, 'S'),
+      key29(GL_PROFILE_KEY_MAX, 'K');
   std::string ini = InWindows("grouplink_limits.ini");
 
-  EXPECT_EQ(myCreateGroup(Owner(), group30.c_str(), "Painter"), kNameTooLong);
-  EXPECT_EQ(myCreateGroup(Owner(), group29.c_str(), owner40.c_str()), kNameTooLong);
+  EXPECT_EQ(myCreateGroup(Owner(), group30.c_str(), "Painter"), GL_NAME_TOO_LONG);
+  EXPECT_EQ(myCreateGroup(Owner(), group29.c_str(), owner40.c_str()), GL_NAME_TOO_LONG);
   EXPECT_FALSE(Exists(Programs(group30)) || Exists(Programs(group29)));
   EXPECT_EQ(myCreateGroup(Owner(), group29.c_str(), owner39.c_str()), 0);
   ASSERT_TRUE(Exists(Programs(group29)));
-  EXPECT_EQ(myCreateGroupItem(Owner(), group29.c_str(), item30.c_str(), kNotepad, owner39.c_str()), kNameTooLong);
-  EXPECT_EQ(myCreateGroupItem(Owner(), group30.c_str(), "Paint", kNotepad, owner39.c_str()), kNameTooLong);
+  EXPECT_EQ(myCreateGroupItem(Owner(), group29.c_str(), item30.c_str(), kNotepad, owner39.c_str()), GL_NAME_TOO_LONG);
+  EXPECT_EQ(myCreateGroupItem(Owner(), group30.c_str(), "Paint", kNotepad, owner39.c_str()), GL_NAME_TOO_LONG);
   EXPECT_FALSE(Exists(InSystem("qoraitm.dat"))) << "nothing logged";
   EXPECT_EQ(myCreateGroupItem(Owner(), group29.c_str(), item29.c_str(), kNotepad, owner39.c_str()), 0);
   EXPECT_TRUE(Exists(Programs(group29) + "\\" + item29 + ".lnk"));
@@ -311,7 +311,7 @@ TEST_F(GroupLink, NamesTooLongForTheLogAreRefusedWithNothingCreatedOrLogged) {
   EXPECT_EQ(std::string(&record[4]), owner39);
   EXPECT_EQ(std::string(&record[44]), group29);
 
-  EXPECT_EQ(write(std::string(20, 'Q').c_str(), "S", "K", "v", "grouplink_limits.ini"), 0);
+  EXPECT_EQ(write(std::string(GL_PROFILE_OWNER_MAX + 1, 'Q').c_str(), "S", "K", "v", "grouplink_limits.ini"), 0);
   EXPECT_EQ(write(owner19.c_str(), section29.c_str(), (key29 + "K").c_str(), "v", "grouplink_limits.ini"), 0);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_BUFFER_OVERFLOW));
   std::string tooDeep = InWindows(std::string(60, 'd').c_str());
@@ -323,8 +323,8 @@ TEST_F(GroupLink, NamesTooLongForTheLogAreRefusedWithNothingCreatedOrLogged) {
   // An owner cut to its field would name this one's entries: refused, they stay.
   auto deleteProfileString = Export<int(WINAPI*)(const char*)>("DeleteProfileString");
   auto deleteGroupData = Export<WindowText>("DeleteGroupData");
-  EXPECT_EQ(deleteGroupData(Owner(), owner40.c_str()), kNameTooLong);
-  EXPECT_EQ(deleteProfileString((owner19 + "Q").c_str()), kNameTooLong);
+  EXPECT_EQ(deleteGroupData(Owner(), owner40.c_str()), GL_NAME_TOO_LONG);
+  EXPECT_EQ(deleteProfileString((owner19 + "Q").c_str()), GL_NAME_TOO_LONG);
   EXPECT_TRUE(Exists(Programs(group29) + "\\" + item29 + ".lnk"));
   char value[8] = "";
   EXPECT_EQ(GetPrivateProfileStringA(section29.c_str(), key29.c_str(), "", value, sizeof value, ini.c_str()), 1u);

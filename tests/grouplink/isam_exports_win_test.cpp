@@ -8,11 +8,10 @@
 #include <cstring>
 #include <string>
 
+#include "grouplink/grouplink.h"
+
 namespace {
 
-struct Definition {  // count, eight segments (type, offset, length), key length, height, root
-  int count, segment[8][3], keyLength, height, root;
-};
 struct GroupRecord {  // offset, owner (4, 40), group (44, 32)
   int offset;
   char owner[40], group[32];
@@ -28,8 +27,8 @@ struct Library {
   int(WINAPI* build)(const char*, int) = Find<decltype(build)>(dll, "is_build");
   int(WINAPI* open)(const char*) = Find<decltype(open)>(dll, "is_open");
   int(WINAPI* close)(int) = Find<decltype(close)>(dll, "is_close");
-  int(WINAPI* addidx)(int, Definition*) = Find<decltype(addidx)>(dll, "is_addidx");
-  int(WINAPI* selidx)(int, Definition*) = Find<decltype(selidx)>(dll, "is_selidx");
+  int(WINAPI* addidx)(int, IS_INDEXDEF*) = Find<decltype(addidx)>(dll, "is_addidx");
+  int(WINAPI* selidx)(int, IS_INDEXDEF*) = Find<decltype(selidx)>(dll, "is_selidx");
   int(WINAPI* read)(int, void*, int, int) = Find<decltype(read)>(dll, "is_read");
   int(WINAPI* write)(int, void*) = Find<decltype(write)>(dll, "is_write");
   int(WINAPI* change)(int, void*) = Find<decltype(change)>(dll, "is_change");
@@ -58,7 +57,8 @@ TEST(GroupLinkIsamExports, EveryExportOnRealFiles) {
   std::string dir = std::string(temp) + "isam_exports_" + std::to_string(GetCurrentProcessId()) + "\\";
   CreateDirectoryA(dir.c_str(), nullptr);
   std::string name = dir + "qoragrp";
-  Definition byGroup = {2, {{0, 44, 30}, {0, 4, 40}}, 0, 0, 0}, byOwner = {2, {{0, 4, 40}, {0, 44, 30}}, 0, 0, 0};
+  IS_INDEXDEF byGroup = {2, {{IS_STRING, 44, 30}, {IS_STRING, 4, 40}}, 0, 0, 0},
+              byOwner = {2, {{IS_STRING, 4, 40}, {IS_STRING, 44, 30}}, 0, 0, 0};
 
   int h = lib.build(name.c_str(), 76);
   ASSERT_EQ(h, 0);
@@ -74,12 +74,12 @@ TEST(GroupLinkIsamExports, EveryExportOnRealFiles) {
 
   ASSERT_EQ(lib.selidx(h, &byGroup), 0);
   GroupRecord r = {};
-  EXPECT_EQ(lib.read(h, &r, 0, 2), -33);
-  ASSERT_EQ(lib.read(h, &r, 0, 4), -33);
-  ASSERT_EQ(lib.read(h, &r, 0, 1), 0);
+  EXPECT_EQ(lib.read(h, &r, 0, IS_NEXT), IS_PAST_LAST);
+  ASSERT_EQ(lib.read(h, &r, 0, IS_PAST_END), IS_PAST_LAST);
+  ASSERT_EQ(lib.read(h, &r, 0, IS_PREVIOUS), 0);
   EXPECT_STREQ(r.group, "Group 139");
   r = Make("", "Group 12");
-  ASSERT_EQ(lib.read(h, &r, 8, 5), 0) << "exact on an eight-byte prefix";
+  ASSERT_EQ(lib.read(h, &r, 8, IS_EXACT), 0) << "exact on an eight-byte prefix";
   EXPECT_STREQ(r.group, "Group 120");
   std::strcpy(r.group, "Renamed");
   ASSERT_EQ(lib.change(h, &r), 0);
@@ -88,7 +88,7 @@ TEST(GroupLinkIsamExports, EveryExportOnRealFiles) {
   ASSERT_EQ(lib.selidx(h, &byOwner), 0);
   r = Make("Painter", "");
   int painter = 0;
-  for (int rc = lib.read(h, &r, 0, 6); rc == 0 && !std::strcmp(r.owner, "Painter"); rc = lib.read(h, &r, 0, 2)) {
+  for (int rc = lib.read(h, &r, 0, IS_NOT_LESS); rc == 0 && !std::strcmp(r.owner, "Painter"); rc = lib.read(h, &r, 0, IS_NEXT)) {
     ++painter;
     ASSERT_EQ(lib.remove(h, &r), 0);
   }
@@ -96,29 +96,29 @@ TEST(GroupLinkIsamExports, EveryExportOnRealFiles) {
   EXPECT_EQ(lib.change(h, &r), 0) << "the first Setup entry";
   GroupRecord gone = Make("x", "y");
   gone.offset = 76;
-  EXPECT_EQ(lib.remove(h, &gone), -31);
+  EXPECT_EQ(lib.remove(h, &gone), IS_NOT_YOURS);
   GroupRecord fresh = Make("Other", "New group");
   ASSERT_EQ(lib.write(h, &fresh), 0);
   EXPECT_LT(fresh.offset, 40 * 76) << "freed space is reused";
   EXPECT_EQ(lib.open(name.c_str()), 1);
-  EXPECT_EQ(lib.open(name.c_str()), -11);
+  EXPECT_EQ(lib.open(name.c_str()), IS_NO_HANDLE);
   EXPECT_EQ(lib.close(1), 0);
   ASSERT_EQ(lib.close(h), 0);
-  EXPECT_EQ(lib.close(h), -12);
-  EXPECT_EQ(lib.close(2), -2);
+  EXPECT_EQ(lib.close(h), IS_NOT_OPEN);
+  EXPECT_EQ(lib.close(2), IS_BAD_HANDLE);
   EXPECT_EQ(FileSize(name + ".jnl"), -1) << "no journal is left after a clean close";
 
   ASSERT_EQ(h = lib.open(name.c_str()), 0);
   ASSERT_EQ(lib.selidx(h, &byGroup), 0);
   GroupRecord again = Make("Setup", "Renamed");
-  ASSERT_EQ(lib.read(h, &again, 0, 5), 0);
+  ASSERT_EQ(lib.read(h, &again, 0, IS_EXACT), 0);
   EXPECT_EQ(again.offset, 76 * 20);
   again = Make("Other", "New group");
-  ASSERT_EQ(lib.read(h, &again, 0, 5), 0);
+  ASSERT_EQ(lib.read(h, &again, 0, IS_EXACT), 0);
   EXPECT_EQ(again.offset, fresh.offset);
   ASSERT_EQ(lib.close(h), 0);
 
-  EXPECT_EQ(lib.open((name + "-missing").c_str()), -2);
+  EXPECT_EQ(lib.open((name + "-missing").c_str()), IS_BAD_HANDLE);
   std::string cut = dir + "cut";  // an index file shorter than its header
   HANDLE f = CreateFileA((cut + ".idx").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD put = 0;
@@ -126,7 +126,7 @@ TEST(GroupLinkIsamExports, EveryExportOnRealFiles) {
   WriteFile(f, header, sizeof header, &put, nullptr);
   CloseHandle(f);
   CloseHandle(CreateFileA((cut + ".dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  EXPECT_EQ(lib.open(cut.c_str()), -35);
+  EXPECT_EQ(lib.open(cut.c_str()), IS_DAMAGED);
 }
 
 }  // namespace
