@@ -10,6 +10,7 @@
 #include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/shell/app_state_win.h"
@@ -154,7 +155,11 @@ void OnTimer(HWND window, WPARAM id) {
 
 void OnKeyUp(HWND window, WPARAM key) {
   if (key == VK_F1) {
-    ShellExecuteA(window, "open", "Colvane.chm", "", "", SW_SHOWNORMAL);
+    // The help file stands beside the program; a bare name would follow the current folder.
+    char help[MAX_PATH + 16];
+    ProgramFolder(help);
+    lstrcatA(help, "\\Colvane.chm");
+    ShellExecuteA(window, "open", help, "", "", SW_SHOWNORMAL);
     return;
   }
   FileBoxKeyUp(window, key);
