@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 namespace {
 

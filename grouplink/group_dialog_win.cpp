@@ -1,5 +1,5 @@
 // The group dialog: proposes a name, lists the shell's existing groups and returns the choice.
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 #include <cstring>
 #include <string>

@@ -1,6 +1,6 @@
 // The program-group exports: create groups and items over DDE, logged or not, and remove
 // what an owner logged unless another owner still holds it.
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 #include <cstring>
 #include <string>

@@ -1,13 +1,13 @@
 // The is_ exports of grouplink.dll: the record file for installers and uninstallers, called
 // WINAPI and exported by name (grouplink.def).
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 #include <cstddef>
 #include <cstring>
 
 #include "grouplink/isam/isam.h"
 
-// grouplink.h states the record file's codes, modes and definition for callers; the engine's
+// grouplink_win.h states the record file's codes, modes and definition for callers; the engine's
 // own names must mean the same.
 static_assert(IS_CANT_CREATE == kIsamCantCreate && IS_BAD_HANDLE == kIsamBadHandle &&
                   IS_NO_HANDLE == kIsamNoHandle && IS_NOT_OPEN == kIsamNotOpen && IS_NO_INDEX == kIsamNoIndex &&

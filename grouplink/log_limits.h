@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-// The logged exports refuse a name that doesn't fit with GL_NAME_TOO_LONG (grouplink.h), and
+// The logged exports refuse a name that doesn't fit with GL_NAME_TOO_LONG (grouplink_win.h), and
 // nothing is then created, written or logged.
 
 // Each limit leaves room for the terminating zero. Groups and items are also index keys of

@@ -1,6 +1,6 @@
 // The logged profile writes and their removal: every entry an owner wrote is named in the
 // "qoraini" log with the full path of its INI file.
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 #include <cstring>
 #include <string>

@@ -3,7 +3,7 @@
 #include <string>
 
 // CreateGroup, CreateGroupItem, myCreateGroup and myCreateGroupItem return
-// GL_PROGMAN_NAME_REFUSED (grouplink.h) for a group, item or command line the commands cannot
+// GL_PROGMAN_NAME_REFUSED (grouplink_win.h) for a group, item or command line the commands cannot
 // carry (one holding a double quote).
 
 enum ProgmanVerb { kProgmanCreateGroup, kProgmanAddItem, kProgmanDeleteGroup, kProgmanDeleteItem };

@@ -1,7 +1,7 @@
 // The uninstall log: three record files in the system directory that name every group, item
 // and profile entry an owner created, so that its uninstall removes exactly those.
 #pragma once
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 #include <cstdint>
 #include <cstring>
@@ -40,7 +40,7 @@ enum { kLogMissing = -1000 };
 
 // Group and item names are stored whole in every field and 30-byte key (the exports refuse
 // longer ones, log_limits.h), so what is created in the shell is what the log names. The limits
-// grouplink.h gives callers are the fields less their terminator.
+// grouplink_win.h gives callers are the fields less their terminator.
 static_assert(GL_GROUP_NAME_MAX + 1 == sizeof(ItemLogRecord::group) && GL_ITEM_NAME_MAX + 1 == sizeof(ItemLogRecord::item) &&
                   GL_GROUP_OWNER_MAX + 1 == sizeof(GroupLogRecord::owner) &&
                   GL_GROUP_OWNER_MAX + 1 == sizeof(ItemLogRecord::owner) &&

@@ -37,8 +37,6 @@ StrokeTarget CurrentStrokeTarget(int mode) {
   return t;
 }
 
-bool InsideClip(int x, int y) { return Session().clip.Contains(x, y); }
-
 bool LinePress(HWND window, PaintSession& s, POINT p) {
   if (!s.clip.Contains(p.x, p.y)) return false;
   TakeCanvasUndo();

@@ -8,8 +8,6 @@
 
 // The target of a stroke in drawing mode `mode`: canvas, clip, colours, grain, area picture.
 StrokeTarget CurrentStrokeTarget(int mode);
-// True when a tool may change the canvas pixel (the clip region's, or the visible canvas's).
-bool InsideClip(int x, int y);
 
 // Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
 // press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on

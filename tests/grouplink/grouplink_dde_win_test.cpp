@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "grouplink/grouplink.h"
+#include "grouplink/grouplink_win.h"
 
 namespace {
 
