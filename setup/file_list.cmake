@@ -1,0 +1,55 @@
+# Writes OUT, an NSIS include with the program's files as two macros: ColvaneInstallFiles puts
+# every file of the staged folder STAGE (but the picture library) in $INSTDIR, ColvaneRemoveFiles
+# deletes exactly those files and then their folders if nothing else is left in them. An
+# uninstaller built from the same list removes what its setup put there and nothing else.
+# Run as  cmake -DSTAGE=... -DOUT=... -P file_list.cmake
+if(NOT STAGE OR NOT OUT)
+  message(FATAL_ERROR "STAGE and OUT must be given")
+endif()
+
+file(GLOB_RECURSE files RELATIVE "${STAGE}" LIST_DIRECTORIES false "${STAGE}/*")
+list(FILTER files EXCLUDE REGEX "^CUST/")
+list(FILTER files EXCLUDE REGEX "^RECOVER\\.")
+list(SORT files)
+
+function(nsis_path rel out)  # a relative path as NSIS text: backslashes, $ doubled
+  string(REPLACE "$" "$$" rel "${rel}")
+  string(REPLACE "/" "\\" rel "${rel}")
+  set(${out} "${rel}" PARENT_SCOPE)
+endfunction()
+
+set(install "!macro ColvaneInstallFiles\n")
+set(remove "!macro ColvaneRemoveFiles\n")
+set(dirs "")
+set(last_dir "-")
+foreach(rel ${files})
+  get_filename_component(dir "${rel}" DIRECTORY)
+  nsis_path("${rel}" win)
+  if(NOT dir STREQUAL last_dir)
+    if(dir STREQUAL "")
+      string(APPEND install "  SetOutPath \"$INSTDIR\"\n")
+    else()
+      nsis_path("${dir}" wdir)
+      string(APPEND install "  SetOutPath \"$INSTDIR\\${wdir}\"\n")
+      set(up "${dir}")
+      while(NOT up STREQUAL "")
+        list(APPEND dirs "${up}")
+        get_filename_component(up "${up}" DIRECTORY)
+      endwhile()
+    endif()
+    set(last_dir "${dir}")
+  endif()
+  string(APPEND install "  File \"${STAGE}/${rel}\"\n")
+  string(APPEND remove "  Delete \"$INSTDIR\\${win}\"\n")
+endforeach()
+# Folders deepest first, so a folder goes once its subfolders have.
+list(REMOVE_DUPLICATES dirs)
+list(SORT dirs ORDER DESCENDING)
+foreach(dir ${dirs})
+  nsis_path("${dir}" wdir)
+  string(APPEND remove "  RMDir \"$INSTDIR\\${wdir}\"\n")
+endforeach()
+string(APPEND install "!macroend\n")
+string(APPEND remove "!macroend\n")
+list(LENGTH files count)
+file(WRITE "${OUT}" "; ${count} files of ${STAGE}, written by file_list.cmake\n${install}${remove}")

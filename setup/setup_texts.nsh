@@ -1,0 +1,12 @@
+; What the setup and its uninstaller say, written for the grown-up who installs the program.
+LangString WelcomeTitle ${LANG_ENGLISH} "Welcome to Colvane"
+LangString WelcomeText ${LANG_ENGLISH} "Colvane is a painting program for children: brushes, crayons, stamps, stickers, cartoons and colouring pages, and a file box that keeps every picture.$\r$\n$\r$\nThis will put Colvane on this computer for everyone who uses it, with a Colvane group in the Start menu.$\r$\n$\r$\nClick Next to go on."
+LangString StartNow ${LANG_ENGLISH} "Start Colvane now"
+LangString Needs64 ${LANG_ENGLISH} "This setup is for 64-bit Windows. Please use Colvane-Setup-x86.exe on this computer."
+LangString GroupLinkMissing ${LANG_ENGLISH} "grouplink.dll could not be loaded from the program folder."
+LangString GroupLinkFailed ${LANG_ENGLISH} "The Start menu entry could not be made:"
+LangString TheGroup ${LANG_ENGLISH} "the Colvane group"
+LangString TheProgramItem ${LANG_ENGLISH} "the Colvane item"
+LangString TheHelpItem ${LANG_ENGLISH} "the Colvane Help item"
+LangString SettingsFailed ${LANG_ENGLISH} "The settings file could not be written:"
+LangString PicturesKept ${LANG_ENGLISH} "Colvane has been removed.$\r$\n$\r$\nThe children's pictures have been kept, in $INSTDIR\CUST. Installing Colvane again in the same folder shows them in the file box."
