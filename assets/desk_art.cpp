@@ -57,8 +57,8 @@ static void Well(cairo_t* cr, Rc in) {
   cairo_fill(cr);
 }
 
-// Painted letters and paint blobs on the free corner of the wide desk.
-static void Logo(cairo_t* cr, Rc r) {
+// Painted letters and paint blobs on the free corner of the wide desk (and in the setup's art).
+void Logo(cairo_t* cr, Rc r) {
   if (r.w <= 0) return;
   double cx = r.x + r.w / 2.0;
   const Col blobs[] = {Cherry(), Orange(), Sun(), Leaf(), Sky(), Grape()};

@@ -50,6 +50,9 @@ inline std::string Section(const Plan& p) { return p.variant == 800 ? "800" : "6
 // Planks of honey-coloured wood with soft grain, as the desk is made of.
 Image WoodTexture(int w, int h, uint32_t seed);
 
+// Six paint blobs over the word "colvane" in painted letters, centred in r (80 pixels high).
+void Logo(cairo_t* cr, Rc r);
+
 // The desk picture of a layout, for art drawn with soft edges over it.
 const Image& DeskImage(int variant);
 
@@ -89,5 +92,6 @@ void MakeLayoutPositions(Gen& g);// position keys of the plan that carry no art 
 void MakeSounds(Gen& g);         // [SOUND] waves: events, jingles, chime, tool loops
 void MakeTunes(Gen& g);          // [SOUND] tunes: eight MIDI files
 void MakeIntroVideo(Gen& g);     // head.avi
+void MakeSetupArt(Gen& g);       // the setup program's welcome and header pictures
 
 }  // namespace art

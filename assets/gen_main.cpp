@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   art::MakeCursors(g);
   art::MakeExitPicture(g);
   art::MakeResources(g);
+  art::MakeSetupArt(g);
   g.Check(art::WriteText(g.ProgramPath("Colvane.ini"), g.ini.Text()), "Colvane.ini");
   return g.failures == 0 ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 ; logged calls, and the entry in Windows' list of installed programs. Its uninstaller removes
 ; what the log says Colvane added and the files this setup put there; the children's pictures stay.
 ;
-; makensis -DARCH=x64|x86 -DSTAGE=<program folder> -DFILES=<file list .nsh> -DICON=<colvane.ico>
+; makensis -DARCH=x64|x86 -DSTAGE=<program folder> -DFILES=<file list .nsh> -DART=<generated res folder>
 ;          -DGROUPLINK_HEADER=<grouplink_win.h> -DOUTFILE=<setup .exe> colvane.nsi
 ; Silent use:  Colvane-Setup.exe /S [/D=C:\Other Folder]    uninstall.exe /S
 
@@ -49,8 +49,14 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !include "${FILES}"
 !include grouplink.nsh
 
-!define MUI_ICON "${ICON}"
-!define MUI_UNICON "${ICON}"
+!define MUI_ICON "${ART}/colvane.ico"
+!define MUI_UNICON "${ART}/colvane.ico"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART}/setup_welcome.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${ART}/setup_welcome.bmp"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${ART}/setup_header.bmp"
+!define MUI_HEADERIMAGE_UNBITMAP "${ART}/setup_header.bmp"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TITLE "$(WelcomeTitle)"
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
