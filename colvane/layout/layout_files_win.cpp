@@ -1,11 +1,26 @@
 // Readers of the layout and settings files on the real profile functions.
 #include "colvane/layout/layout_files_win.h"
 
+#include <shlobj.h>
+
+#include <string>
+
 #include "colvane/layout/layout_values.h"
+#include "colvane/layout/settings_layers.h"
 
 namespace {
 const char kIniName[] = "Colvane.ini";
+const char kUserFolderName[] = "Colvane";
 bool wideVariant = true;  // the "800" layout until start-up has looked at the screen
+
+// A path's folder: cut at its last backslash (a double-byte character's second byte may be one).
+void CutLastEntry(char* path) {
+  char* slash = nullptr;
+  for (char* p = path; *p; p = CharNextA(p)) {
+    if (*p == '\\') slash = p;
+  }
+  if (slash) *slash = '\0';
+}
 }  // namespace
 
 void SetLayoutVariant(bool wide) { wideVariant = wide; }
@@ -16,11 +31,7 @@ void ProgramFolder(char* folder) {
   DWORD got = GetModuleFileNameA(nullptr, run, MAX_PATH);
   if (got >= MAX_PATH) got = 0;
   run[got] = '\0';
-  char* slash = nullptr;
-  for (char* p = run; *p; p = CharNextA(p)) {
-    if (*p == '\\') slash = p;
-  }
-  if (slash) *slash = '\0';
+  CutLastEntry(run);
   lstrcpynA(folder, run, MAX_PATH);
 }
 
@@ -76,23 +87,70 @@ int GetLayoutRect(const char* section, const char* key, int left, int top, int r
   return present;
 }
 
+void UserSettingsFilePath(char* path) {
+  char data[MAX_PATH] = "", folder[MAX_PATH] = "";
+  path[0] = '\0';
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, data))) return;
+  if (JoinFolderPath(data, kUserFolderName, folder, MAX_PATH)) JoinFolderPath(folder, kIniName, path, MAX_PATH);
+}
+
+namespace {
+// One settings file through the profile functions. A key is told from an empty value by a
+// default no settings file holds.
+class ProfileFile : public SettingsFile {
+ public:
+  explicit ProfileFile(bool user) : user_(user) {
+    if (user) {
+      UserSettingsFilePath(path_);
+    } else {
+      SettingsFilePath(path_);
+    }
+  }
+  const char* Path() const { return path_; }
+  bool Read(const char* section, const char* key, std::string* value) override {
+    static const char kAbsent[] = "\x01";
+    char buffer[1024];
+    if (!path_[0]) return false;
+    GetPrivateProfileStringA(section, key, kAbsent, buffer, sizeof(buffer), path_);
+    if (lstrcmpA(buffer, kAbsent) == 0) return false;
+    *value = buffer;
+    return true;
+  }
+  bool Write(const char* section, const char* key, const char* value) override {
+    if (!path_[0]) return false;
+    if (user_) {  // the user's folder is made at the first setting kept there
+      char folder[MAX_PATH];
+      lstrcpynA(folder, path_, MAX_PATH);
+      CutLastEntry(folder);
+      CreateDirectoryA(folder, nullptr);
+    }
+    return WritePrivateProfileStringA(section, key, value, path_) != FALSE;
+  }
+
+ private:
+  bool user_;
+  char path_[MAX_PATH];
+};
+}  // namespace
+
 UINT GetSettingInt(const char* section, const char* key, int defaultValue) {
-  char path[MAX_PATH];
-  SettingsFilePath(path);
-  return GetPrivateProfileIntA(section, key, defaultValue, path);
+  ProfileFile user(true), machine(false);
+  auto& holding = static_cast<ProfileFile&>(SettingsFileHolding(user, machine, section, key));
+  return GetPrivateProfileIntA(section, key, defaultValue, holding.Path());
 }
 
 DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,
                        DWORD size) {
-  char path[MAX_PATH];
-  SettingsFilePath(path);
-  return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, path);
+  ProfileFile user(true), machine(false);
+  const std::string value = ReadLayeredSetting(user, machine, section, key, defaultValue ? defaultValue : "");
+  if (size == 0) return 0;
+  lstrcpynA(buffer, value.c_str(), static_cast<int>(size));
+  return static_cast<DWORD>(lstrlenA(buffer));
 }
 
 BOOL SetSettingString(const char* section, const char* key, const char* value) {
-  char path[MAX_PATH];
-  SettingsFilePath(path);
-  return WritePrivateProfileStringA(section, key, value, path);
+  ProfileFile user(true), machine(false);
+  return WriteLayeredSetting(user, machine, section, key, value) ? TRUE : FALSE;
 }
 
 namespace {

@@ -6,6 +6,10 @@
 // Full paths; buffers of MAX_PATH bytes.
 void LayoutFilePath(char* path);
 void SettingsFilePath(char* path);
+// The user's own settings file, <application data>\Colvane\Colvane.ini, read before the
+// machine's key by key and written when the machine's can't be (empty when there is no such
+// folder).
+void UserSettingsFilePath(char* path);
 // The program folder without a trailing backslash; buffer of MAX_PATH bytes.
 void ProgramFolder(char* folder);
 
@@ -19,6 +23,7 @@ int GetLayoutPoint(const char* section, const char* key, int defaultX, int defau
 int GetLayoutRect(const char* section, const char* key, int left, int top, int right, int bottom,
                   RECT* rect);
 
+// The settings: the user's file over the machine's (see UserSettingsFilePath).
 UINT GetSettingInt(const char* section, const char* key, int defaultValue);
 DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,
                        DWORD size);
