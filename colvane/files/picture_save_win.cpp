@@ -192,6 +192,13 @@ bool SaveBeforeLeaving(HWND window) {
   return false;
 }
 
+void SaveAtEndOfSession(HWND window) {
+  leaving = true;  // no message about a save that fails: the recovery copy keeps the painting
+  SavePicture(window);
+  leaving = false;
+  RecoveryTick(window);
+}
+
 namespace {
 
 // The picture on the canvas is kept, and what comes next is a new picture: the first free name

@@ -27,6 +27,10 @@ int SavePicture(HWND window);
 // unkept or the parent, asked, chose to leave anyway. No keeps the painting on the paper and its
 // recovery copy.
 bool SaveBeforeLeaving(HWND window);
+// Log-off, restart or shutdown: the picture and its cartoons are kept without a question or a
+// message (the caller keeps boxes away); what can't be kept is left in the recovery copy, up to
+// date, for the next start.
+void SaveAtEndOfSession(HWND window);
 // A new picture: save, the first free "Sample%d.sam" of the working box, no cartoons, a blank
 // page.
 void NewPicture(HWND window);

@@ -57,6 +57,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_DESTROY:
       ShutDown(window);
       return 0;
+    case WM_QUERYENDSESSION:  // log-off, restart, shutdown: keep everything now, ask nothing
+      SetMessageBoxOwner(nullptr);  // no box may wait for an answer while the session ends
+      SaveAtEndOfSession(window);
+      SetMessageBoxOwner(window);   // back, in case the session goes on after all
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) SaveAtEndOfSession(window);  // a change since the question is kept too
+      return 0;
     case WM_CLOSE:  // Alt+F4 and the like: kept like the exit button, without its goodbye
       if (!ExitScreenRunning() && !SaveBeforeLeaving(window)) return 0;
       break;

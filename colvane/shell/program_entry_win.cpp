@@ -1,10 +1,11 @@
-// Program entry: refuses palette displays, registers the window classes, opens the intro window
+// Program entry: leaves a running copy alone, refuses palette displays, registers the window classes, opens the intro window
 // and runs the message loop.
 #include "colvane/frame/message_box_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/shell_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+  if (AnotherCopyRuns()) return 0;
   HDC screen = GetDC(nullptr);
   int palettized = GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE;
   ReleaseDC(nullptr, screen);

@@ -10,6 +10,9 @@ extern const char kWindowTitle[]; // "Colvane Application"
 LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK IntroWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 bool RegisterWindowClasses(HINSTANCE instance);
+// True when this user's program runs already; it has been brought to the front, and this copy
+// must end without touching anything.
+bool AnotherCopyRuns();
 // Create, show (maximized) and update the full-screen windows; null on failure.
 HWND CreateIntroWindow(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);
