@@ -27,6 +27,7 @@
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/lead_bytes_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "easelkit/easelkit_win.h"
 
@@ -88,7 +89,7 @@ struct FileBoxState {
 // Box names are shown upper-cased; double-byte characters stay as they are.
 std::string UpperBoxName(const char* name) {
   std::string s(name);
-  UpperCaseAscii(&s[0]);
+  UpperCaseAscii(&s[0], SystemLeadByte);
   return s;
 }
 

@@ -1,10 +1,10 @@
 // Upper-casing of ASCII letters that leaves double-byte characters alone.
 #include "colvane/files/upper_case.h"
 
-void UpperCaseAscii(char* text) {
+void UpperCaseAscii(char* text, LeadByteRule isLead) {
   if (!text) return;
   for (unsigned char* p = reinterpret_cast<unsigned char*>(text); *p; ++p) {
-    if (*p >= 0x80) {
+    if (isLead(*p)) {
       // A lead byte and its trail byte form one character; the trail may look like a letter.
       if (!p[1]) break;
       ++p;

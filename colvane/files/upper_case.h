@@ -1,5 +1,8 @@
 // Upper-casing of ASCII letters that leaves double-byte characters alone.
 #pragma once
 
-// Every byte below 0x80 is upper-cased; a byte of 0x80 or more and the byte after it are kept.
-void UpperCaseAscii(char* text);
+#include "colvane/layout/lead_bytes.h"
+
+// Every ASCII letter is upper-cased; a lead byte of the code page (`isLead`) and the byte after
+// it are kept, and so is every other byte.
+void UpperCaseAscii(char* text, LeadByteRule isLead);

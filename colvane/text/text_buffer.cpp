@@ -4,16 +4,17 @@
 namespace {
 constexpr uint8_t kBackspace = 8;
 constexpr uint8_t kCarriageReturn = 13;
-constexpr uint8_t kFirstLeadByte = 129;
 }  // namespace
 
-KeyResult TypeByte(TextBuffer* text, uint8_t code) {
+KeyResult TypeByte(TextBuffer* text, uint8_t code, LeadByteRule isLead) {
   if (code == kBackspace) {
     if (text->length == 0) return KeyResult::kIgnored;
     text->bytes[--text->length] = '\0';
+    text->pending = false;
+    text->pendingBytes = 0;
     return KeyResult::kShow;
   }
-  const bool pairByte = code >= kFirstLeadByte || text->pending;
+  const bool pairByte = text->pending || isLead(code);
   // A lead byte needs room for its trail byte too, so no half character is ever stored at the end.
   const int room = pairByte && !text->pending ? 2 : 1;
   if (text->length + room > kTextCapacity) return KeyResult::kIgnored;

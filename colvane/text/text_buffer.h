@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "colvane/layout/lead_bytes.h"
+
 constexpr int kTextCapacity = 255;  // bytes; the buffer keeps a terminator after them
 
 struct TextBuffer {
@@ -21,10 +23,11 @@ enum class KeyResult {
 };
 
 // One WM_CHAR byte: Backspace (8) drops the last byte (a double-byte character loses only its
-// last byte); any other byte, Enter and control codes included, is appended. A byte of 129 or
-// more, or any byte while one is pending, counts toward a pair, shown when the pair completes.
-// A byte that would not fit, or the first half of a pair that would not fit whole, is refused.
-KeyResult TypeByte(TextBuffer* text, uint8_t code);
+// last byte; a first half still waiting for its second goes with its wait); any other byte,
+// Enter and control codes included, is appended. A lead byte of the code page (`isLead`), or
+// any byte while one is pending, counts toward a pair, shown when the pair completes. A byte
+// that would not fit, or the first half of a pair that would not fit whole, is refused.
+KeyResult TypeByte(TextBuffer* text, uint8_t code, LeadByteRule isLead);
 // Empties the text.
 void ClearText(TextBuffer* text);
 

@@ -8,6 +8,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
+#include "colvane/layout/lead_bytes_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/text/text_block.h"
 #include "colvane/text/text_buffer.h"
@@ -154,7 +155,7 @@ void TypewriterChar(HWND window, WPARAM code) {
   if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;  // no text begun (or it was ended)
   MarkPictureChanged(&Session().canvas);
   PlaySoundEffect("TYPER");
-  if (TypeByte(&text, static_cast<uint8_t>(code)) == KeyResult::kShow) Render(window);
+  if (TypeByte(&text, static_cast<uint8_t>(code), SystemLeadByte) == KeyResult::kShow) Render(window);
 }
 
 void TypewriterRerender(HWND window) {

@@ -11,9 +11,15 @@
 
 namespace {
 
-KeyResult Type(TextBuffer* t, const std::string& keys) {
+// The lead bytes of a double-byte code page (936 and its like) and of a Western one (1252).
+bool DoubleByteLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
+bool WesternLead(uint8_t) { return false; }
+
+KeyResult TypeByte(TextBuffer* t, uint8_t code) { return TypeByte(t, code, DoubleByteLead); }
+
+KeyResult Type(TextBuffer* t, const std::string& keys, LeadByteRule isLead = DoubleByteLead) {
   KeyResult last = KeyResult::kIgnored;
-  for (char c : keys) last = TypeByte(t, static_cast<uint8_t>(c));
+  for (char c : keys) last = TypeByte(t, static_cast<uint8_t>(c), isLead);
   return last;
 }
 
@@ -65,6 +71,28 @@ TEST(TextBuffer, DoubleByteCharactersShowWhenWhole) {
   EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);  // Backspace takes one byte
   EXPECT_EQ(TypeByte(&t, 8), KeyResult::kShow);
   EXPECT_EQ(t.length, 1);  // a pair loses only its last byte
+}
+
+// The same keys on each kind of code page: what is stored and whether the last key shows.
+TEST(TextBuffer, EachCodePageDecidesWhatAWholeCharacterIs) {
+  struct Case {
+    LeadByteRule rule;
+    const char* keys;
+    KeyResult last;
+    const char* stored;
+  } cases[] = {
+      {WesternLead, "\xE9", KeyResult::kShow, "\xE9"},              // é shows at once
+      {WesternLead, "\xE9lan", KeyResult::kShow, "\xE9lan"},
+      {WesternLead, "\xE9\b", KeyResult::kShow, ""},                // and goes with one Backspace
+      {DoubleByteLead, "\xC4", KeyResult::kHeld, "\xC4"},           // half of 中: nothing shown yet
+      {DoubleByteLead, "\xD6\xD0", KeyResult::kShow, "\xD6\xD0"},
+      {DoubleByteLead, "\xD6\ba", KeyResult::kShow, "a"},           // a waiting half goes with its wait
+  };
+  for (const Case& c : cases) {
+    TextBuffer t;
+    EXPECT_EQ(Type(&t, c.keys, c.rule), c.last) << c.keys;
+    EXPECT_STREQ(t.bytes, c.stored) << c.keys;
+  }
 }
 
 TEST(TextBuffer, StopsAtItsEndWithoutHalfACharacter) {
