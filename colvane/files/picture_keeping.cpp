@@ -77,6 +77,11 @@ void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context
 void NoteOpenedPicture(PictureKeeping* keeping, bool existsUnreadable) { keeping->leaveAlone = existsUnreadable; }
 
 bool NameBeforeWriting(PictureKeeping* keeping, PictureExists exists, void* context) {
+  // The samples never change: what is painted on one becomes a picture of the child's first box.
+  if (IsSampleBox(keeping->workingBox)) {
+    CopyName(keeping->workingBox, sizeof(keeping->workingBox), kFirstBox);
+    return TakeNextPictureName(keeping, exists, context);
+  }
   return !keeping->leaveAlone || TakeNextPictureName(keeping, exists, context);
 }
 

@@ -67,7 +67,8 @@ void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context
 // could not be read, so that it must not be written over.
 void NoteOpenedPicture(PictureKeeping* keeping, bool existsUnreadable);
 // Before a changed picture is written: a picture left alone gives its painting the next free
-// name of the box first. False when no name is free, and then nothing may be written.
+// name of the box first, and a picture of the SAMPLE box the next free name of the first box
+// (samples never change). False when no name is free, and then nothing may be written.
 bool NameBeforeWriting(PictureKeeping* keeping, PictureExists exists, void* context);
 
 // Samples.

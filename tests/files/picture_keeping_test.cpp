@@ -211,6 +211,18 @@ TEST(PictureKeeping, APictureThatCouldNotBeReadIsNeverWrittenOver) {
   }
 }
 
+// A sample painted on is kept as a new picture of the first box, whatever the sample's case.
+TEST(PictureKeeping, ASamplePaintedOnBecomesThePicturesOwn) {
+  for (const char* box : {"SAMPLE", "sample"}) {
+    PictureKeeping keeping;
+    Disk disk{&keeping, {"SAMPLE/Sample1.sam", "MY PICTURES/Sample1.sam"}};
+    SetPictureNames(&keeping, box, "Sample1.sam");
+    EXPECT_TRUE(NameBeforeWriting(&keeping, Exists, &disk)) << box;
+    EXPECT_STREQ(keeping.workingBox, kFirstBox) << box;
+    EXPECT_STREQ(keeping.pictureName, "Sample2.sam") << box;
+  }
+}
+
 TEST(PictureKeeping, TheRecoveryCopyIsWrittenOnlyWhenThePixelsChanged) {
   PictureKeeping keeping;
   EXPECT_TRUE(RecoveryCopyDue(keeping, 5));  // no copy yet
