@@ -4,15 +4,15 @@
 #include <commdlg.h>
 
 #include "colvane/files/library_paths.h"
+#include "colvane/files/library_places_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "fileshift/fileshift_win.h"
 
 int ExportPicture(HWND window, const char* box, const char* name) {
-  char folder[kLibraryMaxPath], source[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  char source[kLibraryMaxPath];
   // An empty box has nothing to export: no dialog at all.
-  if (!name || !name[0] || !PicturePath(folder, box, name, source, sizeof(source)) ||
+  if (!name || !name[0] || !PictureReadPath(box, name, source, sizeof(source)) ||
       GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES)
     return 0;
   char chosen[256] = "", title[256] = "";

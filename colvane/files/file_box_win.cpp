@@ -12,6 +12,7 @@
 #include "colvane/files/export_win.h"
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
+#include "colvane/files/library_places_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
 #include "colvane/files/thumbnail_win.h"
@@ -27,6 +28,7 @@
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/layout_values.h"
 #include "colvane/layout/lead_bytes_win.h"
 #include "colvane/media/sound_effects_win.h"
 #include "easelkit/easelkit_win.h"
@@ -111,26 +113,34 @@ void FreePictures() {
   box.dragging = false;
 }
 
-void ListBoxes() {
-  char folder[kLibraryMaxPath], pattern[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!LibraryFolderPath(folder, pattern, sizeof(pattern) - 4)) return;
-  std::strcat(pattern, "\\*.*");
+// The entries of `folder` matching `pattern`: its sub-folders (boxes) or its files, each name
+// once across every folder listed into `names`.
+void AddEntries(const char* folder, const char* pattern, bool folders, std::vector<std::string>* names) {
+  char search[kLibraryMaxPath];
+  if (!JoinFolderPath(folder, pattern, search, sizeof(search))) return;
   WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA(pattern, &found);
+  HANDLE find = FindFirstFileA(search, &found);
   if (find == INVALID_HANDLE_VALUE) return;
-  box.boxes.clear();
   do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-        CheckEntryName(found.cFileName) == NameProblem::kNone)
-      box.boxes.push_back(UpperBoxName(found.cFileName));
+    const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (isFolder != folders || CheckEntryName(found.cFileName) != NameProblem::kNone) continue;
+    const std::string name = folders ? UpperBoxName(found.cFileName) : found.cFileName;
+    const bool listed = std::any_of(names->begin(), names->end(),
+                                    [&](const std::string& n) { return lstrcmpiA(n.c_str(), name.c_str()) == 0; });
+    if (!listed) names->push_back(name);
   } while (FindNextFileA(find, &found));
   FindClose(find);
+}
+
+void ListBoxes() {
+  const PictureLibraries libraries = Libraries();
+  box.boxes.clear();
+  for (int i = 0; i < libraries.count; ++i) AddEntries(libraries.folder[i], "*.*", true, &box.boxes);
   // The working box, or else the first box that can hold pictures; none when no box can.
   const std::string working = UpperBoxName(WorkingBox());
   box.selectedBox = -1;
   for (size_t i = 0; i < box.boxes.size(); ++i) {
-    if (!BoxHoldsPictures(folder, box.boxes[i].c_str())) continue;
+    if (!BoxCanHoldPictures(box.boxes[i].c_str())) continue;
     if (box.selectedBox < 0 || box.boxes[i] == working) box.selectedBox = static_cast<int>(i);
     if (box.boxes[i] == working) break;
   }
@@ -144,30 +154,27 @@ void ListPictures() {
   FreePictures();
   box.pictureFirst = 0;
   box.picked = -1;
-  char folder[kLibraryMaxPath], pattern[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (box.selectedBox < 0 || !BoxFolderPath(folder, SelectedBoxName(), pattern, sizeof(pattern) - 6)) return;
-  std::strcat(pattern, "\\*.sam");
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA(pattern, &found);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) box.pictures.push_back(PictureEntry{found.cFileName, nullptr});
-  } while (FindNextFileA(find, &found));
-  FindClose(find);
+  if (box.selectedBox < 0) return;
+  const PictureLibraries libraries = Libraries();
+  std::vector<std::string> names;
+  char folder[kLibraryMaxPath];
+  for (int i = 0; i < libraries.count; ++i) {
+    if (BoxInLibraryPath(libraries.folder[i], SelectedBoxName(), folder, sizeof(folder)))
+      AddEntries(folder, "*.sam", false, &names);
+  }
+  for (const std::string& name : names) box.pictures.push_back(PictureEntry{name, nullptr});
 }
 
 // Builds the thumbnails of the shown page and frees every other one.
 void PrepareShownThumbnails(HWND window) {
-  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  char path[kLibraryMaxPath];
   for (int i = 0; i < static_cast<int>(box.pictures.size()); ++i) {
     PictureEntry& e = box.pictures[i];
     const bool shown = i >= box.pictureFirst && i < box.pictureFirst + box.pictureCapacity;
     if (!shown) {
       FreeThumbnail(e);
     } else if (!e.thumbnail && !e.broken) {
-      if (PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path)))
+      if (PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path)))
         e.thumbnail = LoadThumbnail(window, path, ScreenPalette(), box.pictureGrid.cellWidth - 4,
                                     box.pictureGrid.cellHeight - 4);
       e.broken = !e.thumbnail;
@@ -316,10 +323,9 @@ void LowerPage(HWND window) {
 
 void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   *deleted = false;
-  char folder[kLibraryMaxPath], boxPath[kLibraryMaxPath], path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!BoxFolderPath(folder, SelectedBoxName(), boxPath, sizeof(boxPath)) || IsSampleBox(boxPath)) return;
-  if (!PicturePath(folder, SelectedBoxName(), e.name.c_str(), path, sizeof(path))) return;
+  char path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
+  if (IsSampleBox(SelectedBoxName())) return;
+  if (!PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path))) return;
   if (!DeleteFileA(path)) return;
   if (CartoonPathFor(path, cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
   *deleted = true;
@@ -345,9 +351,8 @@ void OpenPicture(HWND window, int index) {
   const std::string name = box.pictures[index].name;
   const std::string boxName = SelectedBoxName();
   SavePicture(window);  // the picture on the canvas is kept under its own box first
-  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!PicturePath(folder, boxName.c_str(), name.c_str(), path, sizeof(path))) return;
+  char path[kLibraryMaxPath];
+  if (!PictureReadPath(boxName.c_str(), name.c_str(), path, sizeof(path))) return;
   const PictureOpenResult opened = OpenCanvasPicture(window, path);
   if (!opened) return;
   MSG m;  // presses that came while the picture was read would act on the painting screen
@@ -379,19 +384,25 @@ void NewBoxEdit(HWND window) {
 
 void CreateTypedBox(HWND window) {
   box.edit = nullptr;
-  char folder[kLibraryMaxPath], library[kLibraryMaxPath], path[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!LibraryFolderPath(folder, library, sizeof(library))) return;
-  const NameProblem problem = CheckNewBoxName(library, box.editName);
+  const PictureLibraries libraries = Libraries();
+  char path[kLibraryMaxPath];
+  if (libraries.count == 0) return;
+  const NameProblem problem = CheckNewBoxName(libraries.folder[0], box.editName);
+  const bool listed = std::any_of(box.boxes.begin(), box.boxes.end(), [](const std::string& name) {
+    return lstrcmpiA(name.c_str(), box.editName) == 0;
+  });
   if (problem != NameProblem::kNone) {
     ShowProgramMessageA(window, NameProblemMessage(problem), "Warning", MB_OK | MB_ICONINFORMATION);
-  } else if (!BoxFolderPath(folder, box.editName, path, sizeof(path))) {
+  } else if (!BoxInLibraryPath(libraries.folder[0], box.editName, path, sizeof(path))) {
     return;
-  } else if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
+  } else if (listed || GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
     ShowProgramMessageA(window, "Folder is here!", "Warning", MB_OK | MB_ICONHAND);
-  } else if (CreateDirectoryA(path, nullptr)) {
-    box.boxes.push_back(UpperBoxName(box.editName));
-    box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);
+  } else {
+    CreateDirectoryA(libraries.folder[0], nullptr);  // the user's own library, at its first box
+    if (CreateDirectoryA(path, nullptr)) {
+      box.boxes.push_back(UpperBoxName(box.editName));
+      box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);
+    }
   }
   Repaint(window);
 }
@@ -472,9 +483,7 @@ bool Hover(HWND window, POINT layout) {
 // A box whose folder path leaves no room for a picture is shown but not chosen: nothing
 // painted in it could be kept. The parent hears why.
 bool BoxCanBeChosen(HWND window, int index) {
-  char folder[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (BoxHoldsPictures(folder, box.boxes[index].c_str())) return true;
+  if (BoxCanHoldPictures(box.boxes[index].c_str())) return true;
   ShowProgramMessageA(window,
                       "Pictures can't be kept in this box: the name of its folder is too long for the "
                       "computer.\nPlease choose another box, or ask a grown-up to give the folder a shorter name.",

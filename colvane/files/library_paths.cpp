@@ -98,7 +98,28 @@ int LibraryFolderPath(const char* assetFolder, char* out, int size) {
 }
 
 int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size) {
-  if (!LibraryFolderPath(assetFolder, out, size)) return 0;
+  char library[kLibraryMaxPath];
+  if (!LibraryFolderPath(assetFolder, library, sizeof(library))) {
+    if (size > 0) out[0] = '\0';
+    return 0;
+  }
+  return BoxInLibraryPath(library, box, out, size);
+}
+
+int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size) {
+  char library[kLibraryMaxPath];
+  if (!LibraryFolderPath(assetFolder, library, sizeof(library))) {
+    if (size > 0) out[0] = '\0';
+    return 0;
+  }
+  return PictureInLibraryPath(library, box, name, out, size);
+}
+
+int BoxInLibraryPath(const char* library, const char* box, char* out, int size) {
+  if (size > 0) out[0] = '\0';
+  const size_t length = library ? std::strlen(library) : 0;
+  if (!library || length + 1 > static_cast<size_t>(size) || length + 1 > static_cast<size_t>(kLibraryMaxPath)) return 0;
+  std::memmove(out, library, length + 1);
   if (!box || !box[0]) return 1;
   if (CheckEntryName(box) != NameProblem::kNone || !Join(out, box, out, size)) {
     out[0] = '\0';
@@ -107,8 +128,8 @@ int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size)
   return 1;
 }
 
-int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size) {
-  if (!BoxFolderPath(assetFolder, box, out, size)) return 0;
+int PictureInLibraryPath(const char* library, const char* box, const char* name, char* out, int size) {
+  if (!BoxInLibraryPath(library, box, out, size)) return 0;
   if (CheckEntryName(name) != NameProblem::kNone || !Join(out, name, out, size)) {
     out[0] = '\0';
     return 0;
@@ -127,6 +148,11 @@ int CartoonPathFor(const char* picturePath, char* out, int size) {
 bool BoxHoldsPictures(const char* assetFolder, const char* box) {
   char path[kLibraryMaxPath];
   return box && box[0] && BoxFolderPath(assetFolder, box, path, sizeof(path)) && FolderHoldsPictures(path);
+}
+
+bool LibraryBoxHoldsPictures(const char* library, const char* box) {
+  char path[kLibraryMaxPath];
+  return box && box[0] && BoxInLibraryPath(library, box, path, sizeof(path)) && FolderHoldsPictures(path);
 }
 
 bool IsSampleBox(const char* boxPath) {

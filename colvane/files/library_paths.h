@@ -33,6 +33,10 @@ int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size)
 // <asset folder>\CUST\<box>\<name>. 0 (out empty) for a box or picture name that isn't a plain
 // entry, an empty picture name, or a path of MAX_PATH or more.
 int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size);
+// The same below a library folder given whole (the user's own library has no CUST of its own):
+// <library>\<box> and <library>\<box>\<name>, with the same checks.
+int BoxInLibraryPath(const char* library, const char* box, char* out, int size);
+int PictureInLibraryPath(const char* library, const char* box, const char* name, char* out, int size);
 // The cartoon file beside a picture: the path with its last three characters replaced by "CAT".
 int CartoonPathFor(const char* picturePath, char* out, int size);
 
@@ -43,6 +47,8 @@ constexpr char kTemporarySuffix[] = ".part";
 // Whether what is painted in `box` can be kept: its folder path leaves room for the longest
 // picture name and the temporary file of a save. False for a name that isn't a plain entry.
 bool BoxHoldsPictures(const char* assetFolder, const char* box);
+
+bool LibraryBoxHoldsPictures(const char* library, const char* box);
 
 // A box whose folder path ends in "SAMPLE" (any case): its pictures are never deleted.
 bool IsSampleBox(const char* boxPath);

@@ -62,8 +62,8 @@ void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* con
   if (!IsListedPictureName(keeping->pictureName)) TakeNextPictureName(keeping, exists, context);
 }
 
-bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureExists exists, void* context) {
-  if (BoxHoldsPictures(assetFolder, keeping->workingBox) || !BoxHoldsPictures(assetFolder, kFirstBox)) return false;
+bool LeaveUnusableBox(PictureKeeping* keeping, const char* library, PictureExists exists, void* context) {
+  if (LibraryBoxHoldsPictures(library, keeping->workingBox) || !LibraryBoxHoldsPictures(library, kFirstBox)) return false;
   CopyName(keeping->workingBox, sizeof(keeping->workingBox), kFirstBox);
   TakeNextPictureName(keeping, exists, context);  // its name may be taken in the first box
   return true;

@@ -57,7 +57,7 @@ void EnsurePictureNames(PictureKeeping* keeping, PictureExists exists, void* con
 // A working box whose folder can't hold pictures (its path is too long) gives way to the first
 // box, under the next free name there, so the painting is kept somewhere. True when the box
 // changed; nothing changes when the first box can't hold pictures either.
-bool LeaveUnusableBox(PictureKeeping* keeping, const char* assetFolder, PictureExists exists, void* context);
+bool LeaveUnusableBox(PictureKeeping* keeping, const char* library, PictureExists exists, void* context);
 // A new picture: into the file-box box when one was chosen, under the next free name of the box
 // (the name stays when none is free).
 void NameNewPicture(PictureKeeping* keeping, PictureExists exists, void* context);

@@ -8,6 +8,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/files/file_seam.h"
+#include "colvane/files/library_places_win.h"
 #include "colvane/files/library_paths.h"
 #include "colvane/files/picture_file.h"
 #include "colvane/files/picture_keeping.h"
@@ -32,20 +33,17 @@ uint64_t CanvasSumNow() {
 
 bool FileExistsInWorkingBox(const char* name, void* context) {
   const PictureKeeping* k = static_cast<const PictureKeeping*>(context);
-  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!PicturePath(folder, k->workingBox, name, path, sizeof(path))) return true;  // can't be used
-  return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+  return PictureNameTaken(k->workingBox, name);
 }
 
 std::string leftBox;  // a box the picture had to leave, told once the picture is kept elsewhere
 
 void EnsureNames() {
   EnsurePictureNames(&keeping, FileExistsInWorkingBox, &keeping);
-  char folder[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  const PictureLibraries libraries = Libraries();
   const std::string box = keeping.workingBox;
-  if (LeaveUnusableBox(&keeping, folder, FileExistsInWorkingBox, &keeping)) leftBox = box;
+  if (libraries.count > 0 && LeaveUnusableBox(&keeping, libraries.folder[0], FileExistsInWorkingBox, &keeping))
+    leftBox = box;
 }
 
 void TellBoxLeft(HWND window) {
@@ -83,13 +81,6 @@ void SaveCartoons(const char* cartoonPath) {
 
 bool Modified() { return Session().canvas.pictureModified; }
 
-// The library and the box are made when missing, so the first save of a fresh install lands.
-void MakeBoxFolder(const char* folder) {
-  char path[kLibraryMaxPath];
-  if (LibraryFolderPath(folder, path, sizeof(path))) CreateDirectoryA(path, nullptr);
-  if (BoxFolderPath(folder, keeping.workingBox, path, sizeof(path))) CreateDirectoryA(path, nullptr);
-}
-
 }  // namespace
 
 void LoadPictureNames() {
@@ -102,9 +93,7 @@ const char* WorkingBox() { return keeping.workingBox; }
 const char* CurrentPictureName() { return keeping.pictureName; }
 
 void CurrentPicturePath(char* path, int size) {
-  char folder[kLibraryMaxPath];
-  GetAssetFolder(folder);
-  if (!PicturePath(folder, keeping.workingBox, keeping.pictureName, path, size) && size > 0) path[0] = '\0';
+  if (!PictureReadPath(keeping.workingBox, keeping.pictureName, path, size) && size > 0) path[0] = '\0';
 }
 
 void SetCurrentPicture(const char* box, const char* name) { SetPictureNames(&keeping, box, name); }
@@ -113,16 +102,16 @@ void SetFileBoxBox(const char* box) { ChooseFileBoxBox(&keeping, box); }
 
 namespace {
 
-// The entry `name` of the asset folder as a path; false when it doesn't fit.
-bool AssetEntryPath(const char* name, char* path, int size) {
-  char folder[kLibraryMaxPath];
-  GetAssetFolder(folder);
+// The entry `name` of the recovery copy's folder as a path; false when it doesn't fit.
+bool RecoveryEntryPath(const char* name, char* path, int size) {
+  char folder[MAX_PATH];
+  RecoveryFolder(folder);
   return name && JoinFolderPath(folder, name, path, size);
 }
 
-bool IsFolderInAssetFolder(const char* name, void*) {
+bool IsFolderInRecoveryFolder(const char* name, void*) {
   char path[MAX_PATH];
-  if (!AssetEntryPath(name, path, sizeof(path))) return false;
+  if (!RecoveryEntryPath(name, path, sizeof(path))) return false;
   const DWORD attributes = GetFileAttributesA(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -130,7 +119,7 @@ bool IsFolderInAssetFolder(const char* name, void*) {
 }  // namespace
 
 void RecoveryPath(char* path, int size) {
-  if (!AssetEntryPath(RecoveryFileName(IsFolderInAssetFolder, nullptr), path, size)) path[0] = '\0';
+  if (!RecoveryEntryPath(RecoveryFileName(IsFolderInRecoveryFolder, nullptr), path, size)) path[0] = '\0';
 }
 
 void DropRecoveryCopy() {
@@ -153,12 +142,12 @@ int SavePicture(HWND window) {
     return 0;
   }
   if (!mayWrite) return 0;  // no free name left: the recovery copy keeps the painting
-  char folder[kLibraryMaxPath], path[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  char path[kLibraryMaxPath];
   // A name that isn't a plain entry of the library (no name yet, or settings edited to point
-  // elsewhere) saves nothing; the recovery copy keeps the picture meanwhile.
-  if (!PicturePath(folder, keeping.workingBox, keeping.pictureName, path, sizeof(path))) return 0;
-  MakeBoxFolder(folder);
+  // elsewhere) saves nothing; the recovery copy keeps the picture meanwhile. The library and the
+  // box are made when missing, so the first save of a fresh install lands.
+  if (!PictureWritePath(keeping.workingBox, keeping.pictureName, path, sizeof(path))) return 0;
+  MakeWritableBox(keeping.workingBox);
   const Block& image = Session().canvas.canvasImage;
   if (!WritePictureFile(CurrentPictureSeam(), path, image.Data(), image.size)) {
     const PictureSeam* seam = CurrentPictureSeam();
@@ -264,7 +253,7 @@ constexpr size_t kLargestRecoveryCopy = kRecoveryHeadSize + 255 + (kPictureNameS
 // never opened, and the next tick writes a fresh copy under the usual name.
 void SetRecoveryCopyAside(const char* path) {
   char aside[MAX_PATH];
-  if (AssetEntryPath(kSetAsideRecoveryName, aside, sizeof(aside)))
+  if (RecoveryEntryPath(kSetAsideRecoveryName, aside, sizeof(aside)))
     MoveFileExA(path, aside, MOVEFILE_REPLACE_EXISTING);
   NoteRecoveryDropped(&keeping);
 }
@@ -281,15 +270,14 @@ void RecoverAtStartUp(HWND window) {
   std::vector<uint8_t> bytes;
   RecoveryHead head;
   RecoveryFacts facts;
-  char folder[kLibraryMaxPath], picture[kLibraryMaxPath];
-  GetAssetFolder(folder);
+  char picture[kLibraryMaxPath];
   facts.headParses = ReadFileBytes(path, kLargestRecoveryCopy + 1, &bytes) &&
                      ParseRecoveryHead(bytes.data(), bytes.size(), &head) != 0;
   facts.pictureNotWhole =
       !facts.headParses ||
       !IsWholeCanvasPictureFile(bytes.data() + head.pictureOffset, bytes.size() - head.pictureOffset);
   facts.plainPath =
-      facts.headParses && PicturePath(folder, head.box.c_str(), head.name.c_str(), picture, sizeof(picture)) != 0;
+      facts.headParses && PictureReadPath(head.box.c_str(), head.name.c_str(), picture, sizeof(picture)) != 0;
   if (facts.plainPath) {
     facts.copyDated = WriteTimeOf(path, &facts.copyTime);
     facts.pictureWritten = WriteTimeOf(picture, &facts.pictureTime);

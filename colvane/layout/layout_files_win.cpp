@@ -87,11 +87,17 @@ int GetLayoutRect(const char* section, const char* key, int left, int top, int r
   return present;
 }
 
-void UserSettingsFilePath(char* path) {
-  char data[MAX_PATH] = "", folder[MAX_PATH] = "";
-  path[0] = '\0';
+void UserSettingsFolder(char* folder) {
+  char data[MAX_PATH] = "";
+  folder[0] = '\0';
   if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, data))) return;
-  if (JoinFolderPath(data, kUserFolderName, folder, MAX_PATH)) JoinFolderPath(folder, kIniName, path, MAX_PATH);
+  if (!JoinFolderPath(data, kUserFolderName, folder, MAX_PATH)) folder[0] = '\0';
+}
+
+void UserSettingsFilePath(char* path) {
+  char folder[MAX_PATH];
+  UserSettingsFolder(folder);
+  if (!folder[0] || !JoinFolderPath(folder, kIniName, path, MAX_PATH)) path[0] = '\0';
 }
 
 namespace {

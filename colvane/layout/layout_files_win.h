@@ -10,6 +10,8 @@ void SettingsFilePath(char* path);
 // machine's key by key and written when the machine's can't be (empty when there is no such
 // folder).
 void UserSettingsFilePath(char* path);
+// Its folder, <application data>\Colvane (empty when there is none).
+void UserSettingsFolder(char* folder);
 // The program folder without a trailing backslash; buffer of MAX_PATH bytes.
 void ProgramFolder(char* folder);
 

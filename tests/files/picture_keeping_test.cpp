@@ -77,7 +77,7 @@ TEST(PictureKeeping, APictureOfABoxThatCantHoldItGoesToTheFirstBoxUnderAFreeName
     PictureKeeping keeping;
     Disk disk{&keeping, {"MY PICTURES/Sample1.sam", "MY PICTURES/Sample2.sam"}};
     SetPictureNames(&keeping, c.box.c_str(), "Sample1.sam");
-    EXPECT_EQ(LeaveUnusableBox(&keeping, c.asset, Exists, &disk), c.moved) << c.box;
+    EXPECT_EQ(LeaveUnusableBox(&keeping, (std::string(c.asset) + "\\CUST").c_str(), Exists, &disk), c.moved) << c.box;
     EXPECT_STREQ(keeping.workingBox, c.moved ? kFirstBox : c.box.c_str());
     EXPECT_STREQ(keeping.pictureName, c.wantName) << c.box;
   }
