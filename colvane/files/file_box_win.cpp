@@ -12,6 +12,7 @@
 #include "colvane/files/export_win.h"
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
+#include "colvane/files/natural_order.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
 #include "colvane/files/thumbnail_win.h"
@@ -98,6 +99,8 @@ const char* SelectedBoxName() {
              : "";
 }
 
+bool NaturallyBefore(const std::string& a, const std::string& b) { return NaturalLess(a.c_str(), b.c_str()); }
+
 void FreeThumbnail(PictureEntry& e) {
   if (e.thumbnail) DeleteObject(e.thumbnail);
   e.thumbnail = nullptr;
@@ -125,6 +128,7 @@ void ListBoxes() {
       box.boxes.push_back(UpperBoxName(found.cFileName));
   } while (FindNextFileA(find, &found));
   FindClose(find);
+  std::sort(box.boxes.begin(), box.boxes.end(), NaturallyBefore);
   // The working box, or else the first box that can hold pictures; none when no box can.
   const std::string working = UpperBoxName(WorkingBox());
   box.selectedBox = -1;
@@ -154,6 +158,8 @@ void ListPictures() {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) box.pictures.push_back(PictureEntry{found.cFileName, nullptr});
   } while (FindNextFileA(find, &found));
   FindClose(find);
+  std::sort(box.pictures.begin(), box.pictures.end(),
+            [](const PictureEntry& a, const PictureEntry& b) { return NaturallyBefore(a.name, b.name); });
 }
 
 // Builds the thumbnails of the shown page and frees every other one.
@@ -322,6 +328,7 @@ void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   if (!DeleteFileA(path)) return;
   if (CartoonPathFor(path, cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
   *deleted = true;
+  ForgetThrownAwayPicture(window, path);
   Repaint(window);
 }
 
@@ -389,8 +396,12 @@ void CreateTypedBox(HWND window) {
   } else if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
     ShowProgramMessageA(window, "Folder is here!", "Warning", MB_OK | MB_ICONHAND);
   } else if (CreateDirectoryA(path, nullptr)) {
-    box.boxes.push_back(UpperBoxName(box.editName));
-    box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);
+    const std::string name = UpperBoxName(box.editName);
+    const auto at = std::upper_bound(box.boxes.begin(), box.boxes.end(), name, NaturallyBefore);
+    const int index = static_cast<int>(at - box.boxes.begin());
+    if (box.selectedBox >= index) ++box.selectedBox;
+    box.boxes.insert(at, name);
+    box.boxFirst = PageStartOf(index, box.boxCapacity);  // the page that shows the new box
   }
   Repaint(window);
 }
@@ -444,6 +455,18 @@ void CloseFileBox(HWND window) {
   LowerPage(window);
   FreeArt();
   Repaint(window);
+}
+
+void FreeFileBox() {
+  if (!box.open) return;
+  if (box.edit && IsWindow(box.edit)) DestroyWindow(box.edit);
+  box.edit = nullptr;
+  box.open = false;
+  FreePictures();
+  box.boxes.clear();
+  box.pressedButton = -1;
+  CoverDesk(false);
+  FreeArt();
 }
 
 namespace {

@@ -1,0 +1,45 @@
+// The file box's order of names: numbers by value, letters without case, a total order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "colvane/files/natural_order.h"
+
+TEST(NaturalOrder, PairsInOrder) {
+  const struct {
+    const char* first;
+    const char* second;
+  } kPairs[] = {
+      {"Sample2.sam", "Sample10.sam"},   // numbers by value
+      {"Sample9.sam", "Sample10.sam"},
+      {"Sample1.sam", "Sample1a.sam"},   // a shorter name that is the other's beginning
+      {"apple", "Banana"},               // letters without case
+      {"BANANA", "cherry"},
+      {"PIC01", "Pic1"},                 // equal in value and case: the bytes decide
+      {"Pic007", "Pic8"},
+      {"x99999999999999999999", "x100000000000000000000"},  // longer than any integer type
+      {"Box 2", "Box 10"},
+      {"Z", "\xB0\xA1"},                 // a double-byte character after every ASCII letter
+      {"\xB0\xA1" "2", "\xB0\xA1" "10"},
+      {"\xB0\x61", "\xB0\x62"},          // a trail byte that looks like a letter keeps its case
+      {"\xB0\x42", "\xB0\x61"},
+      {"", "a"},
+  };
+  for (const auto& p : kPairs) {
+    EXPECT_TRUE(NaturalLess(p.first, p.second)) << p.first << " < " << p.second;
+    EXPECT_FALSE(NaturalLess(p.second, p.first)) << p.second << " > " << p.first;
+  }
+  EXPECT_FALSE(NaturalLess("same", "same"));
+}
+
+TEST(NaturalOrder, SortsAListAsAChildReadsIt) {
+  std::vector<std::string> names = {"Sample15.sam", "sample3.sam", "Sample1.sam", "Sample10.sam",
+                                    "Sample2.sam",  "Drawing.sam", "Sample11.sam"};
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return NaturalLess(a.c_str(), b.c_str()); });
+  const std::vector<std::string> expected = {"Drawing.sam",  "Sample1.sam",  "Sample2.sam", "sample3.sam",
+                                             "Sample10.sam", "Sample11.sam", "Sample15.sam"};
+  EXPECT_EQ(names, expected);
+}
