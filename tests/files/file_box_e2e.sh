@@ -5,7 +5,8 @@
 # thumbnail dropped beside the bin goes back, dropped on the bin it is thrown away, but never one
 # of the SAMPLE box; the picture on the paper thrown away leaves a blank page and never comes
 # back; export's dialog opens in the Pictures folder; the Delete key throws the picked one away;
-# a new box is made with Enter, forgotten with Escape, and an existing name gets "Folder is here!".
+# a new box is made with Enter, forgotten with Escape, and an existing name gets "Folder is here!";
+# the program ends cleanly when left from inside the box.
 # Usage: file_box_e2e.sh SCREEN STAGE_DIR OUT_DIR
 set -u
 . "$(dirname "$0")/../support/e2e.sh"
@@ -124,4 +125,10 @@ shot opened
 # the house picture's sky fills the paper's corner
 sky=$(convert "$out/opened.png" -format "%[fx:int(255*p{$((px + 10)),$((py + 10))}.r)]" info:)
 [ "$sky" = 191 ] || fail "the paper does not show the opened picture (red $sky)"
+
+# Leaving from inside the file box: the goodbye, then the program ends by itself, cleanly.
+press_at 736 362
+press CARTOON EXITCORD8
+e2e_wait_end "$e2e_pid" 15 || fail "the program did not end after the exit from the file box"
+running "$e2e_pid" || { wait "$e2e_pid"; code=$?; [ $code = 0 ] || fail "leaving from the file box ended with code $code"; }
 e2e_end "file box end to end: passed"
