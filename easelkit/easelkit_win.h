@@ -12,7 +12,9 @@ extern "C" {
 // cut), 0 with the module name when that holds no backslash.
 int WINAPI GetRunPath(HMODULE module, LPSTR buffer);
 
-// One-message store and the pumping delay used by button animations.
+// One-message store and the pumping delay used by button animations. A left release given to
+// InPutMessage is kept (result 1) only behind a stored left press, and OutPutMessage posts it after
+// the press, so a quick click made during an animation comes back whole.
 int WINAPI isdelayon(void);
 int WINAPI InPutMessage(UINT message, WPARAM wParam, LPARAM lParam);
 int WINAPI IsIntMessage(UINT* message, WPARAM* wParam, LPARAM* lParam);

@@ -8,11 +8,26 @@ int slotEmpty = 1;
 UINT storedMessage = 0;
 WPARAM storedWParam = 0;
 LPARAM storedLParam = 0;
+// The release of the stored press, when it came before the press was posted back: without it the
+// press would be replayed after its own release and leave a button held down.
+int releaseStored = 0;
+WPARAM releaseWParam = 0;
+LPARAM releaseLParam = 0;
 }  // namespace
 
 extern "C" int WINAPI isdelayon(void) { return delaying; }
 
+// A left release is kept only as the end of a stored left press (result 1); with no press stored it
+// belongs to a press handled already, so it is not kept (result 0) and the caller acts on it.
 extern "C" int WINAPI InPutMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONUP) {
+    if (slotEmpty || storedMessage != WM_LBUTTONDOWN) return 0;
+    releaseStored = 1;
+    releaseWParam = wParam;
+    releaseLParam = lParam;
+    return 1;
+  }
+  releaseStored = 0;
   storedMessage = message;
   storedWParam = wParam;
   storedLParam = lParam;
@@ -28,14 +43,21 @@ extern "C" int WINAPI IsIntMessage(UINT* message, WPARAM* wParam, LPARAM* lParam
   return 1;
 }
 
-// Posts what the caller passes (the values it read with IsIntMessage), not the stored message.
+// Posts what the caller passes (the values it read with IsIntMessage), not the stored message,
+// then the stored press's release behind it.
 extern "C" int WINAPI OutPutMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (slotEmpty) return 1;
   slotEmpty = 1;
-  return PostMessageA(window, message, wParam, lParam);
+  const int posted = PostMessageA(window, message, wParam, lParam);
+  if (releaseStored) PostMessageA(window, WM_LBUTTONUP, releaseWParam, releaseLParam);
+  releaseStored = 0;
+  return posted;
 }
 
-extern "C" void WINAPI ClearMessage(void) { slotEmpty = 1; }
+extern "C" void WINAPI ClearMessage(void) {
+  slotEmpty = 1;
+  releaseStored = 0;
+}
 
 extern "C" int WINAPI Echo_the_Window(HWND window) {
   MSG msg;

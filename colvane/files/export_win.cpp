@@ -2,12 +2,29 @@
 #include "colvane/files/export_win.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
+
+#include <initializer_list>
 
 #include "colvane/files/library_paths.h"
 #include "colvane/files/library_places_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "fileshift/fileshift_win.h"
+
+namespace {
+
+// Where a parent looks for a picture: the user's Pictures folder, else Documents, else C:\.
+void ExportStartFolder(char* folder) {
+  for (int place : {CSIDL_MYPICTURES, CSIDL_PERSONAL}) {
+    if (SHGetFolderPathA(nullptr, place, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) continue;
+    const DWORD attributes = GetFileAttributesA(folder);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  }
+  lstrcpyA(folder, "c:\\");
+}
+
+}  // namespace
 
 int ExportPicture(HWND window, const char* box, const char* name) {
   char source[kLibraryMaxPath];
@@ -26,7 +43,9 @@ int ExportPicture(HWND window, const char* box, const char* name) {
   dialog.nMaxFile = sizeof(chosen);
   dialog.lpstrFileTitle = title;
   dialog.nMaxFileTitle = sizeof(title);
-  dialog.lpstrInitialDir = "c:\\";
+  char startFolder[MAX_PATH];
+  ExportStartFolder(startFolder);
+  dialog.lpstrInitialDir = startFolder;
   dialog.lpstrTitle = "Export";
   dialog.Flags = OFN_LONGNAMES | OFN_SHOWHELP;
   if (!GetSaveFileNameA(&dialog)) return 0;

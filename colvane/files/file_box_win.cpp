@@ -13,6 +13,7 @@
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
 #include "colvane/files/library_places_win.h"
+#include "colvane/files/natural_order.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/files/print_win.h"
 #include "colvane/files/thumbnail_win.h"
@@ -101,6 +102,8 @@ const char* SelectedBoxName() {
              : "";
 }
 
+bool NaturallyBefore(const std::string& a, const std::string& b) { return NaturalLess(a.c_str(), b.c_str(), SystemLeadByte); }
+
 void FreeThumbnail(PictureEntry& e) {
   if (e.thumbnail) DeleteObject(e.thumbnail);
   e.thumbnail = nullptr;
@@ -136,6 +139,7 @@ void ListBoxes() {
   const PictureLibraries libraries = Libraries();
   box.boxes.clear();
   for (int i = 0; i < libraries.count; ++i) AddEntries(libraries.folder[i], "*.*", true, &box.boxes);
+  std::sort(box.boxes.begin(), box.boxes.end(), NaturallyBefore);
   // The working box, or else the first box that can hold pictures; none when no box can.
   const std::string working = UpperBoxName(WorkingBox());
   box.selectedBox = -1;
@@ -162,6 +166,7 @@ void ListPictures() {
     if (BoxInLibraryPath(libraries.folder[i], SelectedBoxName(), folder, sizeof(folder)))
       AddEntries(folder, "*.sam", false, &names);
   }
+  std::sort(names.begin(), names.end(), NaturallyBefore);
   for (const std::string& name : names) box.pictures.push_back(PictureEntry{name, nullptr});
 }
 
@@ -329,6 +334,7 @@ void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   if (!DeleteFileA(path)) return;
   if (CartoonPathFor(path, cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
   *deleted = true;
+  ForgetThrownAwayPicture(window, path);
   Repaint(window);
 }
 
@@ -400,8 +406,12 @@ void CreateTypedBox(HWND window) {
   } else {
     CreateDirectoryA(libraries.folder[0], nullptr);  // the user's own library, at its first box
     if (CreateDirectoryA(path, nullptr)) {
-      box.boxes.push_back(UpperBoxName(box.editName));
-      box.boxFirst = PageStartOf(static_cast<int>(box.boxes.size()) - 1, box.boxCapacity);
+      const std::string name = UpperBoxName(box.editName);
+      const auto at = std::upper_bound(box.boxes.begin(), box.boxes.end(), name, NaturallyBefore);
+      const int index = static_cast<int>(at - box.boxes.begin());
+      if (box.selectedBox >= index) ++box.selectedBox;
+      box.boxes.insert(at, name);
+      box.boxFirst = PageStartOf(index, box.boxCapacity);  // the page that shows the new box
     }
   }
   Repaint(window);
@@ -456,6 +466,18 @@ void CloseFileBox(HWND window) {
   LowerPage(window);
   FreeArt();
   Repaint(window);
+}
+
+void FreeFileBox() {
+  if (!box.open) return;
+  if (box.edit && IsWindow(box.edit)) DestroyWindow(box.edit);
+  box.edit = nullptr;
+  box.open = false;
+  FreePictures();
+  box.boxes.clear();
+  box.pressedButton = -1;
+  CoverDesk(false);
+  FreeArt();
 }
 
 namespace {

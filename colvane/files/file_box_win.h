@@ -10,6 +10,9 @@
 void OpenFileBox(HWND window);
 // Command 5008: the page goes and the desk comes back; everything the box held is freed.
 void CloseFileBox(HWND window);
+// The program ends with the box open: its art, thumbnails, lists and edit go, without the sound
+// and the lowering page of a close.
+void FreeFileBox();
 
 // The screen-area row, shown while the box is open: it then takes every left-button event, and
 // commands 5001-5009, 8010 and 8011.

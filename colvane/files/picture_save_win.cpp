@@ -211,6 +211,18 @@ void NewPicture(HWND window) {
   UpdateWindow(window);
 }
 
+void ForgetThrownAwayPicture(HWND window, const char* path) {
+  char current[kLibraryMaxPath];
+  CurrentPicturePath(current, sizeof(current));
+  if (!current[0] || !path || lstrcmpiA(current, path) != 0) return;  // file names ignore case
+  MarkPictureKept(&Session().canvas);  // what it held, even unsaved, went to the bin with it
+  NameNewPicture(&keeping, FileExistsInWorkingBox, &keeping);
+  RemoveAllCartoons(window);
+  CurrentPicturePath(current, sizeof(current));
+  OpenCanvasPicture(window, current);  // no file yet: the blank page, written once painted on
+  SavePicture(window);                 // the settings name the new picture; the recovery copy goes
+}
+
 void KeepPictureBeforeSample(HWND window) {
   // An untouched sample: the next sample takes its place under its name.
   if (!TakeUntouchedSample(&keeping, CanvasSumNow(), CartoonCount())) MoveToNewPicture(window);

@@ -34,6 +34,10 @@ void SaveAtEndOfSession(HWND window);
 // A new picture: save, the first free "Sample%d.sam" of the working box, no cartoons, a blank
 // page.
 void NewPicture(HWND window);
+// The picture file at `path` was just thrown away. When it is the picture on the paper, the
+// paper turns to a blank new picture under the next free name of the box, with no cartoons and
+// no recovery copy: nothing left of the old one can bring it back at the next save.
+void ForgetThrownAwayPicture(HWND window, const char* path);
 // A sample picture from the library is about to replace the canvas: the picture there is saved
 // with its cartoons, and what comes next is a new picture under the next free name. A sample
 // not painted on since it was opened is simply replaced, so browsing the samples does not fill

@@ -52,8 +52,7 @@ void OnPaint(HWND window) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
-      StartUp(window);
-      return 0;
+      return StartUp(window) ? 0 : -1;
     case WM_DESTROY:
       ShutDown(window);
       return 0;
@@ -102,8 +101,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       if (isdelayon()) InPutMessage(msg, wParam, lParam);
       else OnLeftPress(window, wParam, lParam);
       return 0;
-    case WM_LBUTTONUP:
-      OnLeftRelease(window, wParam, lParam);
+    case WM_LBUTTONUP:  // the release of a press stored during an animation goes back with it
+      if (!isdelayon() || !InPutMessage(msg, wParam, lParam)) OnLeftRelease(window, wParam, lParam);
       return 0;
     case WM_LBUTTONDBLCLK:
       if (!isdelayon()) OnLeftDoubleClick(window, wParam, lParam);

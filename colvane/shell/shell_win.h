@@ -17,8 +17,10 @@ bool AnotherCopyRuns();
 HWND CreateIntroWindow(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);
 
-// Start-up (WM_CREATE) and shutdown (WM_DESTROY) of the main window.
-void StartUp(HWND window);
+// Start-up (WM_CREATE) and shutdown (WM_DESTROY) of the main window. False when the screen's
+// palette could not be made: the mouse is let go, the parent is told, and the program ends (the
+// window is not made, and its shutdown touches nothing, not even the recovery copy).
+bool StartUp(HWND window);
 // Posted by start-up when the start picture could not be read; the main window then tells the
 // parent so, once, after its first paint.
 const UINT kStartPictureNotice = WM_APP + 2;

@@ -9,6 +9,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/texture_files.h"
 #include "colvane/canvas/tool_select_win.h"
+#include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/bitmap_file_win.h"
 #include "colvane/frame/coords_win.h"
@@ -67,20 +68,29 @@ void LoadToolboxAndTools(HWND window) {
   if (button >= 0) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(button), 0);
 }
 
-void StartUp(HWND window) {
+bool StartUp(HWND window) {
   AppState& app = App();
   // The switches first: the "start" jingle is an effect like any other.
   LoadSoundSettings();
   LoopJingle("start");  // heard only while loading
   SetCapture(window);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
+  if (!app.palette) {  // nothing can be drawn: the program says so and ends
+    StopSoundEffects();
+    ReleaseCapture();
+    SetCursor(previous);
+    // Shown now, owned by no window: the main window is never made.
+    ShowProgramMessageA(nullptr,
+                        "Colvane cannot start: its colours could not be prepared (the program file may be "
+                        "damaged, or the computer is short of memory).\nPlease close other programs and start "
+                        "Colvane again, or ask a grown-up to install it again.",
+                        "Colvane", MB_OK | MB_ICONSTOP);
+    PostQuitMessage(0);
+    return false;
+  }
   app.mainWindow = window;
   SetMessageBoxOwner(window);
-  app.palette = CreatePaletteFromResource(window, "PAL", app.instance);
-  if (!app.palette) {  // nothing else can be drawn: the window stays empty, and silent
-    StopSoundEffects();
-    return;
-  }
   SetScreenPalette(app.palette);
   TellAboutWrongAssetFolder(window);
 
@@ -113,13 +123,16 @@ void StartUp(HWND window) {
   SetCursor(previous);
   StopSoundEffects();
   if (CurrentPictureLeftAlone()) PostMessageA(window, kStartPictureNotice, 0, 0);
+  return true;
 }
 
 void ShowStartPictureNotice(HWND window) { TellPictureLeftAlone(window); }
 
 void ShutDown(HWND window) {
-  CloseFaceList();  // while the text and the canvas it renders into are still there
   AppState& app = App();
+  if (!app.palette) return;  // start-up stopped before loading anything, and has ended the program
+  FreeFileBox();  // the program may end from inside the file box
+  CloseFaceList();  // while the text and the canvas it renders into are still there
   SetMessageBoxOwner(nullptr);  // the boxes it owned are gone with it; no new one may appear
   if (app.listBrush) DeleteObject(app.listBrush);
   app.listBrush = nullptr;

@@ -9,7 +9,9 @@ namespace {
 
 HWND list = nullptr;           // the list while it is open
 WNDPROC listProc = nullptr;    // the list's own window procedure
-bool armed = false;            // the release of the opening press has gone by
+// A press on the list came: its release picks. The release of the press that opened the list
+// goes to the main window, or strays here, and picks nothing.
+bool armed = false;
 
 int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, LPARAM table) {
   AddFace(reinterpret_cast<FaceTable*>(table), font->lfFaceName, (type & TRUETYPE_FONTTYPE) != 0);
@@ -18,12 +20,10 @@ int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD type, L
 
 LRESULT CALLBACK FaceListProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
   const WNDPROC own = listProc;
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) armed = true;
   if (msg == WM_LBUTTONUP) {
     const LRESULT r = CallWindowProcA(own, w, msg, wParam, lParam);
-    if (!armed) {
-      armed = true;  // the release of the press that opened the list
-      return r;
-    }
+    if (!armed) return r;
     const LRESULT at = SendMessageA(w, LB_GETCURSEL, 0, 0);
     char face[LF_FACESIZE] = "";
     if (at != LB_ERR && SendMessageA(w, LB_GETTEXTLEN, static_cast<WPARAM>(at), 0) < LF_FACESIZE) {

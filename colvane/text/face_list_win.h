@@ -1,5 +1,5 @@
 // The typewriter's face list: a LISTBOX child of the main window with the installed TrueType
-// faces, opened from the face-name field; the second release takes the selected face.
+// faces, opened from the face-name field; one click on a face takes it.
 #pragma once
 #include <windows.h>
 

@@ -21,7 +21,8 @@ struct Recorder {
 Recorder* current = nullptr;
 
 LRESULT CALLBACK RecordProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  if (current && m >= WM_USER && m < WM_USER + 100) current->seen.push_back(m);
+  if (current && ((m >= WM_USER && m < WM_USER + 100) || m == WM_LBUTTONDOWN || m == WM_LBUTTONUP))
+    current->seen.push_back(m);
   if (current && m == WM_COMMAND && lp == 0) current->commands.push_back(wp);  // not EN_ notices
   return DefWindowProcA(w, m, wp, lp);
 }
@@ -124,6 +125,42 @@ TEST(Recorder, StoresOneMessageAndPostsOnlyWhenFull) {
   InPutMessage(WM_LBUTTONDOWN, 0, 0);
   ClearMessage();
   EXPECT_EQ(IsIntMessage(&m, &wp, &lp), 0);
+  DestroyWindow(r.window);
+  current = nullptr;
+}
+
+// A click made during an animation: its release is kept behind the press and posted after it,
+// never alone and never after the press was dropped.
+TEST(Recorder, KeepsTheReleaseOfAStoredPress) {
+  Recorder r;
+  current = &r;
+  r.window = MakeWindow();
+  const UINT down = WM_LBUTTONDOWN, up = WM_LBUTTONUP;
+  const struct {
+    const char* what;
+    std::vector<UINT> stored;  // given to InPutMessage in turn
+    bool clear;                // ClearMessage instead of OutPutMessage
+    std::vector<UINT> posted;
+  } kCases[] = {
+      {"press then release", {down, up}, false, {down, up}},
+      {"press alone", {down}, false, {down}},
+      {"release alone", {up}, false, {}},
+      {"a second press drops the first one's release", {down, up, down}, false, {down}},
+      {"cleared", {down, up}, true, {}},
+  };
+  for (const auto& c : kCases) {
+    ClearMessage();
+    r.seen.clear();
+    for (UINT m : c.stored) InPutMessage(m, MK_LBUTTON, MAKELPARAM(5, 6));
+    UINT m;
+    WPARAM wp;
+    LPARAM lp;
+    if (c.clear) ClearMessage();
+    else if (IsIntMessage(&m, &wp, &lp)) OutPutMessage(r.window, m, wp, lp);
+    Pump();
+    EXPECT_EQ(r.seen, c.posted) << c.what;
+    EXPECT_EQ(IsIntMessage(&m, &wp, &lp), 0) << c.what;
+  }
   DestroyWindow(r.window);
   current = nullptr;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The typewriter on the real program, driven by real X input: the toolbox's second page, the
-# typewriter, a click on the paper, two typed lines; Backspace takes them away again; then a line
+# typewriter, one click on a face of its face list, a click on the paper, two typed lines; Backspace takes them away again; then a line
 # of 300 characters; last, opening the file box ends the text: keys typed while it is open do
 # not reach the paper, and the text typed before stays.
 # Usage: typewriter_e2e.sh SCREEN STAGE_DIR OUT_DIR
@@ -13,6 +13,20 @@ dark() { dark_pixels "$1" 90 "${2:-90}" 310 110; }  # dark NAME [Y]: in the text
 IFS=, read -r gx gy <<<"$(cartoon TOOL1228MORG)"
 at $((gx + 10)) $((gy + 10)); xdotool mousedown 1; e2e_settle; xdotool mouseup 1; e2e_settle
 press CARTOON TYPERA8; e2e_settle
+
+# The face list: a click on the face name opens it, one click on a face takes that face and
+# closes it. The list stands at the field's left less 50, 15 pixels from the top, 400 high.
+IFS=, read -r fl ft fr fb <<<"$(detail TYPE_FONT_CORD8)"
+list="$((fr - fl + 50))x400+$((ox + fl - 50))+15"
+field=$(geom "$fl" "$ft" $((fr - fl)) $((fb - ft)))
+move 500 400; e2e_settle; shot faces-closed
+press DETAILTOOL TYPE_FONT_CORD8
+shot_until faces-open '! same faces-closed faces-open "$list"'
+xdotool mousemove $((ox + fl)) 37 click 1  # the second face, whatever the list's row height
+move 500 400
+shot_until face-picked 'same faces-closed face-picked "$list"' || fail "one click on a face did not close the list"
+same faces-closed face-picked "$field" && fail "one click on a face did not take it"
+
 click 100 100
 shot before-typing
 xdotool type --delay 60 "Hello"; xdotool key Return; xdotool type --delay 60 "Colvane!"

@@ -189,13 +189,16 @@ TEST_F(Typewriter, FaceListOffersTheTrueTypeFacesWithArialChosen) {
     all += std::string(face) + ";";
   }
   std::printf("faces: %s\n", all.c_str());
-  // The release of the opening press arms the list; the next one takes the face under it.
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-  SendMessageA(list, WM_LBUTTONUP, 0, 0);
+  // A release with no press on the list (the opening press's own) picks nothing; one click on
+  // the first face takes it.
+  SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_TRUE(FaceListOpen());
-  SendMessageA(list, WM_LBUTTONUP, 0, 0);
+  char first[64] = "";
+  SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_FALSE(FaceListOpen());
-  EXPECT_STRNE(TypewriterFace(), "");
+  EXPECT_STREQ(TypewriterFace(), first);
   SetTypewriterFace("Arial");
 }
 
