@@ -266,19 +266,19 @@ TEST(TransparentEdit, EnterCopiesTheTextAndEscapeCancels) {
 }
 
 TEST(PaletteTable, HoldsThePaletteSortedAscending) {
-  struct {
-    LOGPALETTE head;
-    PALETTEENTRY more[3];
-  } pal{};
-  pal.head.palVersion = 0x300;
-  pal.head.palNumEntries = 4;
+  // A LOGPALETTE of four entries: the header's one-entry array runs on into the buffer.
+  std::vector<BYTE> bytes(sizeof(LOGPALETTE) + 3 * sizeof(PALETTEENTRY));
+  auto* pal = reinterpret_cast<LOGPALETTE*>(bytes.data());
+  pal->palVersion = 0x300;
+  pal->palNumEntries = 4;
   const BYTE colours[4][3] = {{0, 0, 255}, {10, 0, 0}, {0, 255, 0}, {1, 0, 0}};
+  PALETTEENTRY* entries = pal->palPalEntry;
   for (int i = 0; i < 4; ++i) {
-    pal.head.palPalEntry[i].peRed = colours[i][0];
-    pal.head.palPalEntry[i].peGreen = colours[i][1];
-    pal.head.palPalEntry[i].peBlue = colours[i][2];
+    entries[i].peRed = colours[i][0];
+    entries[i].peGreen = colours[i][1];
+    entries[i].peBlue = colours[i][2];
   }
-  HPALETTE palette = CreatePalette(&pal.head);
+  HPALETTE palette = CreatePalette(pal);
   InitPalette(palette);
   unsigned count = 0;
   const COLORREF* table = PaletteTable(&count);
