@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/bin_win.h"
 #include "colvane/files/export_win.h"
 #include "colvane/files/file_grid.h"
 #include "colvane/files/library_paths.h"
@@ -328,11 +329,10 @@ void LowerPage(HWND window) {
 
 void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   *deleted = false;
-  char path[kLibraryMaxPath], cartoon[kLibraryMaxPath];
+  char path[kLibraryMaxPath];
   if (IsSampleBox(SelectedBoxName())) return;
   if (!PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path))) return;
-  if (!DeleteFileA(path)) return;
-  if (CartoonPathFor(path, cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
+  if (!ThrowIntoBin(path)) return;
   *deleted = true;
   ForgetThrownAwayPicture(window, path);
   Repaint(window);

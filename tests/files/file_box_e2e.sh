@@ -4,13 +4,15 @@
 # order (Sample9 before Sample10); a press picks a thumbnail and a double-click opens it; a
 # thumbnail dropped beside the bin goes back, dropped on the bin it is thrown away, but never one
 # of the SAMPLE box; the picture on the paper thrown away leaves a blank page and never comes
-# back; export's dialog opens in the Pictures folder; the Delete key throws the picked one away;
+# back; export's dialog opens in the Pictures folder; the Delete key throws the picked one away,
+# and the box's bin keeps every thrown-away picture whole;
 # a new box is made with Enter, forgotten with Escape, and an existing name gets "Folder is here!";
 # the program ends cleanly when left from inside the box.
 # Usage: file_box_e2e.sh SCREEN STAGE_DIR OUT_DIR
 set -u
 . "$(dirname "$0")/../support/e2e.sh"
 e2e_begin "$@"
+files_in() { find "$1" -maxdepth 1 -type f -printf '%f\n'; }  # a box's pictures, not its bin
 e2e_fresh_stage
 mkdir -p "$lib/MY PICTURES"
 cp "$lib/SAMPLE/Sample2.sam" "$lib/MY PICTURES/Extra.sam"
@@ -62,13 +64,13 @@ shot thrown-away
 check thrown-away "white(300, 200)" "white(200, 150)"
 drag 100 300 300 300
 press_at 736 362
-kept=$(ls "$lib/MY PICTURES" | grep -v -e Extra -e Sample9 -e Sample10)
+kept=$(files_in "$lib/MY PICTURES" | grep -v -e Extra -e Sample9 -e Sample10)
 echo "kept after the throw: $kept"
 [ "$(echo "$kept" | wc -w)" = 1 ] || fail "the new painting was not kept as one picture"
 [ -n "$kept" ] && [ "$(convert "bmp:$lib/MY PICTURES/$kept" -format '%[fx:int(255*p{300,200}.r)]' info:)" = 255 ] ||
   fail "the thrown-away picture came back with the next save"
 drag_to $(thumb 1) 736 528  # the new one goes too, so the cells below are as they were
-e2e_wait_until 5 eval '[ -z "$(ls "$lib/MY PICTURES" | grep -v -e Extra -e Sample9 -e Sample10)" ]' ||
+e2e_wait_until 5 eval '[ -z "$(files_in "$lib/MY PICTURES" | grep -v -e Extra -e Sample9 -e Sample10)" ]' ||
   fail "the new picture was not thrown away"
 
 # Export's save dialog opens in the user's Pictures folder: a name typed there lands in it.
@@ -86,10 +88,14 @@ if [ -n "$dialog" ]; then
   e2e_settle
 fi
 
-# The Delete key throws away the picked picture.
+# The Delete key throws away the picked picture, into the box's bin, whole.
+extra=$(md5sum < "$lib/MY PICTURES/Extra.sam")
 press_at $(thumb 0)
 key Delete
 e2e_wait_until 5 gone "$lib/MY PICTURES/Extra.sam" || fail "Delete did not throw the picked picture away"
+binned=$(find "$lib/MY PICTURES/Bin" -name '* Extra.sam' 2>/dev/null | head -1)
+[ -n "$binned" ] && [ "$(md5sum < "$binned")" = "$extra" ] || fail "the bin does not keep the thrown-away picture"
+[ "$(find "$lib/MY PICTURES/Bin" -name '*.sam' | wc -l)" = 3 ] || fail "the bin does not keep all three thrown-away pictures"
 
 # The SAMPLE box keeps its pictures, by bin and by Delete.
 press_at $(card 1)
