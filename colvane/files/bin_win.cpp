@@ -1,7 +1,9 @@
 // Throwing a picture into its box's bin on disk.
 #include "colvane/files/bin_win.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "colvane/files/bin_rules.h"
@@ -44,6 +46,39 @@ void DeletePicture(const std::string& path) {
 }
 
 }  // namespace
+
+std::vector<std::string> BinPicturePaths(const char* boxFolder) {
+  const std::string bin = std::string(boxFolder) + "\\" + kBinFolderName;
+  std::vector<std::pair<int, std::string>> entries;
+  int serial;
+  std::string own;
+  for (const std::string& entry : BinPictures(bin)) {
+    if (ParseBinEntry(entry, &serial, &own)) entries.emplace_back(-serial, bin + "\\" + entry);
+  }
+  std::sort(entries.begin(), entries.end());
+  std::vector<std::string> paths;
+  for (const auto& entry : entries) paths.push_back(entry.second);
+  return paths;
+}
+
+bool GiveBackFromBin(const char* entryPath, bool (*taken)(const char* name, void* context), void* context) {
+  const std::string path = entryPath;
+  const size_t slash = path.find_last_of('\\');
+  int serial;
+  std::string own;
+  if (slash == std::string::npos || !ParseBinEntry(path.substr(slash + 1), &serial, &own)) return false;
+  const std::string bin = path.substr(0, slash);
+  const size_t boxEnd = bin.find_last_of('\\');
+  if (boxEnd == std::string::npos) return false;
+  char name[kPictureNameSize], target[kLibraryMaxPath];
+  if (taken(own.c_str(), context)) {
+    if (!NextPictureName(taken, context, name, sizeof(name))) return false;
+  } else {
+    lstrcpynA(name, own.c_str(), sizeof(name));
+  }
+  if (!JoinFolderPath(bin.substr(0, boxEnd).c_str(), name, target, sizeof(target))) return false;
+  return MovePicture(entryPath, target);
+}
 
 bool ThrowIntoBin(const char* picturePath) {
   const std::string path = picturePath;

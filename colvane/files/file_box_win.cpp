@@ -66,6 +66,7 @@ struct PictureEntry {
   std::string name;
   HBITMAP thumbnail = nullptr;  // owned here; built only while its page is shown
   bool broken = false;          // no thumbnail could be made: not tried again until the box is listed again
+  std::string binPath;          // a picture of the bin: the file it is read from
 };
 
 struct FileBoxState {
@@ -85,6 +86,7 @@ struct FileBoxState {
   int liftedIndex = -1;
   POINT corner{0, 0}, last{0, 0};  // layout coordinates
   bool overBin = false;
+  bool binOpen = false;  // the pictures shown are those of the chosen box's bin
   int pressedButton = -1;
   HWND edit = nullptr;
   char editName[80] = "";
@@ -164,11 +166,17 @@ void ListPictures() {
   std::vector<std::string> names;
   char folder[kLibraryMaxPath];
   for (int i = 0; i < libraries.count; ++i) {
-    if (BoxInLibraryPath(libraries.folder[i], SelectedBoxName(), folder, sizeof(folder)))
+    if (!BoxInLibraryPath(libraries.folder[i], SelectedBoxName(), folder, sizeof(folder))) continue;
+    if (!box.binOpen) {
       AddEntries(folder, "*.sam", false, &names);
+      continue;
+    }
+    for (const std::string& path : BinPicturePaths(folder)) {  // the newest first
+      box.pictures.push_back(PictureEntry{path.substr(path.find_last_of('\\') + 1), nullptr, false, path});
+    }
   }
   std::sort(names.begin(), names.end(), NaturallyBefore);
-  for (const std::string& name : names) box.pictures.push_back(PictureEntry{name, nullptr});
+  for (const std::string& name : names) box.pictures.push_back(PictureEntry{name, nullptr, false, ""});
 }
 
 // Builds the thumbnails of the shown page and frees every other one.
@@ -180,7 +188,8 @@ void PrepareShownThumbnails(HWND window) {
     if (!shown) {
       FreeThumbnail(e);
     } else if (!e.thumbnail && !e.broken) {
-      if (PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path)))
+      if (!e.binPath.empty()) lstrcpynA(path, e.binPath.c_str(), sizeof(path));
+      if (!e.binPath.empty() || PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path)))
         e.thumbnail = LoadThumbnail(window, path, ScreenPalette(), box.pictureGrid.cellWidth - 4,
                                     box.pictureGrid.cellHeight - 4);
       e.broken = !e.thumbnail;
@@ -462,6 +471,7 @@ void CloseFileBox(HWND window) {
   FreePictures();
   box.boxes.clear();
   box.pressedButton = -1;
+  box.binOpen = false;
   CoverDesk(false);
   LowerPage(window);
   FreeArt();
@@ -476,6 +486,7 @@ void FreeFileBox() {
   FreePictures();
   box.boxes.clear();
   box.pressedButton = -1;
+  box.binOpen = false;
   CoverDesk(false);
   FreeArt();
 }
@@ -517,7 +528,8 @@ bool Press(HWND window, POINT layout) {
   const int boxCount = static_cast<int>(box.boxes.size());
   const int card = GridHit(box.boxGrid, layout.x, layout.y, box.boxFirst, boxCount);
   if (card >= 0 && card != box.selectedBox && !BoxCanBeChosen(window, card)) return true;
-  if (card >= 0 && card != box.selectedBox) {
+  if (card >= 0 && (card != box.selectedBox || box.binOpen)) {
+    box.binOpen = false;
     box.selectedBox = card;
     SetFileBoxBox(SelectedBoxName());
     ListPictures();
@@ -558,9 +570,18 @@ bool Release(HWND window, POINT layout) {
 
 // Every left release, before the release itself is offered: a thumbnail let go over the bin is
 // thrown away, any other goes back to its place.
+bool TakenInChosenBox(const char* name, void*) { return PictureNameTaken(SelectedBoxName(), name); }
+
 void EndThumbnailDrag(HWND window, POINT layout) {
   if (!box.open || !box.dragging) return;
-  if (PtInRect(&buttons[kBin].hit, layout)) {
+  const bool onBin = PtInRect(&buttons[kBin].hit, layout) != 0;
+  if (box.binOpen && !onBin && GiveBackFromBin(box.lifted.binPath.c_str(), TakenInChosenBox, nullptr)) {
+    // Carried out of the open bin, a picture is back in its box.
+    FreeThumbnail(box.lifted);
+    box.lifted = PictureEntry{};
+    box.liftedIndex = -1;
+    box.picked = -1;
+  } else if (!box.binOpen && onBin) {
     PlaySoundEffect("rabish");
     bool deleted = false;
     DeletePicture(window, box.lifted, &deleted);
@@ -576,6 +597,7 @@ void EndThumbnailDrag(HWND window, POINT layout) {
 }
 
 bool DoubleClick(HWND window, POINT layout) {
+  if (box.binOpen) return true;  // a picture of the bin is carried out before it is opened
   const int picture = GridHit(box.pictureGrid, layout.x, layout.y, box.pictureFirst, static_cast<int>(box.pictures.size()));
   if (picture >= 0) OpenPicture(window, picture);
   return true;
@@ -585,7 +607,8 @@ void Paint(HWND window, HDC dc) {
   SIZE size = BitmapSize(box.background);
   BlitPart(window, dc, box.background, POINT{0, 0}, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
   for (int i = 0; i < kButtonCount; ++i) {
-    const StripRecord& s = buttons[i].states[i == box.pressedButton || (i == kBin && box.overBin) ? 1 : 0];
+    const bool down = i == box.pressedButton || (i == kBin && (box.overBin || box.binOpen));
+    const StripRecord& s = buttons[i].states[down ? 1 : 0];
     if (s.bitmap) DrawStripFrame(window, dc, &s, 0, 1, s.origin, ScreenPalette());
   }
   PaintBoxCards(window, dc);
@@ -605,12 +628,21 @@ bool Command(HWND window, int id) {
       if (box.edit) return false;
       NewBoxEdit(window);
       return true;
-    case cmd::kExportPicture: return ExportPicture(window, SelectedBoxName(), box.picked >= 0 && box.picked < static_cast<int>(box.pictures.size())
+    case cmd::kPrintPicture:
+      if (!box.binOpen) PrintPicture(window);  // only pictures given back are printed or exported
+      return true;
+    case cmd::kExportPicture:
+      if (box.binOpen) return true;
+      return ExportPicture(window, SelectedBoxName(), box.picked >= 0 && box.picked < static_cast<int>(box.pictures.size())
                                                                  ? box.pictures[box.picked].name.c_str()
                                                                  : (box.pictures.empty() ? "" : box.pictures[0].name.c_str())) != 0;
-    case cmd::kPrintPicture: PrintPicture(window); return true;
     case cmd::kFileBoxClose: CloseFileBox(window); return true;
-    case cmd::kRubbishBin: return true;  // the bin itself does nothing when clicked
+    case cmd::kRubbishBin:  // opens the chosen box's bin like a box, and closes it again
+      box.binOpen = !box.binOpen && box.selectedBox >= 0;
+      ListPictures();
+      PrepareShownThumbnails(window);
+      Repaint(window);
+      return true;
     case cmd::kEditDone: CreateTypedBox(window); return true;
     case cmd::kEditCancel: box.edit = nullptr; Repaint(window); return true;
   }
@@ -630,6 +662,7 @@ bool FileBoxKeyUp(HWND window, WPARAM key) {
   if (!box.open) return false;
   if (key == VK_RETURN) return true;
   if (key != VK_DELETE || box.edit || box.dragging) return false;
+  if (box.binOpen) return true;  // nothing is thrown out of the bin
   // only a picked picture of the page on screen
   const int i = box.picked;
   if (i < box.pictureFirst || i >= box.pictureFirst + box.pictureCapacity || i >= static_cast<int>(box.pictures.size()))

@@ -5,7 +5,7 @@
 # thumbnail dropped beside the bin goes back, dropped on the bin it is thrown away, but never one
 # of the SAMPLE box; the picture on the paper thrown away leaves a blank page and never comes
 # back; export's dialog opens in the Pictures folder; the Delete key throws the picked one away,
-# and the box's bin keeps every thrown-away picture whole;
+# and the box's bin keeps every thrown-away picture whole, opens like a box and gives one back;
 # a new box is made with Enter, forgotten with Escape, and an existing name gets "Folder is here!";
 # the program ends cleanly when left from inside the box.
 # Usage: file_box_e2e.sh SCREEN STAGE_DIR OUT_DIR
@@ -96,6 +96,16 @@ e2e_wait_until 5 gone "$lib/MY PICTURES/Extra.sam" || fail "Delete did not throw
 binned=$(find "$lib/MY PICTURES/Bin" -name '* Extra.sam' 2>/dev/null | head -1)
 [ -n "$binned" ] && [ "$(md5sum < "$binned")" = "$extra" ] || fail "the bin does not keep the thrown-away picture"
 [ "$(find "$lib/MY PICTURES/Bin" -name '*.sam' | wc -l)" = 3 ] || fail "the bin does not keep all three thrown-away pictures"
+# The bin opens like a box, the newest first; carried out of it, a picture is back, the same bytes.
+press_at 736 528
+shot bin-open
+drag_to $(thumb 0) 400 450
+e2e_wait_until 5 test -f "$lib/MY PICTURES/Extra.sam" || fail "the picture carried out of the bin is not back"
+[ -f "$lib/MY PICTURES/Extra.sam" ] && [ "$(md5sum < "$lib/MY PICTURES/Extra.sam")" = "$extra" ] ||
+  fail "the picture given back is not the one thrown away"
+[ "$(find "$lib/MY PICTURES/Bin" -name '*.sam' | wc -l)" = 2 ] || fail "the picture given back is still in the bin"
+press_at 736 528
+shot bin-closed
 
 # The SAMPLE box keeps its pictures, by bin and by Delete.
 press_at $(card 1)
