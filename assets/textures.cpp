@@ -34,9 +34,10 @@ double GrainValue(int n, int x, int y) {
       double t = Fbm(u / 8.0, v / 8.0, 11, 3, 8);
       return 100 + 36 * Smooth(0.25, 0.75, t + 0.05 * Speck(x, y, 1));
     }
-    case 2: {  // cold-pressed watercolour paper: soft rounded bumps
-      double t = Fbm(u / 8.0, v / 8.0, 21, 3, 8);
-      return 80 + 100 * t + 10 * Speck(x, y, 2);
+    case 2: {  // cold-pressed watercolour paper: round dimples in rows, each one a soft hollow
+      double cx = std::fmod(u + ((y / 8) % 2) * 4, 8.0) - 4, cy = std::fmod(v, 8.0) - 4;
+      double r = std::sqrt(cx * cx + cy * cy);
+      return 70 + 120 * Smooth(1.0, 3.6, r) + 8 * Speck(x, y, 2);
     }
     case 3: {  // chalk on a rough board: harsh speckle
       double t = Fbm(u / 4.0, v / 4.0, 31, 2, 16);
@@ -54,12 +55,17 @@ double GrainValue(int n, int x, int y) {
       double fibre = std::pow(std::fabs(std::sin(2 * M_PI * (3 * u + v) / kG + 6 * t)), 18);
       return 105 + 60 * t + 60 * fibre - 30 * Speck(x, y, 6);
     }
-    case 6: {  // linen: fine crossing threads
-      double a = std::fabs(std::sin(u * M_PI / 4)), b = std::fabs(std::sin(v * M_PI / 2));
-      return 95 + 45 * a + 40 * b + 25 * Speck(x, y, 7);
+    case 6: {  // notebook paper: smooth, with a ruled line every eight rows that a stroke skips
+      int row = y % 8;
+      return (row == 7 ? 40 : row == 0 || row == 6 ? 100 : 140) + 10 * Speck(x, y, 7);
     }
-    case 7:  // sandpaper: dense fine grit
-      return 55 + 150 * Speck(x, y, 8);
+    case 7: {  // sandpaper: round grains of grit two to four pixels across on a dark ground, at
+               // most one in each 4 x 4 cell
+      const int cx = x / 4, cy = y / 4;
+      const double dx = x - (cx * 4 + 1.5), dy = y - (cy * 4 + 1.5);
+      const bool grain = Speck(cx, cy, 8) > 0.45 && dx * dx + dy * dy < std::pow(1.1 + Speck(cx, cy, 10), 2);
+      return grain ? 200 + 40 * Speck(x, y, 9) : 30 + 30 * Speck(x, y, 9);
+    }
     case 8: {  // rice paper: cloudy with stray fibres
       double t = Fbm(u / 16.0, v / 16.0, 81, 4, 4);
       double fibre = std::pow(std::fabs(std::sin(2 * M_PI * (2 * u - 5 * v) / kG + 9 * t)), 30);

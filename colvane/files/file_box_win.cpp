@@ -553,12 +553,24 @@ void Paint(HWND window, HDC dc) {
   SIZE size = BitmapSize(box.background);
   BlitPart(window, dc, box.background, POINT{0, 0}, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
   for (int i = 0; i < kButtonCount; ++i) {
+    if (i == kBin && box.overBin && box.binOpening.bitmap) {  // the lid stays open while a picture is over it
+      DrawStripFrame(window, dc, &box.binOpening, -1, 1, box.binOpening.origin, ScreenPalette());
+      continue;
+    }
     const StripRecord& s = buttons[i].states[i == box.pressedButton || (i == kBin && box.overBin) ? 1 : 0];
     if (s.bitmap) DrawStripFrame(window, dc, &s, 0, 1, s.origin, ScreenPalette());
   }
   PaintBoxCards(window, dc);
   PaintThumbnails(window, dc);
-  if (box.dragging) DrawThumbnail(window, dc, box.lifted, box.corner);
+  if (box.dragging) {  // a carried picture passes behind the bin, so the child still sees where to let it go
+    const StripRecord& bin = buttons[kBin].states[0];
+    POINT a = bin.origin;
+    LayoutToScreen(&a);
+    const int saved = SaveDC(dc);
+    if (bin.bitmap) ExcludeClipRect(dc, a.x, a.y, a.x + bin.frameWidth, a.y + bin.height);
+    DrawThumbnail(window, dc, box.lifted, box.corner);
+    RestoreDC(dc, saved);
+  }
   if (box.edit) InvalidateRect(box.edit, nullptr, TRUE);
 }
 
