@@ -48,4 +48,11 @@ echo "exit click to process end: $ms ms"
 
 # The card: a bright square in the screen's middle, over the darkened picture.
 [ "$(bright)" -ge 40 ] || fail "no goodbye card in the middle of the screen ($(bright)% bright)"
+# The dimming is even: the white paper beside the card turns one flat, darker colour (no dots,
+# no stripes), and the card is big enough to see from the child's chair.
+flat=$(convert "$out/goodbye.png" -crop "100x100+$((px + 20))+$((py + 20))" +repage -colorspace Gray \
+  -format '%[fx:int(standard_deviation*255)] %[fx:int(mean*255)]' info:)
+[ "${flat% *}" -le 3 ] || fail "the screen behind the card is not dimmed evenly (spread ${flat% *})"
+[ "${flat#* }" -le 140 ] || fail "the screen behind the card is not dimmed (grey ${flat#* })"
+[ "$card" -ge $((screen_h / 5)) ] || fail "the goodbye card is $card pixels, too small on a $screen_h-row screen"
 e2e_end "exit checked: $out/goodbye.png"
