@@ -2,8 +2,8 @@
 // when the program closes. A bitmap file; red is transparent (hard edges, since it is drawn over
 // whatever picture the child left on the screen).
 //
-// The square is as wide as the card, and the card climbs a 56th of its side a tick (at least two
-// pixels) until it fills it, so it takes the same two and a quarter seconds at any size; with the
+// The square is as wide as the card, and the card climbs a 40th of its side each 40 ms tick (at
+// least two pixels) until it fills it, so it takes the same 1.6 seconds at any size; with the
 // three-second wait after it the program is gone within six seconds. A square card ends exactly
 // in the square; it never has to scroll.
 #include <cmath>

@@ -252,6 +252,27 @@ void DrawThumbnail(HWND window, HDC dc, const PictureEntry& e, POINT corner) {
   if (shown) BlitPart(window, dc, shown, POINT{corner.x + 2, corner.y + 2}, w - 4, h - 4, POINT{0, 0}, ScreenPalette());
 }
 
+// Over the open bin a carried picture shrinks to a card a third as big, hanging just above the
+// lid, as if about to drop in.
+void DrawPictureAboveBin(HDC dc, const PictureEntry& e, POINT binCorner, int binWidth) {
+  const int w = box.pictureGrid.cellWidth / 3, h = box.pictureGrid.cellHeight / 3;
+  const int x = binCorner.x + (binWidth - w) / 2, y = binCorner.y - h + 4;
+  const HBITMAP shown = e.thumbnail ? e.thumbnail : (e.broken ? box.brokenCard : box.card);
+  if (!shown) return;
+  MemoryDc memory(dc);
+  SelectedObject held(memory, shown);
+  const SIZE size = BitmapSize(shown);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, x, y, w, h, memory, 0, 0, size.cx, size.cy, SRCCOPY);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 246, 226));  // the card's cream edge
+  {
+    SelectedObject penIn(dc, pen), hollow(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, x - 1, y - 1, x + w + 1, y + h + 1);
+  }
+  DeleteObject(pen);
+}
+
 void PaintBoxCards(HWND window, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
@@ -568,7 +589,10 @@ void Paint(HWND window, HDC dc) {
     LayoutToScreen(&a);
     const int saved = SaveDC(dc);
     if (bin.bitmap) ExcludeClipRect(dc, a.x, a.y, a.x + bin.frameWidth, a.y + bin.height);
-    DrawThumbnail(window, dc, box.lifted, box.corner);
+    if (box.overBin)
+      DrawPictureAboveBin(dc, box.lifted, a, bin.frameWidth);
+    else
+      DrawThumbnail(window, dc, box.lifted, box.corner);
     RestoreDC(dc, saved);
   }
   if (box.edit) InvalidateRect(box.edit, nullptr, TRUE);

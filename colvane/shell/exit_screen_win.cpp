@@ -30,14 +30,20 @@ ExitScroll scroll;
 void DarkenSnapshot(HWND window, HBITMAP snapshot, int width, int height) {
   HBITMAP dark = LoadBitmapA(App().instance, "DARK");
   if (!dark) return;
-  const SIZE tile = BitmapSize(dark);
   HDC screen = GetDC(window);
-  {
-    MemoryDc target(screen), pattern(screen);
-    SelectedObject targetArt(target, snapshot), patternArt(pattern, dark);
+  // the tile laid over a whole screen's bitmap first: a blend that stretches its source comes
+  // out in blocks
+  HBITMAP tint = CreateCompatibleBitmap(screen, width, height);
+  HBRUSH tiles = CreatePatternBrush(dark);
+  if (tint && tiles) {
+    MemoryDc target(screen), tinted(screen);
+    SelectedObject targetArt(target, snapshot), tintArt(tinted, tint), brush(tinted, tiles);
+    PatBlt(tinted, 0, 0, width, height, PATCOPY);
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 150, 0};  // 150 / 255 of the tint
-    AlphaBlend(target, 0, 0, width, height, pattern, 0, 0, tile.cx, tile.cy, blend);
+    AlphaBlend(target, 0, 0, width, height, tinted, 0, 0, width, height, blend);
   }
+  if (tiles) DeleteObject(tiles);
+  if (tint) DeleteObject(tint);
   ReleaseDC(window, screen);
   DeleteObject(dark);
 }

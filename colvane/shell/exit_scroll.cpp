@@ -1,11 +1,11 @@
-// The exit picture's motion: a 56th of the viewport's side a tick, at least two pixels.
+// The exit picture's motion: a 40th of the viewport's side a tick, at least two pixels.
 #include "colvane/shell/exit_scroll.h"
 
 #include <algorithm>
 
 int ExitScrollStep(ExitScroll* scroll, int side, int height) {
   // a bigger card moves further each tick, so leaving takes as long at any size
-  const int step = std::max(2, (side + 55) / 56);
+  const int step = std::max(2, (side + 39) / 40);
   if (scroll->top < 0) scroll->top = side;  // the first tick starts below the viewport
   if (scroll->top > 0) {
     scroll->top -= step;
