@@ -80,8 +80,8 @@ Image Picture() {
   cairo_fill(cr);
   CentredText(cr, "Bye!", kSide / 2.0, 128, 34, Cherry());
   CentredText(cr, "See you soon", kSide / 2.0, 152, 13, Ink());
-  for (double x : {20.0, kSide - 20.0}) {
-    StarPath(cr, x, 24, 5, 9, 4, 0);
+  for (const Pt& star : {Pt{20, 26}, Pt{44, 16}}) {  // stars on the left, the sun on the right
+    StarPath(cr, star.x, star.y, 5, 9, 4, 0);
     OutlineFill(cr, Sun(), 1.4);
   }
   for (double x : {22.0, kSide - 22.0}) {
