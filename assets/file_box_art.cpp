@@ -16,12 +16,10 @@ namespace {
 constexpr int kCardW = 148, kCardH = 116;  // the cell of both grids
 constexpr int kBinW = 80, kBinH = 56;
 
-Rc Grow(Rc r, int by) { return {r.x - by, r.y - by, r.w + 2 * by, r.h + 2 * by}; }
-
 // A felt tray sunk into the wood, with a rim, holding the cards or the pictures.
 void Tray(cairo_t* cr, Rc r, const char* label) {
   SoftShadow(cr, r.x, r.y, r.w, r.h, 10, 0, 2, 6, 0.45);
-  RoundRect(cr, r.x - 3, r.y - 3, r.w + 6, r.h + 6, 12);
+  RoundRect(cr, r.x - kTrayRim, r.y - kTrayRim, r.w + 2 * kTrayRim, r.h + 2 * kTrayRim, 12);
   SetSource(cr, WoodDark());
   cairo_fill(cr);
   cairo_save(cr);
@@ -30,10 +28,10 @@ void Tray(cairo_t* cr, Rc r, const char* label) {
   PaintFelt(cr, r.x, r.y, r.w, r.h);
   cairo_restore(cr);
   if (label) {  // a little name plate on the rim, outside the cells
-    double w = 12 + 7.5 * std::string(label).size();
-    RoundRect(cr, r.x + r.w - w - 14, r.y + r.h - 2, w, 14, 5);
+    const Rc plate = TrayLabel(r, label);
+    RoundRect(cr, plate.x, plate.y, plate.w, plate.h, 5);
     OutlineFill(cr, Cream(), 1.2);
-    CentredText(cr, label, r.x + r.w - w / 2 - 14, r.y + r.h + 5, 10, Ink());
+    CentredText(cr, label, plate.x + plate.w / 2.0, plate.y + 7, 10, Ink());
   }
 }
 
@@ -59,7 +57,7 @@ Image FilePage(const Plan& p) {
   Tray(cr, p.boxCards, "boxes");
   Tray(cr, p.thumbs, "pictures");
   // felt under the bin, where it stands beside the desk's buttons
-  Tray(cr, Grow(p.bin, 2), nullptr);
+  Tray(cr, Grow(p.bin, kBinFelt), nullptr);
   Image img = Flatten(c);
   FreeCanvas(c);
   AvoidKey(img);

@@ -1,5 +1,7 @@
 // Position keys of the layout file taken straight from the screen plan: frame coordinates,
 // desk button areas, option panel rectangles, library slots, file box and sound panel areas.
+#include <cstdio>
+
 #include "assets/gen_context.h"
 
 namespace art {
@@ -80,6 +82,11 @@ void MakeLayoutPositions(Gen& g) {
     FramePositions(g, p);
     DeskAreas(g, p);
     PanelPositions(g, p);
+    // a layout that puts something off its screen or under something else is not written out
+    for (const std::string& fault : PlanFaults(p)) {
+      std::fprintf(stderr, "colvane_assets: %s\n", fault.c_str());
+      ++g.failures;
+    }
   }
 }
 

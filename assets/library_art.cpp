@@ -1,5 +1,6 @@
 // The clip-art library tray (Lib) with its eleven category buttons and their states; a
-// category's selection animation opens the library page in the bottom compartment.
+// category's selection animation opens the library page in the bottom compartment, and its
+// chosen look stays on the button while that page is open.
 #include <cctype>
 #include <cmath>
 #include <utility>
@@ -290,8 +291,11 @@ void MakeLibraryTray(Gen& g) {
     for (char& ch : stem) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     g.ini.Set("CARTOON", name + "M", g.Bitmap("lib_" + stem + "_M.bmp", TileStrip(kCellW, kCellH, HoverFrames(), PictureOf(k))));
     g.ini.Set("CARTOON", name + "S", g.Bitmap("lib_" + stem + "_S.bmp", TileStrip(kCellW, kCellH, PlainFrames(), PictureOf(k))));
+    // the look of the category whose page is open: chosen, as a selected tool looks
+    g.ini.Set("CARTOON", name + "P", g.Bitmap("lib_" + stem + "_P.bmp", TileStrip(kCellW, kCellH, {SelectFrames().back()}, PictureOf(k))));
     g.ini.SetInt("CARTOON", name + "MW", kCellW);
     g.ini.SetInt("CARTOON", name + "SW", kCellW);
+    g.ini.SetInt("CARTOON", name + "PW", kCellW);
     int slots = kCategories[k].itemsPerPage, d = slots - 4;
     if (drawers[d].empty()) drawers[d] = g.Bitmap("lib_drawer" + std::to_string(slots) + ".bmp", Drawer(slots));
     g.ini.Set("CARTOON", name + "C", drawers[d]);
@@ -302,6 +306,7 @@ void MakeLibraryTray(Gen& g) {
       Pt org = {p.tool.x + at.x, p.tool.y + at.y};
       g.ini.SetPoint("CARTOON", name + "M" + p.digit + "ORG", org);
       g.ini.SetPoint("CARTOON", name + "S" + p.digit + "ORG", org);
+      g.ini.SetPoint("CARTOON", name + "P" + p.digit + "ORG", org);
       // the page of the category opens where its selection animation plays
       g.ini.SetPoint("CARTOON", name + "C" + p.digit + "ORG", {p.library.x, p.library.y});
       g.ini.SetRect("CARTOON", name + "A" + p.digit, {org.x, org.y, kCellW, kCellH});

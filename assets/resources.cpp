@@ -1,4 +1,4 @@
-// Inputs of the resource compiler: the "PAL" palette bitmap, the "DARK" 12 x 12 pattern, the
+// Inputs of the resource compiler: the "PAL" palette bitmap, the "DARK" 12 x 12 tint, the
 // "RgnBrush" 8 x 8 stripes, the "STOCK" picture, and the two resource-script fragments.
 #include <cmath>
 
@@ -37,13 +37,10 @@ void WritePal(Gen& g) {
   g.Check(WriteBmp8(g.ResPath("pal.bmp"), 16, 16, index, GeneralPalette()), "pal.bmp");
 }
 
-// The exit screen ANDs this pattern over the whole screen: every other pixel goes black,
-// which dims the picture to half its brightness without changing its colours.
+// The exit screen blends this evening blue over the whole screen, more than half strong, so the
+// child's picture dims evenly behind the goodbye card (no dots, no stripes at any size).
 void WriteDark(Gen& g) {
-  Image img(12, 12);
-  for (int y = 0; y < 12; ++y)
-    for (int x = 0; x < 12; ++x)
-      img.Set(x, y, (x + y) % 2 ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
+  Image img(12, 12, Rgb{14, 18, 52});
   g.Check(WriteBmp24(g.ResPath("dark.bmp"), img), "dark.bmp");
 }
 

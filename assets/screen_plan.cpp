@@ -1,7 +1,9 @@
 // The screen plan: where every element of the two layouts ("800" and "640") lies.
 #include "assets/screen_plan.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace art {
 
@@ -37,7 +39,7 @@ static Plan Make800() {
   p.exitBtn = {756, 386};
   p.logo = {520, 508, 150, 90};
   p.boxCards = {20, 20, 640, 132};
-  p.thumbs = {20, 168, 640, 424};
+  p.thumbs = {20, 168, 640, 380};  // three rows of cards
   p.dirLeft = {676, 24};
   p.boxNew = {716, 24};
   p.dirRight = {756, 24};
@@ -45,7 +47,7 @@ static Plan Make800() {
   p.boxRight = {756, 200};
   p.save = {676, 440};
   p.print = {756, 440};
-  p.bin = {696, 500, 80, 90};
+  p.bin = {696, 512, 80, 56};  // below the felt of the right side, as wide as its art
   return p;
 }
 
@@ -77,21 +79,84 @@ static Plan Make640() {
   p.exitBtn = {596, 378};
   p.logo = {0, 0, 0, 0};
   p.boxCards = {12, 12, 496, 132};
-  p.thumbs = {12, 152, 496, 320};
+  p.thumbs = {12, 162, 496, 256};  // two rows of cards
   p.dirLeft = {516, 20};
   p.boxNew = {556, 20};
   p.dirRight = {596, 20};
-  p.boxLeft = {516, 200};
-  p.boxRight = {596, 200};
-  p.save = {516, 270};
-  p.print = {596, 270};
-  p.bin = {556, 420, 80, 56};
+  p.boxLeft = {516, 172};
+  p.boxRight = {596, 172};
+  p.save = {516, 222};
+  p.print = {596, 222};
+  p.bin = {548, 272, 80, 56};  // between the buttons and the desk's, clear of the screen's edge
   return p;
 }
 
 const Plan& PlanFor(int variant) {
   static const Plan wide = Make800(), small = Make640();
   return variant == 800 ? wide : small;
+}
+
+Rc TrayLabel(Rc tray, const char* label) {
+  const int w = 12 + static_cast<int>(std::strlen(label) * 15 + 1) / 2;
+  return {tray.r() - w - 14, tray.b() - 2, w, 14};
+}
+
+// A tray with its rim, reaching down to its name plate.
+static Rc TrayWithLabel(Rc tray, const char* label) {
+  Rc rim = Grow(tray, kTrayRim), plate = TrayLabel(tray, label);
+  rim.h = std::max(rim.b(), plate.b()) - rim.y;
+  return rim;
+}
+
+std::vector<PlanElement> PlanElements(const Plan& p) {
+  auto button = [](Pt at) { return Rc{at.x, at.y, kDeskBtn, kDeskBtn}; };
+  std::vector<PlanElement> e;
+  for (const char* screen : {"painting", "library", "file box"}) {
+    const bool fileBox = std::strcmp(screen, "file box") == 0;
+    e.push_back({screen, "page turn", p.turn});  // the desk's first button shows on every screen
+    e.push_back({screen, "exit", button(p.exitBtn)});
+    e.push_back({screen, "file page", button(p.filePageBtn)});
+    if (fileBox) continue;
+    e.push_back({screen, "paper", p.paperBmp});
+    e.push_back({screen, "new picture", button(p.newBtn)});
+    e.push_back({screen, "undo", button(p.undoBtn)});
+    e.push_back({screen, "toolbox", p.tool});
+    e.push_back({screen, "sound panel", p.sound});
+    if (p.logo.w > 0) e.push_back({screen, "logo", p.logo});
+    if (std::strcmp(screen, "library") == 0) {
+      e.push_back({screen, "library page", p.library});
+    } else {
+      e.push_back({screen, "colour panel", p.colour});
+      e.push_back({screen, "option panel", p.panel});
+    }
+  }
+  const char* fb = "file box";
+  e.push_back({fb, "boxes tray", TrayWithLabel(p.boxCards, "boxes")});
+  e.push_back({fb, "pictures tray", TrayWithLabel(p.thumbs, "pictures")});
+  e.push_back({fb, "bin", Grow(p.bin, kBinFelt + kTrayRim)});
+  const std::pair<const char*, Pt> buttons[] = {{"boxes back", p.dirLeft},     {"new box", p.boxNew},
+                                                {"boxes on", p.dirRight},      {"pictures back", p.boxLeft},
+                                                {"pictures on", p.boxRight},   {"export", p.save},
+                                                {"print", p.print}};
+  for (const auto& [name, at] : buttons) e.push_back({fb, name, button(at)});
+  return e;
+}
+
+std::vector<std::string> PlanFaults(const Plan& p) {
+  std::vector<std::string> faults;
+  const std::string layout = std::to_string(p.variant) + " layout, ";
+  const std::vector<PlanElement> e = PlanElements(p);
+  for (size_t i = 0; i < e.size(); ++i) {
+    const Rc& a = e[i].at;
+    if (a.x < 0 || a.y < 0 || a.r() > p.screenW || a.b() > p.screenH)
+      faults.push_back(layout + e[i].screen + ": " + e[i].name + " leaves the screen");
+    for (size_t j = i + 1; j < e.size(); ++j) {
+      const Rc& b = e[j].at;
+      if (std::strcmp(e[i].screen, e[j].screen) == 0 && a.x < b.r() && b.x < a.r() && a.y < b.b() && b.y < a.b())
+        faults.push_back(layout + e[i].screen + ": " + e[i].name + " and " + e[j].name + " cover each other");
+    }
+  }
+  return faults;
 }
 
 static std::vector<PanelButton> Two(const char* a, const char* b) {

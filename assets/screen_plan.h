@@ -16,6 +16,7 @@ struct Rc {
   int b() const { return y + h; }
 };
 inline Rc Offset(Rc r, Pt o) { return {r.x + o.x, r.y + o.y, r.w, r.h}; }
+inline Rc Grow(Rc r, int by) { return {r.x - by, r.y - by, r.w + 2 * by, r.h + 2 * by}; }
 
 // Sizes shared by both layouts (their bitmaps are read by keys without a layout digit).
 constexpr int kToolW = 122, kToolH = 328;          // toolbox page and library tray
@@ -64,6 +65,23 @@ struct Plan {
 };
 
 const Plan& PlanFor(int variant);
+
+// The file box's trays: a felt tray of the page has a wooden rim kTrayRim wide around it and may
+// carry a name plate on its bottom rim, at the right; the bin stands on a tray kBinFelt larger.
+constexpr int kTrayRim = 3, kBinFelt = 2;
+Rc TrayLabel(Rc tray, const char* label);
+
+// One thing drawn on one of a layout's three screens ("painting", "library", "file box"),
+// with everything of its own that it draws around itself (a tray's rim and name plate).
+struct PlanElement {
+  const char* screen;
+  std::string name;
+  Rc at;
+};
+std::vector<PlanElement> PlanElements(const Plan& p);
+// What is wrong with a layout: each element that does not lie wholly on its screen, and each
+// two elements of one screen that cover each other. Empty when the layout is sound.
+std::vector<std::string> PlanFaults(const Plan& p);
 
 // Option panel buttons: key name (without _CORD) and rectangle relative to the panel origin.
 struct PanelButton {

@@ -34,41 +34,47 @@ double GrainValue(int n, int x, int y) {
       double t = Fbm(u / 8.0, v / 8.0, 11, 3, 8);
       return 100 + 36 * Smooth(0.25, 0.75, t + 0.05 * Speck(x, y, 1));
     }
-    case 2: {  // cold-pressed watercolour paper: soft rounded bumps
-      double t = Fbm(u / 8.0, v / 8.0, 21, 3, 8);
-      return 80 + 100 * t + 10 * Speck(x, y, 2);
+    case 2: {  // cold-pressed watercolour paper: round dimples in staggered rows, which a
+               // stroke leaves white
+      double cx = std::fmod(u + ((y / 8) % 2) * 4, 8.0) - 3.5, cy = std::fmod(v, 8.0) - 3.5;
+      double r = std::sqrt(cx * cx + cy * cy);
+      return r < 1.8 ? 6 : 70 + 90 * Smooth(1.8, 3.4, r) + 8 * Speck(x, y, 2);
     }
     case 3: {  // chalk on a rough board: harsh speckle
       double t = Fbm(u / 4.0, v / 4.0, 31, 2, 16);
       return Speck(x, y, 3) * 0.55 + t * 0.65 > 0.62 ? 215 : 20 + 40 * Speck(x, y, 4);
     }
-    case 4: {  // canvas weave: threads over and under every four pixels
+    case 4: {  // canvas weave: threads over and under every four pixels, a thin gap between them
       double warp = 0.5 + 0.5 * std::sin(u * M_PI / 2);
       double weft = 0.5 + 0.5 * std::sin(v * M_PI / 2);
       bool over = ((x / 4) + (y / 4)) % 2 == 0;
-      double t = over ? warp : weft;
-      return 70 + 110 * t + 20 * Speck(x, y, 5);
+      if ((over && x % 4 == 3) || (!over && y % 4 == 3)) return 8;
+      return 110 + 60 * (over ? warp : weft);
     }
-    case 5: {  // kraft paper: long fibres in a cloudy pulp
+    case 5: {  // kraft paper: long pale fibres running slantwise through the pulp
       double t = Fbm(u / 16.0, v / 16.0, 51, 3, 4);
       double fibre = std::pow(std::fabs(std::sin(2 * M_PI * (3 * u + v) / kG + 6 * t)), 18);
-      return 105 + 60 * t + 60 * fibre - 30 * Speck(x, y, 6);
+      return fibre > 0.45 ? 8 : 115 + 50 * t - 20 * Speck(x, y, 6);
     }
-    case 6: {  // linen: fine crossing threads
-      double a = std::fabs(std::sin(u * M_PI / 4)), b = std::fabs(std::sin(v * M_PI / 2));
-      return 95 + 45 * a + 40 * b + 25 * Speck(x, y, 7);
+    case 6: {  // notebook paper: smooth, with a ruled line every eight rows that a stroke skips
+      return y % 8 == 7 ? 4 : 135 + 10 * Speck(x, y, 7);
     }
-    case 7:  // sandpaper: dense fine grit
-      return 55 + 150 * Speck(x, y, 8);
-    case 8: {  // rice paper: cloudy with stray fibres
+    case 7: {  // sandpaper: grains of grit one to three pixels across, at most one in each 4 x 4
+               // cell, too hard for the paint to cover
+      const int cx = x / 4, cy = y / 4;
+      const double dx = x - (cx * 4 + 1.5), dy = y - (cy * 4 + 1.5);
+      const bool grit = Speck(cx, cy, 8) > 0.35 && dx * dx + dy * dy < std::pow(0.8 + Speck(cx, cy, 10), 2);
+      return grit ? 6 : 120 + 60 * Speck(x, y, 9);
+    }
+    case 8: {  // rice paper: cloudy, with long curling fibres
       double t = Fbm(u / 16.0, v / 16.0, 81, 4, 4);
       double fibre = std::pow(std::fabs(std::sin(2 * M_PI * (2 * u - 5 * v) / kG + 9 * t)), 30);
-      return 100 + 70 * t + 70 * fibre;
+      return fibre > 0.3 ? 6 : 90 + 90 * t;
     }
-    default: {  // wood board: long grain lines
+    default: {  // wood board: long grain lines across the sheet
       double t = Fbm(u / 32.0, v / 4.0, 91, 3, 2, 16);
       double ring = 0.5 + 0.5 * std::sin(v * M_PI / 4 + 9 * t);
-      return 70 + 120 * ring + 20 * Speck(x, y, 9);
+      return ring < 0.22 ? 8 : 90 + 100 * ring + 20 * Speck(x, y, 9);
     }
   }
 }

@@ -65,14 +65,58 @@ void PageButton(cairo_t* cr, double x, double y, int page, const TileLook& look)
   }
 }
 
-// An empty pocket of the felt where no tool lives.
-void Pocket(cairo_t* cr, Rc cell) {
-  RoundRect(cr, cell.x + 3.5, cell.y + 3.5, cell.w - 7, cell.h - 8, 8);
-  cairo_set_source_rgba(cr, 0, 0.05, 0.1, 0.18);
-  cairo_fill_preserve(cr);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.10);
+// Below page 2's two tools, in the room of ten: a sheet pinned to the felt showing what they
+// make, letters from the typewriter and a trail of the magic stamp's pictures.
+void Showcase(cairo_t* cr, Rc area) {
+  const double x = area.x + 8, y = area.y + 10, w = area.w - 16, h = area.h - 20;
+  SoftShadow(cr, x, y, w, h, 4, 2, 3, 4, 0.5);
+  cairo_save(cr);
+  cairo_translate(cr, x + w / 2, y + h / 2);
+  cairo_rotate(cr, -0.03);
+  cairo_translate(cr, -w / 2, -h / 2);
+  RoundRect(cr, 0, 0, w, h, 3);
+  OutlineFill(cr, Cream(), 1.4);
+  for (double ly = 30; ly < h - 8; ly += 16) {  // the sheet's ruled lines
+    cairo_move_to(cr, 8, ly);
+    cairo_line_to(cr, w - 8, ly);
+  }
+  SetSource(cr, Sky(), 0.35);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
+  const struct { const char* text; double size; Col colour; } lines[] = {
+      {"Abc", 24, Cherry()}, {"Hello!", 17, Sky()}, {"I can", 15, Leaf()}, {"write", 15, Grape()}};
+  double ly = 26;
+  for (const auto& l : lines) {
+    CentredText(cr, l.text, w / 2, ly - l.size * 0.32, l.size, l.colour);
+    ly += l.size < 20 ? 20 : 28;
+  }
+  // the magic stamp's trail of pictures across the lower half
+  const double sy = h - 64;
+  for (int i = 0; i < 5; ++i) {
+    const double sx = 18 + i * (w - 36) / 4, yy = sy + (i % 2 ? 10 : 0) + 14;
+    if (i % 3 == 0) {
+      StarPath(cr, sx, yy, 5, 10, 4.5, i * 0.2);
+      OutlineFill(cr, Sun(), 1.2);
+    } else if (i % 3 == 1) {
+      HeartPath(cr, sx, yy, 18);
+      OutlineFill(cr, Cherry(), 1.2);
+    } else {
+      for (int k = 0; k < 5; ++k) {
+        cairo_arc(cr, sx + 5 * std::cos(k * 2 * M_PI / 5), yy + 5 * std::sin(k * 2 * M_PI / 5), 4, 0, 2 * M_PI);
+        OutlineFill(cr, Grape(), 1.0);
+      }
+      cairo_arc(cr, sx, yy, 3, 0, 2 * M_PI);
+      OutlineFill(cr, Sun(), 1.0);
+    }
+  }
+  for (int i = 0; i < 6; ++i) {  // sparkles of the wand
+    StarPath(cr, 14 + i * (w - 28) / 5, h - 14 - (i % 2) * 8, 4, 4.5, 1.5, 0);
+    SetSource(cr, Sun());
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  cairo_arc(cr, x + w / 2, y + 6, 4, 0, 2 * M_PI);  // the pin
+  OutlineFill(cr, Cherry(), 1.2);
 }
 
 Image Page(int page) {
@@ -85,8 +129,10 @@ Image Page(int page) {
       DrawTile(c.cr, cell, TileLook{}, PictureOf(kPage1[k]));
     else if (k < 2)
       DrawTile(c.cr, cell, TileLook{}, PictureOf(kPage2[k]));
-    else
-      Pocket(c.cr, cell);
+  }
+  if (page == 2) {
+    const Pt top = ToolCell(2), last = ToolCell(11);
+    Showcase(c.cr, {top.x, top.y, last.x + kCellW - top.x, last.y + kCellH - top.y});
   }
   Pt pb = ToolPageButton();
   PageButton(c.cr, pb.x, pb.y, page, TileLook{});

@@ -88,7 +88,7 @@ constexpr int kCaret = 0, kCaretMs = 200;                // the typewriter's car
 constexpr int kStrokeRepeat = 1, kStrokeRepeatMs = 100;  // airbrush and toothpaste keep painting
 constexpr int kCartoons = 2, kCartoonsMs = 150;          // cartoon frames
 constexpr int kRopeFrame = 3, kRopeFrameMs = 100;        // the marching selection outline
-constexpr int kExitScroll = 10, kExitScrollMs = 80;      // the goodbye picture
+constexpr int kExitScroll = 10, kExitScrollMs = 40;      // the goodbye picture, 25 steps a second
 constexpr int kRecovery = 11, kRecoveryMs = 1000;        // the recovery copy of a changed picture
 }  // namespace timer
 

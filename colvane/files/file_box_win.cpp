@@ -275,6 +275,27 @@ void DrawThumbnail(HWND window, HDC dc, const PictureEntry& e, POINT corner) {
   if (shown) BlitPart(window, dc, shown, POINT{corner.x + 2, corner.y + 2}, w - 4, h - 4, POINT{0, 0}, ScreenPalette());
 }
 
+// Over the open bin a carried picture shrinks to a card a third as big, hanging just above the
+// lid, as if about to drop in.
+void DrawPictureAboveBin(HDC dc, const PictureEntry& e, POINT binCorner, int binWidth) {
+  const int w = box.pictureGrid.cellWidth / 3, h = box.pictureGrid.cellHeight / 3;
+  const int x = binCorner.x + (binWidth - w) / 2, y = binCorner.y - h + 4;
+  const HBITMAP shown = e.thumbnail ? e.thumbnail : (e.broken ? box.brokenCard : box.card);
+  if (!shown) return;
+  MemoryDc memory(dc);
+  SelectedObject held(memory, shown);
+  const SIZE size = BitmapSize(shown);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, x, y, w, h, memory, 0, 0, size.cx, size.cy, SRCCOPY);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 246, 226));  // the card's cream edge
+  {
+    SelectedObject penIn(dc, pen), hollow(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, x - 1, y - 1, x + w + 1, y + h + 1);
+  }
+  DeleteObject(pen);
+}
+
 void PaintBoxCards(HWND window, HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
@@ -607,13 +628,29 @@ void Paint(HWND window, HDC dc) {
   SIZE size = BitmapSize(box.background);
   BlitPart(window, dc, box.background, POINT{0, 0}, size.cx, size.cy, POINT{0, 0}, ScreenPalette());
   for (int i = 0; i < kButtonCount; ++i) {
-    const bool down = i == box.pressedButton || (i == kBin && (box.overBin || box.binOpen));
-    const StripRecord& s = buttons[i].states[down ? 1 : 0];
+    // The lid stays open while a picture is over the bin, and while the bin is open like a box.
+    const bool binOpened = i == kBin && (box.overBin || box.binOpen);
+    if (binOpened && box.binOpening.bitmap) {
+      DrawStripFrame(window, dc, &box.binOpening, -1, 1, box.binOpening.origin, ScreenPalette());
+      continue;
+    }
+    const StripRecord& s = buttons[i].states[i == box.pressedButton || binOpened ? 1 : 0];
     if (s.bitmap) DrawStripFrame(window, dc, &s, 0, 1, s.origin, ScreenPalette());
   }
   PaintBoxCards(window, dc);
   PaintThumbnails(window, dc);
-  if (box.dragging) DrawThumbnail(window, dc, box.lifted, box.corner);
+  if (box.dragging) {  // a carried picture passes behind the bin, so the child still sees where to let it go
+    const StripRecord& bin = buttons[kBin].states[0];
+    POINT a = bin.origin;
+    LayoutToScreen(&a);
+    const int saved = SaveDC(dc);
+    if (bin.bitmap) ExcludeClipRect(dc, a.x, a.y, a.x + bin.frameWidth, a.y + bin.height);
+    if (box.overBin)
+      DrawPictureAboveBin(dc, box.lifted, a, bin.frameWidth);
+    else
+      DrawThumbnail(window, dc, box.lifted, box.corner);
+    RestoreDC(dc, saved);
+  }
   if (box.edit) InvalidateRect(box.edit, nullptr, TRUE);
 }
 

@@ -1,6 +1,8 @@
 // The library's shelf on the screen: its category buttons, their animations and the turn to the tools.
 #include "colvane/library/library_shelf_win.h"
 
+#include <cstdio>
+
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/clip_art_win.h"
 #include "colvane/canvas/tool_select_win.h"
@@ -13,6 +15,7 @@
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
+#include "colvane/layout/layout_files_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/library/library_catalogue.h"
 #include "colvane/library/library_page_win.h"
@@ -24,6 +27,7 @@ constexpr int kButtonCount = kCategoryCount;  // one per category, in the catalo
 constexpr int kNone = 99;
 
 ShelfButton buttons[kButtonCount];  // a category's selection strip is its drawer opening
+StripRecord chosen[kButtonCount];   // the button's look while its page is open; owned here
 int selected = -1;  // survives page turns
 int hovered = kNone;
 bool hoverCursorSet = false;
@@ -47,14 +51,21 @@ void Repaint(HWND window) {
 }  // namespace
 
 void LoadLibraryButtons(HWND window) {
-  for (int i = 0; i < kButtonCount; ++i)
+  for (int i = 0; i < kButtonCount; ++i) {
     LoadShelfButton(window, &buttons[i], kCategories[i].button, kCategories[i].Command());
+    char key[40], width[40], origin[40];
+    std::snprintf(key, sizeof(key), "%sP", kCategories[i].button);
+    std::snprintf(width, sizeof(width), "%sPW", kCategories[i].button);
+    std::snprintf(origin, sizeof(origin), "%sP%sORG", kCategories[i].button, VariantDigit());
+    LoadStrip(window, &chosen[i], "CARTOON", key, width, origin);
+  }
   hovered = kNone;
   hoverCursorSet = false;
 }
 
 void FreeLibraryButtons() {
   for (ShelfButton& b : buttons) FreeShelfButton(&b);
+  for (StripRecord& s : chosen) FreeStrip(&s);
 }
 
 namespace {
@@ -68,6 +79,7 @@ void Paint(HWND window, HDC dc) {
   if (selected >= 0) {
     const StripRecord& s = buttons[selected].select;
     DrawStripFrame(window, dc, &s, -1, 1, s.origin, ScreenPalette());
+    DrawStripFrame(window, dc, &chosen[selected], 0, 1, chosen[selected].origin, ScreenPalette());
   }
 }
 
@@ -104,6 +116,7 @@ bool Press(HWND window, POINT p) {
   Repaint(window);
   const StripRecord& drawer = buttons[at].select;
   Play(window, drawer, 0, 0, 0, nullptr, WM_LBUTTONDOWN);
+  Play(window, chosen[at], 0, 1, 0, nullptr, WM_LBUTTONDOWN);
   selected = at;
   hovered = kNone;
   SetLibraryPagePosition(drawer.origin);

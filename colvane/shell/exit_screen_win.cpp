@@ -1,4 +1,4 @@
-// The exit screen: the screen is frozen and darkened, the goodbye picture rises and scrolls
+// The exit screen: the screen is frozen and dimmed, the goodbye picture rises and scrolls
 // through a square in the middle, and the program closes three seconds later (or at once on a
 // left press, which the mouse routers handle).
 #include <algorithm>
@@ -24,17 +24,26 @@ HBITMAP exitMask = nullptr;
 SIZE exitSize{0, 0};
 ExitScroll scroll;
 
+// The "DARK" tint laid over the whole snapshot at a constant strength: an even dimming that
+// keeps the picture recognisable behind the card (a pattern ANDed over it shows as dots, and
+// as stripes wherever the screen is scaled).
 void DarkenSnapshot(HWND window, HBITMAP snapshot, int width, int height) {
   HBITMAP dark = LoadBitmapA(App().instance, "DARK");
   if (!dark) return;
   HDC screen = GetDC(window);
-  {
-    MemoryDc target(screen), pattern(screen);
-    SelectedObject targetArt(target, snapshot), patternArt(pattern, dark);
-    for (int ty = 0; ty <= height / 12; ++ty)
-      for (int tx = 0; tx <= width / 12; ++tx)
-        BitBlt(target, tx * 12, ty * 12, 12, 12, pattern, 0, 0, SRCAND);
+  // the tile laid over a whole screen's bitmap first: a blend that stretches its source comes
+  // out in blocks
+  HBITMAP tint = CreateCompatibleBitmap(screen, width, height);
+  HBRUSH tiles = CreatePatternBrush(dark);
+  if (tint && tiles) {
+    MemoryDc target(screen), tinted(screen);
+    SelectedObject targetArt(target, snapshot), tintArt(tinted, tint), brush(tinted, tiles);
+    PatBlt(tinted, 0, 0, width, height, PATCOPY);
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 150, 0};  // 150 / 255 of the tint
+    AlphaBlend(target, 0, 0, width, height, tinted, 0, 0, width, height, blend);
   }
+  if (tiles) DeleteObject(tiles);
+  if (tint) DeleteObject(tint);
   ReleaseDC(window, screen);
   DeleteObject(dark);
 }

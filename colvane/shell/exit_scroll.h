@@ -1,5 +1,5 @@
 // The exit picture's motion: it rises into a square viewport from below, then scrolls up until
-// its last rows fill the viewport.
+// its last rows fill the viewport, in steps that grow with the viewport's side.
 #pragma once
 
 struct ExitScroll {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "assets/asset_read.h"
+#include "colvane/ids.h"
 #include "colvane/shell/exit_scroll.h"
 #include "tests/assets/tile_seams.h"
 
@@ -419,7 +421,7 @@ TEST_F(Assets, PatternBitmapsHaveTheirExactSizesAndPixels) {
 }
 
 // The goodbye card rises (and scrolls) through a square as wide as itself, one step every
-// 80 ms, and the program closes three seconds after: leaving must take at most six seconds,
+// timer tick, and the program closes three seconds after: leaving must take at most six seconds,
 // half a second of which is kept for saving the picture and closing.
 TEST_F(Assets, GoodbyeCardEndsSoonEnough) {
   Bitmap exit;
@@ -429,7 +431,7 @@ TEST_F(Assets, GoodbyeCardEndsSoonEnough) {
   ExitScroll scroll;
   int ticks = 1;
   while (!ExitScrollStep(&scroll, exit.w, exit.h) && ticks < 10000) ++ticks;
-  EXPECT_LE(ticks * 80 + 3000, 5500) << exit.w << " x " << exit.h << " takes " << ticks << " ticks";
+  EXPECT_LE(ticks * timer::kExitScrollMs + 3000, 5500) << exit.w << " x " << exit.h << " takes " << ticks << " ticks";
   int card = 0;
   for (int y = 0; y < exit.h; ++y)
     for (int x = 0; x < exit.w; ++x) card += !IsKey(exit.At(x, y));
@@ -463,6 +465,46 @@ TEST_F(Assets, TexturesTileWithoutSeams) {
     ASSERT_TRUE(assetread::ReadBitmap(Content().root + "/res/" + pattern, b, nullptr));
     EXPECT_EQ("", SeamReport(fromBitmap(b))) << pattern;
   }
+}
+
+// Each paper grain must show on a stroke and be told apart from every other there. A brush
+// lays about ten dabs of half weight on each pixel, each scaled by the grain (w = grain * 64 >> 7
+// of 128): white paper keeps 255 * (1 - w / 128)^10 of its light. The grain's look on the stroke
+// is its contrast and how far its pattern carries along rows, columns and diagonals (the
+// normalised autocorrelation at a few distances); two grains alike in all of these look the same.
+// The first grain is the smooth drawing paper's, on which strokes stay whole.
+TEST_F(Assets, PaperGrainsAreEachTheirOwn) {
+  std::vector<std::vector<double>> looks;
+  for (int n = 1; n <= 9; ++n) {
+    std::vector<uint8_t> g;
+    ASSERT_TRUE(assetread::ReadAll(Content().root + "/Colvane/data/p" + std::to_string(n) + ".dat", g));
+    ASSERT_EQ(g.size(), 4096u);
+    std::vector<double> stroke(4096);
+    for (int i = 0; i < 4096; ++i) {
+      const int w = std::min(((g[i] ? g[i] : 10) * 64) >> 7, 128);
+      stroke[i] = 255 * std::pow(1 - w / 128.0, 10);
+    }
+    double mean = 0, var = 0;
+    for (double v : stroke) mean += v / 4096.0;
+    for (double v : stroke) var += (v - mean) * (v - mean) / 4096.0;
+    if (n > 1) EXPECT_GE(std::sqrt(var), 20) << "p" << n << ".dat hardly shows on a stroke";
+    std::vector<double> look = {std::sqrt(var) / 40};
+    const int lags[][2] = {{1, 0}, {0, 1}, {2, 0}, {0, 2}, {4, 0}, {0, 4}, {8, 0}, {0, 8}, {16, 0}, {0, 16}, {2, 2}, {2, -2}};
+    for (const auto& l : lags) {
+      double c = 0;
+      for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+          c += (stroke[y * 64 + x] - mean) * (stroke[((y + l[1] + 64) % 64) * 64 + (x + l[0]) % 64] - mean);
+      look.push_back(c / 4096 / std::max(var, 1.0));
+    }
+    looks.push_back(look);
+  }
+  for (int a = 0; a < 9; ++a)
+    for (int b = a + 1; b < 9; ++b) {
+      double apart = 0;
+      for (size_t k = 0; k < looks[a].size(); ++k) apart = std::max(apart, std::fabs(looks[a][k] - looks[b][k]));
+      EXPECT_GE(apart, 0.4) << "p" << a + 1 << ".dat and p" << b + 1 << ".dat look alike";
+    }
 }
 
 TEST_F(Assets, GeneratorWritesTheSameBytesEveryRun) {

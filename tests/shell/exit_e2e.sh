@@ -28,11 +28,17 @@ bright() {
     -fx '(r+g+b)/3 > 0.6' -format '%[fx:int(mean*100)]' info:
 }
 
+# grey: the mean grey and its spread (0..255) of the white paper beside the card.
+grey() {
+  convert "$out/goodbye.png" -crop "100x100+$((px + 20))+$((py + 20))" +repage -colorspace Gray \
+    -format '%[fx:int(mean*255)] %[fx:int(standard_deviation*255)]' info:
+}
+
 xdotool mousemove $(centre CARTOON EXITCORD8) mousedown 1
 start=$(date +%s%N)
 xdotool mouseup 1
-# The card rises and stands whole in the middle of the screen during the closing wait.
-shot_until goodbye '[ "$(bright)" -ge 40 ]'
+# The screen dims, and the card rises and stands whole in the middle during the closing wait.
+shot_until goodbye '[ "$(bright)" -ge 40 ] && [ "$(grey | cut -d" " -f1)" -le 140 ]'
 running "$e2e_pid" || fail "the program ended before the goodbye card was seen"
 e2e_wait_end "$e2e_pid" 15
 end=$(date +%s%N)
@@ -48,4 +54,10 @@ echo "exit click to process end: $ms ms"
 
 # The card: a bright square in the screen's middle, over the darkened picture.
 [ "$(bright)" -ge 40 ] || fail "no goodbye card in the middle of the screen ($(bright)% bright)"
+# The dimming is even: the white paper beside the card turns one flat, darker colour (no dots,
+# no stripes), and the card is big enough to see from the child's chair.
+read -r mean spread <<<"$(grey)"
+[ "$mean" -le 140 ] || fail "the screen behind the card is not dimmed (grey $mean)"
+[ "$spread" -le 3 ] || fail "the screen behind the card is not dimmed evenly (spread $spread)"
+[ "$card" -ge $((screen_h / 5)) ] || fail "the goodbye card is $card pixels, too small on a $screen_h-row screen"
 e2e_end "exit checked: $out/goodbye.png"

@@ -28,3 +28,15 @@ TEST(ExitScroll, OddSidesAndShortPicturesStillEnd) {
   EXPECT_EQ(s.sourceY, 0);
   EXPECT_LT(ticks, 100);
 }
+
+// A bigger viewport takes bigger steps, so a card rises in about forty ticks at any size.
+TEST(ExitScroll, BigCardsRiseInAboutFortyTicks) {
+  const struct { int side, height, ticks; } cases[] = {{80, 80, 40}, {168, 168, 34}, {400, 400, 40}, {168, 178, 36}};
+  for (const auto& c : cases) {
+    ExitScroll s;
+    int ticks = 0;
+    while (!ExitScrollStep(&s, c.side, c.height) && ticks < 1000) ++ticks;
+    EXPECT_EQ(ticks, c.ticks) << c.side << " x " << c.height;
+    EXPECT_EQ(s.sourceY, c.height - c.side) << "the last rows fill the viewport";
+  }
+}
