@@ -487,7 +487,9 @@ TEST_F(Assets, PaperGrainsAreEachTheirOwn) {
     double mean = 0, var = 0;
     for (double v : stroke) mean += v / 4096.0;
     for (double v : stroke) var += (v - mean) * (v - mean) / 4096.0;
-    if (n > 1) EXPECT_GE(std::sqrt(var), 20) << "p" << n << ".dat hardly shows on a stroke";
+    if (n > 1) {
+      EXPECT_GE(std::sqrt(var), 20) << "p" << n << ".dat hardly shows on a stroke";
+    }
     std::vector<double> look = {std::sqrt(var) / 40};
     const int lags[][2] = {{1, 0}, {0, 1}, {2, 0}, {0, 2}, {4, 0}, {0, 4}, {8, 0}, {0, 8}, {16, 0}, {0, 16}, {2, 2}, {2, -2}};
     for (const auto& l : lags) {
