@@ -39,7 +39,7 @@ bool MovePicture(const char* from, const char* to) {
   return true;
 }
 
-void DeletePicture(const std::string& path) {
+void DropForGood(const std::string& path) {
   char cartoon[kLibraryMaxPath];
   DeleteFileA(path.c_str());
   if (CartoonPathFor(path.c_str(), cartoon, sizeof(cartoon))) DeleteFileA(cartoon);
@@ -71,7 +71,9 @@ bool GiveBackFromBin(const char* entryPath, bool (*taken)(const char* name, void
   const size_t boxEnd = bin.find_last_of('\\');
   if (boxEnd == std::string::npos) return false;
   char name[kPictureNameSize], target[kLibraryMaxPath];
-  if (taken(own.c_str(), context)) {
+  // A name put in the bin by hand may be longer than a picture name the program keeps: cut, it
+  // would lose its ".sam" and the picture would vanish from its box.
+  if (own.size() >= sizeof(name) || taken(own.c_str(), context)) {
     if (!NextPictureName(taken, context, name, sizeof(name))) return false;
   } else {
     lstrcpynA(name, own.c_str(), sizeof(name));
@@ -91,6 +93,6 @@ bool ThrowIntoBin(const char* picturePath) {
   const std::string name = BinEntryName(NextBinSerial(entries), path.substr(slash + 1));
   if (!JoinFolderPath(bin.c_str(), name.c_str(), target, sizeof(target))) return false;
   if (!MovePicture(picturePath, target)) return false;
-  for (const std::string& old : BinEntriesToDrop(entries, kBinLimit)) DeletePicture(bin + "\\" + old);
+  for (const std::string& old : BinEntriesToDrop(entries, kBinLimit)) DropForGood(bin + "\\" + old);
   return true;
 }

@@ -97,24 +97,6 @@ int LibraryFolderPath(const char* assetFolder, char* out, int size) {
   return 1;
 }
 
-int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size) {
-  char library[kLibraryMaxPath];
-  if (!LibraryFolderPath(assetFolder, library, sizeof(library))) {
-    if (size > 0) out[0] = '\0';
-    return 0;
-  }
-  return BoxInLibraryPath(library, box, out, size);
-}
-
-int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size) {
-  char library[kLibraryMaxPath];
-  if (!LibraryFolderPath(assetFolder, library, sizeof(library))) {
-    if (size > 0) out[0] = '\0';
-    return 0;
-  }
-  return PictureInLibraryPath(library, box, name, out, size);
-}
-
 int BoxInLibraryPath(const char* library, const char* box, char* out, int size) {
   if (size > 0) out[0] = '\0';
   const size_t length = library ? std::strlen(library) : 0;
@@ -143,11 +125,6 @@ int CartoonPathFor(const char* picturePath, char* out, int size) {
   std::memcpy(out, picturePath, length - 3);
   std::memcpy(out + length - 3, "CAT", 4);
   return 1;
-}
-
-bool BoxHoldsPictures(const char* assetFolder, const char* box) {
-  char path[kLibraryMaxPath];
-  return box && box[0] && BoxFolderPath(assetFolder, box, path, sizeof(path)) && FolderHoldsPictures(path);
 }
 
 bool LibraryBoxHoldsPictures(const char* library, const char* box) {

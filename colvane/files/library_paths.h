@@ -27,15 +27,12 @@ const char* NameProblemMessage(NameProblem problem);
 
 // <asset folder>\CUST (no trailing backslash). 0 when it doesn't fit.
 int LibraryFolderPath(const char* assetFolder, char* out, int size);
-// <asset folder>\CUST\<box> ; an empty box name is the library folder itself. 0 for a box name
-// that isn't a plain entry, or a path that doesn't fit.
-int BoxFolderPath(const char* assetFolder, const char* box, char* out, int size);
-// <asset folder>\CUST\<box>\<name>. 0 (out empty) for a box or picture name that isn't a plain
-// entry, an empty picture name, or a path of MAX_PATH or more.
-int PicturePath(const char* assetFolder, const char* box, const char* name, char* out, int size);
-// The same below a library folder given whole (the user's own library has no CUST of its own):
-// <library>\<box> and <library>\<box>\<name>, with the same checks.
+// <library>\<box> below a library folder (<asset folder>\CUST, or the user's own library); an
+// empty box name is the library folder itself. 0 for a box name that isn't a plain entry, or a
+// path that doesn't fit.
 int BoxInLibraryPath(const char* library, const char* box, char* out, int size);
+// <library>\<box>\<name>. 0 (out empty) for a box or picture name that isn't a plain entry, an
+// empty picture name, or a path of MAX_PATH or more.
 int PictureInLibraryPath(const char* library, const char* box, const char* name, char* out, int size);
 // The cartoon file beside a picture: the path with its last three characters replaced by "CAT".
 int CartoonPathFor(const char* picturePath, char* out, int size);
@@ -44,10 +41,9 @@ int CartoonPathFor(const char* picturePath, char* out, int size);
 // file every save writes first; the cartoon file beside a picture is as long as the picture.
 constexpr char kLongestPictureName[] = "Sample99999.sam";
 constexpr char kTemporarySuffix[] = ".part";
-// Whether what is painted in `box` can be kept: its folder path leaves room for the longest
-// picture name and the temporary file of a save. False for a name that isn't a plain entry.
-bool BoxHoldsPictures(const char* assetFolder, const char* box);
-
+// Whether what is painted in `box` of the library can be kept: its folder path leaves room for
+// the longest picture name and the temporary file of a save. False for a name that isn't a
+// plain entry.
 bool LibraryBoxHoldsPictures(const char* library, const char* box);
 
 // A box whose folder path ends in "SAMPLE" (any case): its pictures are never deleted.

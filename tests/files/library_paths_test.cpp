@@ -13,10 +13,18 @@ bool InSet(const char* name, void* context) {
   return static_cast<std::set<std::string>*>(context)->count(name) > 0;
 }
 
+// The library of an asset folder, <asset>\CUST ("" when it doesn't fit).
+std::string Library(const char* asset) {
+  char library[kLibraryMaxPath];
+  return LibraryFolderPath(asset, library, sizeof(library)) ? library : "";
+}
+
 std::string Path(const char* asset, const char* box, const char* name) {
   char out[kLibraryMaxPath];
-  return PicturePath(asset, box, name, out, sizeof(out)) ? out : std::string("(refused)");
+  return PictureInLibraryPath(Library(asset).c_str(), box, name, out, sizeof(out)) ? out : std::string("(refused)");
 }
+
+bool BoxHoldsPictures(const char* asset, const char* box) { return LibraryBoxHoldsPictures(Library(asset).c_str(), box); }
 
 }  // namespace
 
@@ -116,7 +124,7 @@ TEST(LibraryPaths, HostileSettingsReachNothing) {
   const std::string longName(250, 'n');
   EXPECT_EQ(Path("C:\\Colvane", "BOX", longName.c_str()), "(refused)");
   char folder[kLibraryMaxPath];
-  EXPECT_EQ(BoxFolderPath("C:\\Colvane", "..", folder, sizeof(folder)), 0);
+  EXPECT_EQ(BoxInLibraryPath(Library("C:\\Colvane").c_str(), "..", folder, sizeof(folder)), 0);
   EXPECT_STREQ(folder, "");
 }
 
