@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/policy_win.h"
 #include "colvane/layout/layout_values.h"
 #include "colvane/media/sound_drivers_win.h"
 #include "colvane/media/sound_effects_win.h"
@@ -27,8 +28,9 @@ void WriteSwitch(const char* key, bool on) { SetSettingString("SOUND", key, on ?
 }  // namespace
 
 void LoadSoundSettings() {
-  musicOn = GetSettingInt("SOUND", "MIDI", 256) != 0;
-  SetEffectsOn(GetSettingInt("SOUND", "SOUND", 256) != 0);
+  // A grown-up's "off at start" holds for this run only; the child's own switches stay as kept.
+  musicOn = GetSettingInt("SOUND", "MIDI", 256) != 0 && !PolicyHolds(PolicyKey::kMusicOff);
+  SetEffectsOn(GetSettingInt("SOUND", "SOUND", 256) != 0 && !PolicyHolds(PolicyKey::kSoundOff));
   tuneIndex = WrapTuneIndex(GetSettingInt("SOUND", "Musicname", 0));
 }
 

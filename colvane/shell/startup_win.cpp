@@ -23,6 +23,7 @@
 #include "colvane/ids.h"
 #include "colvane/media/music_win.h"
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/policy_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/library/library_page_win.h"
 #include "colvane/library/library_shelf_win.h"
@@ -70,6 +71,7 @@ void LoadToolboxAndTools(HWND window) {
 
 bool StartUp(HWND window) {
   AppState& app = App();
+  LoadPolicy();
   // The switches first: the "start" jingle is an effect like any other.
   LoadSoundSettings();
   LoopJingle("start");  // heard only while loading
