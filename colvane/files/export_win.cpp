@@ -8,6 +8,7 @@
 
 #include "colvane/files/library_paths.h"
 #include "colvane/files/library_places_win.h"
+#include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "fileshift/fileshift_win.h"
@@ -32,6 +33,7 @@ int ExportPicture(HWND window, const char* box, const char* name) {
   if (!name || !name[0] || !PictureReadPath(box, name, source, sizeof(source)) ||
       GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES)
     return 0;
+  if (LockRefuses(window, PolicyKey::kNoExport)) return 1;
   char chosen[256] = "", title[256] = "";
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof(dialog);

@@ -26,6 +26,7 @@
 #include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
@@ -361,6 +362,7 @@ void DeletePicture(HWND window, const PictureEntry& e, bool* deleted) {
   *deleted = false;
   char path[kLibraryMaxPath];
   if (IsSampleBox(SelectedBoxName())) return;
+  if (LockRefuses(window, PolicyKey::kNoDelete)) return;
   if (!PictureReadPath(SelectedBoxName(), e.name.c_str(), path, sizeof(path))) return;
   if (!ThrowIntoBin(path)) return;
   *deleted = true;
@@ -420,6 +422,7 @@ void NewBoxEdit(HWND window) {
 
 void CreateTypedBox(HWND window) {
   box.edit = nullptr;
+  if (LockRefuses(window, PolicyKey::kNoNewBox)) return;
   const PictureLibraries libraries = Libraries();
   char path[kLibraryMaxPath];
   if (libraries.count == 0) return;
@@ -663,7 +666,7 @@ bool Command(HWND window, int id) {
     case cmd::kPicturesForward: Page(window, id); return true;
     case cmd::kNewBox:
       if (box.edit) return false;
-      NewBoxEdit(window);
+      if (!LockRefuses(window, PolicyKey::kNoNewBox)) NewBoxEdit(window);
       return true;
     case cmd::kPrintPicture:
       if (!box.binOpen) PrintPicture(window);  // only pictures given back are printed or exported

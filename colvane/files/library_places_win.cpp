@@ -7,6 +7,7 @@
 
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
+#include "colvane/layout/policy_win.h"
 
 namespace {
 
@@ -49,8 +50,13 @@ bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_
 PictureLibraries Libraries() {
   PictureLibraries libraries;
   char asset[kLibraryMaxPath], library[kLibraryMaxPath];
-  GetAssetFolder(asset);
-  if (!LibraryFolderPath(asset, library, sizeof(library))) return libraries;
+  const std::string& chosen = PolicyText(CurrentPolicy(), PolicyKey::kLibraryFolder);
+  if (!chosen.empty()) {  // a grown-up's folder for the whole class, in place of the program's
+    lstrcpynA(library, chosen.c_str(), sizeof(library));
+  } else {
+    GetAssetFolder(asset);
+    if (!LibraryFolderPath(asset, library, sizeof(library))) return libraries;
+  }
   if (!AssetLibraryWritable(library) && UserLibraryPath(libraries.folder[0])) libraries.count = 1;
   lstrcpynA(libraries.folder[libraries.count++], library, kLibraryMaxPath);
   return libraries;

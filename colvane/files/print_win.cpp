@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
+#include "colvane/files/print_budget_win.h"
 #include "colvane/files/print_fit.h"
 #include "colvane/frame/message_box_win.h"
 
@@ -64,6 +65,11 @@ void PrintPicture(HWND window) {
   const size_t infoSize = 40 + 4 * colours;
   if (infoSize >= image.size) return;
 
+  const PrintAnswer answer = AskPrintBudget();
+  if (answer.verdict != PrintVerdict::kPrint) {
+    TellNotNow(window, answer);
+    return;
+  }
   PRINTDLGA dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = window;
@@ -103,11 +109,15 @@ void PrintPicture(HWND window) {
   doc.cbSize = sizeof(doc);
   doc.lpszDocName = "~07362";
   bool failed = false;
-  for (int i = 0; i < dialog.nCopies && !print.abort; ++i) {
+  // The day's budget cuts the copies asked for; the copies that went are counted.
+  const int copies = answer.copiesLeft >= 0 && answer.copiesLeft < dialog.nCopies ? answer.copiesLeft : dialog.nCopies;
+  int printed = 0;
+  for (int i = 0; i < copies && !print.abort; ++i) {
     if (StartDocA(dc, &doc) <= 0) {
       failed = !print.abort;
       break;
     }
+    ++printed;
     StartPage(dc);
     SetStretchBltMode(dc, HALFTONE);
     StretchDIBits(dc, place.x, place.y, place.width, place.height, 0, 0, wc, hc, image.Data() + infoSize,
@@ -117,6 +127,7 @@ void PrintPicture(HWND window) {
   }
   DeleteDC(dc);
   print.printer = nullptr;
+  CountPrintedCopies(printed);
   if (!print.abort) {
     print.abort = true;
     EnableWindow(window, TRUE);

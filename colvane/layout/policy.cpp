@@ -51,7 +51,7 @@ const PolicyKeyInfo kKeys[kPolicyKeyCount] = {
     {PolicyKey::kLibraryFolder, "Policy", "LibraryFolder", kText, 0, 0, 0, 0, FolderTextValid},
     {PolicyKey::kSwitches, "Access", "Switches", kNumber, 1, 2, 0, 0, nullptr},
     {PolicyKey::kScanMs, "Access", "ScanMs", kNumber, 250, 10000, 1500, 1500, nullptr},
-    {PolicyKey::kAcceptMs, "Access", "AcceptMs", kNumber, 1, 2000, 300, 300, nullptr},
+    {PolicyKey::kAcceptMs, "Access", "AcceptMs", kNumber, 50, 2000, 300, 300, nullptr},
     {PolicyKey::kSwitchKeys, "Access", "SwitchKeys", kText, 0, 0, 0, 0, SwitchKeysValid},
     {PolicyKey::kDwellMs, "Access", "DwellMs", kNumber, 300, 10000, 0, 0, nullptr},
     {PolicyKey::kDwellRadius, "Access", "DwellRadius", kNumber, 2, 100, 12, 12, nullptr},

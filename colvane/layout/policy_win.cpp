@@ -78,6 +78,13 @@ void LoadPolicy() {
 
 const Policy& CurrentPolicy() { return policy; }
 
+Policy ReadUserPolicy() {
+  char path[MAX_PATH];
+  UserPolicyPath(path);
+  bool tooLarge = false;
+  return ReadPolicyFiles(std::string(), FileText(path, &tooLarge));
+}
+
 bool KeepUserPolicy(const PolicyValue* userValues) {
   char path[MAX_PATH], folder[MAX_PATH];
   UserPolicyPath(path);

@@ -18,3 +18,6 @@ inline bool PolicyHolds(PolicyKey key) { return PolicyFlag(CurrentPolicy(), key)
 // Writes the user's file (never the machine's) through a temporary file, then reads both again.
 // False when it could not be written; the old file is then unchanged.
 bool KeepUserPolicy(const PolicyValue* userValues);
+
+// The user's file alone, as the grown-ups' screen edits it.
+Policy ReadUserPolicy();

@@ -9,6 +9,7 @@
 #include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/desk_win.h"
+#include "colvane/frame/locks_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/library/library_shelf_win.h"
@@ -16,6 +17,7 @@
 #include "colvane/media/sound_effects_win.h"
 #include "colvane/panels/tool_commands_win.h"
 #include "colvane/shell/exit_screen_win.h"
+#include "colvane/shell/grown_ups_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
 #include "colvane/text/typewriter_win.h"
@@ -29,15 +31,13 @@ void ChangePaper(HWND window) {
   LoadStrokeTexture(GrainTextureNumber(tools.textureOn ? tools.textureIndex : CurrentPaperType()));
 }
 
-// The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
-// screen. A painting that could not be kept is not left behind unless the parent says so.
+// The exit button, unless a grown-up's lock keeps the program open.
 void ExitCommand(HWND window) {
-  if (!SaveBeforeLeaving(window)) return;  // nothing painted is lost on the way out
-  StopTune();
-  LoopJingle("end");
-  StartExitScreen(window);
-  InvalidateRect(window, nullptr, FALSE);
-  UpdateWindow(window);
+  if (LockRefuses(window, PolicyKey::kNoQuit)) {
+    NoteQuitRefused();
+    return;
+  }
+  SayGoodbye(window);
 }
 
 // The library replaces the toolbox; text being typed is finished first.
@@ -68,6 +68,17 @@ bool OfferToAreas(HWND window, int id) {
 }
 
 }  // namespace
+
+// The goodbye: the music stops, the "end" jingle plays until the window closes, and the exit
+// screen. A painting that could not be kept is not left behind unless the parent says so.
+void SayGoodbye(HWND window) {
+  if (!SaveBeforeLeaving(window)) return;  // nothing painted is lost on the way out
+  StopTune();
+  LoopJingle("end");
+  StartExitScreen(window);
+  InvalidateRect(window, nullptr, FALSE);
+  UpdateWindow(window);
+}
 
 bool DispatchCommand(HWND window, WPARAM wParam) {
   const int id = static_cast<int>(wParam);

@@ -8,13 +8,16 @@
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/filmstrip_win.h"
+#include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
+#include "colvane/frame/notice_card_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
+#include "colvane/shell/grown_ups_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
 #include "colvane/text/typewriter_win.h"
@@ -65,6 +68,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       if (wParam) SaveAtEndOfSession(window);  // a change since the question is kept too
       return 0;
     case WM_CLOSE:  // Alt+F4 and the like: kept like the exit button, without its goodbye
+      if (!ExitScreenRunning() && LockRefuses(window, PolicyKey::kNoQuit)) {
+        NoteQuitRefused();
+        return 0;
+      }
       if (!ExitScreenRunning() && !SaveBeforeLeaving(window)) return 0;
       break;
     case WM_SETFOCUS:
@@ -76,11 +83,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PRINTCLIENT:  // the screen as it would be painted now, into the caller's DC
       ComposeScreen(window, reinterpret_cast<HDC>(wParam), ProgramAreas());
       return 0;
+    case WM_KEYDOWN:
+      if (GrownUpsKeyDown(window, wParam)) return 0;
+      break;
     case WM_KEYUP:
-      OnKeyUp(window, wParam);
+      if (!GrownUpsShown()) OnKeyUp(window, wParam);
       return 0;
     case WM_CHAR:
-      TypewriterChar(window, wParam);
+      if (!GrownUpsShown()) TypewriterChar(window, wParam);
       return 0;
     case WM_COMMAND:
       DispatchCommand(window, wParam);
@@ -140,13 +150,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 void OnTimer(HWND window, WPARAM id) {
   switch (id) {
     case timer::kCaret:
-      TypewriterCaretTick(window);
+      if (!CoverShown()) TypewriterCaretTick(window);
       break;
     case timer::kStrokeRepeat:
       OnStrokeTimer(window);
       break;
     case timer::kCartoons:
-      if (!FilmstripPlaying() && !DeskCovered() && !CartoonsBusy()) CartoonTick(window);
+      if (!FilmstripPlaying() && !DeskCovered() && !CartoonsBusy() && !CoverShown()) CartoonTick(window);
       break;
     case timer::kRopeFrame:
       if (!FilmstripPlaying() && !DeskCovered()) RopeFrameTick(window);
@@ -156,6 +166,12 @@ void OnTimer(HWND window, WPARAM id) {
       break;
     case timer::kRecovery:
       RecoveryTick(window);
+      break;
+    case timer::kNoticeCard:
+      NoticeCardTimer(window);
+      break;
+    case timer::kGrownUpsChord:
+      GrownUpsChordTick(window);
       break;
   }
 }

@@ -59,7 +59,8 @@ void EndAreaDrags(HWND window, POINT layout) {
 }
 
 // Under the file box the canvas takes nothing, and the window never holds the mouse for it.
-bool CanvasShown() { return AreaShown(kCanvasArea); }
+// Under a card or the grown-ups' screen the paper is out of reach.
+bool CanvasShown() { return AreaShown(kCanvasArea) && !CoverShown(); }
 
 }  // namespace
 

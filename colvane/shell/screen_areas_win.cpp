@@ -7,6 +7,7 @@
 #include "colvane/files/file_box_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/notice_card_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/library/library_page_win.h"
@@ -14,11 +15,14 @@
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/sound_panel_win.h"
+#include "colvane/shell/grown_ups_win.h"
 
 namespace {
 
 // Top first.
 const ScreenArea* const kAreas[] = {
+    &kGrownUpsArea,
+    &kNoticeCardArea,
     &kFileBoxArea,
     &kPaperArea,
     &kSoundPanelArea,
@@ -36,5 +40,7 @@ const ScreenArea* const kAreas[] = {
 };
 
 }  // namespace
+
+bool CoverShown() { return AreaShown(kGrownUpsArea) || AreaShown(kNoticeCardArea); }
 
 ScreenAreas ProgramAreas() { return ScreenAreas{kAreas, static_cast<int>(sizeof(kAreas) / sizeof(kAreas[0]))}; }

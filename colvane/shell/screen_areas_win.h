@@ -4,3 +4,6 @@
 #include "colvane/frame/screen_area_win.h"
 
 ScreenAreas ProgramAreas();
+// A card or the grown-ups' screen lies over everything: the paper, the caret and the cartoons
+// keep still under it.
+bool CoverShown();

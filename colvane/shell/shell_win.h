@@ -30,6 +30,11 @@ void ShutDown(HWND window);
 // the open panel's command and its selected button's (none after the effects panel).
 void LoadToolboxAndTools(HWND window);
 
+// The way out: the picture kept, the goodbye music and the exit screen (no lock asked).
+void SayGoodbye(HWND window);
+// What a grown-up's change to the policy alters in a running program (the undo steps).
+void ApplyPolicyNow(HWND window);
+
 // WM_COMMAND; true when some area or the dispatcher took the id.
 bool DispatchCommand(HWND window, WPARAM id);
 void OnTimer(HWND window, WPARAM id);

@@ -125,8 +125,13 @@ bool StartUp(HWND window) {
   SetCursor(previous);
   StopSoundEffects();
   if (CurrentPictureLeftAlone()) PostMessageA(window, kStartPictureNotice, 0, 0);
+  ApplyPolicyNow(window);
+  // A grown-up's blank start: the last picture stays kept as it is, and a new page begins.
+  if (PolicyHolds(PolicyKey::kStartBlank)) PostMessageA(window, WM_COMMAND, cmd::kNewPicture, 0);
   return true;
 }
+
+void ApplyPolicyNow(HWND) {}
 
 void ShowStartPictureNotice(HWND window) { TellPictureLeftAlone(window); }
 
