@@ -46,10 +46,11 @@ void DrawSun(HDC dc, int cx, int cy) {
   HBRUSH eye = CreateSolidBrush(RGB(90, 50, 20));
   HPEN smile = CreatePen(PS_SOLID, 3, RGB(90, 50, 20));
   {
-    SelectedObject brush(dc, eye), pen(dc, smile);
-    Ellipse(dc, cx - 10, cy - 9, cx - 3, cy - 2);
-    Ellipse(dc, cx + 3, cy - 9, cx + 10, cy - 2);
-    Arc(dc, cx - 11, cy - 8, cx + 11, cy + 13, cx - 10, cy + 5, cx + 10, cy + 5);
+    SelectedObject brush(dc, eye), pen(dc, GetStockObject(NULL_PEN));
+    Ellipse(dc, cx - 9, cy - 9, cx - 3, cy - 2);
+    Ellipse(dc, cx + 3, cy - 9, cx + 9, cy - 2);
+    SelectObject(dc, smile);
+    Arc(dc, cx - 11, cy - 6, cx + 11, cy + 13, cx - 10, cy + 4, cx + 10, cy + 4);
   }
   DeleteObject(sun);
   DeleteObject(rim);

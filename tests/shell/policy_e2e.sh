@@ -4,7 +4,8 @@
 # them with its card; nothing is quit, exported, printed, thrown away or made. Then the way out
 # for a grown-up: the keys held three seconds after a refused quit end the program with the
 # painting kept; and the same keys at another time open the grown-ups' screen, whose choices
-# are kept in the user's own policy file.
+# are kept in the user's own policy file. The computer's policy also starts on a blank page and
+# keeps the pictures in a class folder of its own.
 # Usage: policy_e2e.sh SCREEN STAGE_DIR OUT_DIR POST_COMMAND_EXE BOX_PROBE_EXE
 set -u
 . "$(dirname "$0")/../support/e2e.sh"
@@ -16,12 +17,16 @@ machine_policy="$WINEPREFIX/drive_c/windows/system32/ColvanePolicy.ini"
 # The prefix is shared: no policy may outlive this script.
 trap 'e2e_cleanup; rm -rf "$user_settings" "$machine_policy"' EXIT
 rm -rf "$user_settings"
+lib="$out/class pictures"
 printf '[Policy]\r\nNoQuit=1\r\nNoPrint=1\r\nNoExport=1\r\nNoDelete=1\r\nNoNewBox=1\r\nPrintsPerDay=-2\r\n' \
   > "$machine_policy"
+printf 'StartBlank=1\r\nLibraryFolder=%s\r\n' "$(e2e_winpath "$lib")" >> "$machine_policy"
 mkdir -p "$lib/MY PICTURES"
-cp "$lib/SAMPLE/Sample2.sam" "$lib/MY PICTURES/Extra.sam"
-e2e_settings "$stage"
+convert -size 640x480 xc:blue -type TrueColor "BMP3:$lib/MY PICTURES/Extra.sam"
+e2e_settings "$stage" "MY PICTURES" Extra.sam
 e2e_start "$stage/colvane.exe" "$out/colvane.log"
+e2e_settle desk; shot start
+check start "white(320, 240)"  # a blank page, not the blue picture the settings name
 wid=$(e2e_window)
 boxes() { "$WINE64" "$probe" </dev/null 2>/dev/null 9>&- | tr -d '\r'; }
 
@@ -71,7 +76,7 @@ for route in button command; do
 done
 send post:8010  # the new box's "done", as if an edit had been typed
 expect_card "newbox by its done command"
-[ "$(find "$lib" -mindepth 1 -maxdepth 1 -type d | wc -l)" = 2 ] || fail "a new box was made: $(ls "$lib")"
+[ "$(find "$lib" -mindepth 1 -maxdepth 1 -type d | wc -l)" = 1 ] || fail "a new box was made: $(ls "$lib")"
 # Throwing away: dropped on the bin, and the Delete key.
 read -r tx ty <<<"$(thumb 0)"
 read -r bx by <<<"$(centre CARTOON "GABAGEA$digit")"
