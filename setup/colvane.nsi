@@ -5,7 +5,10 @@
 ;
 ; makensis -DARCH=x64|x86 -DSTAGE=<program folder> -DFILES=<file list .nsh> -DART=<generated res folder>
 ;          -DGROUPLINK_HEADER=<grouplink_win.h> -DOUTFILE=<setup .exe> colvane.nsi
-; Silent use:  Colvane-Setup.exe /S [/D=C:\Other Folder]    uninstall.exe /S
+; Silent use:  Colvane-Setup.exe /S [/POLICY=Key=Value;Key=Value] [/D=C:\Other Folder]
+;              uninstall.exe /S
+; /POLICY writes a grown-ups' policy for the whole computer into ColvanePolicy.ini beside the
+; settings file (the keys of [Access] go there, every other key into [Policy]).
 
 Unicode true
 !if "${ARCH}" == "x64"
@@ -22,6 +25,7 @@ ManifestDPIAware true
 !define PUBLISHER "The Colvane team"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Colvane"
 !define SETTINGS_FILE "$SYSDIR\Colvane.ini"
+!define POLICY_FILE "$SYSDIR\ColvanePolicy.ini"
 
 Name "Colvane"
 OutFile "${OUTFILE}"
@@ -104,6 +108,61 @@ FunctionEnd
   ${EndIf}
 !macroend
 
+; $R1 up to the first CHARACTER goes to $R4, the rest after it stays in $R1 (all of it: $R1 empty).
+!macro CutAt character
+  StrCpy $R2 0
+  ${Do}
+    StrCpy $R3 $R1 1 $R2
+    ${If} $R3 == "${character}"
+    ${OrIf} $R3 == ""
+      ${ExitDo}
+    ${EndIf}
+    IntOp $R2 $R2 + 1
+  ${Loop}
+  StrCpy $R4 $R1 $R2
+  IntOp $R2 $R2 + 1
+  StrCpy $R1 $R1 "" $R2
+!macroend
+
+; /POLICY=Key=Value;Key=Value: each pair through grouplink's logged profile write, owner $1, so
+; the uninstaller takes exactly these keys away again.
+!macro WritePolicyOption
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/POLICY=" $R5
+  ${IfNot} ${Errors}
+    ${Do}
+      ${If} $R5 == ""
+        ${ExitDo}
+      ${EndIf}
+      StrCpy $R1 $R5
+      !insertmacro CutAt ";"
+      StrCpy $R5 $R1
+      StrCpy $R1 $R4
+      !insertmacro CutAt "="
+      StrCpy $4 $R4
+      StrCpy $5 $R1
+      ${If} $4 == ""
+        ${Continue}
+      ${EndIf}
+      StrCpy $3 "Policy"
+      ${If} $4 == "Switches"
+      ${OrIf} $4 == "ScanMs"
+      ${OrIf} $4 == "AcceptMs"
+      ${OrIf} $4 == "SwitchKeys"
+      ${OrIf} $4 == "DwellMs"
+      ${OrIf} $4 == "DwellRadius"
+        StrCpy $3 "Access"
+      ${EndIf}
+      StrCpy $6 "${POLICY_FILE}"
+      !insertmacro GroupLinkCall myWritePrivateProfileString "m r1, m r3, m r4, m r5, m r6"
+      ${If} $0 == 0
+        !insertmacro SetupFails "$(SettingsFailed) ${POLICY_FILE}"
+      ${EndIf}
+    ${Loop}
+  ${EndIf}
+!macroend
+
 Section "Colvane" SecProgram
   SectionIn RO
   SetOverwrite on
@@ -143,6 +202,7 @@ Section "Colvane" SecProgram
   ${If} $0 == 0
     !insertmacro SetupFails "$(SettingsFailed) ${SETTINGS_FILE}"
   ${EndIf}
+  !insertmacro WritePolicyOption
   !insertmacro GroupLinkClose
 
   ; Windows' list of installed programs.
@@ -173,8 +233,17 @@ Function un.RemoveSettings
   DeleteINISec "${SETTINGS_FILE}" "DESKTOP"
   DeleteINISec "${SETTINGS_FILE}" "SOUND"
   DeleteINISec "${SETTINGS_FILE}" "sample"
+  Push "${SETTINGS_FILE}"
+  Call un.DeleteIfBare
+  Push "${POLICY_FILE}"
+  Call un.DeleteIfBare
+FunctionEnd
+
+; Deletes the file on the stack when nothing is left in it but section names and empty lines.
+Function un.DeleteIfBare
+  Exch $R0
   ClearErrors
-  FileOpen $0 "${SETTINGS_FILE}" r
+  FileOpen $0 "$R0" r
   IfErrors done
   StrCpy $2 "empty"
   ${Do}
@@ -183,17 +252,19 @@ Function un.RemoveSettings
       ${ExitDo}
     ${EndIf}
     ${TrimNewLines} $1 $1
+    StrCpy $3 $1 1
     ${If} $1 != ""
-    ${AndIf} $1 != "[FILE]"
+    ${AndIf} $3 != "["
       StrCpy $2 "kept"
       ${ExitDo}
     ${EndIf}
   ${Loop}
   FileClose $0
   ${If} $2 == "empty"
-    Delete "${SETTINGS_FILE}"
+    Delete "$R0"
   ${EndIf}
 done:
+  Pop $R0
 FunctionEnd
 
 Section "Uninstall"

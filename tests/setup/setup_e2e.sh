@@ -74,10 +74,17 @@ kept=$(pictures "$folder")
 kept_sum=$(picture_sum "$folder")
 box=$(ini_value DESKTOP WORKINDIR)
 [ -n "$box" ] || fail "the program wrote no settings"
-winrun "$setup" /S || fail "the upgrade failed"
+# The upgrade also sets a policy for the computer; its keys are logged like the settings.
+winrun "$setup" /S "/POLICY=UndoSteps=5;DwellRadius=20" || fail "the upgrade failed"
 [ "$(picture_sum "$folder")" = "$kept_sum" ] ||
   fail "the upgrade changed the pictures"
 [ "$(ini_value DESKTOP WORKINDIR)" = "$box" ] || fail "the upgrade lost the settings"
+policy="$prefix/drive_c/windows/system32/ColvanePolicy.ini"
+[ "$(tr -d '\r' < "$policy" 2>/dev/null | tr '\n' ' ')" = "[Policy] UndoSteps=5 [Access] DwellRadius=20 " ] ||
+  fail "the policy file holds: $(cat "$policy" 2>/dev/null)"
+logged="$logged
+ini Colvane|C:\windows\system32\ColvanePolicy.ini|Policy|UndoSteps
+ini Colvane|C:\windows\system32\ColvanePolicy.ini|Access|DwellRadius"
 [ "$(probe logs)" = "$logged" ] || fail "the upgrade logged again: $(probe logs)"
 
 # --- A second product in the same group; Colvane leaves first --------------------------------------
@@ -91,6 +98,7 @@ left=$(cd "$folder" && find . -mindepth 1 ! -path './CUST' ! -path './CUST/*' | 
 [ "$(picture_sum "$folder")" = "$kept_sum" ] ||
   fail "the uninstall did not keep the child's picture"
 [ ! -e "$settings" ] || fail "the settings file is left: $(tr -d '\r' < "$settings" | tr '\n' ' ')"
+[ ! -e "$policy" ] || fail "the policy file is left: $(tr -d '\r' < "$policy" | tr '\n' ' ')"
 [ -z "$(registered DisplayName)" ] || fail "the Uninstall key is left"
 probe logs | grep -q '^[a-z]* Colvane|' && fail "Colvane is left in the uninstall log: $(probe logs)"
 uninstall "$prefix/drive_c/Program Files/Story Corner"
