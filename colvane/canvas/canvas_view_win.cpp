@@ -164,6 +164,12 @@ void UndoCommand(HWND window) {
   UpdateWindow(window);
 }
 
+void RedoCommand(HWND window) {
+  if (RedoCanvas(&canvas)) ShowWholeCanvas(window);
+}
+
+bool UndoStepsKept() { return canvas.undoSteps > 1; }
+
 void ShowGestureResult(HWND window, const GestureResult& result) {
   if (result.wholeRepaint) {
     ShowWholeCanvas(window);

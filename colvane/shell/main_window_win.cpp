@@ -80,7 +80,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       OnKeyUp(window, wParam);
       return 0;
     case WM_CHAR:
-      TypewriterChar(window, wParam);
+      if (!UndoKey(window, wParam)) TypewriterChar(window, wParam);
       return 0;
     case WM_COMMAND:
       DispatchCommand(window, wParam);
