@@ -1,0 +1,7 @@
+// Export as PNG: a library picture encoded through Windows Imaging Component.
+#pragma once
+#include <windows.h>
+
+// Reads the bitmap file `source` with the picture reader and writes it to `target` as a 24-bit
+// PNG. False when the picture cannot be read or encoded; no partial file is then left at `target`.
+bool ExportPngFile(const char* source, const char* target);
