@@ -106,8 +106,9 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
 
 bool UndoKey(HWND window, WPARAM code) {
   constexpr WPARAM kCtrlY = 25, kCtrlZ = 26;
-  // The keys belong to the undo button: not without its steps, nor while the file box hides it.
-  if ((code != kCtrlZ && code != kCtrlY) || !UndoStepsKept() || DeskCovered()) return false;
+  // The keys belong to the undo button: not without its steps, nor while the file box or the
+  // goodbye hides it.
+  if ((code != kCtrlZ && code != kCtrlY) || !UndoStepsKept() || DeskCovered() || ExitScreenRunning()) return false;
   DispatchCommand(window, code == kCtrlZ ? cmd::kUndo : cmd::kRedo);
   return true;
 }
