@@ -26,18 +26,15 @@ class Held {
   T* p_ = nullptr;
 };
 
-// Every COM object is released before the caller may delete a partial file.
-bool Encode(const PixelView& v, const wchar_t* target) {
+// The PNG is made in memory first, so a failed encode never touches the file chosen.
+bool Encode(const PixelView& v, IStream* out) {
   Held<IWICImagingFactory> factory;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                               reinterpret_cast<void**>(factory.Out()))))
     return false;
-  Held<IWICStream> stream;
-  if (FAILED(factory->CreateStream(stream.Out())) || FAILED(stream->InitializeFromFilename(target, GENERIC_WRITE)))
-    return false;
   Held<IWICBitmapEncoder> encoder;
   if (FAILED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Out())) ||
-      FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)))
+      FAILED(encoder->Initialize(out, WICBitmapEncoderNoCache)))
     return false;
   Held<IWICBitmapFrameEncode> frame;
   Held<IPropertyBag2> options;
@@ -54,6 +51,29 @@ bool Encode(const PixelView& v, const wchar_t* target) {
   return SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
 }
 
+// The encoded bytes to the file, replacing it; a write that fails leaves no partial file.
+bool WriteStream(IStream* stream, const char* target) {
+  STATSTG stat{};
+  HGLOBAL memory = nullptr;
+  if (FAILED(stream->Stat(&stat, STATFLAG_NONAME)) || stat.cbSize.QuadPart == 0 ||
+      stat.cbSize.QuadPart > 0x7FFFFFFFu || FAILED(GetHGlobalFromStream(stream, &memory)))
+    return false;
+  const DWORD size = static_cast<DWORD>(stat.cbSize.QuadPart);
+  const void* bytes = GlobalLock(memory);
+  if (!bytes || GlobalSize(memory) < size) {
+    if (bytes) GlobalUnlock(memory);
+    return false;
+  }
+  const HANDLE file = CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  bool whole = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes, size, &written, nullptr) && written == size;
+  GlobalUnlock(memory);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  whole = CloseHandle(file) && whole;
+  if (!whole) DeleteFileA(target);
+  return whole;
+}
+
 }  // namespace
 
 bool ExportPngFile(const char* source, const char* target) {
@@ -61,11 +81,14 @@ bool ExportPngFile(const char* source, const char* target) {
   Block pixels;
   if (!ReadPictureFile(source, &picture) || !ConvertPicture24(picture, &pixels)) return false;
   const PixelView view = Picture24View(pixels);
-  wchar_t wideTarget[MAX_PATH + 8];
-  if (!view.bits || !MultiByteToWideChar(CP_ACP, 0, target, -1, wideTarget, MAX_PATH + 8)) return false;
+  if (!view.bits) return false;
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  const bool written = Encode(view, wideTarget);
+  bool written = false;
+  {
+    Held<IStream> stream;
+    if (SUCCEEDED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Out())) && Encode(view, stream.Get()))
+      written = WriteStream(stream.Get(), target);
+  }
   if (SUCCEEDED(com)) CoUninitialize();
-  if (!written) DeleteFileA(target);
   return written;
 }

@@ -3,5 +3,6 @@
 #include <windows.h>
 
 // Reads the bitmap file `source` with the picture reader and writes it to `target` as a 24-bit
-// PNG. False when the picture cannot be read or encoded; no partial file is then left at `target`.
+// PNG. False when the picture cannot be read, encoded or written: a failed encode leaves `target`
+// as it was, a failed write removes the partial file.
 bool ExportPngFile(const char* source, const char* target);
