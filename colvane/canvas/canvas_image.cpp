@@ -44,6 +44,7 @@ static PictureOpenResult InstallPicture(CanvasImage* canvas, PackedPicture* pict
   FreeBlock(&canvas->canvasImage);
   FreeBlock(&canvas->undoSnapshot);
   FreeBlock(&canvas->redoSnapshot);
+  ClearUndoHistory(&canvas->history);
   int loaded = !picture->block.Empty() &&
                ConvertPicture24(*picture, kCanvasWidth, kCanvasHeight, &canvas->canvasImage);
   FreeBlock(&picture->block);
@@ -86,13 +87,37 @@ void TakeUndoSnapshot(CanvasImage* canvas) {
   canvas->undoShown = false;
   MarkPictureChanged(canvas);
   if (canvas->canvasImage.Empty()) return;
-  if (canvas->undoSnapshot.size != canvas->canvasImage.size)
+  if (canvas->undoSnapshot.size != canvas->canvasImage.size) {
+    ClearUndoHistory(&canvas->history);  // without a base the last change cannot be told
     CopyBlock(canvas->canvasImage, &canvas->undoSnapshot);
-  else
+  } else if (canvas->undoSteps > 1) {
+    // The change that ended becomes a step; the snapshot catches up with the picture.
+    CloseUndoStep(&canvas->history, Picture24View(canvas->undoSnapshot), CanvasView(*canvas));
+  } else {
     CopyPixels(canvas->canvasImage, &canvas->undoSnapshot);
+  }
+}
+
+bool RedoCanvas(CanvasImage* canvas) {
+  if (canvas->undoSteps <= 1) return false;
+  if (StepForward(&canvas->history, Picture24View(canvas->undoSnapshot), CanvasView(*canvas)).Empty())
+    return false;
+  MarkPictureChanged(canvas);
+  return true;
+}
+
+void SetUndoStepLimit(CanvasImage* canvas, int steps) {
+  SetUndoHistoryLimit(&canvas->history, steps);
+  canvas->undoSteps = canvas->history.limit;
+  canvas->undoShown = false;
 }
 
 void UndoCanvas(CanvasImage* canvas) {
+  if (canvas->undoSteps > 1) {
+    if (!StepBack(&canvas->history, Picture24View(canvas->undoSnapshot), CanvasView(*canvas)).Empty())
+      MarkPictureChanged(canvas);
+    return;
+  }
   if (canvas->undoShown) {
     canvas->undoShown = false;
     MarkPictureChanged(canvas);
@@ -115,6 +140,7 @@ void ReleaseCanvasImage(CanvasImage* canvas) {
   FreeBlock(&canvas->canvasImage);
   FreeBlock(&canvas->undoSnapshot);
   FreeBlock(&canvas->redoSnapshot);
+  ClearUndoHistory(&canvas->history);
   canvas->height = 0;
   canvas->undoShown = false;
 }

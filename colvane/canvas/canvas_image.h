@@ -1,11 +1,12 @@
-// The canvas image: the 640 x 480 24-bit picture every tool paints on, its one-step undo and
-// redo snapshots, and the picture-modified flag.
+// The canvas image: the 640 x 480 24-bit picture every tool paints on, its undo (the one-step
+// toggle, or more steps when a grown-up allows them) and the picture-modified flag.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
 #include "colvane/canvas/picture_block.h"
 #include "colvane/canvas/pixel_view.h"
+#include "colvane/canvas/undo_history.h"
 
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 480;
@@ -13,9 +14,11 @@ constexpr int kCanvasStride = 1920;
 
 struct CanvasImage {
   Block canvasImage;   // packed bitmap: 40-byte header, then stride x height pixel bytes
-  Block undoSnapshot;  // full copies of canvasImage; empty = absent
-  Block redoSnapshot;
-  bool undoShown = false;        // the last thing that happened was an undo
+  Block undoSnapshot;  // full copies of canvasImage; empty = absent. The picture before the change
+  Block redoSnapshot;  // under way, which the text and the effects blend from at any step count
+  bool undoShown = false;        // the last thing that happened was an undo (one step only)
+  int undoSteps = 1;             // 1: the toggle; more: the steps of `history`
+  UndoHistory history;
   bool pictureModified = false;  // set by every change, cleared by load and save
   int height = 0;           // rows of the loaded picture (biHeight)
   int stride = kCanvasStride;
@@ -48,10 +51,16 @@ uint32_t ReadCanvasPixel(const CanvasImage& canvas, int x, int y);
 // A change begins: clears the undo toggle, sets the modified flag and copies the pixels into the
 // undo snapshot (created whole when absent).
 void TakeUndoSnapshot(CanvasImage* canvas);
-// The undo command: the first undo after a change restores the undo snapshot and keeps the
-// changed picture as redo; the next restores the redo snapshot; and so on. The caller then
-// refreshes the whole screen copy of the canvas.
+// The undo command. At one step: the first undo after a change restores the undo snapshot and
+// keeps the changed picture as redo; the next restores the redo snapshot; and so on. At more:
+// one change back, nothing once at the oldest step kept. The caller then refreshes the whole
+// screen copy of the canvas.
 void UndoCanvas(CanvasImage* canvas);
+// One change forward again (more steps only); false when there was none to redo.
+bool RedoCanvas(CanvasImage* canvas);
+// How many changes undo can walk back, cut to 1..kMaxUndoSteps (1 is the toggle). The steps kept
+// so far go.
+void SetUndoStepLimit(CanvasImage* canvas, int steps);
 
 // The only writers of the modified flag besides open, undo and the stroke targets: the picture
 // changed and must be kept, or it was kept.

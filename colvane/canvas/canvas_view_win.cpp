@@ -157,12 +157,27 @@ const ScreenArea kCanvasArea = {"canvas", Uncovered, nullptr, nullptr, nullptr, 
 
 void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
 
-void UndoCommand(HWND window) {
-  UndoCanvas(&canvas);
+namespace {
+
+// The whole screen composed again: cartoons on the paper stay on top of the restored picture.
+void ShowRestoredCanvas(HWND window) {
   RefreshCanvasBitmap(window);
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
 }
+
+}  // namespace
+
+void UndoCommand(HWND window) {
+  UndoCanvas(&canvas);
+  ShowRestoredCanvas(window);
+}
+
+void RedoCommand(HWND window) {
+  if (RedoCanvas(&canvas)) ShowRestoredCanvas(window);
+}
+
+bool UndoStepsKept() { return canvas.undoSteps > 1; }
 
 void ShowGestureResult(HWND window, const GestureResult& result) {
   if (result.wholeRepaint) {

@@ -52,5 +52,10 @@ void FlushChangedRect(HWND window, const ChangedRect& rect);
 
 // A change begins: the undo snapshot (and the picture-modified flag).
 void TakeCanvasUndo();
-// Command 4003: show the snapshot, or the painted picture again.
+// Command 4003: show the snapshot, or the painted picture again; with more steps kept, one
+// change back.
 void UndoCommand(HWND window);
+// One change forward again, when undo keeps more than one step.
+void RedoCommand(HWND window);
+// Undo keeps more than one step: there is a way forward, and the undo keys work.
+bool UndoStepsKept();

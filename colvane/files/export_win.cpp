@@ -1,4 +1,5 @@
-// Export of a library picture: the standard save dialog, then the picture file copied to the chosen name.
+// Export of a library picture: the standard save dialog, then the picture file copied to the chosen
+// name, or encoded as PNG.
 #include "colvane/files/export_win.h"
 
 #include <commdlg.h>
@@ -8,6 +9,7 @@
 
 #include "colvane/files/library_paths.h"
 #include "colvane/files/library_places_win.h"
+#include "colvane/files/png_export_win.h"
 #include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/layout/layout_files_win.h"
@@ -39,7 +41,7 @@ int ExportPicture(HWND window, const char* box, const char* name) {
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = window;
   dialog.hInstance = GetModuleHandleA(nullptr);
-  dialog.lpstrFilter = "BITMAP\0*.bmp\0";
+  dialog.lpstrFilter = kExportFilters;
   dialog.nFilterIndex = 0;
   dialog.lpstrFile = chosen;
   dialog.nMaxFile = sizeof(chosen);
@@ -53,10 +55,11 @@ int ExportPicture(HWND window, const char* box, const char* name) {
   if (!GetSaveFileNameA(&dialog)) return 0;
   char target[MAX_PATH + 8];
   bool copied = false;
-  if (ExportTargetPath(chosen, target, sizeof(target))) {
+  const ExportFormat format = ExportFormatFor(chosen, static_cast<int>(dialog.nFilterIndex));
+  if (ExportTargetPath(chosen, target, sizeof(target), format)) {
     SetCapture(window);
     HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    copied = CopyFileFromTo(target, source) != 0;
+    copied = format == ExportFormat::kPng ? ExportPngFile(source, target) : CopyFileFromTo(target, source) != 0;
     ReleaseCapture();
     SetCursor(previous);
   }

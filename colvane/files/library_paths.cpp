@@ -156,13 +156,30 @@ int NextPictureName(bool (*exists)(const char* name, void* context), void* conte
   return 0;
 }
 
-int ExportTargetPath(const char* chosen, char* out, int size) {
+namespace {
+
+// Compared byte by byte: an upper-case extension is not the extension.
+bool EndsIn(const char* name, const char* extension) {
+  const size_t length = std::strlen(name);
+  return length >= 4 && std::memcmp(name + length - 4, extension, 4) == 0;
+}
+
+}  // namespace
+
+ExportFormat ExportFormatFor(const char* chosen, int filterIndex) {
+  if (EndsIn(chosen, ".png")) return ExportFormat::kPng;
+  if (EndsIn(chosen, ".bmp")) return ExportFormat::kBitmap;
+  return filterIndex == kExportPngFilter ? ExportFormat::kPng : ExportFormat::kBitmap;
+}
+
+int ExportTargetPath(const char* chosen, char* out, int size, ExportFormat format) {
+  const char* extension = format == ExportFormat::kPng ? ".png" : ".bmp";
   const size_t length = std::strlen(chosen);
-  const bool hasExtension = length >= 4 && std::memcmp(chosen + length - 4, ".bmp", 4) == 0;
+  const bool hasExtension = EndsIn(chosen, extension);
   const size_t total = length + (hasExtension ? 0 : 4);
-  if (total + 1 > static_cast<size_t>(size)) return 0;
+  if (size <= 0 || total + 1 > static_cast<size_t>(size)) return 0;
   std::memcpy(out, chosen, length);
-  if (!hasExtension) std::memcpy(out + length, ".bmp", 4);
+  if (!hasExtension) std::memcpy(out + length, extension, 4);
   out[total] = '\0';
   return 1;
 }

@@ -57,7 +57,16 @@ bool IsListedPictureName(const char* name);
 // first 99999 is free.
 int NextPictureName(bool (*exists)(const char* name, void* context), void* context, char* out, int size);
 
+// What Export writes: the picture file's own bytes, or the picture encoded as PNG.
+enum class ExportFormat { kBitmap, kPng };
+// The save dialog's filters, in the order shown; nFilterIndex counts them from 1.
+constexpr char kExportFilters[] = "Bitmap (*.bmp)\0*.bmp\0PNG picture (*.png)\0*.png\0";
+constexpr int kExportPngFilter = 2;
+// The format for the path chosen and the filter the dialog ended on: a name ending in exactly
+// ".png" is a PNG and one ending in exactly ".bmp" a bitmap, whatever the filter; any other name
+// takes the filter's.
+ExportFormat ExportFormatFor(const char* chosen, int filterIndex);
 // The file Export writes for the path chosen in the save dialog: the path itself when it ends in
-// exactly ".bmp" (lower case), else the path + ".bmp" (so "picture.BMP" gives "picture.BMP.bmp").
-// 0 when that doesn't fit `size`.
-int ExportTargetPath(const char* chosen, char* out, int size);
+// exactly the format's extension (".bmp" or ".png", lower case), else the path + that extension
+// (so "picture.BMP" gives "picture.BMP.bmp"). 0 when that doesn't fit `size`.
+int ExportTargetPath(const char* chosen, char* out, int size, ExportFormat format = ExportFormat::kBitmap);

@@ -219,9 +219,19 @@ bool Release(HWND window, POINT layout) {
   return 1;
 }
 
+// The undo button's right press asks to go forward again; the dispatcher ignores it when undo
+// keeps one step only.
+bool RightPress(HWND window, POINT layout) {
+  if (OnPaper(layout)) return 0;
+  const int slot = SlotAt(layout);
+  if (slot < 0 || desk[slot].id != cmd::kUndo) return 0;
+  PostMessageA(window, WM_COMMAND, cmd::kRedo, 0);
+  return 1;
+}
+
 }  // namespace
 
-const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
+const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, nullptr, RightPress, RightPress, nullptr,
                               PaintDesk, nullptr, true};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                PaintPaper, nullptr, false};

@@ -60,6 +60,11 @@ void Undo(HWND window) {
   if (Session().choice.drawingMode == kModeTypewriter) EndTypewriterText();
 }
 
+void Redo(HWND window) {
+  RedoCommand(window);
+  if (Session().choice.drawingMode == kModeTypewriter) EndTypewriterText();
+}
+
 bool OfferToAreas(HWND window, int id) {
   const ScreenAreas areas = ProgramAreas();
   for (int i = 0; i < areas.count; ++i)
@@ -82,6 +87,7 @@ void SayGoodbye(HWND window) {
 
 bool DispatchCommand(HWND window, WPARAM wParam) {
   const int id = static_cast<int>(wParam);
+  if (id == cmd::kRedo && !UndoStepsKept()) return true;  // the toggle has no way forward: nothing at all
   KillTimer(window, timer::kCaret);  // any command stops the text caret
   if (OfferToAreas(window, id)) return true;
   // Every command but new picture and paper goes back to the paper's own grain first.
@@ -93,6 +99,7 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kFilePage: EndTypewriterText(); OpenFileBox(window); break;  // keys then type nothing
     case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
     case cmd::kUndo: Undo(window); break;
+    case cmd::kRedo: Redo(window); break;
     case cmd::kToLibrary: ToLibrary(window); break;
     case cmd::kToTools: ToTools(window); break;
     case cmd::kPaper: ChangePaper(window); break;
@@ -105,5 +112,14 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kTypeUnderline: TypewriterStyleCommand(window, id); break;
     default: return ToolCommand(window, id);  // toolbox and option-panel buttons
   }
+  return true;
+}
+
+bool UndoKey(HWND window, WPARAM code) {
+  constexpr WPARAM kCtrlY = 25, kCtrlZ = 26;
+  // The keys belong to the undo button: not without its steps, nor while the file box or the
+  // goodbye hides it.
+  if ((code != kCtrlZ && code != kCtrlY) || !UndoStepsKept() || DeskCovered() || ExitScreenRunning()) return false;
+  DispatchCommand(window, code == kCtrlZ ? cmd::kUndo : cmd::kRedo);
   return true;
 }

@@ -90,7 +90,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       if (!GrownUpsShown()) OnKeyUp(window, wParam);
       return 0;
     case WM_CHAR:
-      if (!GrownUpsShown()) TypewriterChar(window, wParam);
+      if (!GrownUpsShown() && !UndoKey(window, wParam)) TypewriterChar(window, wParam);
       return 0;
     case WM_COMMAND:
       DispatchCommand(window, wParam);

@@ -37,6 +37,9 @@ void ApplyPolicyNow(HWND window);
 
 // WM_COMMAND; true when some area or the dispatcher took the id.
 bool DispatchCommand(HWND window, WPARAM id);
+// WM_CHAR's Ctrl+Z and Ctrl+Y step undo back and forward when it keeps more than one step; true
+// when the key was taken so.
+bool UndoKey(HWND window, WPARAM code);
 void OnTimer(HWND window, WPARAM id);
 void OnKeyUp(HWND window, WPARAM key);
 

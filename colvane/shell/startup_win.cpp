@@ -131,7 +131,7 @@ bool StartUp(HWND window) {
   return true;
 }
 
-void ApplyPolicyNow(HWND) {}
+void ApplyPolicyNow(HWND) { SetUndoStepLimit(&Session().canvas, PolicyUndoSteps(CurrentPolicy())); }
 
 void ShowStartPictureNotice(HWND window) { TellPictureLeftAlone(window); }
 

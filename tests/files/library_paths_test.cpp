@@ -150,3 +150,33 @@ TEST(LibraryPaths, ExportTargets) {
   EXPECT_STREQ(out, "bmp.bmp");
   EXPECT_EQ(ExportTargetPath("abcdefgh", out, 12), 0);  // no room for the extension
 }
+
+// The name typed decides the format when it ends in either extension; else the filter chosen.
+TEST(LibraryPaths, ExportPngTargets) {
+  struct Case {
+    const char* chosen;
+    int filter;  // nFilterIndex after the dialog
+    const char* target;  // null: no room
+    ExportFormat format;
+  };
+  const Case cases[] = {
+      {"C:\\a\\picture", kExportPngFilter, "C:\\a\\picture.png", ExportFormat::kPng},
+      {"picture", 1, "picture.bmp", ExportFormat::kBitmap},
+      {"picture", 0, "picture.bmp", ExportFormat::kBitmap},
+      {"picture.png", 1, "picture.png", ExportFormat::kPng},
+      {"picture.bmp", kExportPngFilter, "picture.bmp", ExportFormat::kBitmap},
+      {"picture.PNG", kExportPngFilter, "picture.PNG.png", ExportFormat::kPng},
+      {"picture.PNG", 1, "picture.PNG.bmp", ExportFormat::kBitmap},
+      {"png", kExportPngFilter, "png.png", ExportFormat::kPng},
+      {".png", 1, ".png", ExportFormat::kPng},
+      {"abcdefghijklmnop", kExportPngFilter, nullptr, ExportFormat::kPng},  // 20 bytes, then the terminator
+      {"abcdefghijklmno.png", 1, "abcdefghijklmno.png", ExportFormat::kPng},
+  };
+  for (const Case& c : cases) {
+    char out[20];
+    const ExportFormat format = ExportFormatFor(c.chosen, c.filter);
+    EXPECT_EQ(c.format, format) << c.chosen;
+    EXPECT_EQ(c.target != nullptr, ExportTargetPath(c.chosen, out, sizeof(out), format) == 1) << c.chosen;
+    if (c.target) EXPECT_STREQ(c.target, out) << c.chosen;
+  }
+}
