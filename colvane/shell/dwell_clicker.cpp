@@ -11,12 +11,14 @@ bool DwellClicker::Within(DwellPoint a, DwellPoint b) const {
 
 DwellStep DwellClicker::Step(std::uint32_t now, DwellPoint pointer, bool inRestingPlace) {
   DwellStep step;
+  const bool gap = now - lastSample_ > kMaxSampleGapMs;
+  lastSample_ = now;
   if (phase_ == Phase::kAfterAction) {
     // One action per rest: a pointer that stays put never clicks again.
     if (Within(pointer, anchor_)) return step;
     phase_ = Phase::kMoving;
   }
-  if (phase_ == Phase::kMoving || !Within(pointer, anchor_)) {
+  if (phase_ == Phase::kMoving || gap || !Within(pointer, anchor_)) {
     phase_ = Phase::kResting;
     anchor_ = pointer;
     restStart_ = now;

@@ -23,6 +23,9 @@ class DwellClicker {
  public:
   // restMs: how long the pointer rests before a press; radius: how far it may wander meanwhile.
   DwellClicker(int restMs, int radius) : restMs_(restMs), radius_(radius) {}
+  // Samples further apart than this say nothing of where the pointer went between them (a busy
+  // window starves its timer), so the wait starts again rather than trust them.
+  static constexpr std::uint32_t kMaxSampleGapMs = 250;
 
   DwellStep Step(std::uint32_t now, DwellPoint pointer, bool inRestingPlace);
   // The press of the last kPress picked something up: it stays down until the next dwell.
@@ -42,6 +45,7 @@ class DwellClicker {
   Phase phase_ = Phase::kMoving;
   DwellPoint anchor_{0, 0};  // where the rest began, or where the last action happened
   std::uint32_t restStart_ = 0;
+  std::uint32_t lastSample_ = 0;
   bool holding_ = false;
   bool active_ = true;
 };

@@ -83,6 +83,8 @@ TEST(DwellClicker, ActsOncePerRest) {
        Join({Samples(0, 10, 790, 590, Still, true), Samples(1000, 10, 100, 100, Still),
              Samples(2000, 10, 791, 591, Still, true), Samples(3000, 10, 100, 100, Still)}),
        false, "........T...................T.........P."},
+      {"a gap in the samples starts the wait again, even back at the same place",
+       Join({Samples(0, 5, 100, 100, Still), Samples(900, 10, 102, 100, Still)}), false, ".............P."},
       {"the wait runs across the tick counter's wrap", Samples(0xFFFFFE00u, 10, 5, 5, Still), false,
        "........P."},
   };
