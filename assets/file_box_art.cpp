@@ -13,7 +13,7 @@ namespace art {
 
 namespace {
 
-constexpr int kCardW = 148, kCardH = 116;  // the cell of both grids
+constexpr int kCardW = kFileCardW, kCardH = kFileCardH;  // the cell of both grids
 constexpr int kBinW = 80, kBinH = 56;
 
 // A felt tray sunk into the wood, with a rim, holding the cards or the pictures.

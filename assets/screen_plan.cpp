@@ -29,9 +29,9 @@ static Plan Make800() {
   p.panel = {266, 514, kPanelW, kPanelH};
   p.library = {8, 514, kLibPageW, kLibPageH};
   p.sound = {675, 430, 122, 64};
-  p.music = {5, 4, 54, 34};
-  p.effects = {63, 4, 54, 34};
-  p.disc = {5, 42, 112, 18};
+  p.music = {5, 3, 54, 33};
+  p.effects = {63, 3, 54, 33};
+  p.disc = {5, 38, 112, 24};
   p.newBtn = {676, 342};
   p.filePageBtn = {716, 342};
   p.undoBtn = {756, 342};
@@ -69,9 +69,9 @@ static Plan Make640() {
   p.panel = {262, 400, kPanelW, kPanelH};
   p.library = {4, 400, kLibPageW, kLibPageH};
   p.sound = {515, 421, 122, 54};
-  p.music = {5, 3, 54, 28};
-  p.effects = {63, 3, 54, 28};
-  p.disc = {5, 34, 112, 17};
+  p.music = {5, 3, 54, 25};
+  p.effects = {63, 3, 54, 25};
+  p.disc = {5, 29, 92, 24};  // short of the screen's corner, dwell clicking's resting place
   p.newBtn = {516, 336};
   p.filePageBtn = {556, 336};
   p.undoBtn = {596, 336};
@@ -142,6 +142,120 @@ std::vector<PlanElement> PlanElements(const Plan& p) {
   return e;
 }
 
+static Rc Button(Pt at) { return {at.x, at.y, kDeskBtn, kDeskBtn}; }
+
+// The cells of a file box grid (the rule of the program's grid: 8 pixels in from the area's
+// corner, then steps of the card and 8, while a cell fits).
+static std::vector<Rc> GridCells(Rc area, int w, int h) {
+  std::vector<Rc> cells;
+  for (int y = area.y + 8; y + h < area.b(); y += h + 8)
+    for (int x = area.x + 8; x + w < area.r(); x += w + 8) cells.push_back({x, y, w, h});
+  return cells;
+}
+
+std::vector<PlanTarget> PlanTargets(const Plan& p) {
+  std::vector<PlanTarget> t;
+  const Rc resting = {p.screenW - kRestingPlace, p.screenH - kRestingPlace, kRestingPlace, kRestingPlace};
+  for (const char* screen : {"painting", "library"}) {
+    const bool library = std::strcmp(screen, "library") == 0;
+    t.push_back({screen, "paper", p.canvas});
+    t.push_back({screen, "paper change", {p.paperBmp.x, p.paperBmp.y, 55, 46}});
+    t.push_back({screen, "page turn", p.turn});
+    t.push_back({screen, "exit", Button(p.exitBtn)});
+    t.push_back({screen, "file page", Button(p.filePageBtn)});
+    t.push_back({screen, "new picture", Button(p.newBtn)});
+    t.push_back({screen, "undo", Button(p.undoBtn)});
+    for (int k = 0; k < (library ? 11 : 12); ++k) {
+      const Pt c = ToolCell(k);
+      t.push_back({screen, (library ? "category " : "tool ") + std::to_string(k + 1),
+                   {p.tool.x + c.x, p.tool.y + c.y, kCellW, kCellH}});
+    }
+    const Pt s = {p.sound.x, p.sound.y};
+    t.push_back({screen, "music switch", Offset(p.music, s)});
+    t.push_back({screen, "sounds switch", Offset(p.effects, s)});
+    t.push_back({screen, "tune disc", Offset(p.disc, s)});
+    t.push_back({screen, "dwell resting place", resting});
+  }
+  const char* paint = "painting";
+  const Pt pg = ToolPageButton();
+  t.push_back({paint, "toolbox page", {p.tool.x + pg.x, p.tool.y + pg.y, kPageBtnW, kPageBtnH}});
+  for (int i = 0; i < 16; ++i)  // each box reaches one pixel past its size, over its edge lines
+    t.push_back({paint, "colour box " + std::to_string(i + 1),
+                 {p.colour.x + kBoxX + (i % 8) * kBoxDx, p.colour.y + kBoxY + (i / 8) * kBoxDy, kBoxW + 1, kBoxH + 1}});
+  t.push_back({paint, "colour page up", {p.colour.x + kPageUpX, p.colour.y + kPageUpY, kColourPageW, kColourPageH}});
+  t.push_back({paint, "colour page down", {p.colour.x + kPageUpX, p.colour.y + kPageDownY, kColourPageW, kColourPageH}});
+  // The thumb's whole travel, as high as the thumb: it may stand anywhere along it.
+  t.push_back({paint, "size bar", {p.colour.x + kSizeMin, p.colour.b() - kThumbH, kSizeMax - kSizeMin + kThumbW, kThumbH}});
+  const Pt o = {p.panel.x, p.panel.y};
+  for (const PanelLayout& l : PanelLayouts()) {
+    const std::string screen = std::string("painting/") + l.panel;
+    for (const PanelButton& b : l.buttons) t.push_back({screen, b.name, Offset(b.rect, o)});
+  }
+  t.push_back({"painting/SPEC", "size track", Offset(SpecTrack(), o)});
+  t.push_back({"painting/TYPE", "face field", Offset(TypeFontField(), o)});
+  const Pt lo = {p.library.x, p.library.y};
+  for (int count : {4, 5, 6}) {
+    const std::string screen = "library/" + std::to_string(count) + " slots";
+    const std::vector<Rc> slots = LibrarySlots(count);
+    for (size_t i = 0; i < slots.size(); ++i)
+      t.push_back({screen, "slot " + std::to_string(i + 1), Offset(slots[i], lo)});
+  }
+  t.push_back({"library", "page back", Offset(LibraryPageBack(), lo)});
+  t.push_back({"library", "page forward", Offset(LibraryPageForward(), lo)});
+  const char* fb = "file box";
+  t.push_back({fb, "exit", Button(p.exitBtn)});
+  t.push_back({fb, "file page", Button(p.filePageBtn)});
+  const std::pair<const char*, Pt> buttons[] = {{"boxes back", p.dirLeft},   {"new box", p.boxNew},
+                                                {"boxes on", p.dirRight},    {"pictures back", p.boxLeft},
+                                                {"pictures on", p.boxRight}, {"export", p.save},
+                                                {"print", p.print}};
+  for (const auto& [name, at] : buttons) t.push_back({fb, name, Button(at)});
+  t.push_back({fb, "bin", p.bin});
+  t.push_back({fb, "dwell resting place", resting});
+  int n = 0;
+  for (const Rc& cell : GridCells(p.boxCards, kFileCardW, kFileCardH)) t.push_back({fb, "box card " + std::to_string(++n), cell});
+  n = 0;
+  for (const Rc& cell : GridCells(p.thumbs, kFileCardW, kFileCardH)) t.push_back({fb, "picture " + std::to_string(++n), cell});
+  return t;
+}
+
+// Whether targets of these two screens can show together: one screen, or a panel's or page's
+// screen ("painting/PENCIL") with its parent's.
+static bool ShowTogether(const std::string& a, const std::string& b) {
+  auto parent = [](const std::string& s) { return s.substr(0, s.find('/')); };
+  return a == b || (a.find('/') == std::string::npos && a == parent(b)) ||
+         (b.find('/') == std::string::npos && b == parent(a));
+}
+
+// Targets meant to lie one over the other: the paper takes presses before any area, so the
+// paper-change button's fixed 55 x 46 rectangle at the paper picture's corner is pressed only
+// where the paper is not.
+static bool Stacked(const PlanTarget& a, const PlanTarget& b) {
+  return (a.name == "paper" && b.name == "paper change") || (a.name == "paper change" && b.name == "paper");
+}
+
+static void TargetFaults(const Plan& p, const std::string& layout, std::vector<std::string>* faults) {
+  const std::vector<PlanTarget> t = PlanTargets(p);
+  for (size_t i = 0; i < t.size(); ++i) {
+    const Rc& a = t[i].at;
+    if (a.w < kMinTarget || a.h < kMinTarget)
+      faults->push_back(layout + t[i].screen + ": " + t[i].name + " is smaller than " + std::to_string(kMinTarget) +
+                        " x " + std::to_string(kMinTarget) + " (" + std::to_string(a.w) + " x " + std::to_string(a.h) + ")");
+    if (a.x < 0 || a.y < 0 || a.r() > p.screenW || a.b() > p.screenH)
+      faults->push_back(layout + t[i].screen + ": " + t[i].name + " leaves the screen");
+    for (size_t j = i + 1; j < t.size(); ++j) {
+      const Rc& b = t[j].at;
+      if (ShowTogether(t[i].screen, t[j].screen) && !Stacked(t[i], t[j]) && a.x < b.r() && b.x < a.r() &&
+          a.y < b.b() && b.y < a.b())
+        faults->push_back(layout + t[i].screen + ": targets " + t[i].name + " and " + t[j].name + " overlap");
+    }
+  }
+  // The thumb itself, wherever it stands on the size bar's travel.
+  if (kThumbW < kMinTarget || kThumbH < kMinTarget)
+    faults->push_back(layout + "painting: the size bar's thumb is smaller than " + std::to_string(kMinTarget) + " x " +
+                      std::to_string(kMinTarget));
+}
+
 std::vector<std::string> PlanFaults(const Plan& p) {
   std::vector<std::string> faults;
   const std::string layout = std::to_string(p.variant) + " layout, ";
@@ -156,6 +270,7 @@ std::vector<std::string> PlanFaults(const Plan& p) {
         faults.push_back(layout + e[i].screen + ": " + e[i].name + " and " + e[j].name + " cover each other");
     }
   }
+  TargetFaults(p, layout, &faults);
   return faults;
 }
 
@@ -179,8 +294,8 @@ const std::vector<PanelLayout>& PanelLayouts() {
       {"RUB", "RUB_ORG", Three("RUB_CLEAR", "RUB_BLUR", "RUB_IMG")},
       {"POLY",
        "POLY_ORG",
-       {{"POLY_UP", {4, 14, 18, 48}},
-        {"POLY_DOWN", {182, 14, 18, 48}},
+       {{"POLY_UP", {2, 14, 24, 48}},
+        {"POLY_DOWN", {180, 14, 24, 48}},
         {"POLY_1", {26, 14, 48, 48}},
         {"POLY_2", {78, 14, 48, 48}},
         {"POLY_3", {130, 14, 48, 48}},
@@ -214,7 +329,7 @@ const PanelLayout& PanelNamed(const std::string& panel) {
   std::abort();  // a name missing from the table above is a bug of the generator
 }
 
-Rc SpecTrack() { return {12, 50, 222, 22}; }
+Rc SpecTrack() { return {12, 48, 222, 24}; }
 Rc TypeFontField() { return {6, 5, 234, 26}; }
 
 std::vector<Rc> LibrarySlots(int count) {

@@ -34,9 +34,11 @@ Pt ToolPageButton();  // relative to the toolbox origin
 
 // Colour panel geometry, relative to its origin.
 constexpr int kSwatch = 35;
-constexpr int kBoxX = 40, kBoxY = 5, kBoxW = 20, kBoxH = 20, kBoxDx = 24, kBoxDy = 25;
-constexpr int kPageUpX = 233, kPageUpY = 5, kPageDownY = 30, kColourPageW = 18, kColourPageH = 22;
-constexpr int kThumbW = 14, kThumbH = 20, kSizeMin = 33, kSizeMax = 222;
+// A box's hit rectangle reaches one pixel past its size, so 23 makes a 24-pixel target; the two
+// rows, the page buttons and the thumb's strip along the bottom touch without covering.
+constexpr int kBoxX = 38, kBoxY = 3, kBoxW = 23, kBoxH = 23, kBoxDx = 24, kBoxDy = 25;
+constexpr int kPageUpX = 230, kPageUpY = 3, kPageDownY = 28, kColourPageW = 24, kColourPageH = 24;
+constexpr int kThumbW = 24, kThumbH = 24, kSizeMin = 33, kSizeMax = 222;
 
 struct Plan {
   int variant;       // 800 or 640
@@ -79,9 +81,27 @@ struct PlanElement {
   Rc at;
 };
 std::vector<PlanElement> PlanElements(const Plan& p);
-// What is wrong with a layout: each element that does not lie wholly on its screen, and each
-// two elements of one screen that cover each other. Empty when the layout is sound.
+// What is wrong with a layout: each element that does not lie wholly on its screen, each two
+// elements of one screen that cover each other, each target smaller than kMinTarget either way,
+// and each two targets that can be pressed at once. Empty when the layout is sound.
 std::vector<std::string> PlanFaults(const Plan& p);
+
+// What a child can press, screen by screen, as the layout file names it: buttons, colour boxes,
+// the size bar's travel, library slots, cards, switches, the paper, and the corner where dwell
+// clicking rests. Only one option panel and one kind of library page show at a time, so each
+// holds its own screen, "painting/PENCIL" or "library/JLIB", seen with everything of "painting"
+// or "library".
+struct PlanTarget {
+  std::string screen, name;
+  Rc at;
+};
+std::vector<PlanTarget> PlanTargets(const Plan& p);
+// The smallest target a shaky hand, a head pointer or a switch user's scanner can be sure of.
+constexpr int kMinTarget = 24;
+// The corner kept free for dwell clicking's resting place on every screen.
+constexpr int kRestingPlace = 24;
+// The card of both file box grids, and so the size of every box card and picture.
+constexpr int kFileCardW = 148, kFileCardH = 116;
 
 // Option panel buttons: key name (without _CORD) and rectangle relative to the panel origin.
 struct PanelButton {

@@ -156,6 +156,11 @@ bool CanvasTakesDragsWithoutPress() {
   return row && row->dragsWithoutPress;
 }
 
+bool CanvasToolDrags() {
+  const ToolRow* row = RowOf(Session().choice.drawingMode);
+  return row && row->drag;
+}
+
 bool CanvasPickColour(HWND window, POINT p) {
   PaintSession& s = Session();
   if (s.choice.drawingMode != kModeAbsorber || !CanvasReady(s)) return false;

@@ -33,6 +33,8 @@ bool CanvasMove(HWND window, POINT paper);
 bool CanvasRelease(HWND window, POINT paper);
 // Moves with the button down reach the canvas in this mode even when the press was elsewhere.
 bool CanvasTakesDragsWithoutPress();
+// The current tool follows moves with the button down (a stroke, a rope; not a fill).
+bool CanvasToolDrags();
 // The right-button colour pick of the absorber: the background colour; true when it acted.
 bool CanvasPickColour(HWND window, POINT paper);
 // The size bar moved: the current tool follows it.

@@ -695,6 +695,8 @@ namespace {
 bool FileBoxOpen() { return box.open; }
 }  // namespace
 
+bool FileBoxCarrying() { return box.open && box.dragging; }
+
 const ScreenArea kFileBoxArea = {"file box", FileBoxOpen, Hover, Press, Release, DoubleClick, nullptr, nullptr,
                                  EndThumbnailDrag, Paint, Command, true};
 

@@ -17,5 +17,7 @@ void FreeFileBox();
 // The screen-area row, shown while the box is open: it then takes every left-button event, and
 // commands 5001-5009, 8010 and 8011.
 extern const ScreenArea kFileBoxArea;
+// A thumbnail is lifted and follows the pointer until the next left release.
+bool FileBoxCarrying();
 // Delete while the box is open throws the picked picture away; Enter is swallowed.
 bool FileBoxKeyUp(HWND window, WPARAM key);

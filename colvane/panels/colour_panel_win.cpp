@@ -305,3 +305,5 @@ const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress
                                  SizeBarEndDrag, PaintSizeBar, nullptr, false};
 const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
                                      nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false};
+
+bool SizeBarDragging() { return draggingThumb; }

@@ -10,6 +10,8 @@
 extern const ScreenArea kColourBoxesArea;
 // The thumb; dragging it sets the size value and the stroke size. Any left release ends a drag.
 extern const ScreenArea kSizeBarArea;
+// A press on the thumb is dragging it until the next left release.
+bool SizeBarDragging();
 // The page buttons, each showing its pressed look from press to release.
 extern const ScreenArea kColourPagesArea;
 // Frees what the panel keeps between paints.

@@ -15,12 +15,14 @@
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/sound_panel_win.h"
+#include "colvane/shell/dwell_win.h"
 #include "colvane/shell/grown_ups_win.h"
 
 namespace {
 
 // Top first.
 const ScreenArea* const kAreas[] = {
+    &kDwellArea,
     &kGrownUpsArea,
     &kNoticeCardArea,
     &kFileBoxArea,

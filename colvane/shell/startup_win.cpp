@@ -32,6 +32,7 @@
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/sound_panel_win.h"
 #include "colvane/shell/app_state_win.h"
+#include "colvane/shell/dwell_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/shell_win.h"
 #include "colvane/text/face_list_win.h"
@@ -128,6 +129,7 @@ bool StartUp(HWND window) {
   ApplyPolicyNow(window);
   // A grown-up's blank start: the last picture stays kept as it is, and a new page begins.
   if (PolicyHolds(PolicyKey::kStartBlank)) PostMessageA(window, WM_COMMAND, cmd::kNewPicture, 0);
+  StartDwell(window);
   return true;
 }
 
@@ -138,6 +140,7 @@ void ShowStartPictureNotice(HWND window) { TellPictureLeftAlone(window); }
 void ShutDown(HWND window) {
   AppState& app = App();
   if (!app.palette) return;  // start-up stopped before loading anything, and has ended the program
+  FreeDwell(window);
   FreeFileBox();  // the program may end from inside the file box
   CloseFaceList();  // while the text and the canvas it renders into are still there
   SetMessageBoxOwner(nullptr);  // the boxes it owned are gone with it; no new one may appear

@@ -1,4 +1,5 @@
-// The layout check of the generator: it finds what leaves its screen or covers something else.
+// The layout check of the generator: it finds what leaves its screen, covers something else, or
+// makes a target too small or lays it over another.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -32,6 +33,9 @@ TEST(ScreenPlan, FindsWhatLeavesOrCoversItsScreen) {
        "painting: colour panel and option panel cover each other"},
       {"library page below the screen", [](art::Plan& p) { p.library.y = p.screenH - 10; },
        "library: library page leaves the screen"},
+      {"tune disc as thin as it was", [](art::Plan& p) { p.disc.h = 18; }, "tune disc is smaller than 24 x 24"},
+      {"sounds switch over the music switch", [](art::Plan& p) { p.effects.x = p.music.x + 10; },
+       "painting: targets music switch and sounds switch overlap"},
   };
   for (int variant : {800, 640}) {
     EXPECT_TRUE(art::PlanFaults(art::PlanFor(variant)).empty()) << "the " << variant << " layout itself";
