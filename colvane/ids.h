@@ -90,6 +90,7 @@ constexpr int kCartoons = 2, kCartoonsMs = 150;          // cartoon frames
 constexpr int kRopeFrame = 3, kRopeFrameMs = 100;        // the marching selection outline
 constexpr int kExitScroll = 10, kExitScrollMs = 40;      // the goodbye picture, 25 steps a second
 constexpr int kRecovery = 11, kRecoveryMs = 1000;        // the recovery copy of a changed picture
+constexpr int kSwitchScan = 14, kSwitchScanMs = 50;      // switch scanning looks at the clock
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

@@ -303,7 +303,7 @@ int ColourBoxTargets(AreaTarget* out, int capacity) {
                                                       "colour 5",  "colour 6",  "colour 7",  "colour 8",
                                                       "colour 9",  "colour 10", "colour 11", "colour 12",
                                                       "colour 13", "colour 14", "colour 15", "colour 16"};
-  if (LibraryShown()) return 0;
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
   int n = 0;
   for (int slot = 0; slot < kColoursPerPage; ++slot)
     AddTarget(out, capacity, &n, ToRect(ColourBoxRect(Geometry(), slot)), kNames[slot]);
@@ -311,14 +311,14 @@ int ColourBoxTargets(AreaTarget* out, int capacity) {
 }
 
 int SizeBarTargets(AreaTarget* out, int capacity) {
-  if (LibraryShown()) return 0;
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
   int n = 0;
   AddTarget(out, capacity, &n, ToRect(ThumbRect(Geometry(), Session().colours.sizeValue)), "size", TargetUse::kCarry);
   return n;
 }
 
 int ColourPageTargets(AreaTarget* out, int capacity) {
-  if (LibraryShown()) return 0;
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
   int n = 0;
   AddTarget(out, capacity, &n, PageButtonRect(-1), "page up");
   AddTarget(out, capacity, &n, PageButtonRect(+1), "page down");

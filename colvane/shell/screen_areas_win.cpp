@@ -14,11 +14,13 @@
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/panels/option_panels_win.h"
 #include "colvane/panels/sound_panel_win.h"
+#include "colvane/shell/focus_marks_win.h"
 
 namespace {
 
 // Top first.
 const ScreenArea* const kAreas[] = {
+    &kFocusMarksArea,
     &kFileBoxArea,
     &kPaperArea,
     &kSoundPanelArea,

@@ -34,6 +34,7 @@
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/shell/switch_scan_win.h"
 #include "colvane/text/face_list_win.h"
 #include "colvane/text/typewriter_win.h"
 
@@ -125,6 +126,7 @@ bool StartUp(HWND window) {
   SetCursor(previous);
   StopSoundEffects();
   if (CurrentPictureLeftAlone()) PostMessageA(window, kStartPictureNotice, 0, 0);
+  StartSwitchScanning(window);
   return true;
 }
 
@@ -140,6 +142,7 @@ void ShutDown(HWND window) {
   app.listBrush = nullptr;
 
   KillTimer(window, timer::kRecovery);
+  StopSwitchScanning(window);
   if (!Session().canvas.pictureModified) DropRecoveryCopy();  // a picture not kept keeps its copy
   FreeRope(window);
   FreeCartoons(window);
