@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "colvane/frame/coords_win.h"
-#include "colvane/shell/screen_areas_win.h"
 
 namespace {
 
@@ -13,18 +12,10 @@ FocusMarks marks;
 
 const COLORREF kInner = RGB(0, 0, 0), kOuter = RGB(255, 255, 255);
 
-bool RingRect(RECT* ring) {
-  AreaTarget targets[kMaxAreaTargets];
-  const int n = TargetsOfArea(marks.area, targets);
-  if (marks.target >= 0) {
-    if (marks.target >= n) return false;
-    *ring = targets[marks.target].rect;
-    return true;
-  }
-  if (n == 0) return false;
-  *ring = targets[0].rect;
-  for (int i = 1; i < n; ++i) UnionRect(ring, ring, &targets[i].rect);
-  return true;
+bool RingRect(RECT* ring, const char** areaName = nullptr, const char** targetName = nullptr) {
+  const char* unused;
+  return marks.findRing && marks.findRing(marks.area, marks.target, ring, areaName ? areaName : &unused,
+                                          targetName ? targetName : &unused);
 }
 
 void Fill(HDC dc, RECT r, COLORREF colour) {
@@ -85,7 +76,7 @@ void Segment(HDC dc, POINT from, POINT to) {
 void Paint(HWND, HDC dc) {
   const int saved = SaveDC(dc);
   RECT ring;
-  if (marks.area >= 0 && RingRect(&ring)) Ring(dc, ring);
+  if (RingRect(&ring)) Ring(dc, ring);
   const RECT& b = marks.lineBounds;
   if (marks.rowY >= 0) Bar(dc, RECT{b.left, marks.rowY - 1, b.right, marks.rowY + 2});
   if (marks.columnX >= 0) Bar(dc, RECT{marks.columnX - 1, b.top, marks.columnX + 2, b.bottom});
@@ -105,31 +96,15 @@ bool Shown() { return shown; }
 void Tell() {
   char line[160];
   RECT r{0, 0, 0, 0};
-  AreaTarget targets[kMaxAreaTargets];
-  const int n = TargetsOfArea(marks.area, targets);
-  const char* name = marks.target >= 0 && marks.target < n ? targets[marks.target].name : "";
-  if (marks.area >= 0) RingRect(&r);
-  const ScreenAreas areas = ProgramAreas();
-  std::snprintf(line, sizeof(line), "colvane focus: %s|%s|%ld %ld %ld %ld|%ld %ld|%d %d|\n",
-                marks.area >= 0 && marks.area < areas.count ? areas.rows[marks.area]->name : "-", name, r.left, r.top,
+  const char *area = "-", *name = "";
+  if (!RingRect(&r, &area, &name)) area = "-", name = "";
+  std::snprintf(line, sizeof(line), "colvane focus: %s|%s|%ld %ld %ld %ld|%ld %ld|%d %d|\n", area, name, r.left, r.top,
                 r.right, r.bottom, marks.cross ? marks.crossAt.x : -1L, marks.cross ? marks.crossAt.y : -1L, marks.rowY,
                 marks.columnX);
   OutputDebugStringA(line);
 }
 
 }  // namespace
-
-int ProgramAreaCount() { return ProgramAreas().count; }
-
-int TargetsOfArea(int area, AreaTarget* out) {
-  const ScreenAreas areas = ProgramAreas();
-  if (area < 0 || area >= areas.count) return 0;
-  return AreaTargets(*areas.rows[area], out, kMaxAreaTargets);
-}
-
-POINT TargetCentre(const AreaTarget& target) {
-  return POINT{(target.rect.left + target.rect.right) / 2, (target.rect.top + target.rect.bottom) / 2};
-}
 
 void ShowFocusMarks(HWND window, const FocusMarks& next) {
   marks = next;

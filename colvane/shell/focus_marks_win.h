@@ -5,15 +5,12 @@
 
 #include "colvane/frame/screen_area_win.h"
 
-constexpr int kMaxAreaTargets = 64;
-
-// The targets of row `area` of the program's areas now (none while it is hidden or out of range);
-// `out` holds kMaxAreaTargets.
-int TargetsOfArea(int area, AreaTarget* out);
-int ProgramAreaCount();
-POINT TargetCentre(const AreaTarget& target);
+// Where a ring goes now: round target `target` of area `area` (-1: round all its targets), with
+// their names for the log; false when that is nowhere now.
+using RingFinder = bool (*)(int area, int target, RECT* ring, const char** areaName, const char** targetName);
 
 struct FocusMarks {
+  RingFinder findRing = nullptr;
   int area = -1;    // a ring round this area's target...
   int target = -1;  // ... or, at -1, round all its targets
   bool cross = false;

@@ -2,6 +2,7 @@
 #include "colvane/shell/keyboard_win.h"
 
 #include "colvane/frame/coords_win.h"
+#include "colvane/shell/area_targets_win.h"
 #include "colvane/shell/focus_marks_win.h"
 #include "colvane/shell/synthetic_mouse_win.h"
 #include "colvane/shell/target_walk.h"
@@ -48,6 +49,7 @@ int Resolve(AreaTarget* targets) {
 
 void Show(HWND window) {
   FocusMarks marks;
+  marks.findRing = FindTargetRing;
   if (focus.mode == Mode::kTargets) {
     AreaTarget targets[kMaxAreaTargets];
     if (Resolve(targets) > 0) {

@@ -10,6 +10,7 @@
 #include "colvane/ids.h"
 #include "colvane/layout/policy.h"
 #include "colvane/layout/policy_win.h"
+#include "colvane/shell/area_targets_win.h"
 #include "colvane/shell/focus_marks_win.h"
 #include "colvane/shell/switch_scan.h"
 #include "colvane/shell/synthetic_mouse_win.h"
@@ -52,6 +53,7 @@ POINT StrokeEnd() {
 
 void Show(HWND window) {
   FocusMarks marks;
+  marks.findRing = FindTargetRing;
   const ScanState& s = scan.state;
   marks.lineBounds = scan.paper;
   switch (s.phase) {
