@@ -12,9 +12,9 @@ FocusMarks marks;
 
 const COLORREF kInner = RGB(0, 0, 0), kOuter = RGB(255, 255, 255);
 
-bool RingRect(RECT* ring, const char** areaName = nullptr, const char** targetName = nullptr) {
+bool RingRect(int target, RECT* ring, const char** areaName = nullptr, const char** targetName = nullptr) {
   const char* unused;
-  return marks.findRing && marks.findRing(marks.area, marks.target, ring, areaName ? areaName : &unused,
+  return marks.findRing && marks.findRing(marks.area, target, ring, areaName ? areaName : &unused,
                                           targetName ? targetName : &unused);
 }
 
@@ -76,7 +76,11 @@ void Segment(HDC dc, POINT from, POINT to) {
 void Paint(HWND, HDC dc) {
   const int saved = SaveDC(dc);
   RECT ring;
-  if (RingRect(&ring)) Ring(dc, ring);
+  if (marks.target >= 0) {
+    if (RingRect(marks.target, &ring)) Ring(dc, ring);
+  } else {  // a whole area: a ring round each of its targets
+    for (int i = 0; RingRect(i, &ring); ++i) Ring(dc, ring);
+  }
   const RECT& b = marks.lineBounds;
   if (marks.rowY >= 0) Bar(dc, RECT{b.left, marks.rowY - 1, b.right, marks.rowY + 2});
   if (marks.columnX >= 0) Bar(dc, RECT{marks.columnX - 1, b.top, marks.columnX + 2, b.bottom});
@@ -97,7 +101,7 @@ void Tell() {
   char line[160];
   RECT r{0, 0, 0, 0};
   const char *area = "-", *name = "";
-  if (!RingRect(&r, &area, &name)) area = "-", name = "";
+  if (!RingRect(marks.target, &r, &area, &name)) area = "-", name = "";
   std::snprintf(line, sizeof(line), "colvane focus: %s|%s|%ld %ld %ld %ld|%ld %ld|%d %d|\n", area, name, r.left, r.top,
                 r.right, r.bottom, marks.cross ? marks.crossAt.x : -1L, marks.cross ? marks.crossAt.y : -1L, marks.rowY,
                 marks.columnX);

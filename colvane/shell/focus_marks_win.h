@@ -5,14 +5,14 @@
 
 #include "colvane/frame/screen_area_win.h"
 
-// Where a ring goes now: round target `target` of area `area` (-1: round all its targets), with
-// their names for the log; false when that is nowhere now.
+// Where a ring goes now: round target `target` of area `area` (-1: the rectangle round all its
+// targets), with their names for the log; false when that is nowhere now.
 using RingFinder = bool (*)(int area, int target, RECT* ring, const char** areaName, const char** targetName);
 
 struct FocusMarks {
   RingFinder findRing = nullptr;
   int area = -1;    // a ring round this area's target...
-  int target = -1;  // ... or, at -1, round all its targets
+  int target = -1;  // ... or, at -1, round each of its targets
   bool cross = false;
   POINT crossAt{0, 0};
   int rowY = -1, columnX = -1;  // the scanner's lines across `lineBounds`; -1: none
