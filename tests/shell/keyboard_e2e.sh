@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole program by keyboard alone, on the real program with the pointer parked in a corner and
 # never moved: each Tab puts the focus ring on the next area's first target (checked on the screen
-# at the target the program names), the pencil and red chosen by arrows and Enter, a line painted
-# with the paper's crosshair (Space, a held arrow, Space), the file box opened and a picture opened.
+# at the target the program names), the pencil and red chosen by arrows and Enter, the size bar's
+# marker carried, a line painted with the paper's crosshair (Space, a held arrow, Space), the file
+# box opened and a picture opened.
 # Usage: keyboard_e2e.sh SCREEN STAGE_DIR OUT_DIR
 set -u
 . "$(dirname "$0")/../support/e2e.sh"
@@ -96,6 +97,14 @@ for i in $(seq 0 15); do
   if [ "$i" = 7 ]; then key Down; elif [ "$i" -lt 7 ]; then key Right; else key Left; fi
 done
 key Return
+
+# A drag by keys: the size bar's marker picked up, carried ten pixels right, put down.
+tab_to "size bar"
+was=$(focus | cut -d'|' -f3)
+key space Right Right Right Right Right Right Right Right Right Right space
+read -r l _ _ _ <<<"$was"
+read -r now _ _ _ <<<"$(focus | cut -d'|' -f3)"
+[ "$now" -gt "$l" ] || fail "the size bar's marker was not carried: from $was to $(focus | cut -d'|' -f3)"
 
 # A line on the paper: the crosshair comes at its middle, Space starts the stroke, a held arrow
 # runs it to the right faster and faster, Space ends it.
