@@ -93,6 +93,7 @@ constexpr int kExitScroll = 10, kExitScrollMs = 40;      // the goodbye picture,
 constexpr int kRecovery = 11, kRecoveryMs = 1000;        // the recovery copy of a changed picture
 constexpr int kNoticeCard = 12, kNoticeCardMs = 6000;    // a "not now" card goes by itself
 constexpr int kGrownUpsChord = 13, kGrownUpsChordMs = 100;  // the grown-ups' keys held down
+constexpr int kSwitchScan = 14, kSwitchScanMs = 50;      // switch scanning looks at the clock
 }  // namespace timer
 
 // Tool icons: the cursor and the tool sound of a tool.

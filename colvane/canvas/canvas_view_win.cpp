@@ -150,10 +150,19 @@ void PaintCanvas(HWND, HDC dc) {
   ShowCanvasRect(dc, RECT{0, 0, app.paperWidth, app.paperHeight});
 }
 
+// The shown paper, as a place to point at rather than a button.
+int Targets(AreaTarget* out, int capacity) {
+  const ScreenLayout& s = Screen();
+  const int left = s.paperOriginX - s.screenOriginX, top = s.paperOriginY - s.screenOriginY;
+  int n = 0;
+  AddTarget(out, capacity, &n, RECT{left, top, left + s.paperWidth, top + s.paperHeight}, "paper", TargetUse::kPoint);
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kCanvasArea = {"canvas", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                PaintCanvas, nullptr, false};
+                                PaintCanvas, nullptr, false, Targets};
 
 void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
 

@@ -693,12 +693,26 @@ bool Command(HWND window, int id) {
 
 namespace {
 bool FileBoxOpen() { return box.open; }
+
+RECT RectOf(const GridRect& cell) { return RECT{cell.left, cell.top, cell.right, cell.bottom}; }
+
+// The boxes and the pictures shown, then the buttons; a picture is carried, to the bin or back.
+int Targets(AreaTarget* out, int capacity) {
+  int n = 0;
+  GridRect cell;
+  for (int k = 0; k < box.boxCapacity && box.boxFirst + k < static_cast<int>(box.boxes.size()); ++k)
+    if (GridCell(box.boxGrid, k, &cell)) AddTarget(out, capacity, &n, RectOf(cell), "box");
+  for (int k = 0; k < box.pictureCapacity && box.pictureFirst + k < static_cast<int>(box.pictures.size()); ++k)
+    if (GridCell(box.pictureGrid, k, &cell)) AddTarget(out, capacity, &n, RectOf(cell), "picture", TargetUse::kCarry);
+  for (const FileButton& b : buttons) AddTarget(out, capacity, &n, b.hit, b.area);
+  return n;
+}
 }  // namespace
 
 bool FileBoxCarrying() { return box.open && box.dragging; }
 
 const ScreenArea kFileBoxArea = {"file box", FileBoxOpen, Hover, Press, Release, DoubleClick, nullptr, nullptr,
-                                 EndThumbnailDrag, Paint, Command, true};
+                                 EndThumbnailDrag, Paint, Command, true, Targets};
 
 bool FileBoxKeyUp(HWND window, WPARAM key) {
   if (!box.open) return false;

@@ -229,9 +229,16 @@ bool RightPress(HWND window, POINT layout) {
   return 1;
 }
 
+int Targets(AreaTarget* out, int capacity) {
+  static const char* const kNames[6] = {"page turn", "new", "exit", "file box", "undo", "paper type"};
+  int n = 0;
+  for (int slot = 0; slot < 6; ++slot) AddTarget(out, capacity, &n, desk[slot].hit, kNames[slot]);
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, nullptr, RightPress, RightPress, nullptr,
-                              PaintDesk, nullptr, true};
+                              PaintDesk, nullptr, true, Targets};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               PaintPaper, nullptr, false};
+                               PaintPaper, nullptr, false, nullptr};

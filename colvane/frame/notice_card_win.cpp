@@ -99,6 +99,12 @@ bool Press(HWND window, POINT) {
 bool Swallow(HWND, POINT) { return true; }
 bool Shown() { return card.shown; }
 
+int Targets(AreaTarget* out, int capacity) {
+  int n = 0;
+  AddTarget(out, capacity, &n, CardRect(), "card");
+  return n;
+}
+
 }  // namespace
 
 void ShowNoticeCard(HWND window, const char* text) {
@@ -122,4 +128,4 @@ int NoticeCardSerial() { return card.serial; }
 void NoticeCardTimer(HWND window) { HideNoticeCard(window); }
 
 const ScreenArea kNoticeCardArea = {"notice card", Shown, nullptr, Press, Swallow, Swallow, Press, Swallow,
-                                    nullptr, Paint, nullptr, false};
+                                    nullptr, Paint, nullptr, false, Targets};

@@ -7,7 +7,20 @@
 // Mouse handlers take a layout point and say whether the point was theirs. Any may be null.
 using AreaMouseHandler = bool (*)(HWND window, POINT layout);
 
-// Keyboard access will add a column of the area's targets.
+// What a key press on a target does: click it; pick up what a drag starts there (a size-bar thumb,
+// a thumbnail) to carry it; or point inside it, as on the paper.
+enum class TargetUse { kClick, kCarry, kPoint };
+
+// A rectangle a child can press, in layout coordinates.
+struct AreaTarget {
+  RECT rect;
+  const char* name;  // for logs and tests
+  TargetUse use;
+};
+
+// Fills at most `capacity` targets, in reading order, and gives how many it filled.
+using AreaTargetLister = int (*)(AreaTarget* out, int capacity);
+
 struct ScreenArea {
   const char* name;
   bool (*shown)();                    // null: always; an area not shown is neither offered events nor painted
@@ -21,6 +34,7 @@ struct ScreenArea {
   void (*paint)(HWND window, HDC dc);  // into the composition DC
   bool (*command)(HWND window, int id);  // commands this area takes before the dispatcher, shown or not
   bool pressSound;                    // the "butdown" sound when it takes a press
+  AreaTargetLister targets;           // null: nothing to press here
 };
 
 inline bool AreaShown(const ScreenArea& area) { return !area.shown || area.shown(); }
@@ -29,6 +43,17 @@ inline bool AreaShown(const ScreenArea& area) { return !area.shown || area.shown
 inline bool OfferToArea(const ScreenArea& area, AreaMouseHandler ScreenArea::*member, HWND window, POINT layout) {
   const AreaMouseHandler handler = area.*member;
   return handler && AreaShown(area) && handler(window, layout);
+}
+
+// The area's targets now: none while it is hidden.
+inline int AreaTargets(const ScreenArea& area, AreaTarget* out, int capacity) {
+  return area.targets && AreaShown(area) ? area.targets(out, capacity) : 0;
+}
+
+// One more target, if there is room and it is not empty.
+inline void AddTarget(AreaTarget* out, int capacity, int* count, const RECT& rect, const char* name,
+                      TargetUse use = TargetUse::kClick) {
+  if (*count < capacity && rect.right > rect.left && rect.bottom > rect.top) out[(*count)++] = AreaTarget{rect, name, use};
 }
 
 struct ScreenAreas {

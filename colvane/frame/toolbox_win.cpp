@@ -220,10 +220,19 @@ bool Release(HWND window, POINT) {
   return 1;
 }
 
+int Targets(AreaTarget* out, int capacity) {
+  const int page = CurrentPage();
+  const ToolName* names = page == 2 ? kPage2 : kPage1;
+  int n = 0;
+  for (int i = 0; i < ButtonCount(page); ++i) AddTarget(out, capacity, &n, *HitOf(page, i), names[i].name);
+  AddTarget(out, capacity, &n, *HitOf(page, kPageButton), "page");
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
-                                 Paint, nullptr, false};
+                                 Paint, nullptr, false, Targets};
 
 void ShowToolboxPage(HWND window, int page) {
   toolboxPage = page == 2 ? 2 : 1;

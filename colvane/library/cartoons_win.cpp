@@ -252,7 +252,7 @@ void PaintCartoons(HWND window, HDC dc) {
 }  // namespace
 
 const ScreenArea kCartoonsArea = {"cartoons", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, PaintCartoons, nullptr, false};
+                                  nullptr, PaintCartoons, nullptr, false, nullptr};
 
 void InstallCartoonHooks() {
   CartoonHooks hooks;

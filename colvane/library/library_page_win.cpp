@@ -201,10 +201,23 @@ bool Release(HWND window, POINT) {
   return false;
 }
 
+// A cartoon has to be carried onto the paper; a sticker stays in hand after its click.
+int Targets(AreaTarget* out, int capacity) {
+  static const char* const kNames[kMaxItemsPerPage] = {"item 1", "item 2", "item 3", "item 4", "item 5", "item 6"};
+  if (!page.category) return 0;
+  const TargetUse use = page.category->kind == ItemKind::kCartoon ? TargetUse::kCarry : TargetUse::kClick;
+  int n = 0;
+  for (int i = 0; i < page.category->itemsPerPage && i < kMaxItemsPerPage; ++i)
+    AddTarget(out, capacity, &n, page.slots[i], kNames[i], use);
+  AddTarget(out, capacity, &n, page.back, "back");
+  AddTarget(out, capacity, &n, page.forward, "forward");
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kLibraryPageArea = {"library page", Shown, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     nullptr, Paint, LibraryCommand, false};
+                                     nullptr, Paint, LibraryCommand, false, Targets};
 
 void FreeLibraryPage() {
   FreePictures();

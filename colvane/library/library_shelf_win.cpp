@@ -124,10 +124,16 @@ bool Press(HWND window, POINT p) {
   return true;
 }
 
+int Targets(AreaTarget* out, int capacity) {
+  int n = 0;
+  for (int i = 0; i < kButtonCount; ++i) AddTarget(out, capacity, &n, buttons[i].hit, kCategories[i].button);
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kLibraryShelfArea = {"library shelf", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
-                                      nullptr, Paint, nullptr, false};
+                                      nullptr, Paint, nullptr, false, Targets};
 
 void TurnToLibrary(HWND window) {
   PlaySoundEffect("MOVE");

@@ -59,12 +59,14 @@ RECT ToRect(const PanelRect& r) { return RECT{r.left, r.top, r.right, r.bottom};
 
 // Page button under a point: -1 page-up, +1 page-down, 0 none. Both buttons take the size of
 // half the page-up picture.
-int PageButtonAt(POINT p) {
+RECT PageButtonRect(int which) {
   const FrameArt& f = Frame();
   SIZE up = BitmapSize(f.colorPageUp);
-  RECT a{f.colorPageUpAt.x, f.colorPageUpAt.y, f.colorPageUpAt.x + up.cx / 2, f.colorPageUpAt.y + up.cy};
-  RECT b{f.colorPageDownAt.x, f.colorPageDownAt.y, f.colorPageDownAt.x + up.cx / 2,
-         f.colorPageDownAt.y + up.cy};
+  const POINT at = which < 0 ? f.colorPageUpAt : f.colorPageDownAt;
+  return RECT{at.x, at.y, at.x + up.cx / 2, at.y + up.cy};
+}
+int PageButtonAt(POINT p) {
+  const RECT a = PageButtonRect(-1), b = PageButtonRect(+1);
   if (PtInRect(&a, p)) return -1;
   if (PtInRect(&b, p)) return +1;
   return 0;
@@ -296,14 +298,42 @@ bool ColourPageRelease(HWND window, POINT) {
   return false;
 }
 
+int ColourBoxTargets(AreaTarget* out, int capacity) {
+  static const char* const kNames[kColoursPerPage] = {"colour 1",  "colour 2",  "colour 3",  "colour 4",
+                                                      "colour 5",  "colour 6",  "colour 7",  "colour 8",
+                                                      "colour 9",  "colour 10", "colour 11", "colour 12",
+                                                      "colour 13", "colour 14", "colour 15", "colour 16"};
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
+  int n = 0;
+  for (int slot = 0; slot < kColoursPerPage; ++slot)
+    AddTarget(out, capacity, &n, ToRect(ColourBoxRect(Geometry(), slot)), kNames[slot]);
+  return n;
+}
+
+int SizeBarTargets(AreaTarget* out, int capacity) {
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
+  int n = 0;
+  AddTarget(out, capacity, &n, ToRect(ThumbRect(Geometry(), Session().colours.sizeValue)), "size", TargetUse::kCarry);
+  return n;
+}
+
+int ColourPageTargets(AreaTarget* out, int capacity) {
+  if (LibraryShown() || DeskCovered()) return 0;  // under the file box nothing here is pressed
+  int n = 0;
+  AddTarget(out, capacity, &n, PageButtonRect(-1), "page up");
+  AddTarget(out, capacity, &n, PageButtonRect(+1), "page down");
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kColourBoxesArea = {"colour boxes", nullptr, ColourBoxHover, ColourBoxPress, nullptr,
                                      ColourBoxDoubleClick, ColourBoxRightPress, ColourBoxRightDoubleClick,
-                                     nullptr, PaintColourPanel, nullptr, false};
+                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets};
 const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr,
-                                 SizeBarEndDrag, PaintSizeBar, nullptr, false};
+                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets};
 const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
-                                     nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false};
+                                     nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false,
+                                     ColourPageTargets};
 
 bool SizeBarDragging() { return draggingThumb; }

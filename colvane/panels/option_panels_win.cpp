@@ -396,10 +396,19 @@ void Paint(HWND window, HDC dc) {
 
 bool Command(HWND window, int id) { return ShapePanelCommand(window, id) || StampPagingCommand(window, id); }
 
+int Targets(AreaTarget* out, int capacity) {
+  if (LibraryShown() || !panel.spec) return 0;
+  int n = 0;
+  for (int i = 0; i < panel.spec->buttonCount; ++i) AddTarget(out, capacity, &n, BoxRect(i), panel.spec->buttons[i].name);
+  if (IsPanel(cmd::kTypewriter)) AddTarget(out, capacity, &n, panel.faceField, "face");
+  if (slider.knob) AddTarget(out, capacity, &n, KnobRect(), "strength", TargetUse::kCarry);
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kOptionPanelArea = {"option panel", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     EndDrag, Paint, Command, true};
+                                     EndDrag, Paint, Command, true, Targets};
 
 void FreeOptionPanels() {
   FreeExtras();

@@ -159,7 +159,15 @@ bool Press(HWND window, POINT p) {
   return false;
 }
 
+int Targets(AreaTarget* out, int capacity) {
+  int n = 0;
+  AddTarget(out, capacity, &n, panel.music, "music");
+  AddTarget(out, capacity, &n, panel.effects, "sounds");
+  AddTarget(out, capacity, &n, panel.disc, "tune");
+  return n;
+}
+
 }  // namespace
 
 const ScreenArea kSoundPanelArea = {"sound panel", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, Paint, nullptr, true};
+                                    nullptr, Paint, nullptr, true, Targets};

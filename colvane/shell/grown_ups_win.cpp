@@ -287,6 +287,17 @@ bool Press(HWND window, POINT layout) {
 bool Swallow(HWND, POINT) { return true; }
 bool Shown() { return grownUps.shown; }
 
+int Targets(AreaTarget* out, int capacity) {
+  const POINT o = SheetOrigin();
+  int n = 0;
+  for (const SheetControl& c : SheetControls()) {
+    const RECT r{o.x + c.rect.left, o.y + c.rect.top, o.x + c.rect.right, o.y + c.rect.bottom};
+    const char* name = c.key == PolicyKey::kCount ? ButtonWords(c.action) : PolicyKeyDescription(c.key).name;
+    AddTarget(out, capacity, &n, r, name);
+  }
+  return n;
+}
+
 }  // namespace
 
 bool GrownUpsKeyDown(HWND window, WPARAM key) {
@@ -331,4 +342,4 @@ void NoteQuitRefused() {
 bool GrownUpsShown() { return grownUps.shown; }
 
 const ScreenArea kGrownUpsArea = {"grown-ups", Shown, Swallow, Press, Swallow, Press, Swallow, Swallow,
-                                  nullptr, Paint, nullptr, false};
+                                  nullptr, Paint, nullptr, false, Targets};

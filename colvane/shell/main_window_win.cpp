@@ -18,8 +18,11 @@
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/grown_ups_win.h"
+#include "colvane/shell/keyboard_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/shell/switch_scan_win.h"
+#include "colvane/shell/synthetic_mouse_win.h"
 #include "colvane/text/typewriter_win.h"
 #include "easelkit/easelkit_win.h"
 
@@ -35,6 +38,23 @@ LRESULT RealizeOurPalette(HWND window) {
   ReleaseDC(window, dc);
   if (n > 0 && n != GDI_ERROR) InvalidateRect(window, nullptr, TRUE);
   return n == GDI_ERROR ? 0 : n;
+}
+
+bool keyTaken = false;  // the last WM_KEYDOWN went to keys or switches: its WM_CHAR types nothing
+
+bool OnKeyDown(HWND window, WPARAM key, LPARAM flags) {
+  keyTaken = !ExitScreenRunning() && (SwitchKeyDown(window, key, flags) || KeyboardKeyDown(window, key, flags));
+  return keyTaken;
+}
+
+void OnChar(HWND window, WPARAM code) {
+  if (keyTaken) return;
+  TypewriterChar(window, code);
+}
+
+// The real mouse hides the marks keys showed; the scanner's stay.
+void PointerUsed(HWND window, bool press) {
+  if (!SendingMouse() && !SwitchScanning()) KeyboardPointerUsed(window, press);
 }
 
 void OnPaint(HWND window) {
@@ -83,14 +103,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PRINTCLIENT:  // the screen as it would be painted now, into the caller's DC
       ComposeScreen(window, reinterpret_cast<HDC>(wParam), ProgramAreas());
       return 0;
-    case WM_KEYDOWN:
-      if (GrownUpsKeyDown(window, wParam)) return 0;
-      break;
     case WM_KEYUP:
       if (!GrownUpsShown()) OnKeyUp(window, wParam);
       return 0;
+    case WM_KEYDOWN:
+      if (GrownUpsKeyDown(window, wParam) || OnKeyDown(window, wParam, lParam)) return 0;
+      break;
     case WM_CHAR:
-      if (!GrownUpsShown() && !UndoKey(window, wParam)) TypewriterChar(window, wParam);
+      if (!GrownUpsShown() && !UndoKey(window, wParam)) OnChar(window, wParam);
       return 0;
     case WM_COMMAND:
       DispatchCommand(window, wParam);
@@ -105,9 +125,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       return reinterpret_cast<LRESULT>(App().listBrush);
     }
     case WM_MOUSEMOVE:
+      PointerUsed(window, false);
       if (!isdelayon()) OnMouseMove(window, wParam, lParam);
       return 0;
     case WM_LBUTTONDOWN:
+      PointerUsed(window, true);
       if (isdelayon()) InPutMessage(msg, wParam, lParam);
       else OnLeftPress(window, wParam, lParam);
       return 0;
@@ -118,6 +140,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       if (!isdelayon()) OnLeftDoubleClick(window, wParam, lParam);
       return 0;
     case WM_RBUTTONDOWN:
+      PointerUsed(window, true);
       if (!isdelayon()) OnRightPress(window, wParam, lParam);
       return 0;
     case WM_RBUTTONUP:
@@ -172,6 +195,9 @@ void OnTimer(HWND window, WPARAM id) {
       break;
     case timer::kGrownUpsChord:
       GrownUpsChordTick(window);
+      break;
+    case timer::kSwitchScan:
+      SwitchScanTick(window);
       break;
   }
 }

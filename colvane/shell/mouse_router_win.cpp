@@ -9,6 +9,7 @@
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/shell/synthetic_mouse_win.h"
 #include "easelkit/easelkit_win.h"
 
 namespace {
@@ -155,8 +156,10 @@ void OnCaptureChanged(HWND window, HWND gaining) {
 
 void OnStrokeTimer(HWND window) {
   POINT p;
-  GetCursorPos(&p);
-  ScreenToClient(window, &p);
+  if (!MadePressHeld(&p)) {  // a stroke by keys or switches stands where they put the pointer
+    GetCursorPos(&p);
+    ScreenToClient(window, &p);
+  }
   ScreenToPaper(&p);
   if (canvasPressed) CanvasMove(window, p);
 }

@@ -17,11 +17,13 @@
 #include "colvane/panels/sound_panel_win.h"
 #include "colvane/shell/dwell_win.h"
 #include "colvane/shell/grown_ups_win.h"
+#include "colvane/shell/focus_marks_win.h"
 
 namespace {
 
 // Top first.
 const ScreenArea* const kAreas[] = {
+    &kFocusMarksArea,
     &kDwellArea,
     &kGrownUpsArea,
     &kNoticeCardArea,
@@ -44,5 +46,11 @@ const ScreenArea* const kAreas[] = {
 }  // namespace
 
 bool CoverShown() { return AreaShown(kGrownUpsArea) || AreaShown(kNoticeCardArea); }
+
+bool RowCovered(int row) {
+  for (int i = 0; i < row && i < static_cast<int>(sizeof(kAreas) / sizeof(kAreas[0])); ++i)
+    if ((kAreas[i] == &kGrownUpsArea || kAreas[i] == &kNoticeCardArea) && AreaShown(*kAreas[i])) return true;
+  return false;
+}
 
 ScreenAreas ProgramAreas() { return ScreenAreas{kAreas, static_cast<int>(sizeof(kAreas) / sizeof(kAreas[0]))}; }

@@ -7,3 +7,5 @@ ScreenAreas ProgramAreas();
 // A card or the grown-ups' screen lies over everything: the paper, the caret and the cartoons
 // keep still under it.
 bool CoverShown();
+// Whether the row lies under a card or the grown-ups' screen, out of reach of keys and switches.
+bool RowCovered(int row);

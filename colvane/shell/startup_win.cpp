@@ -35,6 +35,7 @@
 #include "colvane/shell/dwell_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/shell_win.h"
+#include "colvane/shell/switch_scan_win.h"
 #include "colvane/text/face_list_win.h"
 #include "colvane/text/typewriter_win.h"
 
@@ -130,6 +131,7 @@ bool StartUp(HWND window) {
   // A grown-up's blank start: the last picture stays kept as it is, and a new page begins.
   if (PolicyHolds(PolicyKey::kStartBlank)) PostMessageA(window, WM_COMMAND, cmd::kNewPicture, 0);
   StartDwell(window);
+  StartSwitchScanning(window);
   return true;
 }
 
@@ -148,6 +150,7 @@ void ShutDown(HWND window) {
   app.listBrush = nullptr;
 
   KillTimer(window, timer::kRecovery);
+  StopSwitchScanning(window);
   if (!Session().canvas.pictureModified) DropRecoveryCopy();  // a picture not kept keeps its copy
   FreeRope(window);
   FreeCartoons(window);

@@ -169,6 +169,8 @@ void EndTypewriterText() {
   origin = POINT{kNoOrigin, kNoOrigin};  // the next key waits for a new press on the paper
 }
 
+bool TypewriterHasText() { return Typing() && !(origin.x == kNoOrigin && origin.y == kNoOrigin); }
+
 void TypewriterCaretTick(HWND window) {
   if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;
   const ScreenLayout& screen = Screen();
