@@ -177,6 +177,6 @@ TEST(LibraryPaths, ExportPngTargets) {
     const ExportFormat format = ExportFormatFor(c.chosen, c.filter);
     EXPECT_EQ(c.format, format) << c.chosen;
     EXPECT_EQ(c.target != nullptr, ExportTargetPath(c.chosen, out, sizeof(out), format) == 1) << c.chosen;
-    if (c.target) EXPECT_STREQ(c.target, out) << c.chosen;
+    EXPECT_STREQ(c.target ? c.target : "", c.target ? out : "") << c.chosen;
   }
 }
