@@ -67,6 +67,7 @@ constexpr int kTypewriter = 2005, kMagicStamp = 2006;
 constexpr int kFilePage = 4001, kExit = 4002, kUndo = 4003, kNewPicture = 4004;
 constexpr int kPaper = 4005, kToLibrary = 4006, kToTools = 4007;
 constexpr int kRedo = 4008;  // the undo button's right press and Ctrl+Y, when undo keeps steps
+constexpr int kUndoAgain = 4009;  // the second click of a double click on undo, when undo keeps steps
 
 // Option-panel buttons.
 constexpr int kBrushFree = 10001, kBrushLine = 10002, kBrushWater = 10003;

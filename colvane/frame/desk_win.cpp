@@ -221,12 +221,24 @@ bool Release(HWND window, POINT layout) {
 
 // The undo button's right press asks to go forward again; the dispatcher ignores it when undo
 // keeps one step only.
-bool RightPress(HWND window, POINT layout) {
-  if (OnPaper(layout)) return 0;
+bool OnUndo(POINT layout) {
+  if (OnPaper(layout)) return false;
   const int slot = SlotAt(layout);
-  if (slot < 0 || desk[slot].id != cmd::kUndo) return 0;
+  return slot >= 0 && desk[slot].id == cmd::kUndo;
+}
+
+bool RightPress(HWND window, POINT layout) {
+  if (!OnUndo(layout)) return false;
   PostMessageA(window, WM_COMMAND, cmd::kRedo, 0);
-  return 1;
+  return true;
+}
+
+// A quick second click on undo is one more step back when undo keeps steps (the toggle, which
+// would only swap back, ignores it as before).
+bool DoubleClick(HWND window, POINT layout) {
+  if (!OnUndo(layout)) return false;
+  PostMessageA(window, WM_COMMAND, cmd::kUndoAgain, 0);
+  return true;
 }
 
 int Targets(AreaTarget* out, int capacity) {
@@ -238,7 +250,7 @@ int Targets(AreaTarget* out, int capacity) {
 
 }  // namespace
 
-const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, nullptr, RightPress, RightPress, nullptr,
+const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, DoubleClick, RightPress, RightPress, nullptr,
                               PaintDesk, nullptr, true, Targets};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                PaintPaper, nullptr, false, nullptr};

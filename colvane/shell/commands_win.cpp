@@ -87,7 +87,7 @@ void SayGoodbye(HWND window) {
 
 bool DispatchCommand(HWND window, WPARAM wParam) {
   const int id = static_cast<int>(wParam);
-  if (id == cmd::kRedo && !UndoStepsKept()) return true;  // the toggle has no way forward: nothing at all
+  if ((id == cmd::kRedo || id == cmd::kUndoAgain) && !UndoStepsKept()) return true;  // the toggle: nothing at all
   KillTimer(window, timer::kCaret);  // any command stops the text caret
   if (OfferToAreas(window, id)) return true;
   // Every command but new picture and paper goes back to the paper's own grain first.
@@ -100,6 +100,7 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
     case cmd::kNewPicture: NewPicture(window); EndTypewriterText(); break;
     case cmd::kUndo: Undo(window); break;
     case cmd::kRedo: Redo(window); break;
+    case cmd::kUndoAgain: Undo(window); break;
     case cmd::kToLibrary: ToLibrary(window); break;
     case cmd::kToTools: ToTools(window); break;
     case cmd::kPaper: ChangePaper(window); break;
