@@ -34,4 +34,6 @@ grep -qx "hit $id" "$out/press.txt" || fail "the hit test at the pencil's middle
 e2e_settle desk
 shot after
 same before after "$(geom "$pl" "$pt" $((pr - pl)) $((pb - pt)))" && fail "the pencil was not chosen"
+IFS=, read -r bl bt br bb <<<"$(cartoon "BRUSHA$digit")"
+same before after "$(geom "$bl" "$bt" $((br - bl)) $((bb - bt)))" && fail "the brush is still chosen"
 e2e_end "accessibility checked: $count buttons, $out/after.png"
