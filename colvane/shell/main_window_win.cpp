@@ -15,6 +15,7 @@
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/media/music_win.h"
+#include "colvane/shell/accessible_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/exit_screen_win.h"
 #include "colvane/shell/grown_ups_win.h"
@@ -78,6 +79,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       return StartUp(window) ? 0 : -1;
     case WM_DESTROY:
       ShutDown(window);
+      FreeAccessible();
       return 0;
     case WM_QUERYENDSESSION:  // log-off, restart, shutdown: keep everything now, ask nothing
       SetMessageBoxOwner(nullptr);  // no box may wait for an answer while the session ends
@@ -165,6 +167,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       return 0;
     case kShowWaitingMessages:
       ShowWaitingMessages();
+      return 0;
+    case WM_GETOBJECT: {
+      LRESULT answer = 0;
+      if (AnswerGetObject(window, wParam, lParam, &answer)) return answer;
+      break;
+    }
+    case kPressAccessibleChild:
+      PressAccessibleChild(window, static_cast<LONG>(wParam));
       return 0;
   }
   return DefWindowProcA(window, msg, wParam, lParam);
