@@ -8,6 +8,7 @@
 
 #include "colvane/frame/coords_win.h"
 #include "colvane/shell/area_targets_win.h"
+#include "colvane/shell/target_words.h"
 #include "colvane/shell/synthetic_mouse_win.h"
 
 namespace {
@@ -67,7 +68,7 @@ void SetChildId(VARIANT* v, LONG child) {
   v->lVal = child;
 }
 
-class ClientAccessible : public IAccessible {
+class ClientAccessible final : public IAccessible {
  public:
   explicit ClientAccessible(HWND window) : window_(window) {}
 
@@ -122,7 +123,7 @@ class ClientAccessible : public IAccessible {
     AreaTarget t;
     const HRESULT hr = Check(child, &t);
     if (FAILED(hr)) return hr;
-    *name = hr == S_FALSE ? SysAllocString(L"Colvane") : Words(t.name ? t.name : "");
+    *name = hr == S_FALSE ? SysAllocString(L"Colvane") : Words(TargetWords(t.name));
     return *name ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return Nothing(value); }

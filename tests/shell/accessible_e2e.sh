@@ -19,7 +19,7 @@ grep -q '^self|Colvane|10|0 0 ' "$out/list.txt" || fail "the client area: $(grep
   fail "a child is not a button with a place and a press"
 
 # The pencil's place lies on the pencil's picture.
-IFS='|' read -r _ _ _ place _ <<<"$(grep '^child [0-9]*|PENC|' "$out/list.txt")"
+IFS='|' read -r _ _ _ place _ <<<"$(grep '^child [0-9]*|Pencil|' "$out/list.txt")"
 read -r l t w h <<<"$place"
 IFS=, read -r pl pt pr pb <<<"$(cartoon "PENCA$digit")"
 cx=$((l + w / 2)) cy=$((t + h / 2))
@@ -28,8 +28,8 @@ cx=$((l + w / 2)) cy=$((t + h / 2))
 
 # Its default action chooses it, as a click would.
 shot before
-ask press PENC >"$out/press.txt" || fail "no press: $(tail -2 "$out/press.txt")"
-id=$(sed -n 's/^child \([0-9]*\)|PENC|.*/\1/p' "$out/press.txt")
+ask press Pencil >"$out/press.txt" || fail "no press: $(tail -2 "$out/press.txt")"
+id=$(sed -n 's/^child \([0-9]*\)|Pencil|.*/\1/p' "$out/press.txt")
 grep -qx "hit $id" "$out/press.txt" || fail "the hit test at the pencil's middle: $(grep '^hit' "$out/press.txt")"
 e2e_settle desk
 shot after
