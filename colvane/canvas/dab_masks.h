@@ -28,7 +28,7 @@ struct DabMasks {
   double spacing = 0;   // distance between dabs along a stroke
   int builtForMode = 0; // the drawing mode the masks were built for
   // 64 masks of D x D weights 0..128, row-major, mask px + 8 * py for phase (px / 8, py / 8).
-  std::vector<int32_t> weights;
+  std::vector<uint8_t> weights;
   std::vector<DabSpan> spans;  // 64 x D: the non-zero columns of each mask row
 };
 
@@ -36,7 +36,7 @@ struct DabMasks {
 // drawing mode uses them.
 void SetStrokeSize(DabMasks* masks, int strokeSize, int drawingMode);
 
-inline const int32_t* DabMask(const DabMasks& m, int index) {
+inline const uint8_t* DabMask(const DabMasks& m, int index) {
   return m.weights.data() + static_cast<size_t>(index) * m.dim * m.dim;
 }
 inline const DabSpan* DabSpans(const DabMasks& m, int index) {

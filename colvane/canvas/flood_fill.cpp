@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "colvane/canvas/blend_row.h"
+
 namespace {
 
 // The pixels of box (right and bottom exclusive) as a repaint rectangle.
@@ -79,8 +81,8 @@ void SetSeedColour(FillState* fill, const uint8_t* seed) {
 }
 
 // ---- Row kernels ---------------------------------------------------------------------------
-// The row loops of the fill run over whole rows of bytes and vectorise; two of them need byte
-// shuffles (taking every third byte, repeating each byte three times) that only AVX2 does well.
+// The row loops of the fill run over whole rows of bytes and vectorise; the classifying one needs
+// byte shuffles (taking every third byte) that only AVX2 does well.
 // So they are compiled twice, for any processor and for processors with AVX2, and chosen once
 // at run time; both give the same bytes (COLVANE_FILL_NO_AVX2 builds only the first, so tests
 // can check it on any machine).
@@ -94,19 +96,6 @@ FILL_INLINE void ClassifyBytes(const uint8_t* __restrict p, const uint8_t* __res
   // Fold each byte with the next two, then take every third byte: three plain loops.
   for (int i = 0; i < n - 2; ++i) test[i] = test[i] & test[i + 1] & test[i + 2];
   for (int x = 0; x < width; ++x) row[x] = test[3 * x];
-}
-
-// new = (old·(128 − w) + colour·w) >> 7 for `count` pixels, w[x] repeated over the pixel's bytes.
-FILL_INLINE void BlendBytes(uint8_t* __restrict px, const uint8_t* __restrict colour,
-                            const uint8_t* __restrict w, uint8_t* __restrict wb, int count) {
-  for (int x = 0; x < count; ++x) {
-    wb[3 * x] = w[x];
-    wb[3 * x + 1] = w[x];
-    wb[3 * x + 2] = w[x];
-  }
-  const int n = 3 * count;
-  for (int i = 0; i < n; ++i)
-    px[i] = static_cast<uint8_t>((px[i] * (128 - wb[i]) + colour[i] * wb[i]) >> 7);
 }
 
 // w[x] = 128 for an area pixel, 16 per area neighbour (of eight) for any other; the mask rows
@@ -138,10 +127,6 @@ __attribute__((target("avx2"))) void ClassifyBytesAvx2(const uint8_t* p, const u
                                                        uint8_t* row, int width) {
   ClassifyBytes(p, lo, span, test, row, width);
 }
-__attribute__((target("avx2"))) void BlendBytesAvx2(uint8_t* px, const uint8_t* colour,
-                                                    const uint8_t* w, uint8_t* wb, int count) {
-  BlendBytes(px, colour, w, wb, count);
-}
 bool HasAvx2() {
   static const bool has = __builtin_cpu_supports("avx2");
   return has;
@@ -165,12 +150,6 @@ unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down,
   return WeighBytes(up, m, down, w, count);
 }
 
-void BlendRowBytes(uint8_t* px, const uint8_t* colour, const uint8_t* w, uint8_t* wb, int count) {
-#ifdef FILL_HAS_AVX2_KERNELS
-  if (HasAvx2()) return BlendBytesAvx2(px, colour, w, wb, count);
-#endif
-  BlendBytes(px, colour, w, wb, count);
-}
 
 // ---- Region growing --------------------------------------------------------------------------
 
@@ -314,7 +293,7 @@ void PaintArea(const FillState& fill, PixelView* canvas, const ClipMask& clip, c
     if (all)
       std::memcpy(px, c + 3 * x0, static_cast<size_t>(x1 - x0) * 3);  // the row is all area
     else
-      BlendRowBytes(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
+      BlendRow(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
   }
 }
 
