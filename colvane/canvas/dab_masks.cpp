@@ -28,7 +28,7 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
   const double outer = m->radius;
   const double inner = outer - m->edge;
   const double edge2 = m->edge * m->edge;
-  m->weights.assign(static_cast<size_t>(64) * dim * dim, 0);
+  m->weights.assign(static_cast<size_t>(64) * dim * dim + kMaskSpare, 0);
   m->spans.assign(static_cast<size_t>(64) * dim, DabSpan());
 
   // A disc of full weight out to h - E, fading quadratically to 0 at h:

@@ -17,6 +17,8 @@
 
 namespace {
 
+#define DAB_GRAIN_INLINE inline __attribute__((always_inline))
+
 // Dab centres further out than this are treated as off the canvas (keeps the maths in int).
 constexpr double kFarAway = 1 << 24;
 
@@ -29,8 +31,9 @@ struct DabJob {
   int shift = 1;                  // mask weight >> shift is the dab weight
   PixelView canvas;
   const ClipMask* clip = nullptr;
-  const uint8_t* grain = nullptr;  // null: no stroke texture
+  const uint8_t* grain = nullptr;  // the wide grain (rows of 128); null: no stroke texture
   int width = 0;                   // pixels in a canvas row
+  bool maskSpare = false;          // 64 readable bytes follow the last mask
 };
 
 // One mask row's run of cells that lie on the canvas: its pixels, its weights (0 outside the
@@ -44,24 +47,51 @@ struct DabRun {
   int width;  // pixels in the canvas row
 };
 
-// `count` bytes of the 64-wide grain row, from column x on, wrapping.
-void GrainRun(const uint8_t* row, int x, int count, uint8_t* out) {
+// The grain under `count` cells from column x on, wrapping at the 64-wide grain row: a pointer
+// into the wide grain (two copies of each row side by side) when the run fits in 64, else a copy
+// in `out`.
+DAB_GRAIN_INLINE const uint8_t* GrainRun(const uint8_t* wide, int y, int x, int count, uint8_t* out) {
+  const uint8_t* row = wide + (y & (kTextureSide - 1)) * 2 * kTextureSide;
+  const int tx = x & (kTextureSide - 1);
+  if (count <= kTextureSide) return row + tx;
   for (int i = 0; i < count;) {
-    int tx = (x + i) & (kTextureSide - 1);
-    int n = std::min(kTextureSide - tx, count - i);
-    std::memcpy(out + i, row + tx, static_cast<size_t>(n));
+    int t = (x + i) & (kTextureSide - 1);
+    int n = std::min(kTextureSide - t, count - i);
+    std::memcpy(out + i, row + t, static_cast<size_t>(n));
     i += n;
   }
+  return out;
 }
 
 // The row loops are small and hot: inlined into each compiled variant.
 #define DAB_INLINE inline __attribute__((always_inline))
 
+// Cell weight: w = min((grain · w) >> 7, 128), 0 outside the clip. Weights are at most 128 and
+// grain bytes 255, so 16 bits hold every product.
+template <bool kClip, bool kGrain>
+DAB_INLINE uint8_t Weigh(uint8_t mask, int shift, const uint8_t* grain, const uint8_t* inside, int i) {
+  uint16_t v = static_cast<uint16_t>(mask >> shift);
+  if (kGrain) v = std::min<uint16_t>(static_cast<uint16_t>(grain[i] * v) >> 7, 128);
+  if (kClip) v = inside[i] ? v : 0;
+  return static_cast<uint8_t>(v);
+}
+
+// 64 ones then 64 zeros: kKeep + 64 - n keeps the first n of 64 bytes.
+constexpr struct KeepBytes {
+  uint8_t b[128];
+  constexpr KeepBytes() : b() {
+    for (int i = 0; i < 64; ++i) b[i] = 0xFF;
+  }
+} kKeep;
+
 // Weighs each mask row's cells on the canvas and hands rows with any weight to the painter.
-// Grain: w = min((grain · w) >> 7, 128); a cell outside the clip weighs 0.
+// A run of up to 64 cells is weighed as exactly 64 (cells past the run kept at 0), so the loop
+// has a fixed length; that reads up to 64 bytes past the run in the mask (DabMasks keeps that
+// many spare), the grain (two copies of its row) and the clip row (only where it has them).
 template <bool kClip, bool kGrain, class Painter>
 DAB_INLINE void PaintRows(const DabJob& j, Painter& painter) {
-  uint8_t w[kMaxDabDim], grain[kMaxDabDim];
+  uint8_t w[kMaxDabDim + 64], grainCopy[kMaxDabDim];
+  const int shift = j.shift;
   for (int r = j.r0; r < j.r1; ++r) {
     const DabSpan span = j.spans[r];
     const int cb = std::max<int>(j.c0, span.begin), ce = std::min<int>(j.c1, span.end);
@@ -69,16 +99,19 @@ DAB_INLINE void PaintRows(const DabJob& j, Painter& painter) {
     const int y = j.top + r, x = j.left + cb, n = ce - cb;
     const uint8_t* __restrict m = j.mask + r * j.dim + cb;
     const uint8_t* __restrict inside = kClip ? j.clip->Row(y) + x : nullptr;
-    if (kGrain) GrainRun(j.grain + (y & 63) * kTextureSide, x, n, grain);
-    const int shift = j.shift;
+    const uint8_t* __restrict grain = kGrain ? GrainRun(j.grain, y, x, n, grainCopy) : nullptr;
     uint8_t any = 0;
-    // Weights are at most 128 and grain bytes 255, so 16 bits hold every product.
-    for (int i = 0; i < n; ++i) {
-      uint16_t v = static_cast<uint16_t>(m[i] >> shift);
-      if (kGrain) v = std::min<uint16_t>(static_cast<uint16_t>(grain[i] * v) >> 7, 128);
-      if (kClip) v = inside[i] ? v : 0;
-      w[i] = static_cast<uint8_t>(v);
-      any |= static_cast<uint8_t>(v);
+    if (n <= 64 && j.maskSpare && (!kClip || x + 64 <= j.clip->Width())) {
+      const uint8_t* __restrict keep = kKeep.b + 64 - n;
+      for (int i = 0; i < 64; ++i) {
+        w[i] = Weigh<kClip, kGrain>(m[i] & keep[i], shift, grain, inside, i);
+        any |= w[i];
+      }
+    } else {
+      for (int i = 0; i < n; ++i) {
+        w[i] = Weigh<kClip, kGrain>(m[i], shift, grain, inside, i);
+        any |= w[i];
+      }
     }
     if (any) painter.Row(DabRun{j.canvas.Row(y) + 3 * x, w, n, y, x, r, cb, j.width});
   }
@@ -300,6 +333,7 @@ void Dab(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, 
   int width = std::min(canvas.width, target.clip->Width());
   int height = std::min(canvas.height, target.clip->Height());
   j.width = canvas.width;
+  j.maskSpare = masks.weights.size() >= 64 * cells + kMaskSpare;
   j.c0 = std::max(0, -j.left);
   j.c1 = std::min(j.dim, width - j.left);
   j.r0 = std::max(0, -j.top);
@@ -308,7 +342,7 @@ void Dab(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, 
   if (j.c0 >= j.c1 || j.r0 >= j.r1) return;
 
   const StrokeTexture* texture = target.texture;
-  const uint8_t* grain = (texture && texture->on) ? texture->grain : nullptr;
+  const uint8_t* grain = (texture && texture->on) ? texture->wide : nullptr;
   switch (mode) {
     case kModeMarker: {
       const int maxWeight = 128 >> j.shift;
