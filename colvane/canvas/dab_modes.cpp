@@ -88,20 +88,25 @@ constexpr struct KeepBytes {
 // A run of up to 64 cells is weighed as exactly 64 (cells past the run kept at 0), so the loop
 // has a fixed length; that reads up to 64 bytes past the run in the mask (DabMasks keeps that
 // many spare), the grain (two copies of its row) and the clip row (only where it has them).
+// The job is copied into locals first: the byte stores into the canvas could alias anything
+// read through a reference, which would then be read again for every row.
 template <bool kClip, bool kGrain, class Painter>
-DAB_INLINE void PaintRows(const DabJob& j, Painter& painter) {
+DAB_INLINE void PaintRows(const DabJob& job, Painter& painter) {
+  const DabJob j = job;
   uint8_t w[kMaxDabDim + 64], grainCopy[kMaxDabDim];
   const int shift = j.shift;
+  const uint8_t* const clipRow0 = kClip ? j.clip->Row(0) : nullptr;
+  const ptrdiff_t clipWidth = j.clip->Width();
   for (int r = j.r0; r < j.r1; ++r) {
     const DabSpan span = j.spans[r];
     const int cb = std::max<int>(j.c0, span.begin), ce = std::min<int>(j.c1, span.end);
     if (cb >= ce) continue;
     const int y = j.top + r, x = j.left + cb, n = ce - cb;
     const uint8_t* __restrict m = j.mask + r * j.dim + cb;
-    const uint8_t* __restrict inside = kClip ? j.clip->Row(y) + x : nullptr;
+    const uint8_t* __restrict inside = kClip ? clipRow0 + y * clipWidth + x : nullptr;
     const uint8_t* __restrict grain = kGrain ? GrainRun(j.grain, y, x, n, grainCopy) : nullptr;
     uint8_t any = 0;
-    if (n <= 64 && j.maskSpare && (!kClip || x + 64 <= j.clip->Width())) {
+    if (n <= 64 && j.maskSpare && (!kClip || x + 64 <= clipWidth)) {
       const uint8_t* __restrict keep = kKeep.b + 64 - n;
       for (int i = 0; i < 64; ++i) {
         w[i] = Weigh<kClip, kGrain>(m[i] & keep[i], shift, grain, inside, i);
