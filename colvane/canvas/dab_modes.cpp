@@ -242,12 +242,17 @@ struct ShadePainter {
 struct MarkerPainter {
   const uint8_t* table;  // [w][channel][old]
   DAB_INLINE void Row(const DabRun& run) {
+    // Locals, so the byte stores cannot make the compiler read the table or the run again.
+    const uint8_t* const __restrict results = table;
+    const uint8_t* const __restrict w = run.w;
     uint8_t* __restrict p = run.px;
-    for (int i = 0; i < run.count; ++i, p += 3) {
-      const uint8_t* t = table + static_cast<size_t>(run.w[i]) * 768;
-      p[0] = t[p[0]];
-      p[1] = t[256 + p[1]];
-      p[2] = t[512 + p[2]];
+    const int count = run.count;
+    for (int i = 0; i < count; ++i, p += 3) {
+      const uint8_t* t = results + static_cast<size_t>(w[i]) * 768;
+      const uint8_t b = t[p[0]], g = t[256 + p[1]], r = t[512 + p[2]];
+      p[0] = b;
+      p[1] = g;
+      p[2] = r;
     }
   }
 };
