@@ -14,8 +14,10 @@ inline __attribute__((always_inline)) void BlendRowBody(uint8_t* __restrict px, 
     wb[3 * x + 2] = w[x];
   }
   const int n = 3 * count;
+  // (old·(128 − w) + colour·w) >> 7 is old + ((w·(colour − old)) >> 7) with an arithmetic
+  // shift (old·128 is a whole multiple), and w·(colour − old) fits 16 bits signed.
   for (int i = 0; i < n; ++i)
-    px[i] = static_cast<uint8_t>((px[i] * (128 - wb[i]) + colour[i] * wb[i]) >> 7);
+    px[i] = static_cast<uint8_t>(px[i] + (static_cast<int16_t>(wb[i] * (colour[i] - px[i])) >> 7));
 }
 
 // For each of `count` pixels x and each byte k of it:

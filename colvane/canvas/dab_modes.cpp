@@ -190,7 +190,7 @@ DAB_INLINE void BlendRun(const DabRun& run, const uint8_t* colours, uint8_t* __r
   const uint8_t* __restrict c = colours - lead;
   for (int b = 0; b < window; b += 32)
     for (int i = b; i < b + 32; ++i)
-      px[i] = static_cast<uint8_t>((px[i] * (128 - wb[i]) + c[i] * wb[i]) >> 7);
+      px[i] = static_cast<uint8_t>(px[i] + (static_cast<int16_t>(wb[i] * (c[i] - px[i])) >> 7));
 }
 
 // One colour for the whole dab (pencil, brush, water brush, airbrush, soft eraser, small
