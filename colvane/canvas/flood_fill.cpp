@@ -28,11 +28,7 @@ constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = 2;
 constexpr uint64_t kOnes = 0x0101010101010101ull;
 constexpr size_t kSpare = 8;  // bytes before and after the mask for word-wide reads
 
-inline uint64_t Load8(const uint8_t* p) {
-  uint64_t v;
-  std::memcpy(&v, p, 8);
-  return v;
-}
+inline uint64_t Load8(const uint8_t* p) { uint64_t v; std::memcpy(&v, p, 8); return v; }
 
 inline size_t MaskIndex(const FillState& f, int x, int y) {
   return kSpare + static_cast<size_t>(y + 1) * (f.width + 2) + (x + 1);
@@ -150,7 +146,6 @@ unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down,
   return WeighBytes(up, m, down, w, count);
 }
 
-
 // ---- Region growing --------------------------------------------------------------------------
 
 // Marks row y's pixels open (similar to the seed) or closed, all at once and without branches.
@@ -186,16 +181,15 @@ FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
   *right = r;
 }
 
-// The growing's working state in one local object, so its fields stay in registers: the byte
-// stores into the mask could alias anything reached through the FillState, which the compiler
-// would then read again after every store.
+// The growing's state in one local object, kept in registers: read through the FillState, it
+// would be read again after every byte stored into the mask (a byte store may alias anything).
 struct Grower {
   FillState* fill;
   const PixelView* canvas;
-  uint8_t* row0;      // mask row 0 at x = 0
-  ptrdiff_t pitch;    // bytes from one mask row to the next
+  uint8_t* row0;                   // mask row 0 at x = 0
+  ptrdiff_t pitch;                 // bytes from one mask row to the next
   const uint8_t* ready;
-  FillSpan* stack;
+  FillSpan* stack;                 // fill->pending's room: `size` spans wait, `capacity` fit
   size_t size, capacity;
   int left, top, right, bottom;  // bounding box of the area, right and bottom exclusive
 
@@ -230,16 +224,11 @@ struct Grower {
   FILL_INLINE void Push(const FillSpan& s) {
     Mark(s);
     if (size == capacity) {
-      capacity = GrowStack(fill, capacity);
+      fill->pending.resize(std::max<size_t>(2 * capacity, 256));
       stack = fill->pending.data();
+      capacity = fill->pending.size();
     }
     stack[size++] = s;
-  }
-
-  // Room for twice as many spans; returns the new capacity.
-  static size_t GrowStack(FillState* fill, size_t capacity) {
-    fill->pending.resize(std::max<size_t>(2 * capacity, 256));
-    return fill->pending.size();
   }
 
   // Pushes every open run of row parent.y + dir that touches columns [l, r] of the parent,
@@ -446,9 +435,7 @@ uint32_t GradientColour(uint32_t fg, uint32_t bg, double t) {
                     mix(BlueOf(fg), BlueOf(bg)));
 }
 
-bool HasPixels(const PixelView* v) {
-  return v && v->bits && v->width > 0 && v->height > 0;
-}
+bool HasPixels(const PixelView* v) { return v && v->bits && v->width > 0 && v->height > 0; }
 
 }  // namespace
 
