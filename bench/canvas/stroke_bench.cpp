@@ -1,11 +1,14 @@
 // A 100-pixel stroke at the largest size (S = 52) in every dab mode, alone and inside a freehand
 // selection; libmypaint laying the same number of dabs of the same radius on its own surface as a
-// peer reference; a copy of the whole canvas as the floor.
+// peer reference; a copy of the whole canvas as the floor. Each stroke's bytes are checked once
+// against those the plain per-pixel dabs gave.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <set>
+#include <tuple>
 #include <vector>
 
 extern "C" {
@@ -17,6 +20,7 @@ extern "C" {
 #include "colvane/canvas/magic_stamp.h"
 #include "colvane/canvas/stroke_walker.h"
 #include "colvane/canvas/texture_files.h"
+#include "bench/support/output_check.h"
 
 namespace {
 
@@ -79,21 +83,76 @@ Studio& TheStudio() {
   return studio;
 }
 
+StrokeTarget MakeTarget(Studio& s, const CanvasImage& canvas, int mode, bool textured, bool freehand) {
+  StrokeTarget target;
+  target.canvas = CanvasView(canvas);
+  target.clip = freehand ? &s.freehand : &s.whole;
+  target.drawingMode = mode;
+  target.foreground = 0x3050C0;
+  target.background = 0xF0F0F0;
+  target.texture = textured ? &s.texture : nullptr;
+  target.areaPicture = &s.area;
+  return target;
+}
+
+// Hash of a patterned canvas after the benchmark's stroke, a slanted one across it and one
+// running off the bottom-left corner, as the per-pixel dabs painted it.
+struct StrokeHash {
+  int mode, textured, freehand;
+  uint64_t hash;
+};
+constexpr StrokeHash kStrokeHashes[] = {
+    {kModePencil, 1, 0, 0x6b941f1ed1019803ull},
+    {kModePencil, 1, 1, 0x712b9fe47bd4cadaull},
+    {kModeBrush, 1, 0, 0x64b702898bd4e79cull},
+    {kModeBrush, 0, 0, 0x1d5c3773db56a973ull},
+    {kModeBrush, 1, 1, 0x0aa9f2dd6a46fb4cull},
+    {kModeBrush, 0, 1, 0x46af7e31777d66ddull},
+    {kModeWaterBrush, 1, 0, 0xf3713925b73abddaull},
+    {kModeWaterBrush, 1, 1, 0x65d7cfb8fcb29fe5ull},
+    {kModeMarker, 0, 0, 0x36df3e63fe5fe88aull},
+    {kModeMarker, 0, 1, 0x7f49bd94446aa3edull},
+    {kModeToothpaste, 0, 0, 0x7c65a44b6615a2d5ull},
+    {kModeToothpaste, 0, 1, 0xa7cdd47afa28f92aull},
+    {kModeAirbrush, 1, 0, 0x5b0544cc904dcda0ull},
+    {kModeAirbrush, 1, 1, 0x1dabb3db46751ae6ull},
+    {kModeSoftEraser, 1, 0, 0xdb76cac72227186eull},
+    {kModeSoftEraser, 1, 1, 0xbac4cf020d931625ull},
+    {kModePictureEraser, 1, 0, 0xa2f96a8361db04d2ull},
+    {kModePictureEraser, 1, 1, 0x1d863ac19fe6d77dull},
+};
+
+void CheckStrokeOnce(Studio& s, const DabMasks& masks, int mode, bool textured, bool freehand) {
+  static std::set<std::tuple<int, bool, bool>> checked;
+  if (!checked.insert({mode, textured, freehand}).second) return;
+  CanvasImage canvas;
+  OpenPictureBytes(&canvas, nullptr, 0);
+  PixelView view = CanvasView(canvas);
+  for (int y = 0; y < view.height; ++y)
+    for (int x = 0; x < view.width * 3; ++x) view.Row(y)[x] = static_cast<uint8_t>(x * 7 + y * 13 + (x * y >> 5));
+  StrokeTarget target = MakeTarget(s, canvas, mode, textured, freehand);
+  StrokeState state;
+  const int strokes[3][4] = {{kStartX, kY, kEndX, kY}, {200, 120, 420, 300}, {40, 430, -20, 500}};
+  for (const auto& k : strokes) {
+    BeginStroke(&state, masks, target, k[0], k[1]);
+    ContinueStroke(&state, masks, target, k[2], k[3]);
+  }
+  uint64_t expected = 0;
+  for (const StrokeHash& h : kStrokeHashes)
+    if (h.mode == mode && h.textured == textured && h.freehand == freehand) expected = h.hash;
+  RequireOutput("stroke", view.bits, static_cast<size_t>(view.stride) * view.height, expected);
+  ReleaseCanvasImage(&canvas);
+}
+
 // args: drawing mode, textured (0/1), freehand selection (0/1)
 void BM_Stroke(benchmark::State& st) {
   Studio& s = TheStudio();
   int mode = static_cast<int>(st.range(0));
   DabMasks masks;
   SetStrokeSize(&masks, kSize, mode);
+  CheckStrokeOnce(s, masks, mode, st.range(1) != 0, st.range(2) != 0);
   StrokeState state;
-  StrokeTarget target;
-  target.canvas = CanvasView(s.canvas);
-  target.clip = st.range(2) ? &s.freehand : &s.whole;
-  target.drawingMode = mode;
-  target.foreground = 0x3050C0;
-  target.background = 0xF0F0F0;
-  target.texture = st.range(1) ? &s.texture : nullptr;
-  target.areaPicture = &s.area;
+  StrokeTarget target = MakeTarget(s, s.canvas, mode, st.range(1) != 0, st.range(2) != 0);
   int dabs = 0;
   for (auto _ : st) {
     BeginStroke(&state, masks, target, kStartX, kY);

@@ -28,7 +28,7 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
   const double outer = m->radius;
   const double inner = outer - m->edge;
   const double edge2 = m->edge * m->edge;
-  m->weights.assign(static_cast<size_t>(64) * dim * dim, 0);
+  m->weights.assign(static_cast<size_t>(64) * dim * dim + kMaskSpare, 0);
   m->spans.assign(static_cast<size_t>(64) * dim, DabSpan());
 
   // A disc of full weight out to h - E, fading quadratically to 0 at h:
@@ -38,7 +38,7 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
   for (int py = 0; py < 8; ++py) {
     for (int px = 0; px < 8; ++px) {
       int index = px + 8 * py;
-      int32_t* mask = m->weights.data() + static_cast<size_t>(index) * dim * dim;
+      uint8_t* mask = m->weights.data() + static_cast<size_t>(index) * dim * dim;
       DabSpan* spans = m->spans.data() + static_cast<size_t>(index) * dim;
       double cy = m->margin + 1 + py * 0.125;
       double cx = m->margin + 1 + px * 0.125;
@@ -52,7 +52,7 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
           else if (d < outer)
             w = static_cast<int32_t>(128.0 * (outer - d) * (outer - d) / edge2);
           if (drawingMode == kModeToothpaste) w >>= 1;
-          mask[r * dim + c] = w;
+          mask[r * dim + c] = static_cast<uint8_t>(w);
           if (w != 0) {
             first = std::min(first, c);
             last = c;
@@ -64,7 +64,7 @@ void SetStrokeSize(DabMasks* m, int strokeSize, int drawingMode) {
       // nothing. It lays the one pixel under the dab's centre instead: a one-pixel line.
       if (s == 1) {
         const int centre = m->margin + 1;
-        mask[centre * dim + centre] = drawingMode == kModeToothpaste ? 64 : 128;
+        mask[centre * dim + centre] = static_cast<uint8_t>(drawingMode == kModeToothpaste ? 64 : 128);
         spans[centre] = {static_cast<int16_t>(centre), static_cast<int16_t>(centre + 1)};
       }
     }

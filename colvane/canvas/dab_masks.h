@@ -19,6 +19,9 @@ struct DabSpan {
   int16_t end = 0;
 };
 
+// Bytes kept after the last mask, so a row loop may read a whole block past a row's end.
+constexpr size_t kMaskSpare = 64;
+
 struct DabMasks {
   int strokeSize = 0;   // S
   double radius = 0;    // h = S >> 1
@@ -27,8 +30,9 @@ struct DabMasks {
   double edge = 1.0;    // E: width of the soft rim
   double spacing = 0;   // distance between dabs along a stroke
   int builtForMode = 0; // the drawing mode the masks were built for
-  // 64 masks of D x D weights 0..128, row-major, mask px + 8 * py for phase (px / 8, py / 8).
-  std::vector<int32_t> weights;
+  // 64 masks of D x D weights 0..128, row-major, mask px + 8 * py for phase (px / 8, py / 8),
+  // then kMaskSpare zeros.
+  std::vector<uint8_t> weights;
   std::vector<DabSpan> spans;  // 64 x D: the non-zero columns of each mask row
 };
 
@@ -36,7 +40,7 @@ struct DabMasks {
 // drawing mode uses them.
 void SetStrokeSize(DabMasks* masks, int strokeSize, int drawingMode);
 
-inline const int32_t* DabMask(const DabMasks& m, int index) {
+inline const uint8_t* DabMask(const DabMasks& m, int index) {
   return m.weights.data() + static_cast<size_t>(index) * m.dim * m.dim;
 }
 inline const DabSpan* DabSpans(const DabMasks& m, int index) {

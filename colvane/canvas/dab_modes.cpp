@@ -1,5 +1,6 @@
-// The dab of each freehand mode. Every mode walks the same visible cells of one mask; a painter
-// per mode says what a cell does to its pixel. All blends are in 128ths with integer maths:
+// The dab of each freehand mode. Every mode walks the same visible cells of one mask, a row at a
+// time; a painter per mode says what a row of weighted cells does to its pixels. All blends are
+// in 128ths with integer maths:
 //   new = (old * (128 - w) + paint * w) >> 7
 // where a stroke texture first scales the weight: w = (grain * w) >> 7. Grain bytes run up to 255,
 // so a scaled weight is capped at the full 128: past it the blend would overshoot the paint
@@ -7,19 +8,22 @@
 #include "colvane/canvas/dab_modes.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <cstring>
 
+#include "colvane/canvas/blend_row.h"
 #include "colvane/canvas/texture_files.h"
 #include "colvane/canvas/toothpaste_shading.h"
 
 namespace {
 
+#define DAB_GRAIN_INLINE inline __attribute__((always_inline))
+
 // Dab centres further out than this are treated as off the canvas (keeps the maths in int).
 constexpr double kFarAway = 1 << 24;
 
 struct DabJob {
-  const int32_t* mask = nullptr;
+  const uint8_t* mask = nullptr;
   const DabSpan* spans = nullptr;
   int dim = 0;
   int left = 0, top = 0;          // canvas position of mask cell (0, 0)
@@ -27,145 +31,250 @@ struct DabJob {
   int shift = 1;                  // mask weight >> shift is the dab weight
   PixelView canvas;
   const ClipMask* clip = nullptr;
+  const uint8_t* grain = nullptr;  // the wide grain (rows of 128); null: no stroke texture
+  int width = 0;                   // pixels in a canvas row
+  bool maskSpare = false;          // 64 readable bytes follow the last mask
 };
 
-// Visits every cell that lies on the canvas, inside the clip, with a non-zero dab weight.
-template <bool kClip, class Painter>
-void PaintCells(const DabJob& j, Painter& painter) {
+// One mask row's run of cells that lie on the canvas: its pixels, its weights (0 outside the
+// clip), and where it lies.
+struct DabRun {
+  uint8_t* px;
+  const uint8_t* w;
+  int count;
+  int y, x;   // canvas position of the first cell
+  int r, c;   // mask position of the first cell
+  int width;  // pixels in the canvas row
+};
+
+// The grain under `count` cells from column x on, wrapping at the 64-wide grain row: a pointer
+// into the wide grain (two copies of each row side by side) when the run fits in 64, else a copy
+// in `out`.
+DAB_GRAIN_INLINE const uint8_t* GrainRun(const uint8_t* wide, int y, int x, int count, uint8_t* out) {
+  const uint8_t* row = wide + (y & (kTextureSide - 1)) * 2 * kTextureSide;
+  const int tx = x & (kTextureSide - 1);
+  if (count <= kTextureSide) return row + tx;
+  for (int i = 0; i < count;) {
+    int t = (x + i) & (kTextureSide - 1);
+    int n = std::min(kTextureSide - t, count - i);
+    std::memcpy(out + i, row + t, static_cast<size_t>(n));
+    i += n;
+  }
+  return out;
+}
+
+// The row loops are small and hot: inlined into each compiled variant.
+#define DAB_INLINE inline __attribute__((always_inline))
+
+// Cell weight: w = min((grain · w) >> 7, 128), 0 outside the clip. Weights are at most 128 and
+// grain bytes 255, so 16 bits hold every product.
+template <bool kClip, bool kGrain>
+DAB_INLINE uint8_t Weigh(uint8_t mask, int shift, const uint8_t* grain, const uint8_t* inside, int i) {
+  uint16_t v = static_cast<uint16_t>(mask >> shift);
+  if (kGrain) v = std::min<uint16_t>(static_cast<uint16_t>(grain[i] * v) >> 7, 128);
+  if (kClip) v = inside[i] ? v : 0;
+  return static_cast<uint8_t>(v);
+}
+
+// 64 ones then 64 zeros: kKeep + 64 - n keeps the first n of 64 bytes.
+constexpr struct KeepBytes {
+  uint8_t b[128];
+  constexpr KeepBytes() : b() {
+    for (int i = 0; i < 64; ++i) b[i] = 0xFF;
+  }
+} kKeep;
+
+// Weighs each mask row's cells on the canvas and hands rows with any weight to the painter.
+// A run of up to 64 cells is weighed as exactly 64 (cells past the run kept at 0), so the loop
+// has a fixed length; that reads up to 64 bytes past the run in the mask (DabMasks keeps that
+// many spare), the grain (two copies of its row) and the clip row (only where it has them).
+// The job is copied into locals first: the byte stores into the canvas could alias anything
+// read through a reference, which would then be read again for every row.
+template <bool kClip, bool kGrain, class Painter>
+DAB_INLINE void PaintRows(const DabJob& job, Painter& painter) {
+  const DabJob j = job;
+  uint8_t w[kMaxDabDim + 64], grainCopy[kMaxDabDim];
+  const int shift = j.shift;
+  const uint8_t* const clipRow0 = kClip ? j.clip->Row(0) : nullptr;
+  const ptrdiff_t clipWidth = j.clip->Width();
   for (int r = j.r0; r < j.r1; ++r) {
     const DabSpan span = j.spans[r];
-    int cb = std::max<int>(j.c0, span.begin), ce = std::min<int>(j.c1, span.end);
+    const int cb = std::max<int>(j.c0, span.begin), ce = std::min<int>(j.c1, span.end);
     if (cb >= ce) continue;
-    int y = j.top + r;
-    const int32_t* weights = j.mask + r * j.dim;
-    uint8_t* row = j.canvas.Row(y);
-    const uint8_t* inside = kClip ? j.clip->Row(y) : nullptr;
-    painter.BeginRow(y, r);
-    for (int c = cb; c < ce; ++c) {
-      int x = j.left + c;
-      if (kClip && !inside[x]) continue;
-      int w = weights[c] >> j.shift;
-      if (w == 0) continue;
-      painter.Pixel(row + 3 * x, w, x, c);
+    const int y = j.top + r, x = j.left + cb, n = ce - cb;
+    const uint8_t* __restrict m = j.mask + r * j.dim + cb;
+    const uint8_t* __restrict inside = kClip ? clipRow0 + y * clipWidth + x : nullptr;
+    const uint8_t* __restrict grain = kGrain ? GrainRun(j.grain, y, x, n, grainCopy) : nullptr;
+    uint8_t any = 0;
+    if (n <= 64 && j.maskSpare && (!kClip || x + 64 <= clipWidth)) {
+      const uint8_t* __restrict keep = kKeep.b + 64 - n;
+      for (int i = 0; i < 64; ++i) {
+        w[i] = Weigh<kClip, kGrain>(m[i] & keep[i], shift, grain, inside, i);
+        any |= w[i];
+      }
+    } else {
+      for (int i = 0; i < n; ++i) {
+        w[i] = Weigh<kClip, kGrain>(m[i], shift, grain, inside, i);
+        any |= w[i];
+      }
     }
+    if (any) painter.Row(DabRun{j.canvas.Row(y) + 3 * x, w, n, y, x, r, cb, j.width});
   }
 }
 
 template <class Painter>
-void Paint(const DabJob& j, Painter& painter) {
-  if (j.clip->IsAll())
-    PaintCells<false>(j, painter);
+DAB_INLINE void PaintAll(const DabJob& j, Painter& painter) {
+  const bool clip = !j.clip->IsAll();
+  if (j.grain)
+    clip ? PaintRows<true, true>(j, painter) : PaintRows<false, true>(j, painter);
   else
-    PaintCells<true>(j, painter);
+    clip ? PaintRows<true, false>(j, painter) : PaintRows<false, false>(j, painter);
 }
 
-inline void Blend(uint8_t* p, int w, int b, int g, int r) {
-  p[0] = static_cast<uint8_t>((p[0] * (128 - w) + b * w) >> 7);
-  p[1] = static_cast<uint8_t>((p[1] * (128 - w) + g * w) >> 7);
-  p[2] = static_cast<uint8_t>((p[2] * (128 - w) + r * w) >> 7);
+// Compiled for any processor and, where the compiler can, once more for AVX2; the choice is made
+// at run time and both give the same bytes (COLVANE_BLEND_NO_AVX2 builds only the first).
+template <class Painter>
+void PaintPlain(const DabJob& j, Painter& painter) {
+  PaintAll(j, painter);
+}
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(COLVANE_BLEND_NO_AVX2)
+template <class Painter>
+__attribute__((target("avx2"))) void PaintAvx2(const DabJob& j, Painter& painter) {
+  PaintAll(j, painter);
+}
+template <class Painter>
+void Paint(const DabJob& j, Painter& painter) {
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  avx2 ? PaintAvx2(j, painter) : PaintPlain(j, painter);
+}
+#else
+template <class Painter>
+void Paint(const DabJob& j, Painter& painter) {
+  PaintPlain(j, painter);
+}
+#endif
+
+// Every painter blends its run toward a row of colours; they differ in where the colours come
+// from. With w = 128 a pixel takes the colour itself. The colour row sits between margins of
+// kSlack bytes, so the blend may run on over whole 32-byte blocks.
+constexpr int kSlack = 32;
+struct BlendScratch {
+  uint8_t colourBytes[kSlack + 3 * kMaxDabDim + kSlack];
+  uint8_t spread[3 * kMaxDabDim + kSlack];
+  uint8_t* Colours() { return colourBytes + kSlack; }
+};
+
+// Blends the run in whole 32-byte blocks, so the loop has no ragged end: the block window is
+// widened with zero weights (a byte of weight 0 is written back as it was) to the right, or to
+// the left where the canvas row ends; a row too short for that takes the exact loop.
+DAB_INLINE void BlendRun(const DabRun& run, const uint8_t* colours, uint8_t* __restrict wb) {
+  const int bytes = 3 * run.count;
+  const int window = (bytes + 31) & ~31;
+  const int after = 3 * (run.width - run.x);
+  const int lead = window > after ? window - after : 0;
+  if (lead > 3 * run.x) {
+    BlendRowBody(run.px, colours, run.w, wb, run.count);
+    return;
+  }
+  std::memset(wb, 0, 32);
+  std::memset(wb + window - 32, 0, 32);
+  const uint8_t* __restrict w = run.w;
+  uint8_t* __restrict spread = wb + lead;
+  for (int x = 0; x < run.count; ++x) {
+    spread[3 * x] = w[x];
+    spread[3 * x + 1] = w[x];
+    spread[3 * x + 2] = w[x];
+  }
+  uint8_t* __restrict px = run.px - lead;
+  const uint8_t* __restrict c = colours - lead;
+  for (int b = 0; b < window; b += 32)
+    for (int i = b; i < b + 32; ++i)
+      px[i] = static_cast<uint8_t>(px[i] + (static_cast<int16_t>(wb[i] * (c[i] - px[i])) >> 7));
 }
 
 // One colour for the whole dab (pencil, brush, water brush, airbrush, soft eraser, small
-// toothpaste), optionally grained. With w = 128 and no grain this is a plain copy.
-template <bool kTexture>
+// toothpaste): the colour row is laid out once.
 struct ColourPainter {
-  int b, g, r;
-  const uint8_t* grain;
-  const uint8_t* grainRow = nullptr;
-  void BeginRow(int y, int) {
-    if (kTexture) grainRow = grain + (y & 63) * kTextureSide;
+  BlendScratch s;
+  ColourPainter(uint32_t colour, int dim) {
+    uint8_t* c = s.Colours();
+    for (int i = 0; i < dim; ++i) {
+      c[3 * i] = BlueOf(colour);
+      c[3 * i + 1] = GreenOf(colour);
+      c[3 * i + 2] = RedOf(colour);
+    }
   }
-  void Pixel(uint8_t* p, int w, int x, int) {
-    if (kTexture) w = std::min((grainRow[x & 63] * w) >> 7, 128);
-    Blend(p, w, b, g, r);
-  }
+  DAB_INLINE void Row(const DabRun& run) { BlendRun(run, s.Colours(), s.spread); }
 };
 
-// The area picture tiled from the canvas origin (picture eraser), optionally grained.
-template <bool kTexture>
+// The area picture tiled from the canvas origin (picture eraser).
 struct AreaPainter {
+  BlendScratch s;
   const PixelView* area;
-  const uint8_t* grain;
-  const int* columnOffset;  // 3 * ((left + c) mod area width), per mask column
-  const uint8_t* areaRow = nullptr;
-  const uint8_t* grainRow = nullptr;
-  void BeginRow(int y, int) {
-    areaRow = area->Row(y % area->height);
-    if (kTexture) grainRow = grain + (y & 63) * kTextureSide;
-  }
-  void Pixel(uint8_t* p, int w, int x, int c) {
-    if (kTexture) w = std::min((grainRow[x & 63] * w) >> 7, 128);
-    const uint8_t* a = areaRow + columnOffset[c];
-    Blend(p, w, a[0], a[1], a[2]);
+  DAB_INLINE void Row(const DabRun& run) {
+    const uint8_t* row = area->Row(run.y % area->height);
+    for (int i = 0; i < run.count;) {
+      int tx = (run.x + i) % area->width;
+      int n = std::min(area->width - tx, run.count - i);
+      std::memcpy(s.Colours() + 3 * i, row + 3 * tx, static_cast<size_t>(n) * 3);
+      i += n;
+    }
+    BlendRun(run, s.Colours(), s.spread);
   }
 };
 
-// Toothpaste above radius 5: each cell has its shaded colour from the cache; never grained.
+// Toothpaste above radius 5: each cell has its shaded colour (blue, green, red) from the cache.
 struct ShadePainter {
-  const uint32_t* cache;
+  BlendScratch s;
+  const uint8_t* cache;
   int dim;
-  const uint32_t* cacheRow = nullptr;
-  void BeginRow(int, int r) { cacheRow = cache + static_cast<size_t>(r) * dim; }
-  void Pixel(uint8_t* p, int w, int, int c) {
-    uint32_t colour = cacheRow[c];
-    Blend(p, w, BlueOf(colour), GreenOf(colour), RedOf(colour));
+  DAB_INLINE void Row(const DabRun& run) {
+    std::memcpy(s.Colours(), cache + 3 * (static_cast<size_t>(run.r) * dim + run.c), static_cast<size_t>(run.count) * 3);
+    BlendRun(run, s.Colours(), s.spread);
   }
 };
 
 // Marker ink multiplies the paper: with a = w / 512, each channel becomes
 //   trunc(255 * (old / 255) * ((ink / 255) * a + 1 - a))
-// so black stays black and crossing strokes keep darkening. Never grained.
+// so black stays black and crossing strokes keep darkening. The results are tabled per weight,
+// channel and old byte once per ink; weight 0 leaves the byte as it is.
 struct MarkerPainter {
-  double factor[129][3];  // per dab weight: blue, green, red factors
-  const double* over255;
-  void BeginRow(int, int) {}
-  void Pixel(uint8_t* p, int w, int, int) {
-    const double* f = factor[w];
-    for (int k = 0; k < 3; ++k) p[k] = static_cast<uint8_t>(255.0 * over255[p[k]] * f[k]);
+  const uint8_t* table;  // [w][channel][old]
+  DAB_INLINE void Row(const DabRun& run) {
+    // Locals, so the byte stores cannot make the compiler read the table or the run again.
+    const uint8_t* const __restrict results = table;
+    const uint8_t* const __restrict w = run.w;
+    uint8_t* __restrict p = run.px;
+    const int count = run.count;
+    for (int i = 0; i < count; ++i, p += 3) {
+      const uint8_t* t = results + static_cast<size_t>(w[i]) * 768;
+      const uint8_t b = t[p[0]], g = t[256 + p[1]], r = t[512 + p[2]];
+      p[0] = b;
+      p[1] = g;
+      p[2] = r;
+    }
   }
 };
 
-const double* Over255Table() {
-  static const std::array<double, 256> table = [] {
-    std::array<double, 256> t{};
-    for (int i = 0; i < 256; ++i) t[i] = i / 255.0;
-    return t;
-  }();
-  return table.data();
-}
-
-void PaintMarker(const DabJob& j, uint32_t ink) {
-  MarkerPainter painter;
-  double inkBgr[3] = {BlueOf(ink) / 255.0, GreenOf(ink) / 255.0, RedOf(ink) / 255.0};
-  int maxWeight = 128 >> j.shift;
-  for (int w = 0; w <= maxWeight; ++w) {
+void FillMarkerTable(StrokeState* state, uint32_t ink, int maxWeight) {
+  state->markerTable.resize(static_cast<size_t>(maxWeight + 1) * 768);
+  state->markerInk = ink;
+  state->markerMaxWeight = maxWeight;
+  double over255[256];
+  for (int i = 0; i < 256; ++i) over255[i] = i / 255.0;
+  const double inkBgr[3] = {BlueOf(ink) / 255.0, GreenOf(ink) / 255.0, RedOf(ink) / 255.0};
+  uint8_t* t = state->markerTable.data();
+  for (int v = 0; v < 256; ++v) t[v] = t[256 + v] = t[512 + v] = static_cast<uint8_t>(v);
+  for (int w = 1; w <= maxWeight; ++w) {
     double a = w * 0.001953125;
-    for (int k = 0; k < 3; ++k) painter.factor[w][k] = inkBgr[k] * a + 1 - a;
-  }
-  painter.over255 = Over255Table();
-  Paint(j, painter);
-}
-
-void PaintColour(const DabJob& j, uint32_t colour, const uint8_t* grain) {
-  if (grain) {
-    ColourPainter<true> painter{BlueOf(colour), GreenOf(colour), RedOf(colour), grain};
-    Paint(j, painter);
-  } else {
-    ColourPainter<false> painter{BlueOf(colour), GreenOf(colour), RedOf(colour), nullptr};
-    Paint(j, painter);
-  }
-}
-
-void PaintArea(const DabJob& j, const PixelView& area, const uint8_t* grain) {
-  if (!area.bits || area.width <= 0 || area.height <= 0) return;
-  int columnOffset[kMaxDabDim];
-  for (int c = j.c0; c < j.c1; ++c) columnOffset[c] = 3 * ((j.left + c) % area.width);
-  if (grain) {
-    AreaPainter<true> painter{&area, grain, columnOffset};
-    Paint(j, painter);
-  } else {
-    AreaPainter<false> painter{&area, nullptr, columnOffset};
-    Paint(j, painter);
+    for (int k = 0; k < 3; ++k) {
+      // Rounded to a double as a stored factor is, also where x87 would keep more bits.
+      volatile double stored = inkBgr[k] * a + 1 - a;
+      const double f = stored;
+      uint8_t* row = t + static_cast<size_t>(w) * 768 + k * 256;
+      for (int v = 0; v < 256; ++v) row[v] = static_cast<uint8_t>(255.0 * over255[v] * f);
+    }
   }
 }
 
@@ -175,11 +284,15 @@ void FillShadeCache(StrokeState* state, const DabMasks& masks, uint32_t colour, 
                     double x, double y) {
   HueAndSaturation(colour, &state->hue, &state->saturation);
   int dim = masks.dim;
-  state->shadeCache.resize(static_cast<size_t>(dim) * dim);
+  state->shadeCache.resize(static_cast<size_t>(dim) * dim * 3);
+  uint8_t* cell = state->shadeCache.data();
   for (int r = 0; r < dim; ++r)
-    for (int c = 0; c < dim; ++c)
-      state->shadeCache[static_cast<size_t>(r) * dim + c] =
-          ShadeToothpaste(left + c - x, top + r - y, masks.radius, state->hue, state->saturation);
+    for (int c = 0; c < dim; ++c, cell += 3) {
+      uint32_t shade = ShadeToothpaste(left + c - x, top + r - y, masks.radius, state->hue, state->saturation);
+      cell[0] = BlueOf(shade);
+      cell[1] = GreenOf(shade);
+      cell[2] = RedOf(shade);
+    }
 }
 
 }  // namespace
@@ -224,11 +337,13 @@ void Dab(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, 
 
   bool shaded = mode == kModeToothpaste && masks.radius > 5.0;
   size_t cells = static_cast<size_t>(j.dim) * j.dim;
-  if (shaded && (state->firstDab || state->shadeCache.size() != cells))
+  if (shaded && (state->firstDab || state->shadeCache.size() != 3 * cells))
     FillShadeCache(state, masks, colour, j.left, j.top, x, y);
 
   int width = std::min(canvas.width, target.clip->Width());
   int height = std::min(canvas.height, target.clip->Height());
+  j.width = canvas.width;
+  j.maskSpare = masks.weights.size() >= 64 * cells + kMaskSpare;
   j.c0 = std::max(0, -j.left);
   j.c1 = std::min(j.dim, width - j.left);
   j.r0 = std::max(0, -j.top);
@@ -237,24 +352,41 @@ void Dab(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, 
   if (j.c0 >= j.c1 || j.r0 >= j.r1) return;
 
   const StrokeTexture* texture = target.texture;
-  const uint8_t* grain = (texture && texture->on) ? texture->grain : nullptr;
+  const uint8_t* grain = (texture && texture->on) ? texture->wide : nullptr;
   switch (mode) {
-    case kModeMarker:
-      PaintMarker(j, colour);
+    case kModeMarker: {
+      const int maxWeight = 128 >> j.shift;
+      if (state->markerTable.empty() || state->markerInk != colour || state->markerMaxWeight != maxWeight)
+        FillMarkerTable(state, colour, maxWeight);
+      MarkerPainter painter{state->markerTable.data()};
+      Paint(j, painter);
       break;
+    }
     case kModeToothpaste:
       if (shaded) {
-        ShadePainter painter{state->shadeCache.data(), j.dim};
+        ShadePainter painter;
+        painter.cache = state->shadeCache.data();
+        painter.dim = j.dim;
         Paint(j, painter);
       } else {
-        PaintColour(j, colour, nullptr);
+        ColourPainter painter(colour, j.dim);
+        Paint(j, painter);
       }
       break;
-    case kModePictureEraser:
-      if (target.areaPicture) PaintArea(j, *target.areaPicture, grain);
+    case kModePictureEraser: {
+      const PixelView* area = target.areaPicture;
+      if (!area || !area->bits || area->width <= 0 || area->height <= 0) break;
+      j.grain = grain;
+      AreaPainter painter;
+      painter.area = area;
+      Paint(j, painter);
       break;
-    default:
-      PaintColour(j, colour, grain);
+    }
+    default: {
+      j.grain = grain;
+      ColourPainter painter(colour, j.dim);
+      Paint(j, painter);
       break;
+    }
   }
 }

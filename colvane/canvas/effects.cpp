@@ -56,13 +56,18 @@ EFFECT_INLINE void SharpenBody(const uint8_t* __restrict up, const uint8_t* __re
   }
 }
 
+// down - up + 128 limited to 0..255, all in bytes (twice the lanes of 16-bit sums): with
+// rise = max(down - up, 0) and fall = max(up - down, 0), one of them 0, the result is
+// min(rise, 127) + 128 taken down by fall, stopping at 0.
 EFFECT_INLINE void EmbossBody(const uint8_t* __restrict up, const uint8_t* /*mid*/,
                               const uint8_t* __restrict down, uint8_t* __restrict out, int count,
                               uint16_t*) {
   for (int i = 0; i < count; ++i) {
-    int16_t sum = static_cast<int16_t>(down[i + 3] - up[i - 3] + 128);
-    sum = std::max<int16_t>(sum, 0);
-    out[i] = static_cast<uint8_t>(std::min<int16_t>(sum, 255));
+    const uint8_t d = down[i + 3], u = up[i - 3];
+    const uint8_t top = std::max(d, u);
+    const uint8_t rise = static_cast<uint8_t>(top - u), fall = static_cast<uint8_t>(top - d);
+    const uint8_t lifted = static_cast<uint8_t>(std::min<uint8_t>(rise, 127) + 128);
+    out[i] = static_cast<uint8_t>(lifted - std::min(fall, lifted));
   }
 }
 

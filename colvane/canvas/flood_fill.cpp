@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "colvane/canvas/blend_row.h"
+
 namespace {
 
 // The pixels of box (right and bottom exclusive) as a repaint rectangle.
@@ -26,11 +28,7 @@ constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = 2;
 constexpr uint64_t kOnes = 0x0101010101010101ull;
 constexpr size_t kSpare = 8;  // bytes before and after the mask for word-wide reads
 
-inline uint64_t Load8(const uint8_t* p) {
-  uint64_t v;
-  std::memcpy(&v, p, 8);
-  return v;
-}
+inline uint64_t Load8(const uint8_t* p) { uint64_t v; std::memcpy(&v, p, 8); return v; }
 
 inline size_t MaskIndex(const FillState& f, int x, int y) {
   return kSpare + static_cast<size_t>(y + 1) * (f.width + 2) + (x + 1);
@@ -79,8 +77,8 @@ void SetSeedColour(FillState* fill, const uint8_t* seed) {
 }
 
 // ---- Row kernels ---------------------------------------------------------------------------
-// The row loops of the fill run over whole rows of bytes and vectorise; two of them need byte
-// shuffles (taking every third byte, repeating each byte three times) that only AVX2 does well.
+// The row loops of the fill run over whole rows of bytes and vectorise; the classifying one needs
+// byte shuffles (taking every third byte) that only AVX2 does well.
 // So they are compiled twice, for any processor and for processors with AVX2, and chosen once
 // at run time; both give the same bytes (COLVANE_FILL_NO_AVX2 builds only the first, so tests
 // can check it on any machine).
@@ -94,19 +92,6 @@ FILL_INLINE void ClassifyBytes(const uint8_t* __restrict p, const uint8_t* __res
   // Fold each byte with the next two, then take every third byte: three plain loops.
   for (int i = 0; i < n - 2; ++i) test[i] = test[i] & test[i + 1] & test[i + 2];
   for (int x = 0; x < width; ++x) row[x] = test[3 * x];
-}
-
-// new = (old·(128 − w) + colour·w) >> 7 for `count` pixels, w[x] repeated over the pixel's bytes.
-FILL_INLINE void BlendBytes(uint8_t* __restrict px, const uint8_t* __restrict colour,
-                            const uint8_t* __restrict w, uint8_t* __restrict wb, int count) {
-  for (int x = 0; x < count; ++x) {
-    wb[3 * x] = w[x];
-    wb[3 * x + 1] = w[x];
-    wb[3 * x + 2] = w[x];
-  }
-  const int n = 3 * count;
-  for (int i = 0; i < n; ++i)
-    px[i] = static_cast<uint8_t>((px[i] * (128 - wb[i]) + colour[i] * wb[i]) >> 7);
 }
 
 // w[x] = 128 for an area pixel, 16 per area neighbour (of eight) for any other; the mask rows
@@ -138,10 +123,6 @@ __attribute__((target("avx2"))) void ClassifyBytesAvx2(const uint8_t* p, const u
                                                        uint8_t* row, int width) {
   ClassifyBytes(p, lo, span, test, row, width);
 }
-__attribute__((target("avx2"))) void BlendBytesAvx2(uint8_t* px, const uint8_t* colour,
-                                                    const uint8_t* w, uint8_t* wb, int count) {
-  BlendBytes(px, colour, w, wb, count);
-}
 bool HasAvx2() {
   static const bool has = __builtin_cpu_supports("avx2");
   return has;
@@ -163,13 +144,6 @@ unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down,
   if (HasAvx2()) return WeighBytesAvx2(up, m, down, w, count);
 #endif
   return WeighBytes(up, m, down, w, count);
-}
-
-void BlendRowBytes(uint8_t* px, const uint8_t* colour, const uint8_t* w, uint8_t* wb, int count) {
-#ifdef FILL_HAS_AVX2_KERNELS
-  if (HasAvx2()) return BlendBytesAvx2(px, colour, w, wb, count);
-#endif
-  BlendBytes(px, colour, w, wb, count);
 }
 
 // ---- Region growing --------------------------------------------------------------------------
@@ -207,66 +181,117 @@ FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
   *right = r;
 }
 
-// Spans are marked when they are pushed rather than when they are taken off the stack. Spans
-// are always maximal runs, so a run is either wholly marked or wholly unmarked, and marking
-// early only stops the same run from being pushed twice: the area is the same.
-FILL_INLINE void MarkSpan(FillState* fill, const FillSpan& s) {
-  uint8_t* p = MaskRow(fill, s.y) + s.left;
-  const int length = s.right - s.left + 1;
-  if (length <= 8) {
-    // Most runs in narrow places are short: merge them into one word instead of a memset call
-    // (the bytes after the run are rewritten unchanged; the mask has spare bytes at its end).
-    uint64_t keep = length == 8 ? 0 : ~0ull << (8 * length);
-    uint64_t word = (Load8(p) & keep) | (0x0202020202020202ull & ~keep);
-    std::memcpy(p, &word, 8);
-  } else {
-    std::memset(p, kInArea, static_cast<size_t>(length));
+// The growing's state in one local object, kept in registers: read through the FillState, it
+// would be read again after every byte stored into the mask (a byte store may alias anything).
+struct Grower {
+  FillState* fill;
+  const PixelView* canvas;
+  uint8_t* row0;                   // mask row 0 at x = 0
+  ptrdiff_t pitch;                 // bytes from one mask row to the next
+  const uint8_t* ready;
+  FillSpan* stack;                 // fill->pending's room: `size` spans wait, `capacity` fit
+  size_t size, capacity;
+  int left, top, right, bottom;  // bounding box of the area, right and bottom exclusive
+
+  FILL_INLINE uint8_t* Row(int y) const { return row0 + y * pitch; }
+  // Row y of the mask, classified first when the growing reaches it for the first time.
+  FILL_INLINE const uint8_t* Reached(int y) {
+    if (!ready[y]) ClassifyRow(fill, *canvas, y);
+    return Row(y);
   }
-  fill->rect.left = std::min(fill->rect.left, s.left);
-  fill->rect.right = std::max(fill->rect.right, s.right + 1);
-  fill->rect.top = std::min(fill->rect.top, s.y);
-  fill->rect.bottom = std::max(fill->rect.bottom, s.y + 1);
-}
 
-FILL_INLINE void PushSpan(FillState* fill, const FillSpan& s) {
-  MarkSpan(fill, s);
-  fill->pending.push_back(s);
-}
-
-// Pushes every open run of row parent.y + dir that touches columns [left, right] of the
-// parent, scanning from right to left.
-FILL_INLINE void ScanRow(FillState* fill, const PixelView& canvas, const FillSpan& parent, int dir,
-                         int left, int right) {
-  const int ny = parent.y + dir;
-  if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
-  const uint8_t* row = MaskRow(fill, ny);
-  int x = right;
-  while (x >= left) {
-    // Bytes x - 7 .. x, those left of `left` dropped; bit 0 of a byte is set only when open.
-    uint64_t open = Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(left - (x - 7), 0)));
-    if (!open) {
-      x -= 8;
-      continue;
+  // Spans are marked when they are pushed rather than when they are taken off the stack. Spans
+  // are always maximal runs, so a run is either wholly marked or wholly unmarked, and marking
+  // early only stops the same run from being pushed twice: the area is the same.
+  FILL_INLINE void Mark(const FillSpan& s) {
+    uint8_t* p = Row(s.y) + s.left;
+    const int length = s.right - s.left + 1;
+    if (length <= 8) {
+      // Most runs in narrow places are short: merge them into one word instead of a memset call
+      // (the bytes after the run are rewritten unchanged; the mask has spare bytes at its end).
+      uint64_t keep = length == 8 ? 0 : ~0ull << (8 * length);
+      uint64_t word = (Load8(p) & keep) | (0x0202020202020202ull & ~keep);
+      std::memcpy(p, &word, 8);
+    } else {
+      std::memset(p, kInArea, static_cast<size_t>(length));
     }
-    FillSpan run{0, 0, ny, dir, parent.left, parent.right};
-    RunAround(row, x - 7 + (63 - __builtin_clzll(open)) / 8, &run.left, &run.right);
-    PushSpan(fill, run);
-    x = run.left - 2;  // run.left - 1 is closed
+    left = std::min(left, s.left);
+    right = std::max(right, s.right + 1);
+    top = std::min(top, s.y);
+    bottom = std::max(bottom, s.y + 1);
   }
-}
 
-// Spreads a run to its neighbour rows: all of the row away from its parent, and of the row
-// toward the parent only the columns beyond the parent's ends.
-FILL_INLINE void Spread(FillState* fill, const PixelView& canvas, const FillSpan& s) {
-  if (s.dir == 0) {
-    ScanRow(fill, canvas, s, -1, s.left, s.right);
-    ScanRow(fill, canvas, s, 1, s.left, s.right);
-    return;
+  FILL_INLINE void Push(const FillSpan& s) {
+    Mark(s);
+    if (size == capacity) {
+      fill->pending.resize(std::max<size_t>(2 * capacity, 256));
+      stack = fill->pending.data();
+      capacity = fill->pending.size();
+    }
+    stack[size++] = s;
   }
-  ScanRow(fill, canvas, s, s.dir, s.left, s.right);
-  if (s.left < s.parentLeft) ScanRow(fill, canvas, s, -s.dir, s.left, s.parentLeft - 1);
-  if (s.right > s.parentRight) ScanRow(fill, canvas, s, -s.dir, s.parentRight + 1, s.right);
-}
+
+  // Pushes every open run of row parent.y + dir that touches columns [l, r] of the parent,
+  // scanning from right to left.
+  FILL_INLINE void Scan(const FillSpan& parent, int dir, int l, int r) {
+    const int ny = parent.y + dir;
+    const uint8_t* row = Reached(ny);
+    int x = r;
+    while (x >= l) {
+      // Bytes x - 7 .. x, those left of `l` dropped; bit 0 of a byte is set only when open.
+      uint64_t open = Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(l - (x - 7), 0)));
+      if (!open) {
+        x -= 8;
+        continue;
+      }
+      FillSpan run{0, 0, ny, dir, parent.left, parent.right};
+      RunAround(row, x - 7 + (63 - __builtin_clzll(open)) / 8, &run.left, &run.right);
+      Push(run);
+      x = run.left - 2;  // run.left - 1 is closed
+    }
+  }
+
+  // Spreads a run to its neighbour rows: all of the row away from its parent, and of the row
+  // toward the parent only the columns beyond the parent's ends.
+  FILL_INLINE void Spread(const FillSpan& s) {
+    if (s.dir == 0) {
+      Scan(s, -1, s.left, s.right);
+      Scan(s, 1, s.left, s.right);
+      return;
+    }
+    Scan(s, s.dir, s.left, s.right);
+    if (s.left < s.parentLeft) Scan(s, -s.dir, s.left, s.parentLeft - 1);
+    if (s.right > s.parentRight) Scan(s, -s.dir, s.parentRight + 1, s.right);
+  }
+
+  void Run(int x, int y) {
+    const int last = canvas->height - 2;  // spans on rows 0 and height - 1 spread no further
+    FillSpan seed{0, 0, y, 0, 0, 0};
+    RunAround(Row(y), x, &seed.left, &seed.right);
+    Push(seed);
+    while (size) {
+      FillSpan s = stack[--size];
+      if (s.y < 1 || s.y > last) continue;
+      // A one-pixel run under a parent that covers it only looks ahead, at one pixel: follow
+      // such a corridor row by row without the stack while the next run is one pixel too.
+      bool spread = true;
+      while (s.left == s.right && s.dir != 0 && s.parentLeft <= s.left && s.left <= s.parentRight) {
+        const int ny = s.y + s.dir;
+        const uint8_t* row = Reached(ny);
+        if (row[s.left] != kOpen) {
+          spread = false;  // a dead end (or a pixel already in the area)
+          break;
+        }
+        if (row[s.left - 1] == kOpen || row[s.left + 1] == kOpen) break;
+        FillSpan next{s.left, s.left, ny, s.dir, s.left, s.left};
+        Mark(next);
+        s = next;
+        if (s.y < 1 || s.y > last) break;
+      }
+      if (spread && s.y >= 1 && s.y <= last) Spread(s);
+    }
+  }
+};
 
 // The part of row y the clip allows: pixels [0, *end) of the row, filtered by the returned
 // byte mask (null = all of them). *end is 0 when the row lies outside the clip.
@@ -314,7 +339,7 @@ void PaintArea(const FillState& fill, PixelView* canvas, const ClipMask& clip, c
     if (all)
       std::memcpy(px, c + 3 * x0, static_cast<size_t>(x1 - x0) * 3);  // the row is all area
     else
-      BlendRowBytes(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
+      BlendRow(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
   }
 }
 
@@ -410,9 +435,7 @@ uint32_t GradientColour(uint32_t fg, uint32_t bg, double t) {
                     mix(BlueOf(fg), BlueOf(bg)));
 }
 
-bool HasPixels(const PixelView* v) {
-  return v && v->bits && v->width > 0 && v->height > 0;
-}
+bool HasPixels(const PixelView* v) { return v && v->bits && v->width > 0 && v->height > 0; }
 
 }  // namespace
 
@@ -426,37 +449,12 @@ int ColourDistance(uint32_t a, uint32_t b) {
 int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip, int x, int y) {
   if (!canvas.Inside(x, y) || !clip.Contains(x, y)) return 0;
   ResetMask(fill, canvas.width, canvas.height);
-  fill->pending.clear();
   SetSeedColour(fill, canvas.At(x, y));
   ClassifyRow(fill, canvas, y);
-  fill->rect = {x, y, x + 1, y + 1};
-  FillSpan seed{0, 0, y, 0, 0, 0};
-  RunAround(MaskRow(fill, y), x, &seed.left, &seed.right);
-  PushSpan(fill, seed);
-  while (!fill->pending.empty()) {
-    FillSpan s = fill->pending.back();
-    fill->pending.pop_back();
-    // Spans on the first and the last row spread no further.
-    if (s.y < 1 || s.y > canvas.height - 2) continue;
-    // A one-pixel run under a parent that covers it only looks ahead, at one pixel: follow
-    // such a corridor row by row without the stack while the next run is one pixel too.
-    bool spread = true;
-    while (s.left == s.right && s.dir != 0 && s.parentLeft <= s.left && s.left <= s.parentRight) {
-      const int ny = s.y + s.dir;
-      if (!fill->rowReady[ny]) ClassifyRow(fill, canvas, ny);
-      const uint8_t* row = MaskRow(fill, ny);
-      if (row[s.left] != kOpen) {
-        spread = false;  // a dead end (or a pixel already in the area)
-        break;
-      }
-      if (row[s.left - 1] == kOpen || row[s.left + 1] == kOpen) break;
-      FillSpan next{s.left, s.left, ny, s.dir, s.left, s.left};
-      MarkSpan(fill, next);
-      s = next;
-      if (s.y < 1 || s.y > canvas.height - 2) break;
-    }
-    if (spread && s.y >= 1 && s.y <= canvas.height - 2) Spread(fill, canvas, s);
-  }
+  Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2, fill->rowReady.data(),
+           fill->pending.data(), 0, fill->pending.size(), x, y, x + 1, y + 1};
+  g.Run(x, y);
+  fill->rect = {g.left, g.top, g.right, g.bottom};
   return 1;
 }
 

@@ -32,7 +32,7 @@ struct FillState {
   std::vector<uint8_t> mask;
   std::vector<uint8_t> rowReady;  // 1 for each canvas row classified in this fill
   ClipRect rect{0, 0, 0, 0};      // bounding box of the area, right and bottom exclusive
-  std::vector<FillSpan> pending;
+  std::vector<FillSpan> pending;  // room for the runs waiting to spread (grown as needed)
   std::vector<uint8_t> scratch;   // per-byte similarity tests of one row, then the range laid out
                                   // along a row (low bytes, span bytes)
   uint8_t lo[3] = {0, 0, 0};      // seed colour's acceptance range per channel: lo .. lo + span

@@ -28,5 +28,8 @@ struct StrokeState {
   int firstDab = 0;         // set before the first dab of each walk, cleared by every dab
   double hue = 0;           // toothpaste colour of the current walk
   double saturation = 0;
-  std::vector<uint32_t> shadeCache;  // D x D toothpaste colours (COLORREF), filled by the first dab
+  std::vector<uint8_t> shadeCache;  // D x D toothpaste colours (blue, green, red), filled by the first dab
+  std::vector<uint8_t> markerTable;  // marker results by weight, channel and old byte for markerInk
+  uint32_t markerInk = 0;
+  int markerMaxWeight = 0;
 };

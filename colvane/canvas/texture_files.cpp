@@ -10,7 +10,22 @@
 
 #include "colvane/frame/file_bytes.h"
 
-StrokeTexture::StrokeTexture() { std::memset(grain, 255, sizeof grain); }
+namespace {
+
+void LayOutWide(StrokeTexture* texture) {
+  for (int y = 0; y < kTextureSide; ++y) {
+    const uint8_t* row = texture->grain + y * kTextureSide;
+    std::memcpy(texture->wide + 2 * y * kTextureSide, row, kTextureSide);
+    std::memcpy(texture->wide + (2 * y + 1) * kTextureSide, row, kTextureSide);
+  }
+}
+
+}  // namespace
+
+StrokeTexture::StrokeTexture() {
+  std::memset(grain, 255, sizeof grain);
+  std::memset(wide, 255, sizeof wide);
+}
 
 std::string DataFilePath(const char* runPath, const char* fileName) {
   std::string path = runPath ? runPath : "";
@@ -21,6 +36,7 @@ std::string DataFilePath(const char* runPath, const char* fileName) {
 
 void SetTextureOff(StrokeTexture* texture) {
   std::memset(texture->grain, 255, sizeof texture->grain);
+  std::memset(texture->wide, 255, sizeof texture->wide);
   texture->on = 0;
 }
 
@@ -30,6 +46,7 @@ int LoadTextureBytes(StrokeTexture* texture, const uint8_t* data, size_t size) {
     return 0;
   }
   for (size_t i = 0; i < kTextureBytes; ++i) texture->grain[i] = data[i] == 0 ? 10 : data[i];
+  LayOutWide(texture);
   texture->on = 1;
   return 1;
 }

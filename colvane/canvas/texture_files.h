@@ -19,6 +19,9 @@ constexpr int kMaxStampFrames = 512;
 // (y mod 64) * 64 + (x mod 64). Off: every byte 255 and the dab ignores the grain.
 struct StrokeTexture {
   uint8_t grain[kTextureBytes];
+  // Each grain row twice side by side (rows of 128), so a run of up to 64 cells reads its grain
+  // without wrapping. Kept with `grain` by the functions below.
+  uint8_t wide[2 * kTextureBytes];
   int on = 0;
   StrokeTexture();
 };

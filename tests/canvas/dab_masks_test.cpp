@@ -12,7 +12,7 @@ namespace {
 template <class Fn>
 void ForEachCell(const DabMasks& m, Fn fn) {
   for (int index = 0; index < 64; ++index) {
-    const int32_t* mask = DabMask(m, index);
+    const uint8_t* mask = DabMask(m, index);
     double cx = m.margin + 1 + (index % 8) * 0.125, cy = m.margin + 1 + (index / 8) * 0.125;
     for (int r = 0; r < m.dim; ++r)
       for (int c = 0; c < m.dim; ++c) fn(mask[r * m.dim + c], std::hypot(c - cx, r - cy), index, r, c);
