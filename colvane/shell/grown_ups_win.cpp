@@ -56,17 +56,18 @@ const PolicyValue& ShownValue(PolicyKey key) {
   return PolicyLocked(policy, key) ? policy.values[static_cast<int>(key)] : grownUps.values[static_cast<int>(key)];
 }
 
-class Pens {
+class Fonts {
  public:
   HFONT Font(int height, int weight) {
     for (Made& m : fonts_)
       if (m.height == height && m.weight == weight) return m.font;
     HFONT font = CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
-    fonts_[count_ < 4 ? count_++ : 3] = Made{height, weight, font};
+    if (count_ == kFonts) DeleteObject(fonts_[--count_].font);  // never more than the sheet's few sizes
+    fonts_[count_++] = Made{height, weight, font};
     return font;
   }
-  ~Pens() {
+  ~Fonts() {
     for (int i = 0; i < count_; ++i) DeleteObject(fonts_[i].font);
   }
 
@@ -75,7 +76,8 @@ class Pens {
     int height, weight;
     HFONT font;
   };
-  Made fonts_[4]{};
+  static constexpr int kFonts = 8;
+  Made fonts_[kFonts]{};
   int count_ = 0;
 };
 
@@ -108,9 +110,9 @@ void Padlock(HDC dc, int x, int y) {
   DeleteObject(pen);
 }
 
-void PaintButton(HDC dc, Pens& pens, const RECT& r, const char* words, COLORREF fill, bool enabled) {
+void PaintButton(HDC dc, Fonts& fonts, const RECT& r, const char* words, COLORREF fill, bool enabled) {
   FillRound(dc, r, enabled ? fill : RGB(214, 206, 190), RGB(120, 80, 40), 2, 14);
-  Text(dc, pens.Font(r.bottom - r.top > 30 ? 18 : 16, FW_BOLD), enabled ? RGB(60, 30, 10) : RGB(150, 140, 120),
+  Text(dc, fonts.Font(r.bottom - r.top > 30 ? 18 : 16, FW_BOLD), enabled ? RGB(60, 30, 10) : RGB(150, 140, 120),
        words, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -157,23 +159,23 @@ void Paint(HWND window, HDC dc) {
   }
   DeleteObject(grain);
   SetBkMode(dc, TRANSPARENT);
-  Pens pens;
+  Fonts fonts;
   FillRound(dc, ScreenRectOf({12, 10, 628, 470}), RGB(255, 250, 236), RGB(236, 140, 40), 5, 30);
-  Text(dc, pens.Font(30, FW_BOLD), RGB(200, 90, 20), "For grown-ups", ScreenRectOf({36, 18, 604, 52}),
+  Text(dc, fonts.Font(30, FW_BOLD), RGB(200, 90, 20), "For grown-ups", ScreenRectOf({36, 18, 604, 52}),
        DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-  Text(dc, pens.Font(13, FW_NORMAL), RGB(90, 70, 50),
+  Text(dc, fonts.Font(13, FW_NORMAL), RGB(90, 70, 50),
        "Kept for this user. A padlock: this computer's policy decides it.", ScreenRectOf({36, 50, 604, 70}),
        DT_LEFT | DT_SINGLELINE);
   const Policy& policy = CurrentPolicy();
   for (const SheetLine& line : SheetLines()) {
     const bool locked = PolicyLocked(policy, line.key);
     const COLORREF ink = locked ? RGB(140, 125, 105) : RGB(60, 35, 15);
-    Text(dc, pens.Font(16, FW_BOLD), ink, line.label, ScreenRectOf(line.labelRect),
+    Text(dc, fonts.Font(16, FW_BOLD), ink, line.label, ScreenRectOf(line.labelRect),
          DT_LEFT | DT_SINGLELINE | DT_VCENTER);
     if (locked) {
       const RECT label = ScreenRectOf(line.labelRect);
       SIZE extent{};
-      SelectedObject held(dc, pens.Font(16, FW_BOLD));
+      SelectedObject held(dc, fonts.Font(16, FW_BOLD));
       GetTextExtentPoint32A(dc, line.label, lstrlenA(line.label), &extent);
       Padlock(dc, label.left + extent.cx + 6, label.top + 1);
     }
@@ -182,7 +184,7 @@ void Paint(HWND window, HDC dc) {
       PaintToggle(dc, ScreenRectOf(line.valueRect), value.number != 0, !locked);
       continue;
     }
-    Text(dc, pens.Font(line.key == PolicyKey::kLibraryFolder ? 14 : 16, FW_BOLD), ink,
+    Text(dc, fonts.Font(line.key == PolicyKey::kLibraryFolder ? 14 : 16, FW_BOLD), ink,
          ShownPolicyValue(line.key, value), ScreenRectOf(line.valueRect),
          (line.key == PolicyKey::kLibraryFolder ? DT_LEFT | DT_PATH_ELLIPSIS : DT_CENTER) | DT_SINGLELINE |
              DT_VCENTER);
@@ -193,13 +195,13 @@ void Paint(HWND window, HDC dc) {
     const COLORREF fill = control.action == SheetAction::kKeep ? RGB(150, 220, 130)
                           : control.action == SheetAction::kEnd ? RGB(250, 180, 150)
                                                                 : RGB(255, 214, 120);
-    PaintButton(dc, pens, ScreenRectOf(control.rect), ButtonWords(control.action), fill, enabled);
+    PaintButton(dc, fonts, ScreenRectOf(control.rect), ButtonWords(control.action), fill, enabled);
   }
   if (!policy.faults.empty()) {
     std::string words = "Could not read:";
     for (size_t i = 0; i < policy.faults.size() && i < 4; ++i) words += "\n" + policy.faults[i];
     if (policy.faults.size() > 4) words += "\n...";
-    Text(dc, pens.Font(12, FW_NORMAL), RGB(190, 30, 30), words, ScreenRectOf(SheetFaultRect()),
+    Text(dc, fonts.Font(12, FW_NORMAL), RGB(190, 30, 30), words, ScreenRectOf(SheetFaultRect()),
          DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
   }
 }
