@@ -22,12 +22,16 @@ int64_t LocalMinute() {
   return static_cast<int64_t>(ticks / 600000000ull);
 }
 
+// A number of the record, or `fallback` when it is not one or lies beyond any clock (so the
+// budget's sums can't overflow).
 int64_t ReadNumber(const char* path, const char* key, int64_t fallback) {
+  constexpr long long kBeyondAnyClock = 1LL << 40;
   char text[32];
   GetPrivateProfileStringA(kSection, key, "", text, sizeof(text), path);
   char* end = nullptr;
   const long long value = std::strtoll(text, &end, 10);
-  return text[0] && end && !*end ? value : fallback;
+  if (!text[0] || !end || *end || value < -1 || value > kBeyondAnyClock) return fallback;
+  return value;
 }
 
 PrintRecord ReadRecord() {

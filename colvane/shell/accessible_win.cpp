@@ -126,25 +126,23 @@ class ClientAccessible final : public IAccessible {
     *name = hr == S_FALSE ? SysAllocString(L"Colvane") : Words(TargetWords(t.name));
     return *name ? S_OK : E_OUTOFMEMORY;
   }
+  // A number answer: `self` for the window itself, `target` for a child.
+  HRESULT Number(VARIANT child, VARIANT* out, LONG self, LONG target) {
+    if (!out) return E_POINTER;
+    VariantInit(out);
+    AreaTarget t;
+    const HRESULT hr = Check(child, &t);
+    if (FAILED(hr)) return hr;
+    SetChildId(out, hr == S_FALSE ? self : target);
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override { return Nothing(value); }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override { return Nothing(text); }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!role) return E_POINTER;
-    VariantInit(role);
-    AreaTarget t;
-    const HRESULT hr = Check(child, &t);
-    if (FAILED(hr)) return hr;
-    SetChildId(role, hr == S_FALSE ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_PUSHBUTTON);
-    return S_OK;
+    return Number(child, role, ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_PUSHBUTTON);
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-    if (!state) return E_POINTER;
-    VariantInit(state);
-    AreaTarget t;
-    const HRESULT hr = Check(child, &t);
-    if (FAILED(hr)) return hr;
-    SetChildId(state, STATE_SYSTEM_FOCUSABLE);
-    return S_OK;
+    return Number(child, state, STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSABLE);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return Nothing(help); }
   HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
