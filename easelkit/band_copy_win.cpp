@@ -17,22 +17,21 @@ extern "C" HBITMAP WINAPI OutputDIB2BMP(HDC dc, const BITMAPINFOHEADER* info, co
   band.h.biHeight = rows;
   band.h.biSizeImage = static_cast<DWORD>(rowSize) * rows;
 
-  HBITMAP bandBitmap = CreateCompatibleBitmap(dc, band.h.biWidth, rows);
-  if (!bandBitmap) return target;
+  // The band goes from the caller's rows straight into the target: a bitmap in between would cost
+  // more to make than the copy itself. The DC's palette maps the colours, as it would for the band.
+  HDC targetDc = CreateCompatibleDC(dc);
+  if (!targetDc) return target;
+  HGDIOBJ oldTarget = SelectObject(targetDc, target);
+  HPALETTE palette = static_cast<HPALETTE>(GetCurrentObject(dc, OBJ_PAL));
+  HPALETTE oldPalette = palette ? SelectPalette(targetDc, palette, FALSE) : nullptr;
+  if (oldPalette) RealizePalette(targetDc);
   // Bottom-up: picture row y (from the top) lies dibHeight - y - 1 rows into the buffer, so the
   // band's lowest stored row is dibHeight - y - rows.
   const BYTE* first = bits + static_cast<ptrdiff_t>(dibHeight - y - rows) * stride;
-  SetDIBits(dc, bandBitmap, 0, rows, first, reinterpret_cast<BITMAPINFO*>(&band), DIB_RGB_COLORS);
-
-  HDC targetDc = CreateCompatibleDC(dc);
-  HDC bandDc = CreateCompatibleDC(dc);
-  HGDIOBJ oldTarget = SelectObject(targetDc, target);
-  HGDIOBJ oldBand = SelectObject(bandDc, bandBitmap);
-  BitBlt(targetDc, x, y, width, rows, bandDc, x, 0, SRCCOPY);
-  SelectObject(bandDc, oldBand);
+  SetDIBitsToDevice(targetDc, x, y, width, rows, x, 0, 0, rows, first, reinterpret_cast<BITMAPINFO*>(&band),
+                    DIB_RGB_COLORS);
+  if (oldPalette) SelectPalette(targetDc, oldPalette, FALSE);
   SelectObject(targetDc, oldTarget);
-  DeleteDC(bandDc);
   DeleteDC(targetDc);
-  DeleteObject(bandBitmap);
   return target;
 }

@@ -8,7 +8,9 @@
 
 #include "bench/support/wine_timing_win.h"
 #include "colvane/frame/blit_win.h"
+#include "colvane/frame/coords_win.h"
 #include "colvane/frame/screen_area_win.h"
+#include "colvane/frame/screen_layout.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
@@ -58,9 +60,23 @@ int main() {
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
-  ReleaseDC(window, dc);
   Report("ComposeScreen", compose);
   Report("FullWindowBlitFloor", floor);
+  // A stroke's worth of the paper composed again and shown: the paint of one 64 x 56 rectangle.
+  {
+    POINT at{Screen().paperOriginX + 200, Screen().paperOriginY + 150};
+    LayoutToScreen(&at);
+    const RECT piece{at.x, at.y, at.x + 64, at.y + 56};
+    std::vector<double> times;
+    for (int i = 0; i < 60; ++i) {
+      double t0 = Now();
+      PaintScreen(window, dc, ProgramAreas(), &piece, 1);
+      GdiFlush();
+      times.push_back(Now() - t0);
+    }
+    Report("PaintScreen/PaperRect64x56", times);
+  }
+  ReleaseDC(window, dc);
   // What each screen area's painting costs, into an offscreen bitmap like the composition's.
   const ScreenAreas areas = ProgramAreas();
   HDC offscreen = CreateCompatibleDC(dc);
@@ -78,6 +94,20 @@ int main() {
       area.push_back(Now() - t0);
     }
     Report((std::string("Paint/") + row.name).c_str(), area);
+    {
+      const int saved = SaveDC(offscreen);
+      IntersectClipRect(offscreen, 300, 250, 364, 306);
+      SetMetaRgn(offscreen);
+      std::vector<double> clipped;
+      for (int i = 0; i < 30; ++i) {
+        double t0 = Now();
+        row.paint(window, offscreen);
+        GdiFlush();
+        clipped.push_back(Now() - t0);
+      }
+      RestoreDC(offscreen, saved);
+      Report((std::string("PaintClipped/") + row.name).c_str(), clipped);
+    }
   }
   SelectObject(offscreen, oldOff);
   DeleteObject(offBitmap);

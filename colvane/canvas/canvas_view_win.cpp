@@ -8,6 +8,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
@@ -47,7 +48,7 @@ PictureOpenResult PrepareCanvas(HWND window, const char* startPicture) {
   SetSessionPaperSize(&session, Screen().paperWidth, Screen().paperHeight);  // no selection yet
   if (!canvasBitmap) {
     HDC dc = GetDC(window);
-    canvasBitmap = CreateCompatibleBitmap(dc, kCanvasWidth, kCanvasHeight);
+    canvasBitmap = CreateScreenBitmap(dc, kCanvasWidth, kCanvasHeight);
     ReleaseDC(window, dc);
   }
   return OpenCanvasPicture(window, startPicture && startPicture[0] ? startPicture : nullptr);

@@ -10,6 +10,7 @@
 #include "colvane/canvas/stroke_engine_win.h"
 #include "colvane/frame/cursors_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 
@@ -26,7 +27,7 @@ POINT lastDrag = kNoDragPosition;  // where the dragged picture was last shown
 
 HBITMAP ScreenBitmapOf(HDC dc, const Block& block) {
   const PixelView v = Picture24View(block);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, v.width, v.height);
+  HBITMAP bitmap = CreateScreenBitmap(dc, v.width, v.height);
   if (bitmap)
     SetDIBits(dc, bitmap, 0, v.height, block.Data() + kBitmapHeaderSize,
               reinterpret_cast<const BITMAPINFO*>(block.Data()), DIB_RGB_COLORS);
@@ -106,7 +107,7 @@ void ShowDragPreview(HWND window, POINT at, POINT last, int w, int h, DrawDragge
   HBITMAP workBitmap = nullptr;
   {
     MemoryDc work(dc);
-    workBitmap = CreateCompatibleBitmap(dc, workWidth, workHeight);
+    workBitmap = CreateScreenBitmap(dc, workWidth, workHeight);
     if (work && workBitmap) {
       SelectedObject workArt(work, workBitmap);
       // The canvas under both positions: this also takes the picture away from where it was.

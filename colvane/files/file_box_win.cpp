@@ -28,6 +28,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -341,7 +342,7 @@ void LowerPage(HWND window) {
   GetClientRect(window, &client);
   HDC dc = GetDC(window);
   MemoryDc memory(dc);
-  HBITMAP frame = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HBITMAP frame = CreateScreenBitmap(dc, client.right, client.bottom);
   if (memory && frame) {
     SelectedObject held(memory, frame);
     if (ScreenPalette()) SelectPalette(memory, ScreenPalette(), FALSE);

@@ -10,6 +10,7 @@
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ HBITMAP LoadThumbnail(HWND owner, const char* path, HPALETTE palette, int width,
   PackedPicture picture;
   if (!ReadPicture(bytes.data(), bytes.size(), &picture)) return nullptr;
   HDC dc = GetDC(owner);
-  HBITMAP scaled = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP scaled = CreateScreenBitmap(dc, width, height);
   if (scaled) {
     MemoryDc to(dc);
     SelectedObject art(to, scaled);
@@ -90,7 +91,7 @@ void DrawBrokenPicture(HDC dc, HBITMAP card, int width, int height) {
 HBITMAP MakeBrokenPictureCard(HWND owner, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
   HDC dc = GetDC(owner);
-  HBITMAP card = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP card = CreateScreenBitmap(dc, width, height);
   if (card) DrawBrokenPicture(dc, card, width, height);
   ReleaseDC(owner, dc);
   return card;

@@ -9,6 +9,7 @@
 #include "colvane/frame/dib_file.h"
 #include "colvane/frame/message_box_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 
 namespace {
 // Art files are at most a screen of 32-bit pixels plus headers; a longer file is read cut
@@ -40,7 +41,7 @@ static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
   {
     PaletteScope realized(dc, palette);
     auto* info = reinterpret_cast<const BITMAPINFO*>(image.packed.data());
-    bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, image.Bits(), info, DIB_RGB_COLORS);
+    bitmap = CreateScreenBitmapFromDib(dc, info, image.Bits());
   }
   ReleaseDC(owner, dc);
   return bitmap;
@@ -57,7 +58,7 @@ HBITMAP LoadBitmapFileScaled(HWND owner, const char* path, HPALETTE palette, int
   BITMAP bm{};
   GetObjectA(picture, sizeof(bm), &bm);
   HDC dc = GetDC(owner);
-  HBITMAP scaled = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP scaled = CreateScreenBitmap(dc, width, height);
   if (scaled) {
     MemoryDc from(dc), to(dc);
     SelectedObject fromArt(from, picture), toArt(to, scaled);

@@ -6,6 +6,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/paper_overlay_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
 // at the layout point and draws the result at that point on dc.
 int BlitViaTemporary(HWND window, HDC dc, HBITMAP bitmap, POINT destination, int width, int height,
                      POINT source) {
-  HBITMAP tempBitmap = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP tempBitmap = CreateScreenBitmap(dc, width, height);
   {
     MemoryDc from(dc), temp(dc);
     SelectedObject fromArt(from, bitmap), tempArt(temp, tempBitmap);
@@ -111,7 +112,7 @@ void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF
   HDC screen = GetDC(window);
   PaletteScope scope(screen, palette);
   HBITMAP maskBitmap = CreateBitmap(size.cx, size.cy, 1, 1, nullptr);
-  HBITMAP imageBitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HBITMAP imageBitmap = CreateScreenBitmap(screen, size.cx, size.cy);
   {
     MemoryDc source(screen), maskDc(screen), imageDc(screen);
     SelectedObject sourceArt(source, bitmap), maskArt(maskDc, maskBitmap);

@@ -1,24 +1,108 @@
-// The whole screen, composed back to front into one offscreen bitmap and shown with one blit.
+// The screen, composed back to front into one kept offscreen bitmap: a paint recomposes only the
+// rectangles the window was told changed, and shows only those; what nobody damaged stays as it
+// was composed.
 #include "colvane/frame/blit_win.h"
 #include "colvane/frame/coords_win.h"
 #include "colvane/frame/offscreen_win.h"
 #include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/screen_area_win.h"
 
+namespace {
+
+HDC kept = nullptr;  // a slot of the offscreen pool, held from paint to paint
+int keptWidth = 0, keptHeight = 0;
+
+// The kept composition at the client's size; a new one holds nothing yet.
+HDC KeptComposition(HDC paintDc, int width, int height, bool* fresh) {
+  *fresh = false;
+  if (kept && keptWidth == width && keptHeight == height) return kept;
+  FreeKeptComposition();
+  kept = AcquireOffscreen(paintDc, width, height);
+  if (!kept) return nullptr;
+  keptWidth = width;
+  keptHeight = height;
+  *fresh = true;
+  return kept;
+}
+
+bool Meets(const RECT& a, const RECT& b) {
+  RECT common;
+  return IntersectRect(&common, &a, &b) != 0;
+}
+
+// The rows shown bottom-up, each held inside `rect` (client coordinates): the meta region keeps a
+// row that sets its own clipping inside it too.
+void ComposeRect(HWND window, HDC dc, ScreenAreas areas, const RECT& rect) {
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+  SetMetaRgn(dc);
+  POINT a{rect.left, rect.top}, b{rect.right, rect.bottom};
+  ScreenToLayout(&a);
+  ScreenToLayout(&b);
+  const RECT layout{a.x, a.y, b.x, b.y};
+  for (int i = areas.count - 1; i >= 0; --i) {
+    const ScreenArea& area = *areas.rows[i];
+    if (!area.paint || !AreaShown(area)) continue;
+    if (area.bounds && !Meets(area.bounds(), layout)) continue;
+    area.paint(window, dc);
+  }
+  RestoreDC(dc, saved);
+}
+
+}  // namespace
+
+void PaintScreen(HWND window, HDC paintDc, ScreenAreas areas, const RECT* rects, int count) {
+  RECT client;
+  GetClientRect(window, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  PaletteScope onScreen(paintDc, ScreenPalette());
+  bool fresh = false;
+  HDC dc = KeptComposition(paintDc, client.right, client.bottom, &fresh);
+  if (!dc) return;
+  if (fresh) {
+    rects = &client;  // nothing is kept yet: all of it
+    count = 1;
+  }
+  {
+    PaletteScope offPalette(dc, ScreenPalette());
+    CompositionScope composing;
+    for (int i = 0; i < count; ++i) {
+      RECT r;
+      if (IntersectRect(&r, &rects[i], &client)) ComposeRect(window, dc, areas, r);
+    }
+  }
+  for (int i = 0; i < count; ++i) {
+    RECT r;
+    if (IntersectRect(&r, &rects[i], &client))
+      BitBlt(paintDc, r.left, r.top, r.right - r.left, r.bottom - r.top, dc, r.left, r.top, SRCCOPY);
+  }
+}
+
 void ComposeScreen(HWND window, HDC paintDc, ScreenAreas areas) {
   RECT client;
   GetClientRect(window, &client);
-  PaletteScope onScreen(paintDc, ScreenPalette());
-  HDC offscreen = AcquireOffscreen(paintDc, client.right, client.bottom);
-  if (!offscreen) return;
-  {
-    PaletteScope offPalette(offscreen, ScreenPalette());
-    CompositionScope composing;
-    for (int i = areas.count - 1; i >= 0; --i) {
-      const ScreenArea& area = *areas.rows[i];
-      if (area.paint && AreaShown(area)) area.paint(window, offscreen);
-    }
-  }
-  PresentOffscreen(paintDc, 0, 0, offscreen);
-  ReleaseOffscreen(offscreen);
+  PaintScreen(window, paintDc, areas, &client, 1);
+}
+
+void FreeKeptComposition() {
+  if (kept) ReleaseOffscreen(kept);
+  kept = nullptr;
+  keptWidth = keptHeight = 0;
+}
+
+void DamageScreen(HWND window, const RECT& layoutRect) {
+  POINT a{layoutRect.left, layoutRect.top}, b{layoutRect.right, layoutRect.bottom};
+  LayoutToScreen(&a);
+  LayoutToScreen(&b);
+  const RECT r{a.x, a.y, b.x, b.y};
+  if (r.right > r.left && r.bottom > r.top) InvalidateRect(window, &r, FALSE);
+}
+
+void DamageWholeScreen(HWND window) { InvalidateRect(window, nullptr, FALSE); }
+
+void DamageArea(HWND window, const ScreenArea& area) {
+  if (area.bounds)
+    DamageScreen(window, area.bounds());
+  else
+    DamageWholeScreen(window);
 }

@@ -9,6 +9,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
 #include "colvane/frame/paper_overlay_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/strip_frames.h"
 #include "colvane/layout/layout_files_win.h"
 #include "easelkit/easelkit_win.h"
@@ -58,7 +59,7 @@ int PlayFilmstrip(HWND window, const StripRecord* strip, int first, int count, P
   {
     PaletteScope realized(dc, palette);
     MemoryDc from_dc(dc), temp(dc);
-    frameBitmap = CreateCompatibleBitmap(dc, w, h);
+    frameBitmap = CreateScreenBitmap(dc, w, h);
     SelectedObject stripArt(from_dc, strip->bitmap), frameArt(temp, frameBitmap);
     POINT at = destination;
     LayoutToScreen(&at);

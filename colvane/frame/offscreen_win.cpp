@@ -2,6 +2,7 @@
 // released bitmap is kept for the next acquire of the same size: the screen is composed into a
 // bitmap of the same size on every paint, and making one costs more than drawing into it.
 #include "colvane/frame/offscreen_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 
 namespace {
 struct Slot {
@@ -43,7 +44,7 @@ HDC AcquireOffscreen(HDC dc, int width, int height) {
     if (!s.inUse && (!free || !s.bitmap)) free = &s;  // an empty slot, else a kept one
   if (!free) return nullptr;
   Empty(free);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  HBITMAP bitmap = CreateScreenBitmap(dc, width, height);
   if (!bitmap) return nullptr;
   HDC memory = CreateCompatibleDC(dc);
   if (!memory) {

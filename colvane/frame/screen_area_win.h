@@ -35,6 +35,7 @@ struct ScreenArea {
   bool (*command)(HWND window, int id);  // commands this area takes before the dispatcher, shown or not
   bool pressSound;                    // the "butdown" sound when it takes a press
   AreaTargetLister targets;           // null: nothing to press here
+  RECT (*bounds)();                   // where it paints, in layout coordinates; null: anywhere
 };
 
 inline bool AreaShown(const ScreenArea& area) { return !area.shown || area.shown(); }
@@ -61,6 +62,16 @@ struct ScreenAreas {
   int count;
 };
 
-// The whole screen, composed bottom-up from the areas shown into one offscreen bitmap and shown
-// with one blit.
+// The screen is composed bottom-up from the areas shown into one kept offscreen bitmap. A paint
+// composes again only the client rectangles given (all of it the first time) and shows them.
+void PaintScreen(HWND window, HDC paintDc, ScreenAreas areas, const RECT* rects, int count);
+// All of it composed again and shown.
 void ComposeScreen(HWND window, HDC paintDc, ScreenAreas areas);
+// Gives the kept bitmap back to the offscreen pool (at shutdown, before the pool is freed).
+void FreeKeptComposition();
+
+// An area changed: its layout rectangle (or the whole window) is composed again at the next paint.
+void DamageScreen(HWND window, const RECT& layoutRect);
+void DamageWholeScreen(HWND window);
+// The area's bounds, or the whole window for an area without them.
+void DamageArea(HWND window, const ScreenArea& area);

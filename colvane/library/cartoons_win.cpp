@@ -16,6 +16,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/paper_overlay_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -203,7 +204,7 @@ void CartoonTick(HWND window) {
   HBITMAP composeBitmap = nullptr;
   {
     MemoryDc compose(screen);
-    composeBitmap = CreateCompatibleBitmap(screen, wc, hc);
+    composeBitmap = CreateScreenBitmap(screen, wc, hc);
     if (compose && composeBitmap) {
       SelectedObject composeArt(compose, composeBitmap);
       CopyCanvasRect(compose, POINT{0, 0}, RECT{0, 0, wc, hc});

@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/media/music_win.h"
@@ -109,7 +110,7 @@ void Paint(HWND window, HDC dc) {
   HBITMAP bitmap = nullptr;
   {
     MemoryDc composed(dc), source(dc);
-    bitmap = CreateCompatibleBitmap(dc, w, h);
+    bitmap = CreateScreenBitmap(dc, w, h);
     SelectedObject composedArt(composed, bitmap);
     {
       SelectedObject sourceArt(source, panel.on);

@@ -8,6 +8,7 @@
 #include "colvane/frame/coords_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/shell/app_state_win.h"
 #include "colvane/ids.h"
@@ -33,7 +34,7 @@ void DarkenSnapshot(HWND window, HBITMAP snapshot, int width, int height) {
   HDC screen = GetDC(window);
   // the tile laid over a whole screen's bitmap first: a blend that stretches its source comes
   // out in blocks
-  HBITMAP tint = CreateCompatibleBitmap(screen, width, height);
+  HBITMAP tint = CreateScreenBitmap(screen, width, height);
   HBRUSH tiles = CreatePatternBrush(dark);
   if (tint && tiles) {
     MemoryDc target(screen), tinted(screen);
@@ -65,7 +66,7 @@ void StartExitScreen(HWND window) {
   if (closingSnapshot) return;
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   HDC dc = GetDC(window);
-  HBITMAP snapshot = CreateCompatibleBitmap(dc, w, h);
+  HBITMAP snapshot = CreateScreenBitmap(dc, w, h);
   {
     MemoryDc memory(dc);
     SelectedObject held(memory, snapshot);
@@ -106,7 +107,7 @@ void ExitScreenStep(HWND window) {
   HBITMAP work = nullptr;
   {
     MemoryDc snapshotDc(dc), workDc(dc);
-    work = CreateCompatibleBitmap(dc, side, side);
+    work = CreateScreenBitmap(dc, side, side);
     SelectedObject snapshotArt(snapshotDc, closingSnapshot), workArt(workDc, work);
     BitBlt(workDc, 0, 0, side, side, snapshotDc, left, top, SRCCOPY);
     const int rows = std::min<int>(side - scroll.top, exitSize.cy - scroll.sourceY);

@@ -3,6 +3,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <vector>
+
 #include "colvane/canvas/rope_win.h"
 #include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
@@ -58,15 +60,45 @@ void PointerUsed(HWND window, bool press) {
   if (!SendingMouse() && !SwitchScanning()) KeyboardPointerUsed(window, press);
 }
 
+// The update region as GDI made it, read back as rectangles before BeginPaint validates it; many
+// small pieces are composed as their bounding rectangle.
+int UpdateRects(HWND window, RECT* out, int capacity) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  int count = 0;
+  if (region && GetUpdateRgn(window, region, FALSE) > NULLREGION) {
+    const DWORD bytes = GetRegionData(region, 0, nullptr);
+    std::vector<char> data(bytes);
+    auto* header = reinterpret_cast<RGNDATA*>(data.data());
+    if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(region, bytes, header) == bytes) {
+      const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
+      const int n = static_cast<int>(header->rdh.nCount);
+      if (n > capacity) {
+        out[0] = header->rdh.rcBound;
+        count = 1;
+      } else {
+        for (count = 0; count < n; ++count) out[count] = rects[count];
+      }
+    }
+  }
+  if (region) DeleteObject(region);
+  return count;
+}
+
 void OnPaint(HWND window) {
   AppState& app = App();
   app.painting = true;
+  RECT rects[16];
+  int count = UpdateRects(window, rects, 16);
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
+  if (count == 0) {
+    rects[0] = ps.rcPaint;
+    count = 1;
+  }
   if (ExitScreenRunning())
     PaintExitScreen(dc);
   else
-    ComposeScreen(window, dc, ProgramAreas());
+    PaintScreen(window, dc, ProgramAreas(), rects, count);
   EndPaint(window, &ps);
   app.painting = false;
 }

@@ -166,6 +166,7 @@ void ShutDown(HWND window) {
   FreeOptionPanels();
   FreeColourPanel();
   FreeSoundPanel();
+  FreeKeptComposition();
   FreeOffscreens();
 
   SetScreenPalette(nullptr);

@@ -6,6 +6,7 @@
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/canvas/tool_dispatch_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/layout/lead_bytes_win.h"
@@ -81,7 +82,7 @@ TextBlockSize Measure(HDC dc, const LOGFONTA& f) {
 std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
   std::vector<uint8_t> bits;
   MemoryDc memory(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, block.width, block.height);
+  HBITMAP bitmap = CreateScreenBitmap(dc, block.width, block.height);
   if (!memory || !bitmap) {
     if (bitmap) DeleteObject(bitmap);
     return bits;
