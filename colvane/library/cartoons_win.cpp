@@ -188,6 +188,43 @@ void ResumeCartoons(HWND window) {
   if (table.Count() > 0) StartTimer(window);
 }
 
+namespace {
+
+// The tick composes into a bitmap of the paper's size kept from tick to tick: a new one costs more
+// to make and to touch for the first time than the tick's drawing.
+HDC tickDc = nullptr;
+HBITMAP tickBitmap = nullptr;
+HGDIOBJ tickDefault = nullptr;
+int tickWidth = 0, tickHeight = 0;
+
+void FreeTickDc() {
+  if (tickDc) {
+    SelectObject(tickDc, tickDefault);
+    DeleteDC(tickDc);
+  }
+  if (tickBitmap) DeleteObject(tickBitmap);
+  tickDc = nullptr;
+  tickBitmap = nullptr;
+  tickWidth = tickHeight = 0;
+}
+
+HDC TickDc(HDC screen, int width, int height) {
+  if (tickDc && tickWidth == width && tickHeight == height) return tickDc;
+  FreeTickDc();
+  tickBitmap = CreateScreenBitmap(screen, width, height);
+  tickDc = tickBitmap ? CreateCompatibleDC(screen) : nullptr;
+  if (!tickDc) {
+    FreeTickDc();
+    return nullptr;
+  }
+  tickDefault = SelectObject(tickDc, tickBitmap);
+  tickWidth = width;
+  tickHeight = height;
+  return tickDc;
+}
+
+}  // namespace
+
 void CartoonTick(HWND window) {
   if (busy || table.Count() == 0) return;
   busy = true;
@@ -200,33 +237,31 @@ void CartoonTick(HWND window) {
   }
   const ScreenLayout& s = Screen();
   const int wc = s.paperWidth, hc = s.paperHeight;
+  CartoonStep steps[kCartoonLimit];
+  const int count = table.Count() < kCartoonLimit ? table.Count() : kCartoonLimit;
+  for (int i = 0; i < count; ++i) steps[i] = AdvanceCartoon(&table.At(i), wc, hc);
   HDC screen = GetDC(window);
-  HBITMAP composeBitmap = nullptr;
-  {
-    MemoryDc compose(screen);
-    composeBitmap = CreateScreenBitmap(screen, wc, hc);
-    if (compose && composeBitmap) {
-      SelectedObject composeArt(compose, composeBitmap);
-      CopyCanvasRect(compose, POINT{0, 0}, RECT{0, 0, wc, hc});
-      // Later cartoons are drawn over earlier ones.
-      for (int i = 0; i < table.Count(); ++i) {
-        Cartoon& c = table.At(i);
-        const CartoonStep step = AdvanceCartoon(&c, wc, hc);
-        if (step.draw) {
-          const CartoonRect r = FrameRect(c, step.at);
-          DrawFrame(window, compose, art[i], c, step.frame, r.left, r.top);
-        }
-      }
-      OverlayPaper(window, compose, CanvasLayoutOrigin());  // the paper's corner lies over the canvas
-      for (int i = 0; i < table.Count(); ++i) {
-        const CartoonRect r = CutToCanvas(table.At(i).changed, wc, hc);
-        if (r.Empty()) continue;
-        BitBlt(screen, s.paperOriginX + r.left, s.paperOriginY + r.top, r.right - r.left, r.bottom - r.top,
-               compose, r.left, r.top, SRCCOPY);
-      }
+  if (HDC compose = TickDc(screen, wc, hc)) {
+    // Only what changed is shown, so only that needs the picture under it.
+    for (int i = 0; i < count; ++i) {
+      const CartoonRect r = CutToCanvas(table.At(i).changed, wc, hc);
+      if (!r.Empty()) CopyCanvasRect(compose, POINT{r.left, r.top}, RECT{r.left, r.top, r.right, r.bottom});
+    }
+    // Later cartoons are drawn over earlier ones.
+    for (int i = 0; i < count; ++i) {
+      const Cartoon& c = table.At(i);
+      if (!steps[i].draw) continue;
+      const CartoonRect r = FrameRect(c, steps[i].at);
+      DrawFrame(window, compose, art[i], c, steps[i].frame, r.left, r.top);
+    }
+    OverlayPaper(window, compose, CanvasLayoutOrigin());  // the paper's corner lies over the canvas
+    for (int i = 0; i < count; ++i) {
+      const CartoonRect r = CutToCanvas(table.At(i).changed, wc, hc);
+      if (r.Empty()) continue;
+      BitBlt(screen, s.paperOriginX + r.left, s.paperOriginY + r.top, r.right - r.left, r.bottom - r.top,
+             compose, r.left, r.top, SRCCOPY);
     }
   }
-  if (composeBitmap) DeleteObject(composeBitmap);
   ReleaseDC(window, screen);
   busy = false;
 }
@@ -298,5 +333,6 @@ void CartoonFileWritten() { removedSinceFile = false; }
 
 void FreeCartoons(HWND window) {
   RemoveAllCartoons(window);
+  FreeTickDc();
   paused = false;
 }

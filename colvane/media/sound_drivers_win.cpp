@@ -1,7 +1,102 @@
 // The real sound and video drivers, and the place where a test may lend others.
 #include "colvane/media/sound_drivers_win.h"
 
+#include <cstring>
+
 namespace {
+
+// sndPlaySoundA waits for the wave it replaces to close its device, which takes milliseconds: an
+// asynchronous wave is handed to this thread, so a press on the paper never waits for a sound.
+// Only the latest request matters (each replaces the one before), so one slot holds it.
+class WaveThread {
+ public:
+  void Post(const char* path, UINT flags) {
+    if (!Start()) {
+      sndPlaySoundA(path, flags);
+      return;
+    }
+    EnterCriticalSection(&lock_);
+    pending_ = true;
+    hasPath_ = path != nullptr;
+    if (path) lstrcpynA(path_, path, sizeof(path_));
+    flags_ = flags;
+    LeaveCriticalSection(&lock_);
+    SetEvent(wake_);
+  }
+
+  // Waits until every posted wave has been handed to the driver.
+  void Drain() {
+    if (!thread_) return;
+    for (;;) {
+      EnterCriticalSection(&lock_);
+      const bool busy = pending_ || playing_;
+      LeaveCriticalSection(&lock_);
+      if (!busy) return;
+      Sleep(1);
+    }
+  }
+
+  void Stop() {
+    if (!thread_) return;
+    Drain();
+    quit_ = true;
+    SetEvent(wake_);
+    WaitForSingleObject(thread_, 2000);
+    CloseHandle(thread_);
+    CloseHandle(wake_);
+    DeleteCriticalSection(&lock_);
+    thread_ = wake_ = nullptr;
+  }
+
+ private:
+  bool Start() {
+    if (thread_) return true;
+    InitializeCriticalSection(&lock_);
+    wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    quit_ = false;
+    thread_ = wake_ ? CreateThread(nullptr, 0, Run, this, 0, nullptr) : nullptr;
+    if (!thread_) {
+      if (wake_) CloseHandle(wake_);
+      wake_ = nullptr;
+      DeleteCriticalSection(&lock_);
+    }
+    return thread_ != nullptr;
+  }
+
+  static DWORD WINAPI Run(void* self) {
+    auto* t = static_cast<WaveThread*>(self);
+    char path[MAX_PATH];
+    while (WaitForSingleObject(t->wake_, INFINITE) == WAIT_OBJECT_0 && !t->quit_) {
+      for (;;) {
+        EnterCriticalSection(&t->lock_);
+        if (!t->pending_) {
+          LeaveCriticalSection(&t->lock_);
+          break;
+        }
+        const bool hasPath = t->hasPath_;
+        const UINT flags = t->flags_;
+        std::memcpy(path, t->path_, sizeof(path));
+        t->pending_ = false;
+        t->playing_ = true;
+        LeaveCriticalSection(&t->lock_);
+        sndPlaySoundA(hasPath ? path : nullptr, flags);
+        EnterCriticalSection(&t->lock_);
+        t->playing_ = false;
+        LeaveCriticalSection(&t->lock_);
+      }
+    }
+    return 0;
+  }
+
+  CRITICAL_SECTION lock_{};
+  HANDLE thread_ = nullptr, wake_ = nullptr;
+  volatile bool quit_ = false;
+  bool pending_ = false, playing_ = false, hasPath_ = false;
+  char path_[MAX_PATH] = "";
+  UINT flags_ = 0;
+};
+
+WaveThread waves;
 
 class RealDrivers : public SoundDrivers {
  public:
@@ -12,7 +107,14 @@ class RealDrivers : public SoundDrivers {
     return mciSendCommandA(device, message, flags, params);
   }
   MCIDEVICEID DeviceId(const char* name) override { return mciGetDeviceIDA(name); }
-  BOOL PlayWave(const char* path, UINT flags) override { return sndPlaySoundA(path, flags); }
+  BOOL PlayWave(const char* path, UINT flags) override {
+    if (flags & SND_ASYNC) {
+      waves.Post(path, flags);
+      return TRUE;
+    }
+    waves.Drain();  // a waiting wave starts after those posted before it
+    return sndPlaySoundA(path, flags);
+  }
 };
 
 RealDrivers real;
@@ -27,3 +129,5 @@ SoundDrivers* LendSoundDrivers(SoundDrivers* drivers) {
   lent = drivers;
   return before;
 }
+
+void FreeSoundDrivers() { waves.Stop(); }

@@ -22,3 +22,5 @@ SoundDrivers& Drivers();
 // Puts drivers in place of the real ones (null gives the real ones back); returns what was lent
 // before, or null when the real drivers were in place.
 SoundDrivers* LendSoundDrivers(SoundDrivers* drivers);
+// Ends the thread that hands asynchronous waves to the driver (at shutdown, after the last sound).
+void FreeSoundDrivers();

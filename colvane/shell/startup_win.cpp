@@ -21,6 +21,7 @@
 #include "colvane/frame/screen_layout.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
+#include "colvane/media/sound_drivers_win.h"
 #include "colvane/media/music_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/policy_win.h"
@@ -157,6 +158,7 @@ void ShutDown(HWND window) {
   FreeLibraryButtons();
   FreeLibraryPage();
   FreeClipArtPicture();
+  FreeTypewriter();
   FreeCanvas(window);
   FreeExitScreen(window);
   DestroyToolCursors();
@@ -173,5 +175,6 @@ void ShutDown(HWND window) {
   if (app.palette) DeleteObject(app.palette);
   app.palette = nullptr;
   StopSoundEffects();
+  FreeSoundDrivers();
   PostQuitMessage(0);
 }

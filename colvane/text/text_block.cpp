@@ -33,22 +33,30 @@ TextBlockPart BlockOnCanvas(int x, int y, TextBlockSize block, int canvasWidth, 
 std::vector<uint8_t> TextCoverage(const PixelView& mask) {
   const int w = mask.width, h = mask.height;
   std::vector<uint8_t> coverage(static_cast<size_t>(w) * std::max(h, 0));
+  if (w <= 0 || h <= 0) return coverage;
+  // Each pixel is the mean of the red bytes of its 3 x 3 neighbours inside the block: the red
+  // bytes of the rows above, at and below are summed per column once, then three columns at a time.
+  std::vector<int> columns(static_cast<size_t>(w));
   for (int r = 0; r < h; ++r) {
+    const int first = std::max(r - 1, 0), last = std::min(r + 1, h - 1);
+    const int rows = last - first + 1;
+    std::fill(columns.begin(), columns.end(), 0);
+    for (int y = first; y <= last; ++y) {
+      const uint8_t* p = mask.At(0, y);
+      for (int c = 0; c < w; ++c) columns[static_cast<size_t>(c)] += p[c * 3 + 2];
+    }
+    const uint8_t* p = mask.At(0, r);
+    uint8_t* out = &coverage[static_cast<size_t>(r) * w];
     for (int c = 0; c < w; ++c) {
-      const uint8_t* p = mask.At(c, r);
-      uint8_t& out = coverage[static_cast<size_t>(r) * w + c];
-      if (p[0] == 255 && p[1] == 255 && p[2] == 255) {
-        out = 255;
+      const uint8_t* px = p + c * 3;
+      if (px[0] == 255 && px[1] == 255 && px[2] == 255) {
+        out[c] = 255;
         continue;
       }
-      int sum = 0, count = 0;
-      for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-          if (!mask.Inside(c + dx, r + dy)) continue;
-          sum += mask.At(c + dx, r + dy)[2];  // the red byte
-          ++count;
-        }
-      out = static_cast<uint8_t>(sum / count);
+      const int left = c > 0 ? c - 1 : 0, right = c + 1 < w ? c + 1 : w - 1;
+      int sum = 0;
+      for (int x = left; x <= right; ++x) sum += columns[static_cast<size_t>(x)];
+      out[c] = static_cast<uint8_t>(sum / (rows * (right - left + 1)));
     }
   }
   return coverage;

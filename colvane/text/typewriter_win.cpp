@@ -78,36 +78,73 @@ TextBlockSize Measure(HDC dc, const LOGFONTA& f) {
   return MeasureTextBlock(widths, tm.tmMaxCharWidth, tm.tmHeight);
 }
 
-// The text drawn white on black into a block-sized bitmap and read back as 24-bit pixels.
-std::vector<uint8_t> RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
-  std::vector<uint8_t> bits;
-  MemoryDc memory(dc);
-  HBITMAP bitmap = CreateScreenBitmap(dc, block.width, block.height);
-  if (!memory || !bitmap) {
-    if (bitmap) DeleteObject(bitmap);
-    return bits;
+// The mask's bitmap: a 24-bit DIB section whose pixels are read in place, kept from key to key
+// and grown when a larger block needs it (a new one costs more than rendering the text).
+struct MaskBitmap {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ original = nullptr;
+  uint8_t* bits = nullptr;
+  int width = 0, height = 0;
+} maskBitmap;
+
+void FreeMaskBitmap() {
+  MaskBitmap& m = maskBitmap;
+  if (m.dc) {
+    SelectObject(m.dc, m.original);
+    DeleteDC(m.dc);
   }
+  if (m.bitmap) DeleteObject(m.bitmap);
+  m = MaskBitmap{};
+}
+
+// A DC holding a bitmap of at least width x height; the block is its top-left corner.
+HDC MaskDc(HDC dc, int width, int height) {
+  MaskBitmap& m = maskBitmap;
+  if (m.dc && m.width >= width && m.height >= height) return m.dc;
+  // Grown in steps, so a text growing key by key makes few bitmaps.
+  width = ((width > m.width ? width : m.width) + 255) & ~255;
+  height = ((height > m.height ? height : m.height) + 63) & ~63;
+  FreeMaskBitmap();
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // bottom-up, as every picture here
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  m.bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  m.dc = m.bitmap ? CreateCompatibleDC(dc) : nullptr;
+  if (!m.dc) {
+    FreeMaskBitmap();
+    return nullptr;
+  }
+  m.original = SelectObject(m.dc, m.bitmap);
+  m.bits = static_cast<uint8_t*>(bits);
+  m.width = width;
+  m.height = height;
+  return m.dc;
+}
+
+// The text drawn white on black into a block-sized bitmap, seen as 24-bit pixels. Valid until the
+// next render.
+bool RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask) {
+  HDC memory = MaskDc(dc, block.width, block.height);
+  if (!memory) return false;
+  PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
   {
-    SelectedObject held(memory, bitmap);
-    PatBlt(memory, 0, 0, block.width, block.height, BLACKNESS);
     FontInDc font(memory, f);
     SetTextColor(memory, RGB(255, 255, 255));
     SetBkColor(memory, RGB(0, 0, 0));
     RECT r{0, 0, block.width, block.height};
     DrawTextA(memory, text.bytes, text.length, &r, 0);
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = block.width;
-  info.bmiHeader.biHeight = block.height;  // bottom-up, as every picture here
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  const int stride = Stride24(block.width);
-  bits.resize(static_cast<size_t>(stride) * block.height);
-  if (!GetDIBits(memory, bitmap, 0, block.height, bits.data(), &info, DIB_RGB_COLORS)) bits.clear();
-  DeleteObject(bitmap);
-  *mask = PixelView{bits.data(), block.width, block.height, stride};
-  return bits;
+  GdiFlush();  // the pixels are read straight from the section
+  // Bottom-up: the block's top rows are the bitmap's last ones in memory.
+  const int stride = Stride24(maskBitmap.width);
+  *mask = PixelView{maskBitmap.bits + static_cast<ptrdiff_t>(maskBitmap.height - block.height) * stride, block.width,
+                    block.height, stride};
+  return true;
 }
 
 void Render(HWND window) {
@@ -119,8 +156,7 @@ void Render(HWND window) {
   const TextBlockPart part = BlockOnCanvas(origin.x, origin.y, block, kCanvasWidth, s.canvas.height);
   if (part.width > 0 && part.height > 0) {
     PixelView mask;
-    const std::vector<uint8_t> bits = RenderMask(dc, current, block, &mask);
-    if (!bits.empty()) {
+    if (RenderMask(dc, current, block, &mask)) {
       PixelView canvas = CanvasView(s.canvas);
       const ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, TextCoverage(mask),
                                                  block.width, s.colours.foregroundColour);
@@ -164,6 +200,8 @@ void TypewriterRerender(HWND window) {
   SetTimer(window, timer::kCaret, timer::kCaretMs, nullptr);
   Render(window);
 }
+
+void FreeTypewriter() { FreeMaskBitmap(); }
 
 void EndTypewriterText() {
   ClearText(&text);

@@ -139,6 +139,30 @@ TEST(TextBlock, CoverageIsWhiteOrTheAverageOfTheNeighbours) {
   EXPECT_EQ(a[8], 255 / 4);
 }
 
+// Every pixel against the neighbour mean worked out cell by cell, on blocks of every shape seen
+// through a wider bitmap (the typewriter renders into one kept larger than the block).
+TEST(TextBlock, CoverageMatchesTheNeighbourMeanOnEveryShape) {
+  const int shapes[][2] = {{1, 1}, {1, 6}, {6, 1}, {2, 2}, {7, 5}, {40, 9}};
+  unsigned seed = 7;
+  for (const auto& shape : shapes) {
+    const int w = shape[0], h = shape[1];
+    Picture wide(w + 5, h + 3, 0);
+    for (uint8_t& b : wide.bytes) b = static_cast<uint8_t>((seed = seed * 1103515245u + 12345u) >> 16 & 1 ? 255 : seed >> 24);
+    const PixelView block{wide.view.At(0, h - 1), w, h, wide.view.stride};  // its top-left corner
+    const std::vector<uint8_t> got = TextCoverage(block);
+    for (int r = 0; r < h; ++r)
+      for (int c = 0; c < w; ++c) {
+        const uint8_t* p = block.At(c, r);
+        int sum = 0, count = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+          for (int dx = -1; dx <= 1; ++dx)
+            if (block.Inside(c + dx, r + dy)) sum += block.At(c + dx, r + dy)[2], ++count;
+        const int want = p[0] == 255 && p[1] == 255 && p[2] == 255 ? 255 : sum / count;
+        ASSERT_EQ(got[static_cast<size_t>(r) * w + c], want) << w << "x" << h << " at " << c << "," << r;
+      }
+  }
+}
+
 TEST(TextBlock, BlendsOverTheSnapshotInsideTheClipOnly) {
   Picture canvas(4, 1, 7), snapshot(4, 1, 200);
   ClipMask clip;
