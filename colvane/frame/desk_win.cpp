@@ -251,6 +251,6 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, DoubleClick, RightPress, RightPress, nullptr,
-                              PaintDesk, nullptr, true, Targets};
+                              PaintDesk, nullptr, true, Targets, nullptr};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               PaintPaper, nullptr, false, nullptr};
+                               PaintPaper, nullptr, false, nullptr, nullptr};

@@ -128,4 +128,4 @@ int NoticeCardSerial() { return card.serial; }
 void NoticeCardTimer(HWND window) { HideNoticeCard(window); }
 
 const ScreenArea kNoticeCardArea = {"notice card", Shown, nullptr, Press, Swallow, Swallow, Press, Swallow,
-                                    nullptr, Paint, nullptr, false, Targets};
+                                    nullptr, Paint, nullptr, false, Targets, nullptr};

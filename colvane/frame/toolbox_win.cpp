@@ -232,7 +232,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
-                                 Paint, nullptr, false, Targets};
+                                 Paint, nullptr, false, Targets, nullptr};
 
 void ShowToolboxPage(HWND window, int page) {
   toolboxPage = page == 2 ? 2 : 1;

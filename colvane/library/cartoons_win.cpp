@@ -288,7 +288,7 @@ void PaintCartoons(HWND window, HDC dc) {
 }  // namespace
 
 const ScreenArea kCartoonsArea = {"cartoons", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, PaintCartoons, nullptr, false, nullptr};
+                                  nullptr, PaintCartoons, nullptr, false, nullptr, nullptr};
 
 void InstallCartoonHooks() {
   CartoonHooks hooks;

@@ -217,7 +217,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kLibraryPageArea = {"library page", Shown, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     nullptr, Paint, LibraryCommand, false, Targets};
+                                     nullptr, Paint, LibraryCommand, false, Targets, nullptr};
 
 void FreeLibraryPage() {
   FreePictures();

@@ -329,11 +329,11 @@ int ColourPageTargets(AreaTarget* out, int capacity) {
 
 const ScreenArea kColourBoxesArea = {"colour boxes", nullptr, ColourBoxHover, ColourBoxPress, nullptr,
                                      ColourBoxDoubleClick, ColourBoxRightPress, ColourBoxRightDoubleClick,
-                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets};
+                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets, nullptr};
 const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr,
-                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets};
+                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets, nullptr};
 const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
                                      nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false,
-                                     ColourPageTargets};
+                                     ColourPageTargets, nullptr};
 
 bool SizeBarDragging() { return draggingThumb; }

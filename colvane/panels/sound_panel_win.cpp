@@ -130,6 +130,8 @@ void Paint(HWND window, HDC dc) {
   DeleteObject(bitmap);
 }
 
+RECT Bounds() { return RECT{panel.origin.x, panel.origin.y, panel.origin.x + panel.size.cx, panel.origin.y + panel.size.cy}; }
+
 bool Hover(HWND window, POINT p) {
   if (!PtInRect(&panel.music, p) && !PtInRect(&panel.effects, p) && !PtInRect(&panel.disc, p)) {
     panel.handShown = false;
@@ -153,7 +155,7 @@ bool Press(HWND window, POINT p) {
   }
   if (PtInRect(&panel.disc, p)) {
     StepTune(window);
-    RECT whole{panel.origin.x, panel.origin.y, panel.origin.x + panel.size.cx, panel.origin.y + panel.size.cy};
+    const RECT whole = Bounds();
     RepaintLayoutRect(window, &whole);
     return true;
   }
@@ -171,4 +173,4 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kSoundPanelArea = {"sound panel", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, Paint, nullptr, true, Targets};
+                                    nullptr, Paint, nullptr, true, Targets, Bounds};

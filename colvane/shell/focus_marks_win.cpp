@@ -126,4 +126,4 @@ void HideFocusMarks(HWND window) {
 bool FocusMarksShown() { return shown; }
 
 const ScreenArea kFocusMarksArea = {"focus", Shown, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, Paint, nullptr, false, nullptr};
+                                    nullptr, Paint, nullptr, false, nullptr, nullptr};
