@@ -99,8 +99,7 @@ void OverlayPaper(HWND window, HDC elementDc, POINT element) {
     dy = 0;
   }
   if (w <= 0 || h <= 0) return;
-  BlitTransparentPair(window, elementDc, paper.image, paper.mask, ScreenPalette(), dx, dy, w, h, pw - w,
-                      ph - h);
+  BlitPaperPart(elementDc, paper, dx, dy, w, h, pw - w, ph - h);
 }
 
 void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF key,
@@ -134,20 +133,69 @@ void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF
   *mask = maskBitmap;
 }
 
+namespace {
+
+// Monochrome to colour: mask 1 keeps the destination (white), 0 clears it (black); then the image
+// with its key made black is ORed in. `memory` is a memory DC the caller lends.
+void PairThroughDc(HDC destination, HDC memory, HBITMAP image, HBITMAP mask, int x, int y, int width, int height,
+                   int sourceX, int sourceY) {
+  SelectedObject art(memory, mask);
+  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCAND);
+  SelectObject(memory, image);
+  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCPAINT);
+}
+
+}  // namespace
+
 void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY) {
   if (!image || !mask) return;
   MemoryDc memory(destination);
-  // Monochrome to colour: mask 1 keeps the destination (white), 0 clears it (black).
   COLORREF oldText = SetTextColor(destination, RGB(0, 0, 0));
   COLORREF oldBk = SetBkColor(destination, RGB(255, 255, 255));
-  SelectedObject art(memory, mask);
-  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCAND);
-  SelectObject(memory, image);
-  BitBlt(destination, x, y, width, height, memory, sourceX, sourceY, SRCPAINT);
+  PairThroughDc(destination, memory, image, mask, x, y, width, height, sourceX, sourceY);
   SetTextColor(destination, oldText);
   SetBkColor(destination, oldBk);
+}
+
+void FindPaperCovers(PaperArt* paper) {
+  paper->covers.clear();
+  const SIZE size = BitmapSize(paper->bitmap);
+  if (size.cx <= 0 || size.cy <= 0) return;
+  std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * size.cy);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, paper->bitmap, 0, size.cy, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != size.cy) {
+    paper->covers.push_back(BandRect{0, 0, size.cx, size.cy});
+    return;
+  }
+  for (uint32_t& p : pixels) p &= 0xFFFFFF;
+  paper->covers = CoverBands(pixels.data(), size.cx, size.cy, size.cx, 0xFF0000);
+}
+
+void BlitPaperPart(HDC dc, const PaperArt& paper, int x, int y, int width, int height, int sourceX, int sourceY) {
+  if (!paper.image || !paper.mask) return;
+  MemoryDc memory(dc);
+  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
+  const RECT part{sourceX, sourceY, sourceX + width, sourceY + height};
+  for (const BandRect& band : paper.covers) {
+    const RECT b{band.left, band.top, band.right, band.bottom};
+    RECT both;
+    if (!IntersectRect(&both, &b, &part)) continue;
+    PairThroughDc(dc, memory, paper.image, paper.mask, x + both.left - sourceX, y + both.top - sourceY,
+                  both.right - both.left, both.bottom - both.top, both.left, both.top);
+  }
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBk);
 }
 
 void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE palette, int x,

@@ -57,6 +57,7 @@ void LoadPaperBitmap(HWND window) {
   paper.bitmap = LoadLayoutBitmap(window, "PAPERTYPE", key);
   paper.size = BitmapSize(paper.bitmap);
   MakeTransparentPair(window, paper.bitmap, ScreenPalette(), RGB(255, 0, 0), &paper.image, &paper.mask);
+  FindPaperCovers(&paper);
   SetOverlaidPaper(covered ? nullptr : &paper);
 }
 
@@ -176,8 +177,7 @@ void PaintPaper(HWND window, HDC dc) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
     POINT at = paper.position;
     LayoutToScreen(&at);
-    BlitTransparentPair(window, dc, paper.image, paper.mask, ScreenPalette(), at.x, at.y, paper.size.cx,
-                        paper.size.cy, 0, 0);
+    BlitPaperPart(dc, paper, at.x, at.y, paper.size.cx, paper.size.cy, 0, 0);
   }
 }
 

@@ -2,6 +2,10 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
+#include "colvane/frame/cover_bands.h"
+
 struct PaperArt {
   HBITMAP bitmap = nullptr;  // owned by the desk
   // The paper with its red key made black, and its mask: made once per paper, because every
@@ -10,7 +14,15 @@ struct PaperArt {
   HBITMAP mask = nullptr;    // owned by the desk
   POINT position{0, 0};      // layout coordinates (the paper corner's point)
   SIZE size{0, 0};
+  // Where the paper covers anything, in its own pixels: most of it is see-through, and only these
+  // parts are laid over the screen.
+  std::vector<BandRect> covers;
 };
+
+// Finds the parts of paper.bitmap that are not its red key (all of it when they can't be read).
+void FindPaperCovers(PaperArt* paper);
+// Lays the part of the paper from (sourceX, sourceY), width x height, at (x, y) of dc.
+void BlitPaperPart(HDC dc, const PaperArt& paper, int x, int y, int width, int height, int sourceX, int sourceY);
 
 // The paper every element drawn on the desk lays over itself (set by the desk; null: none, as
 // while the file box covers the desk).

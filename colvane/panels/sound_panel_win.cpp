@@ -22,6 +22,9 @@ struct SoundPanel {
   HBITMAP on = nullptr;   // owned here: the panel with both switches on
   HBITMAP off = nullptr;  // owned here: the panel with both switches off
   HFONT font = nullptr;   // owned here: the tune's name on the disc
+  HBITMAP composed = nullptr;  // owned here: the panel as shown, kept from paint to paint
+  int composedState = -1;      // the switches it shows, or -1 before it shows any
+  char composedTune[64] = "";  // the tune name it shows
   SIZE size{0, 0};
   POINT origin{0, 0};     // layout coordinates, like the rectangles
   RECT music{0, 0, 0, 0}, effects{0, 0, 0, 0}, disc{0, 0, 0, 0};
@@ -57,11 +60,12 @@ void ShowSwitch(HWND window, const RECT& r, bool on) {
 
 void FreePictures() {
   for (HGDIOBJ* object : {reinterpret_cast<HGDIOBJ*>(&panel.on), reinterpret_cast<HGDIOBJ*>(&panel.off),
-                          reinterpret_cast<HGDIOBJ*>(&panel.font)}) {
+                          reinterpret_cast<HGDIOBJ*>(&panel.font), reinterpret_cast<HGDIOBJ*>(&panel.composed)}) {
     if (*object) DeleteObject(*object);
     *object = nullptr;
   }
   panel.size = SIZE{0, 0};
+  panel.composedState = -1;
 }
 
 void LoadRect(const char* name, RECT* r) {
@@ -107,10 +111,13 @@ bool Shown() { return panel.on && !DeskCovered(); }
 void Paint(HWND window, HDC dc) {
   if (!panel.off) return;
   const int w = panel.size.cx, h = panel.size.cy;
-  HBITMAP bitmap = nullptr;
-  {
+  // Made once, and composed again only when a switch or the tune changed.
+  if (!panel.composed) panel.composed = CreateScreenBitmap(dc, w, h);
+  HBITMAP bitmap = panel.composed;
+  if (!bitmap) return;
+  const int state = (MusicOn() ? 1 : 0) | (EffectsOn() ? 2 : 0);
+  if (state != panel.composedState || lstrcmpA(TuneName(), panel.composedTune) != 0) {
     MemoryDc composed(dc), source(dc);
-    bitmap = CreateScreenBitmap(dc, w, h);
     SelectedObject composedArt(composed, bitmap);
     {
       SelectedObject sourceArt(source, panel.on);
@@ -125,9 +132,10 @@ void Paint(HWND window, HDC dc) {
     SetBkMode(composed, TRANSPARENT);
     SetTextColor(composed, RGB(59, 42, 30));
     DrawTextA(composed, TuneName(), -1, &name, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    panel.composedState = state;
+    lstrcpynA(panel.composedTune, TuneName(), sizeof(panel.composedTune));
   }
   BlitPart(window, dc, bitmap, panel.origin, w, h, POINT{0, 0}, ScreenPalette());
-  DeleteObject(bitmap);
 }
 
 RECT Bounds() { return RECT{panel.origin.x, panel.origin.y, panel.origin.x + panel.size.cx, panel.origin.y + panel.size.cy}; }
