@@ -172,6 +172,10 @@ void PaintDesk(HWND window, HDC dc) {
   }
 }
 
+RECT PaperBounds() {
+  return RECT{paper.position.x, paper.position.y, paper.position.x + paper.size.cx, paper.position.y + paper.size.cy};
+}
+
 void PaintPaper(HWND window, HDC dc) {
   if (paper.bitmap) {
     // The paper covers everything beneath its shape; its red pixels let the frame show.
@@ -253,4 +257,4 @@ int Targets(AreaTarget* out, int capacity) {
 const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, DoubleClick, RightPress, RightPress, nullptr,
                               PaintDesk, nullptr, true, Targets, nullptr};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               PaintPaper, nullptr, false, nullptr, nullptr};
+                               PaintPaper, nullptr, false, nullptr, PaperBounds};

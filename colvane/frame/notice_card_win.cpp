@@ -58,6 +58,13 @@ void DrawSun(HDC dc, int cx, int cy) {
   DeleteObject(smile);
 }
 
+// The card with its edge, whose pen reaches past the card's rectangle.
+RECT Bounds() {
+  RECT r = CardRect();
+  InflateRect(&r, 4, 4);
+  return r;
+}
+
 void Paint(HWND, HDC dc) {
   const RECT r = OnScreen(CardRect());
   HBRUSH paper = CreateSolidBrush(RGB(255, 250, 232));
@@ -128,4 +135,4 @@ int NoticeCardSerial() { return card.serial; }
 void NoticeCardTimer(HWND window) { HideNoticeCard(window); }
 
 const ScreenArea kNoticeCardArea = {"notice card", Shown, nullptr, Press, Swallow, Swallow, Press, Swallow,
-                                    nullptr, Paint, nullptr, false, Targets, nullptr};
+                                    nullptr, Paint, nullptr, false, Targets, Bounds};

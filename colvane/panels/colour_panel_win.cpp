@@ -189,6 +189,31 @@ void PaintSizeBar(HWND window, HDC dc) {
   BlitTransparentPair(window, dc, thumbImage, thumbMask, ScreenPalette(), at.x, at.y, g.thumbW, g.thumbH, 0, 0);
 }
 
+RECT ColourPanelBounds() {
+  const POINT o = Frame().colorCord;
+  const SIZE s = BitmapSize(Frame().color);
+  return RECT{o.x, o.y, o.x + s.cx, o.y + s.cy};
+}
+
+// Where the marker can stand: along the size domain, at its height.
+RECT SizeBarBounds() {
+  const ColourPanelGeometry g = Geometry();
+  const PanelRect smallest = ThumbRect(g, 0), largest = ThumbRect(g, kSizeValueMax);
+  RECT a{smallest.left, smallest.top, smallest.left + g.thumbW, smallest.top + g.thumbH};
+  RECT b{largest.left, largest.top, largest.left + g.thumbW, largest.top + g.thumbH}, both;
+  UnionRect(&both, &a, &b);
+  return both;
+}
+
+RECT ColourPagesBounds() {
+  const FrameArt& f = Frame();
+  const SIZE up = BitmapSize(f.colorPageUp);
+  RECT a{f.colorPageUpAt.x, f.colorPageUpAt.y, f.colorPageUpAt.x + up.cx / 2, f.colorPageUpAt.y + up.cy};
+  RECT b{f.colorPageDownAt.x, f.colorPageDownAt.y, f.colorPageDownAt.x + up.cx / 2, f.colorPageDownAt.y + up.cy}, both;
+  UnionRect(&both, &a, &b);
+  return both;
+}
+
 void PaintColourPageButtons(HWND window, HDC dc) {
   DrawPageButtonHalf(window, dc, -1, pageUpPressed);
   DrawPageButtonHalf(window, dc, +1, pageDownPressed);
@@ -329,11 +354,11 @@ int ColourPageTargets(AreaTarget* out, int capacity) {
 
 const ScreenArea kColourBoxesArea = {"colour boxes", nullptr, ColourBoxHover, ColourBoxPress, nullptr,
                                      ColourBoxDoubleClick, ColourBoxRightPress, ColourBoxRightDoubleClick,
-                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets, nullptr};
+                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets, ColourPanelBounds};
 const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr,
-                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets, nullptr};
+                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets, SizeBarBounds};
 const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
                                      nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false,
-                                     ColourPageTargets, nullptr};
+                                     ColourPageTargets, ColourPagesBounds};
 
 bool SizeBarDragging() { return draggingThumb; }

@@ -408,7 +408,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kOptionPanelArea = {"option panel", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     EndDrag, Paint, Command, true, Targets, nullptr};
+                                     EndDrag, Paint, Command, true, Targets, PanelRect};
 
 void FreeOptionPanels() {
   FreeExtras();

@@ -10,6 +10,7 @@
 
 #include "colvane/canvas/canvas_view_win.h"
 #include "colvane/files/picture_save_win.h"
+#include "colvane/frame/blit_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -18,6 +19,7 @@
 #include "colvane/media/sound_drivers_win.h"
 #include "colvane/panels/colour_panel_win.h"
 #include "colvane/shell/app_state_win.h"
+#include "colvane/shell/screen_areas_win.h"
 #include "colvane/shell/shell_win.h"
 #include "tests/support/recording_drivers_win.h"
 #include "tests/support/staged_content_win.h"
@@ -135,6 +137,38 @@ void RemoveTestBox() {
   RemoveDirectoryA(box.c_str());
 }
 
+// Rows that give bounds paint nowhere else: each shown row is painted alone into a bitmap of the
+// client's size with GDI keeping the bounds of what it drew.
+std::string RowsOutsideTheirBounds() {
+  std::string out;
+  RECT client;
+  GetClientRect(window, &client);
+  const ScreenAreas areas = ProgramAreas();
+  Capture([&](HDC memory, HDC, const RECT&) {
+    CompositionScope composing;
+    for (int i = 0; i < areas.count; ++i) {
+      const ScreenArea& row = *areas.rows[i];
+      if (!row.bounds || !row.paint || !AreaShown(row)) continue;
+      SetBoundsRect(memory, nullptr, DCB_RESET | DCB_ENABLE);
+      row.paint(window, memory);
+      RECT drawn{};
+      const UINT state = GetBoundsRect(memory, &drawn, DCB_RESET);
+      SetBoundsRect(memory, nullptr, DCB_DISABLE);
+      RECT bounds = row.bounds();
+      OffsetRect(&bounds, Screen().screenOriginX, Screen().screenOriginY);
+      RECT both;
+      UnionRect(&both, &bounds, &drawn);
+      if ((state & DCB_SET) && !EqualRect(&both, &bounds)) {
+        char text[200];
+        wsprintfA(text, "%s drew %d,%d-%d,%d outside %d,%d-%d,%d; ", row.name, drawn.left, drawn.top, drawn.right,
+                  drawn.bottom, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        out += text;
+      }
+    }
+  });
+  return out;
+}
+
 struct Change {
   const char* what;
   void (*make)();
@@ -144,6 +178,14 @@ const Change kChanges[] = {
     {"first paint", [] {}},
     {"tool choice", [] { Command(cmd::kPencil); }},
     {"option panel", [] { Command(cmd::kBrush); }},
+    {"effects panel", [] { Command(cmd::kEffects); }},
+    {"shapes panel", [] { Command(cmd::kShapes); }},
+    {"stamp panel", [] { Command(cmd::kMagicStamp); }},
+    {"rope panel", [] { Command(cmd::kRope); }},
+    {"fill panel", [] { Command(cmd::kFill); }},
+    {"eraser panel", [] { Command(cmd::kEraser); }},
+    {"spray panel", [] { Command(cmd::kSpray); }},
+    {"brush again", [] { Command(cmd::kBrush); }},
     {"a stroke", [] {
        Mouse(WM_LBUTTONDOWN, Paper(60, 60), MK_LBUTTON);
        for (int x = 70; x <= 200; x += 10) Mouse(WM_MOUSEMOVE, Paper(x, 60 + x / 4), MK_LBUTTON);
@@ -218,5 +260,6 @@ TEST_F(DamagedComposition, EqualsTheFullCompositionAfterEveryKindOfChange) {
   for (const Change& change : kChanges) {
     change.make();
     EXPECT_EQ(Differences(), "") << "after: " << change.what;
+    EXPECT_EQ(RowsOutsideTheirBounds(), "") << "after: " << change.what;
   }
 }
