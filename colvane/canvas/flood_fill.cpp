@@ -181,6 +181,32 @@ FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
   *right = r;
 }
 
+// How many open runs of the row touch columns [l, r]: 0, 1 (its ends in *left and *right; it
+// may reach beyond them) or 2 for more than one.
+FILL_INLINE int RunsAhead(const uint8_t* row, int l, int r, int* left, int* right) {
+  if (l == r) {
+    // One pixel: most often a corridor going on, which three bytes tell.
+    if (row[l] != kOpen) return 0;
+    if (row[l - 1] == kOpen || row[l + 1] == kOpen) {
+      RunAround(row, l, left, right);
+    } else {
+      *left = *right = l;
+    }
+    return 1;
+  }
+  int x = r;
+  uint64_t open = 0;
+  for (; x >= l; x -= 8) {
+    open = Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(l - (x - 7), 0)));
+    if (open) break;
+  }
+  if (!open) return 0;
+  RunAround(row, x - 7 + (63 - __builtin_clzll(open)) / 8, left, right);
+  for (x = *left - 2; x >= l; x -= 8)
+    if (Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(l - (x - 7), 0)))) return 2;
+  return 1;
+}
+
 // The growing's state in one local object, kept in registers: read through the FillState, it
 // would be read again after every byte stored into the mask (a byte store may alias anything).
 struct Grower {
@@ -272,18 +298,18 @@ struct Grower {
     while (size) {
       FillSpan s = stack[--size];
       if (s.y < 1 || s.y > last) continue;
-      // A one-pixel run under a parent that covers it only looks ahead, at one pixel: follow
-      // such a corridor row by row without the stack while the next run is one pixel too.
+      // A run its parent covers only looks ahead. While the row ahead holds exactly one run,
+      // that run is the one the stack would give next: take it at once (a corridor is followed
+      // row by row), and go on while it too is covered.
       bool spread = true;
-      while (s.left == s.right && s.dir != 0 && s.parentLeft <= s.left && s.left <= s.parentRight) {
-        const int ny = s.y + s.dir;
-        const uint8_t* row = Reached(ny);
-        if (row[s.left] != kOpen) {
-          spread = false;  // a dead end (or a pixel already in the area)
+      while (s.dir != 0 && s.parentLeft <= s.left && s.right <= s.parentRight) {
+        FillSpan next{0, 0, s.y + s.dir, s.dir, s.left, s.right};
+        const int runs = RunsAhead(Reached(next.y), s.left, s.right, &next.left, &next.right);
+        if (runs == 0) {
+          spread = false;  // a dead end (or pixels already in the area)
           break;
         }
-        if (row[s.left - 1] == kOpen || row[s.left + 1] == kOpen) break;
-        FillSpan next{s.left, s.left, ny, s.dir, s.left, s.left};
+        if (runs > 1) break;
         Mark(next);
         s = next;
         if (s.y < 1 || s.y > last) break;
