@@ -217,7 +217,6 @@ struct Grower {
   const uint8_t* ready;
   FillSpan* stack;                 // fill->pending's room: `size` spans wait, `capacity` fit
   size_t size, capacity;
-  int left, top, right, bottom;  // bounding box of the area, right and bottom exclusive
 
   FILL_INLINE uint8_t* Row(int y) const { return row0 + y * pitch; }
   // Row y of the mask, classified first when the growing reaches it for the first time.
@@ -241,10 +240,6 @@ struct Grower {
     } else {
       std::memset(p, kInArea, static_cast<size_t>(length));
     }
-    left = std::min(left, s.left);
-    right = std::max(right, s.right + 1);
-    top = std::min(top, s.y);
-    bottom = std::max(bottom, s.y + 1);
   }
 
   FILL_INLINE void Push(const FillSpan& s) {
@@ -472,15 +467,45 @@ int ColourDistance(uint32_t a, uint32_t b) {
   return std::max(dr, std::max(dg, db));
 }
 
+// The bounding box of the area (right and bottom exclusive), read from the mask once the
+// growing is done: only classified rows can hold area pixels.
+ClipRect AreaBox(const FillState& fill) {
+  constexpr uint64_t kAreaBits = 0x0202020202020202ull;
+  const int width = fill.width;
+  ClipRect box{width, fill.height, 0, 0};
+  for (int y = 0; y < fill.height; ++y) {
+    if (!fill.rowReady[y]) continue;
+    const uint8_t* row = MaskRow(fill, y);
+    int first = width;
+    for (int x = 0; x < width; x += 8)
+      if (uint64_t a = Load8(row + x) & kAreaBits) {
+        first = x + __builtin_ctzll(a) / 8;
+        break;
+      }
+    if (first >= width) continue;  // (bytes past the row's end belong to the border and on)
+    int last = first;
+    for (int x = width - 8;; x -= 8)
+      if (uint64_t a = Load8(row + x) & kAreaBits & (~0ull << (8 * std::max(-x, 0)))) {
+        last = x + (63 - __builtin_clzll(a)) / 8;
+        break;
+      }
+    box.left = std::min(box.left, first);
+    box.right = std::max(box.right, last + 1);
+    box.top = std::min(box.top, y);
+    box.bottom = y + 1;
+  }
+  return box;
+}
+
 int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip, int x, int y) {
   if (!canvas.Inside(x, y) || !clip.Contains(x, y)) return 0;
   ResetMask(fill, canvas.width, canvas.height);
   SetSeedColour(fill, canvas.At(x, y));
   ClassifyRow(fill, canvas, y);
   Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2, fill->rowReady.data(),
-           fill->pending.data(), 0, fill->pending.size(), x, y, x + 1, y + 1};
+           fill->pending.data(), 0, fill->pending.size()};
   g.Run(x, y);
-  fill->rect = {g.left, g.top, g.right, g.bottom};
+  fill->rect = AreaBox(*fill);
   return 1;
 }
 
