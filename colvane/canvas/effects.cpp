@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "colvane/canvas/effect_rows.h"
@@ -33,7 +34,8 @@ struct EffectJob {
   const ClipMask* clip;
   int width, height;  // the canvas as far as both pictures and the clip reach
   // The blur's rows across, three kept by row number; a row of zeros of each width.
-  std::vector<uint16_t> across, zero16;
+  std::unique_ptr<uint16_t[]> across;
+  std::vector<uint16_t> zero16;
   std::vector<uint8_t> zero8;
   int acrossRow[3] = {-1, -1, -1};
 
@@ -43,7 +45,7 @@ struct EffectJob {
     return Slot(y, count);
   }
   bool HasAcross(int y) const { return acrossRow[y % 3] == y; }
-  uint16_t* Slot(int y, int count) { return across.data() + static_cast<size_t>(y % 3) * count; }
+  uint16_t* Slot(int y, int count) { return across.get() + static_cast<size_t>(y % 3) * count; }
   uint16_t* Claim(int y, int count) {
     acrossRow[y % 3] = y;
     return Slot(y, count);
@@ -195,13 +197,13 @@ void SelectedArea(EffectJob& job) {
 
 int ApplyPictureEffect(int effect, PixelView* canvas, const PixelView& snapshot, const ClipMask& clip) {
   if (effect != kEffectBlur && effect != kEffectSharpen && effect != kEffectEmboss) return 0;
-  EffectJob job{&TheEffectRows(), canvas, &snapshot, &clip, 0, 0, {}, {}, {}};
+  EffectJob job{&TheEffectRows(), canvas, &snapshot, &clip, 0, 0, nullptr, {}, {}};
   job.width = std::min({canvas->width, snapshot.width, clip.Width()});
   job.height = std::min({canvas->height, snapshot.height, clip.Height()});
   if (job.width <= 0 || job.height <= 0) return 1;
   const size_t rowBytes = static_cast<size_t>(job.width) * 3;
   if (effect == kEffectBlur) {
-    job.across.resize(3 * rowBytes);
+    job.across.reset(new uint16_t[3 * rowBytes]);
     job.zero16.resize(rowBytes);
   }
   // Columns may run as rows too.
