@@ -7,12 +7,10 @@
 #include <vector>
 
 #include "colvane/canvas/blend_row.h"
-#include "colvane/canvas/fill_mask.h"
 
 namespace {
 
-using fill_mask::kInArea;
-using fill_mask::MaskRow;
+constexpr uint8_t kInArea = kFillMaskArea;
 
 #define FILL_INLINE inline __attribute__((always_inline))
 
@@ -87,8 +85,8 @@ void PaintArea(const FillState& fill, PixelView* canvas, const ClipMask& clip, c
     const uint8_t* allowed = ClipRow(clip, *canvas, y, &end);
     const int x0 = box.left, x1 = std::min(box.right, end);
     if (x0 >= x1) continue;
-    unsigned reduced = WeighRowBytes(MaskRow(fill, y - 1) + x0, MaskRow(fill, y) + x0,
-                                     MaskRow(fill, y + 1) + x0, w + x0, x1 - x0);
+    unsigned reduced = WeighRowBytes(FillMaskRow(fill, y - 1) + x0, FillMaskRow(fill, y) + x0,
+                                     FillMaskRow(fill, y + 1) + x0, w + x0, x1 - x0);
     uint8_t any = static_cast<uint8_t>(reduced), all = static_cast<uint8_t>(reduced >> 8);
     if (allowed) {
       any = 0;

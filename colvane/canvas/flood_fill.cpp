@@ -5,11 +5,22 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "colvane/canvas/fill_mask.h"
 
 namespace {
 
-using namespace fill_mask;
+// Mask byte values.
+constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = kFillMaskArea;
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr size_t kSpare = 8;  // bytes before and after the mask for word-wide reads
+
+inline uint64_t Load8(const uint8_t* p) { uint64_t v; std::memcpy(&v, p, 8); return v; }
+
+inline size_t MaskIndex(const FillState& f, int x, int y) {
+  return kSpare + static_cast<size_t>(y + 1) * (f.width + 2) + (x + 1);
+}
+// Row y of the mask, indexed by x (x = -1 and x = width are the zero border).
+inline uint8_t* MaskRow(FillState* f, int y) { return &f->mask[MaskIndex(*f, 0, y)]; }
+inline const uint8_t* MaskRow(const FillState& f, int y) { return &f.mask[MaskIndex(f, 0, y)]; }
 
 // The span loop's helpers are small and hot: inlined whatever the optimiser's estimate.
 #define FILL_INLINE inline __attribute__((always_inline))
@@ -313,6 +324,8 @@ int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip,
   fill->rect = AreaBox(*fill);
   return 1;
 }
+
+const uint8_t* FillMaskRow(const FillState& fill, int y) { return MaskRow(fill, y); }
 
 int InFillArea(const FillState& fill, int x, int y) {
   if (x < 0 || y < 0 || x >= fill.width || y >= fill.height) return 0;
