@@ -276,18 +276,7 @@ struct MarkerPainter {
       });
       return;
     }
-    // Locals, so the byte stores cannot make the compiler read the table or the run again.
-    const uint8_t* const __restrict results = table;
-    const uint8_t* const __restrict w = run.w;
-    uint8_t* __restrict p = run.px;
-    const int count = run.count;
-    for (int i = 0; i < count; ++i, p += 3) {
-      const uint8_t* t = results + static_cast<size_t>(w[i]) * 768;
-      const uint8_t b = t[p[0]], g = t[256 + p[1]], r = t[512 + p[2]];
-      p[0] = b;
-      p[1] = g;
-      p[2] = r;
-    }
+    MarkerRowByTable(table, run.w, run.px, run.count);
   }
 };
 

@@ -1,6 +1,7 @@
 // The marker's ink over the paper: its results tabled once per ink, and the same results in
 // integer arithmetic that a row loop can run on whole vectors.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "colvane/canvas/stroke_target.h"
@@ -20,4 +21,17 @@ inline __attribute__((always_inline)) uint8_t MarkerByte(uint8_t old, uint16_t s
   const uint16_t low = static_cast<uint16_t>(a * spread);
   const uint16_t t = static_cast<uint16_t>(high + (low != 0 ? 1 : 0) + 255);
   return static_cast<uint8_t>(old - static_cast<uint16_t>((static_cast<uint32_t>(t) * 257) >> 16));
+}
+
+// The marker over `count` pixels by the table: each byte looked up by its pixel's weight, its
+// channel and itself.
+inline __attribute__((always_inline)) void MarkerRowByTable(const uint8_t* __restrict table, const uint8_t* __restrict w,
+                                                            uint8_t* __restrict px, int count) {
+  for (int i = 0; i < count; ++i, px += 3) {
+    const uint8_t* t = table + static_cast<size_t>(w[i]) * 768;
+    const uint8_t b = t[px[0]], g = t[256 + px[1]], r = t[512 + px[2]];
+    px[0] = b;
+    px[1] = g;
+    px[2] = r;
+  }
 }
