@@ -260,7 +260,8 @@ struct MarkerPainter {
   BlendScratch s;
   const uint8_t* table;
   bool arithmetic;
-  MarkerPainter(const StrokeState& state, int dim) : table(state.markerTable.data()), arithmetic(state.markerArithmetic) {
+  MarkerPainter(const StrokeState& state, int dim)
+      : table(state.markerTable.data()), arithmetic(state.markerArithmetic) {
     const uint32_t ink = state.markerInk;
     uint8_t* c = s.Colours();
     for (int i = 0; i < dim; ++i) {

@@ -49,11 +49,12 @@ EFFECT_INLINE void EmbossBody(const uint8_t* __restrict up, const uint8_t* __res
 }
 
 void BlurAcross(const uint8_t* r, uint16_t* a, int n) { BlurAcrossBody(r, a, n); }
-void BlurDown(const uint16_t* u, const uint16_t* m16, const uint16_t* d, const uint8_t* m, uint8_t* o, int n, int c) {
+void BlurDown(const uint16_t* u, const uint16_t* m16, const uint16_t* d, const uint8_t* m, uint8_t* o, int n,
+              int c) {
   BlurDownBody(u, m16, d, m, o, n, c);
 }
-void BlurStep(const uint8_t* next, const uint16_t* u, const uint16_t* m16, uint16_t* d, const uint8_t* m, uint8_t* o,
-              int n, int c) {
+void BlurStep(const uint8_t* next, const uint16_t* u, const uint16_t* m16, uint16_t* d, const uint8_t* m,
+              uint8_t* o, int n, int c) {
   BlurAcrossBody(next, d, n);
   BlurDownBody(u, m16, d, m, o, n, c);
 }
@@ -128,12 +129,14 @@ EFFECT_AVX2_INLINE __m256i DownBlock(const uint16_t* u, const uint16_t* m16, __m
                                      const uint8_t* m, __m256i centre) {
   const __m256i zero = _mm256_setzero_si256(), px = _mm256_loadu_si256(In(m));
   const __m256i midLo = _mm256_loadu_si256(In(m16)), midHi = _mm256_loadu_si256(In(m16 + 16));
-  const __m256i lo = _mm256_add_epi16(
-      _mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u)), downLo), _mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), centre)),
-      _mm256_add_epi16(midLo, _mm256_add_epi16(midLo, midLo)));
-  const __m256i hi = _mm256_add_epi16(
-      _mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u + 16)), downHi), _mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), centre)),
-      _mm256_add_epi16(midHi, _mm256_add_epi16(midHi, midHi)));
+  const __m256i lo =
+      _mm256_add_epi16(_mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u)), downLo),
+                                        _mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), centre)),
+                       _mm256_add_epi16(midLo, _mm256_add_epi16(midLo, midLo)));
+  const __m256i hi =
+      _mm256_add_epi16(_mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u + 16)), downHi),
+                                        _mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), centre)),
+                       _mm256_add_epi16(midHi, _mm256_add_epi16(midHi, midHi)));
   return _mm256_packus_epi16(_mm256_srli_epi16(lo, 8), _mm256_srli_epi16(hi, 8));
 }
 
@@ -188,14 +191,14 @@ EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* 
   for (; i + 32 <= n; i += 32, b.Advance()) {
     b.At(i);
     const __m256i up = _mm256_loadu_si256(In(u + i)), down = _mm256_loadu_si256(In(d + i));
-    const __m256i lo = _mm256_sub_epi16(
-        _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
-                         _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
-        _mm256_unpacklo_epi8(b.right, zero));
-    const __m256i hi = _mm256_sub_epi16(
-        _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
-                         _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
-        _mm256_unpackhi_epi8(b.right, zero));
+    const __m256i lo =
+        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
+                                          _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
+                         _mm256_unpacklo_epi8(b.right, zero));
+    const __m256i hi =
+        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
+                                          _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
+                         _mm256_unpackhi_epi8(b.right, zero));
     _mm256_storeu_si256(Out(o + i), _mm256_packus_epi16(lo, hi));
   }
   SharpenBody(u + i, m + i, d + i, o + i, n - i, c);

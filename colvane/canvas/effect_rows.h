@@ -14,8 +14,8 @@ struct EffectRows {
   void (*blurDown)(const uint16_t* up, const uint16_t* mid, const uint16_t* down, const uint8_t* m,
                    uint8_t* out, int count, int centre);
   // blurAcross of `next` into `down`, then blurDown.
-  void (*blurStep)(const uint8_t* next, const uint16_t* up, const uint16_t* mid, uint16_t* down, const uint8_t* m,
-                   uint8_t* out, int count, int centre);
+  void (*blurStep)(const uint8_t* next, const uint16_t* up, const uint16_t* mid, uint16_t* down,
+                   const uint8_t* m, uint8_t* out, int count, int centre);
   // out[i] = centre·m[i] − u[i] − d[i] − m[i − 3] − m[i + 3], limited to 0..255; `centre` is 5,
   // less one for each missing row (its bytes all zeros).
   void (*sharpen)(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* out, int count, int centre);

@@ -62,8 +62,10 @@ void KernelRow(const EffectJob& job, const uint8_t* up, const uint8_t* m, const 
     uint16_t* across[3] = {scratch, scratch + count, scratch + 2 * count};
     const uint8_t* rows[3] = {up, m, down};
     for (int k = 0; k < 3; ++k) {
-      if (rows[k]) job.rows->blurAcross(rows[k], across[k], count);
-      else std::fill_n(across[k], count, uint16_t{0});
+      if (rows[k])
+        job.rows->blurAcross(rows[k], across[k], count);
+      else
+        std::fill_n(across[k], count, uint16_t{0});
     }
     job.rows->blurDown(across[0], across[1], across[2], m, out, count, 6 + 50 * missing);
   } else if (kEffect == kEffectSharpen) {
@@ -113,8 +115,8 @@ void SideColumn(const EffectJob& job, int x) {
     laid[k] = row;
   }
   uint8_t* out = columns.data() + 3 * static_cast<size_t>(bytes);
-  KernelRow<kEffect>(job, laid[0] ? laid[0] + 3 : nullptr, laid[1] + 3, laid[2] ? laid[2] + 3 : nullptr, out + 3,
-                     3 * (h - 2), scratch.data());
+  KernelRow<kEffect>(job, laid[0] ? laid[0] + 3 : nullptr, laid[1] + 3, laid[2] ? laid[2] + 3 : nullptr,
+                     out + 3, 3 * (h - 2), scratch.data());
   for (int y = 1; y + 1 < h; ++y) std::memcpy(job.canvas->At(x, y), out + 3 * y, 3);
 }
 

@@ -120,16 +120,15 @@ std::vector<uint8_t> ColourRow(int width, uint32_t colour) {
 // How far along the gradient a pixel lies, from the gesture and the (inclusive) box.
 struct GradientFrame {
   enum Kind { kRadial, kVertical, kHorizontal, kSlanted } kind;
-  double length;      // L
-  double slope;       // m of a slanted drag
-  double norm;        // sqrt(m² + 1)
-  int ax, ay;         // the start corner of a slanted drag
+  double length;  // L
+  double slope;   // m of a slanted drag
+  double norm;    // sqrt(m² + 1)
+  int ax, ay;     // the start corner of a slanted drag
   int left, top, right, bottom;
   int x0, y0, x1, y1;
 };
 
-GradientFrame MakeGradientFrame(const GradientGesture& g, int left, int top, int right,
-                                int bottom) {
+GradientFrame MakeGradientFrame(const GradientGesture& g, int left, int top, int right, int bottom) {
   GradientFrame f{};
   f.left = left;
   f.top = top;
@@ -194,8 +193,7 @@ uint32_t GradientColour(uint32_t fg, uint32_t bg, double t) {
   auto mix = [t](uint8_t f, uint8_t b) {
     return static_cast<uint8_t>(static_cast<int>(b * t + f * (1 - t)));
   };
-  return MakeColour(mix(RedOf(fg), RedOf(bg)), mix(GreenOf(fg), GreenOf(bg)),
-                    mix(BlueOf(fg), BlueOf(bg)));
+  return MakeColour(mix(RedOf(fg), RedOf(bg)), mix(GreenOf(fg), GreenOf(bg)), mix(BlueOf(fg), BlueOf(bg)));
 }
 
 bool HasPixels(const PixelView* v) { return v && v->bits && v->width > 0 && v->height > 0; }
@@ -238,8 +236,8 @@ ChangedRect PaintFillGradient(const FillState& fill, PixelView* canvas, const Cl
             [&frame, &gesture](int y, int x0, int x1, const uint8_t* w, uint8_t* c) {
               for (int x = x0; x < x1; ++x) {
                 if (!w[x]) continue;
-                uint32_t colour = GradientColour(gesture.foreground, gesture.background,
-                                                 GradientPosition(frame, x, y));
+                uint32_t colour =
+                    GradientColour(gesture.foreground, gesture.background, GradientPosition(frame, x, y));
                 c[3 * x] = BlueOf(colour);
                 c[3 * x + 1] = GreenOf(colour);
                 c[3 * x + 2] = RedOf(colour);

@@ -318,8 +318,8 @@ int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip,
   ResetMask(fill, canvas.width, canvas.height);
   SetSeedColour(fill, canvas.At(x, y));
   ClassifyRow(fill, canvas, y);
-  Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2, fill->rowReady.data(),
-           fill->pending.data(), 0, fill->pending.size()};
+  Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2,
+           fill->rowReady.data(), fill->pending.data(), 0, fill->pending.size()};
   g.Run(x, y);
   fill->rect = AreaBox(*fill);
   return 1;
@@ -331,4 +331,3 @@ int InFillArea(const FillState& fill, int x, int y) {
   if (x < 0 || y < 0 || x >= fill.width || y >= fill.height) return 0;
   return fill.mask[MaskIndex(fill, x, y)] == kInArea;
 }
-

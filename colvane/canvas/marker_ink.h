@@ -25,7 +25,8 @@ inline __attribute__((always_inline)) uint8_t MarkerByte(uint8_t old, uint16_t s
 
 // The marker over `count` pixels by the table: each byte looked up by its pixel's weight, its
 // channel and itself.
-inline __attribute__((always_inline)) void MarkerRowByTable(const uint8_t* __restrict table, const uint8_t* __restrict w,
+inline __attribute__((always_inline)) void MarkerRowByTable(const uint8_t* __restrict table,
+                                                            const uint8_t* __restrict w,
                                                             uint8_t* __restrict px, int count) {
   for (int i = 0; i < count; ++i, px += 3) {
     const uint8_t* t = table + static_cast<size_t>(w[i]) * 768;

@@ -103,7 +103,8 @@ TEST(DabRows, EveryModeMatchesThePlainDabAtEverySizeAndEdge) {
 TEST(DabRows, MarkerFollowsAChangeOfInk) {
   TestCanvas rows(80, 80), plain(80, 80);
   for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < 80; ++x) rows.Set(x, y, MakeColour(x + 3 * y, 2 * x + y, x * y)), plain.Set(x, y, rows.Get(x, y));
+    for (int x = 0; x < 80; ++x)
+      rows.Set(x, y, MakeColour(x + 3 * y, 2 * x + y, x * y)), plain.Set(x, y, rows.Get(x, y));
   DabMasks masks;
   SetStrokeSize(&masks, 20, kModeMarker);
   StrokeTarget target;
