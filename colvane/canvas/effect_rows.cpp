@@ -65,8 +65,9 @@ void Emboss(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(
 
 }  // namespace
 
-// The x86-64 build also has hand-vectorised AVX2 loops, chosen at run time; both give the same
-// bytes (COLVANE_EFFECTS_NO_AVX2 builds only the plain ones, so tests can check them anywhere).
+// The x86-64 build also has hand-vectorised AVX2 loops, the 32-bit x86 build the plain ones
+// compiled for AVX2; either is chosen at run time and gives the same bytes as the plain loops
+// (COLVANE_EFFECTS_NO_AVX2 builds only those, so tests can check them anywhere).
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(COLVANE_EFFECTS_NO_AVX2)
 #include <immintrin.h>
 
@@ -204,6 +205,32 @@ EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* 
   SharpenBody(u + i, m + i, d + i, o + i, n - i, c);
 }
 
+EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(u, d, o, n); }
+}  // namespace
+
+const EffectRows& TheEffectRows() {
+  static const EffectRows plain{BlurAcross, BlurDown, BlurStep, Sharpen, Emboss};
+  static const EffectRows avx2{BlurAcrossAvx2, BlurDownAvx2, BlurStepAvx2, SharpenAvx2, EmbossAvx2};
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has ? avx2 : plain;
+}
+#elif defined(__GNUC__) && defined(__i386__) && !defined(COLVANE_EFFECTS_NO_AVX2)
+// The 32-bit build (eight vector registers) compiles the plain loops once more for AVX2.
+namespace {
+#define EFFECT_AVX2 __attribute__((target("avx2")))
+EFFECT_AVX2 void BlurAcrossAvx2(const uint8_t* r, uint16_t* a, int n) { BlurAcrossBody(r, a, n); }
+EFFECT_AVX2 void BlurDownAvx2(const uint16_t* u, const uint16_t* m16, const uint16_t* d, const uint8_t* m,
+                              uint8_t* o, int n, int c) {
+  BlurDownBody(u, m16, d, m, o, n, c);
+}
+EFFECT_AVX2 void BlurStepAvx2(const uint8_t* next, const uint16_t* u, const uint16_t* m16, uint16_t* d,
+                              const uint8_t* m, uint8_t* o, int n, int c) {
+  BlurAcrossBody(next, d, n);
+  BlurDownBody(u, m16, d, m, o, n, c);
+}
+EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, int c) {
+  SharpenBody(u, m, d, o, n, c);
+}
 EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(u, d, o, n); }
 }  // namespace
 

@@ -1,5 +1,5 @@
 // The picture effects' row loops over interleaved bytes (a neighbour pixel is 3 bytes away),
-// for rows whose every neighbour may be read; plain, and on x86-64 once more for AVX2.
+// for rows whose every neighbour may be read; plain, and on x86 once more for AVX2.
 #pragma once
 #include <cstdint>
 
