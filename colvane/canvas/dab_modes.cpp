@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "colvane/canvas/blend_row.h"
+#include "colvane/canvas/marker_ink.h"
 #include "colvane/canvas/texture_files.h"
 #include "colvane/canvas/toothpaste_shading.h"
 
@@ -65,6 +66,7 @@ DAB_GRAIN_INLINE const uint8_t* GrainRun(const uint8_t* wide, int y, int x, int 
 
 // The row loops are small and hot: inlined into each compiled variant.
 #define DAB_INLINE inline __attribute__((always_inline))
+#define DAB_INLINE_LAMBDA __attribute__((always_inline))
 
 // Cell weight: w = min((grain · w) >> 7, 128), 0 outside the clip. Weights are at most 128 and
 // grain bytes 255, so 16 bits hold every product.
@@ -165,20 +167,24 @@ struct BlendScratch {
   uint8_t* Colours() { return colourBytes + kSlack; }
 };
 
-// Blends the run in whole 32-byte blocks, so the loop has no ragged end: the block window is
-// widened with zero weights (a byte of weight 0 is written back as it was) to the right, or to
-// the left where the canvas row ends; a row too short for that takes the exact loop.
-DAB_INLINE void BlendRun(const DabRun& run, const uint8_t* colours, uint8_t* __restrict wb) {
+// Runs a byte operation px = op(px, colour byte, weight) over the run, its weights spread over
+// each pixel's three bytes, in whole 32-byte blocks so the loop has no ragged end: the block
+// window is widened with zero weights (for which every operation writes the byte back as it
+// was) to the right, or to the left where the canvas row ends; a row too short for that takes
+// the exact length.
+template <class Op>
+DAB_INLINE void RunBytes(const DabRun& run, const uint8_t* colours, uint8_t* __restrict wb, Op op) {
   const int bytes = 3 * run.count;
-  const int window = (bytes + 31) & ~31;
+  int window = (bytes + 31) & ~31;
   const int after = 3 * (run.width - run.x);
-  const int lead = window > after ? window - after : 0;
+  int lead = window > after ? window - after : 0;
   if (lead > 3 * run.x) {
-    BlendRowBody(run.px, colours, run.w, wb, run.count);
-    return;
+    window = bytes;
+    lead = 0;
+  } else {
+    std::memset(wb, 0, 32);
+    std::memset(wb + window - 32, 0, 32);
   }
-  std::memset(wb, 0, 32);
-  std::memset(wb + window - 32, 0, 32);
   const uint8_t* __restrict w = run.w;
   uint8_t* __restrict spread = wb + lead;
   for (int x = 0; x < run.count; ++x) {
@@ -188,9 +194,19 @@ DAB_INLINE void BlendRun(const DabRun& run, const uint8_t* colours, uint8_t* __r
   }
   uint8_t* __restrict px = run.px - lead;
   const uint8_t* __restrict c = colours - lead;
+  if (window == bytes) {
+    for (int i = 0; i < bytes; ++i) px[i] = op(px[i], c[i], wb[i]);
+    return;
+  }
   for (int b = 0; b < window; b += 32)
-    for (int i = b; i < b + 32; ++i)
-      px[i] = static_cast<uint8_t>(px[i] + (static_cast<int16_t>(wb[i] * (c[i] - px[i])) >> 7));
+    for (int i = b; i < b + 32; ++i) px[i] = op(px[i], c[i], wb[i]);
+}
+
+// The blend toward the colour (see BlendRowBody).
+DAB_INLINE void BlendRun(const DabRun& run, const uint8_t* colours, uint8_t* __restrict wb) {
+  RunBytes(run, colours, wb, [](uint8_t p, uint8_t c, uint8_t w) DAB_INLINE_LAMBDA {
+    return static_cast<uint8_t>(p + (static_cast<int16_t>(w * (c - p)) >> 7));
+  });
 }
 
 // One colour for the whole dab (pencil, brush, water brush, airbrush, soft eraser, small
@@ -237,46 +253,33 @@ struct ShadePainter {
 
 // Marker ink multiplies the paper: with a = w / 512, each channel becomes
 //   trunc(255 * (old / 255) * ((ink / 255) * a + 1 - a))
-// so black stays black and crossing strokes keep darkening. The results are tabled per weight,
-// channel and old byte once per ink; weight 0 leaves the byte as it is.
+// so black stays black and crossing strokes keep darkening. Where its integer form gives the
+// table's bytes for this ink, the rows run on vectors (the colour row holds 255 - ink);
+// otherwise each byte is looked up by weight, channel and old byte.
 struct MarkerPainter {
-  const uint8_t* table;  // [w][channel][old]
-  DAB_INLINE void Row(const DabRun& run) {
-    // Locals, so the byte stores cannot make the compiler read the table or the run again.
-    const uint8_t* const __restrict results = table;
-    const uint8_t* const __restrict w = run.w;
-    uint8_t* __restrict p = run.px;
-    const int count = run.count;
-    for (int i = 0; i < count; ++i, p += 3) {
-      const uint8_t* t = results + static_cast<size_t>(w[i]) * 768;
-      const uint8_t b = t[p[0]], g = t[256 + p[1]], r = t[512 + p[2]];
-      p[0] = b;
-      p[1] = g;
-      p[2] = r;
+  BlendScratch s;
+  const uint8_t* table;
+  bool arithmetic;
+  MarkerPainter(const StrokeState& state, int dim)
+      : table(state.markerTable.data()), arithmetic(state.markerArithmetic) {
+    const uint32_t ink = state.markerInk;
+    uint8_t* c = s.Colours();
+    for (int i = 0; i < dim; ++i) {
+      c[3 * i] = static_cast<uint8_t>(255 - BlueOf(ink));
+      c[3 * i + 1] = static_cast<uint8_t>(255 - GreenOf(ink));
+      c[3 * i + 2] = static_cast<uint8_t>(255 - RedOf(ink));
     }
+  }
+  DAB_INLINE void Row(const DabRun& run) {
+    if (arithmetic) {
+      RunBytes(run, s.Colours(), s.spread, [](uint8_t p, uint8_t d, uint8_t w) DAB_INLINE_LAMBDA {
+        return MarkerByte(p, static_cast<uint16_t>(w * d));
+      });
+      return;
+    }
+    MarkerRowByTable(table, run.w, run.px, run.count);
   }
 };
-
-void FillMarkerTable(StrokeState* state, uint32_t ink, int maxWeight) {
-  state->markerTable.resize(static_cast<size_t>(maxWeight + 1) * 768);
-  state->markerInk = ink;
-  state->markerMaxWeight = maxWeight;
-  double over255[256];
-  for (int i = 0; i < 256; ++i) over255[i] = i / 255.0;
-  const double inkBgr[3] = {BlueOf(ink) / 255.0, GreenOf(ink) / 255.0, RedOf(ink) / 255.0};
-  uint8_t* t = state->markerTable.data();
-  for (int v = 0; v < 256; ++v) t[v] = t[256 + v] = t[512 + v] = static_cast<uint8_t>(v);
-  for (int w = 1; w <= maxWeight; ++w) {
-    double a = w * 0.001953125;
-    for (int k = 0; k < 3; ++k) {
-      // Rounded to a double as a stored factor is, also where x87 would keep more bits.
-      volatile double stored = inkBgr[k] * a + 1 - a;
-      const double f = stored;
-      uint8_t* row = t + static_cast<size_t>(w) * 768 + k * 256;
-      for (int v = 0; v < 256; ++v) row[v] = static_cast<uint8_t>(255.0 * over255[v] * f);
-    }
-  }
-}
 
 // Fills the toothpaste colour of every cell for a dab whose cell (0, 0) lies at (left, top) and
 // whose exact centre is (x, y); the following dabs of the walk reuse it.
@@ -358,7 +361,7 @@ void Dab(StrokeState* state, const DabMasks& masks, const StrokeTarget& target, 
       const int maxWeight = 128 >> j.shift;
       if (state->markerTable.empty() || state->markerInk != colour || state->markerMaxWeight != maxWeight)
         FillMarkerTable(state, colour, maxWeight);
-      MarkerPainter painter{state->markerTable.data()};
+      MarkerPainter painter(*state, j.dim);
       Paint(j, painter);
       break;
     }

@@ -1,13 +1,14 @@
-// Blur, sharpen and emboss: a vectorisable row kernel for pixels whose whole neighbourhood is
-// inside, and a per-pixel path with centre substitution for the rest.
+// Blur, sharpen and emboss: the row loops for pixels whose neighbours may all be read (a row
+// above or below the canvas stands in the centre), a per-pixel path with centre substitution for
+// the rest.
 #include "colvane/canvas/effects.h"
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
-// The row kernels are small and hot: inlined into each compiled variant.
-#define EFFECT_INLINE inline __attribute__((always_inline))
+#include "colvane/canvas/effect_rows.h"
 
 namespace {
 
@@ -26,98 +27,98 @@ inline uint8_t Finish(int effect, int sum) {
   return Clamp255(sum + 128);
 }
 
-// Row kernels over interleaved bytes: `up`, `mid`, `down` point at the first output pixel's
-// bytes in rows y - 1, y, y + 1, so a neighbour pixel is 3 bytes away. `count` bytes are
-// written. No neighbourhood leaves the rows, so the loops carry no tests and vectorise.
-// `scratch` holds count + 6 16-bit values.
-
-// The blur kernel is 10 × ([1 3 1] ⊗ [1 3 1]) + 6 × centre (10 30 10 / 30 90 30 / 10 30 10 plus 6
-// at the centre), so it runs as a vertical pass v = up + 3·mid + down and a horizontal pass
-// h = v[-3] + 3·v + v[+3]; 10·h + 6·mid <= 256·255 fits 16 bits unsigned.
-EFFECT_INLINE void BlurBody(const uint8_t* __restrict up, const uint8_t* __restrict mid,
-                            const uint8_t* __restrict down, uint8_t* __restrict out, int count,
-                            uint16_t* __restrict scratch) {
-  uint16_t* __restrict v = scratch;  // v[j] belongs to byte j - 3
-  for (int j = 0; j < count + 6; ++j)
-    v[j] = static_cast<uint16_t>(up[j - 3] + 3 * mid[j - 3] + down[j - 3]);
-  for (int i = 0; i < count; ++i) {
-    uint16_t h = static_cast<uint16_t>(v[i] + 3 * v[i + 3] + v[i + 6]);
-    out[i] = static_cast<uint8_t>(static_cast<uint16_t>(10 * h + 6 * mid[i]) >> 8);
-  }
-}
-
-EFFECT_INLINE void SharpenBody(const uint8_t* __restrict up, const uint8_t* __restrict mid,
-                               const uint8_t* __restrict down, uint8_t* __restrict out, int count,
-                               uint16_t*) {
-  for (int i = 0; i < count; ++i) {
-    int16_t sum = static_cast<int16_t>(mid[i] * 5 - up[i] - down[i] - mid[i - 3] - mid[i + 3]);
-    sum = std::max<int16_t>(sum, 0);
-    out[i] = static_cast<uint8_t>(std::min<int16_t>(sum, 255));
-  }
-}
-
-// down - up + 128 limited to 0..255, all in bytes (twice the lanes of 16-bit sums): with
-// rise = max(down - up, 0) and fall = max(up - down, 0), one of them 0, the result is
-// min(rise, 127) + 128 taken down by fall, stopping at 0.
-EFFECT_INLINE void EmbossBody(const uint8_t* __restrict up, const uint8_t* /*mid*/,
-                              const uint8_t* __restrict down, uint8_t* __restrict out, int count,
-                              uint16_t*) {
-  for (int i = 0; i < count; ++i) {
-    const uint8_t d = down[i + 3], u = up[i - 3];
-    const uint8_t top = std::max(d, u);
-    const uint8_t rise = static_cast<uint8_t>(top - u), fall = static_cast<uint8_t>(top - d);
-    const uint8_t lifted = static_cast<uint8_t>(std::min<uint8_t>(rise, 127) + 128);
-    out[i] = static_cast<uint8_t>(lifted - std::min(fall, lifted));
-  }
-}
-
-using RowKernel = void (*)(const uint8_t*, const uint8_t*, const uint8_t*, uint8_t*, int, uint16_t*);
-
-// Each kernel is compiled for any processor and, where the compiler can, once more for AVX2
-// (twice the lanes); the choice is made once at run time and both give the same bytes.
-void BlurRow(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, uint16_t* s) {
-  BlurBody(u, m, d, o, n, s);
-}
-void SharpenRow(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, uint16_t* s) {
-  SharpenBody(u, m, d, o, n, s);
-}
-void EmbossRow(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, uint16_t* s) {
-  EmbossBody(u, m, d, o, n, s);
-}
-
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(COLVANE_EFFECTS_NO_AVX2)
-__attribute__((target("avx2"))) void BlurRowAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                                 uint8_t* o, int n, uint16_t* s) {
-  BlurBody(u, m, d, o, n, s);
-}
-__attribute__((target("avx2"))) void SharpenRowAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                                    uint8_t* o, int n, uint16_t* s) {
-  SharpenBody(u, m, d, o, n, s);
-}
-__attribute__((target("avx2"))) void EmbossRowAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d,
-                                                   uint8_t* o, int n, uint16_t* s) {
-  EmbossBody(u, m, d, o, n, s);
-}
-RowKernel Faster(RowKernel plain) {
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (!avx2) return plain;
-  if (plain == BlurRow) return BlurRowAvx2;
-  if (plain == SharpenRow) return SharpenRowAvx2;
-  return EmbossRowAvx2;
-}
-#else
-RowKernel Faster(RowKernel plain) { return plain; }
-#endif
-
 struct EffectJob {
-  int effect;
-  RowKernel row;
+  const EffectRows* rows;
   PixelView* canvas;
   const PixelView* snapshot;
   const ClipMask* clip;
   int width, height;  // the canvas as far as both pictures and the clip reach
-  uint16_t* scratch;  // width × 3 + 6 values for the row kernels
+  // The blur's rows across, three kept by row number; a row of zeros of each width.
+  std::unique_ptr<uint16_t[]> across;
+  std::vector<uint16_t> zero16;
+  std::vector<uint8_t> zero8;
+  int acrossRow[3] = {-1, -1, -1};
+
+  // Row y taken across for the `count` bytes from column lo on (the same columns every call).
+  const uint16_t* Across(int y, int lo, int count) {
+    if (acrossRow[y % 3] != y) rows->blurAcross(snapshot->At(lo, y), Claim(y, count), count);
+    return Slot(y, count);
+  }
+  bool HasAcross(int y) const { return acrossRow[y % 3] == y; }
+  uint16_t* Slot(int y, int count) { return across.get() + static_cast<size_t>(y % 3) * count; }
+  uint16_t* Claim(int y, int count) {
+    acrossRow[y % 3] = y;
+    return Slot(y, count);
+  }
 };
+
+// The row loops over `count` bytes of row m (bytes 3 back and 3 on readable) between rows up
+// and down, either missing (null); the blur's rows across go to `scratch` (3 × count values).
+template <int kEffect>
+void KernelRow(const EffectJob& job, const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* out,
+               int count, uint16_t* scratch) {
+  const int missing = !up + !down;
+  if (kEffect == kEffectBlur) {
+    uint16_t* across[3] = {scratch, scratch + count, scratch + 2 * count};
+    const uint8_t* rows[3] = {up, m, down};
+    for (int k = 0; k < 3; ++k) {
+      if (rows[k])
+        job.rows->blurAcross(rows[k], across[k], count);
+      else
+        std::fill_n(across[k], count, uint16_t{0});
+    }
+    job.rows->blurDown(across[0], across[1], across[2], m, out, count, 6 + 50 * missing);
+  } else if (kEffect == kEffectSharpen) {
+    job.rows->sharpen(up ? up : job.zero8.data(), m, down ? down : job.zero8.data(), out, count, 5 - missing);
+  } else {
+    // A missing corner neighbour is the centre: m + 3 read 3 bytes back is m.
+    job.rows->emboss(up ? up : m + 3, down ? down : m - 3, out, count);
+  }
+}
+
+// Columns lo .. hi - 1 of row y (1 <= lo, hi < width) through the row loops into `out`.
+template <int kEffect>
+void InnerRow(EffectJob& job, int y, int lo, int hi, uint8_t* out) {
+  const int n = 3 * (hi - lo);
+  const bool up = y > 0, down = y + 1 < job.height;
+  const uint8_t* m = job.snapshot->At(lo, y);
+  if (kEffect != kEffectBlur) {
+    KernelRow<kEffect>(job, up ? job.snapshot->At(lo, y - 1) : nullptr, m,
+                       down ? job.snapshot->At(lo, y + 1) : nullptr, out, n, nullptr);
+    return;
+  }
+  // The blur keeps each row across for the rows below; going down, the next row is taken
+  // across in the same pass.
+  const uint16_t* above = up ? job.Across(y - 1, lo, n) : job.zero16.data();
+  const uint16_t* mid = job.Across(y, lo, n);
+  const int centre = 6 + 50 * (!up + !down);
+  if (down && !job.HasAcross(y + 1))
+    job.rows->blurStep(job.snapshot->At(lo, y + 1), above, mid, job.Claim(y + 1, n), m, out, n, centre);
+  else
+    job.rows->blurDown(above, mid, down ? job.Across(y + 1, lo, n) : job.zero16.data(), m, out, n, centre);
+}
+
+// Column x for rows 1 .. height - 2 through the row loops: each kernel is its own mirror across
+// the diagonal, so columns x - 1, x, x + 1 laid out as rows (top first) stand for rows above,
+// at and below.
+template <int kEffect>
+void SideColumn(const EffectJob& job, int x) {
+  const int h = job.height, bytes = 3 * h;
+  std::vector<uint8_t> columns(4 * static_cast<size_t>(bytes));
+  std::vector<uint16_t> scratch(kEffect == kEffectBlur ? 3 * static_cast<size_t>(bytes) : 0);
+  const uint8_t* laid[3] = {nullptr, nullptr, nullptr};
+  for (int k = 0; k < 3; ++k) {
+    const int c = x - 1 + k;
+    if (c < 0 || c >= job.width) continue;
+    uint8_t* row = columns.data() + static_cast<size_t>(k) * bytes;
+    for (int y = 0; y < h; ++y) std::memcpy(row + 3 * y, job.snapshot->At(c, y), 3);
+    laid[k] = row;
+  }
+  uint8_t* out = columns.data() + 3 * static_cast<size_t>(bytes);
+  KernelRow<kEffect>(job, laid[0] ? laid[0] + 3 : nullptr, laid[1] + 3, laid[2] ? laid[2] + 3 : nullptr,
+                     out + 3, 3 * (h - 2), scratch.data());
+  for (int y = 1; y + 1 < h; ++y) std::memcpy(job.canvas->At(x, y), out + 3 * y, 3);
+}
 
 // Whether the neighbour (x, y) may be read: inside the canvas and, with a selection, inside it.
 template <bool kSelection>
@@ -147,27 +148,29 @@ void EdgePixel(const EffectJob& job, int x, int y) {
   for (int c = 0; c < 3; ++c) out[c] = Finish(kEffect, sum[c]);
 }
 
-// Without a selection: the row kernel for columns 1 .. width - 2 of rows 1 .. height - 2, the
-// per-pixel path for the canvas border.
+// Without a selection: the row loops for columns 1 .. width - 2 and, laid out as rows, for the
+// first and last columns; the per-pixel path for the corners and for a canvas too narrow or
+// too short for that.
 template <int kEffect>
-void WholeCanvas(const EffectJob& job) {
-  for (int y = 0; y < job.height; ++y) {
-    bool inner = y >= 1 && y <= job.height - 2 && job.width >= 3;
-    if (!inner) {
-      for (int x = 0; x < job.width; ++x) EdgePixel<kEffect, false>(job, x, y);
-      continue;
-    }
-    job.row(job.snapshot->At(1, y - 1), job.snapshot->At(1, y), job.snapshot->At(1, y + 1),
-            job.canvas->At(1, y), 3 * (job.width - 2), job.scratch);
-    EdgePixel<kEffect, false>(job, 0, y);
-    EdgePixel<kEffect, false>(job, job.width - 1, y);
+void WholeCanvas(EffectJob& job) {
+  const int w = job.width, h = job.height;
+  if (w < 3 || h < 3) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) EdgePixel<kEffect, false>(job, x, y);
+    return;
+  }
+  for (int y = 0; y < h; ++y) InnerRow<kEffect>(job, y, 1, w - 1, job.canvas->At(1, y));
+  for (int x : {0, w - 1}) {
+    SideColumn<kEffect>(job, x);
+    EdgePixel<kEffect, false>(job, x, 0);
+    EdgePixel<kEffect, false>(job, x, h - 1);
   }
 }
 
-// With a selection: the row kernel into a scratch row, taken for every pixel whose nine
+// With a selection: the row loops into a scratch row, taken for every pixel whose nine
 // neighbours are all selected; the per-pixel path for the selection's border.
 template <int kEffect>
-void SelectedArea(const EffectJob& job) {
+void SelectedArea(EffectJob& job) {
   ClipRect box = job.clip->Bounds();
   box.right = std::min(box.right, job.width);
   box.bottom = std::min(box.bottom, job.height);
@@ -179,9 +182,7 @@ void SelectedArea(const EffectJob& job) {
     const uint8_t* md = y + 1 < job.height ? job.clip->Row(y + 1) : none.data();
     bool rowsInside = y >= 1 && y + 1 < job.height && job.width >= 3;
     int lo = std::max(box.left, 1), hi = std::min(box.right, job.width - 1);
-    if (rowsInside && lo < hi)
-      job.row(job.snapshot->At(lo, y - 1), job.snapshot->At(lo, y), job.snapshot->At(lo, y + 1),
-              &scratch[3 * lo], 3 * (hi - lo), job.scratch);
+    if (rowsInside && lo < hi) InnerRow<kEffect>(job, y, lo, hi, &scratch[3 * lo]);
     for (int x = box.left; x < box.right; ++x) {
       if (!m[x]) continue;
       bool full = rowsInside && x >= 1 && x + 1 < job.width && m[x - 1] && m[x + 1] &&
@@ -197,19 +198,18 @@ void SelectedArea(const EffectJob& job) {
 }  // namespace
 
 int ApplyPictureEffect(int effect, PixelView* canvas, const PixelView& snapshot, const ClipMask& clip) {
-  EffectJob job{effect, nullptr, canvas, &snapshot, &clip, 0, 0, nullptr};
-  switch (effect) {
-    case kEffectBlur: job.row = BlurRow; break;
-    case kEffectSharpen: job.row = SharpenRow; break;
-    case kEffectEmboss: job.row = EmbossRow; break;
-    default: return 0;
-  }
-  job.row = Faster(job.row);
+  if (effect != kEffectBlur && effect != kEffectSharpen && effect != kEffectEmboss) return 0;
+  EffectJob job{&TheEffectRows(), canvas, &snapshot, &clip, 0, 0, nullptr, {}, {}};
   job.width = std::min({canvas->width, snapshot.width, clip.Width()});
   job.height = std::min({canvas->height, snapshot.height, clip.Height()});
   if (job.width <= 0 || job.height <= 0) return 1;
-  std::vector<uint16_t> scratch(static_cast<size_t>(job.width) * 3 + 6);
-  job.scratch = scratch.data();
+  const size_t rowBytes = static_cast<size_t>(job.width) * 3;
+  if (effect == kEffectBlur) {
+    job.across.reset(new uint16_t[3 * rowBytes]);
+    job.zero16.resize(rowBytes);
+  }
+  // Columns may run as rows too.
+  if (effect == kEffectSharpen) job.zero8.resize(static_cast<size_t>(std::max(job.width, job.height)) * 3);
   const bool all = clip.IsAll();
   switch (effect) {
     case kEffectBlur: all ? WholeCanvas<kEffectBlur>(job) : SelectedArea<kEffectBlur>(job); break;

@@ -1,30 +1,15 @@
-// Flood fill: span region growing and the three area paintings.
+// Flood fill: span region growing over a mask of the canvas.
 #include "colvane/canvas/flood_fill.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
-#include "colvane/canvas/blend_row.h"
 
 namespace {
 
-// The pixels of box (right and bottom exclusive) as a repaint rectangle.
-inline ChangedRect Changed(const ClipRect& box) {
-  if (box.left >= box.right || box.top >= box.bottom) return {};
-  return {1, box.left, box.top, box.right - 1, box.bottom - 1};
-}
-
-// The span loop's helpers are small and hot: inlined whatever the optimiser's estimate.
-#define FILL_INLINE inline __attribute__((always_inline))
-
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
-#error "the word-wide mask scans assume little-endian byte order"
-#endif
-
 // Mask byte values.
-constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = 2;
+constexpr uint8_t kClosed = 0, kOpen = 1, kInArea = kFillMaskArea;
 constexpr uint64_t kOnes = 0x0101010101010101ull;
 constexpr size_t kSpare = 8;  // bytes before and after the mask for word-wide reads
 
@@ -36,6 +21,13 @@ inline size_t MaskIndex(const FillState& f, int x, int y) {
 // Row y of the mask, indexed by x (x = -1 and x = width are the zero border).
 inline uint8_t* MaskRow(FillState* f, int y) { return &f->mask[MaskIndex(*f, 0, y)]; }
 inline const uint8_t* MaskRow(const FillState& f, int y) { return &f.mask[MaskIndex(f, 0, y)]; }
+
+// The span loop's helpers are small and hot: inlined whatever the optimiser's estimate.
+#define FILL_INLINE inline __attribute__((always_inline))
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the word-wide mask scans assume little-endian byte order"
+#endif
 
 // Makes the mask fit the canvas and clears what the previous fill left: every row it
 // classified (rows never classified hold only zeros).
@@ -77,11 +69,10 @@ void SetSeedColour(FillState* fill, const uint8_t* seed) {
 }
 
 // ---- Row kernels ---------------------------------------------------------------------------
-// The row loops of the fill run over whole rows of bytes and vectorise; the classifying one needs
-// byte shuffles (taking every third byte) that only AVX2 does well.
-// So they are compiled twice, for any processor and for processors with AVX2, and chosen once
-// at run time; both give the same bytes (COLVANE_FILL_NO_AVX2 builds only the first, so tests
-// can check it on any machine).
+// The classifying row loop runs over whole rows of bytes and vectorises, with byte shuffles
+// (taking every third byte) that only AVX2 does well. So it is compiled twice, for any processor
+// and for processors with AVX2, and chosen once at run time; both give the same bytes
+// (COLVANE_FILL_NO_AVX2 builds only the first, so tests can check it on any machine).
 
 // test = per byte, is p within the seed's range; row[x] = all three bytes of pixel x passed.
 FILL_INLINE void ClassifyBytes(const uint8_t* __restrict p, const uint8_t* __restrict lo,
@@ -94,30 +85,7 @@ FILL_INLINE void ClassifyBytes(const uint8_t* __restrict p, const uint8_t* __res
   for (int x = 0; x < width; ++x) row[x] = test[3 * x];
 }
 
-// w[x] = 128 for an area pixel, 16 per area neighbour (of eight) for any other; the mask rows
-// are those of the row above, the row and the row below. Returns the OR of all weights in bits
-// 0-7 and their AND in bits 8-15 (128 there: every pixel is in the area).
-FILL_INLINE unsigned WeighBytes(const uint8_t* __restrict up, const uint8_t* __restrict m,
-                                const uint8_t* __restrict down, uint8_t* __restrict w, int count) {
-  uint8_t any = 0, all = 128;
-  for (int x = 0; x < count; ++x) {
-    // Twice the number of area neighbours (kInArea is 2).
-    uint8_t twice = static_cast<uint8_t>(
-        (up[x - 1] & kInArea) + (up[x] & kInArea) + (up[x + 1] & kInArea) + (m[x - 1] & kInArea) +
-        (m[x + 1] & kInArea) + (down[x - 1] & kInArea) + (down[x] & kInArea) + (down[x + 1] & kInArea));
-    uint8_t v = (m[x] & kInArea) ? 128 : static_cast<uint8_t>(twice * 8);
-    w[x] = v;
-    any |= v;
-    all &= v;
-  }
-  return any | (static_cast<unsigned>(all) << 8);
-}
-
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && !defined(COLVANE_FILL_NO_AVX2)
-__attribute__((target("avx2"))) unsigned WeighBytesAvx2(const uint8_t* up, const uint8_t* m,
-                                                        const uint8_t* down, uint8_t* w, int count) {
-  return WeighBytes(up, m, down, w, count);
-}
 __attribute__((target("avx2"))) void ClassifyBytesAvx2(const uint8_t* p, const uint8_t* lo,
                                                        const uint8_t* span, uint8_t* test,
                                                        uint8_t* row, int width) {
@@ -136,14 +104,6 @@ void ClassifyRowBytes(const uint8_t* p, const uint8_t* lo, const uint8_t* span, 
   if (HasAvx2()) return ClassifyBytesAvx2(p, lo, span, test, row, width);
 #endif
   ClassifyBytes(p, lo, span, test, row, width);
-}
-
-unsigned WeighRowBytes(const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* w,
-                       int count) {
-#ifdef FILL_HAS_AVX2_KERNELS
-  if (HasAvx2()) return WeighBytesAvx2(up, m, down, w, count);
-#endif
-  return WeighBytes(up, m, down, w, count);
 }
 
 // ---- Region growing --------------------------------------------------------------------------
@@ -181,6 +141,32 @@ FILL_INLINE void RunAround(const uint8_t* row, int x, int* left, int* right) {
   *right = r;
 }
 
+// How many open runs of the row touch columns [l, r]: 0, 1 (its ends in *left and *right; it
+// may reach beyond them) or 2 for more than one.
+FILL_INLINE int RunsAhead(const uint8_t* row, int l, int r, int* left, int* right) {
+  if (l == r) {
+    // One pixel: most often a corridor going on, which three bytes tell.
+    if (row[l] != kOpen) return 0;
+    if (row[l - 1] == kOpen || row[l + 1] == kOpen) {
+      RunAround(row, l, left, right);
+    } else {
+      *left = *right = l;
+    }
+    return 1;
+  }
+  int x = r;
+  uint64_t open = 0;
+  for (; x >= l; x -= 8) {
+    open = Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(l - (x - 7), 0)));
+    if (open) break;
+  }
+  if (!open) return 0;
+  RunAround(row, x - 7 + (63 - __builtin_clzll(open)) / 8, left, right);
+  for (x = *left - 2; x >= l; x -= 8)
+    if (Load8(row + x - 7) & kOnes & (~0ull << (8 * std::max(l - (x - 7), 0)))) return 2;
+  return 1;
+}
+
 // The growing's state in one local object, kept in registers: read through the FillState, it
 // would be read again after every byte stored into the mask (a byte store may alias anything).
 struct Grower {
@@ -191,7 +177,6 @@ struct Grower {
   const uint8_t* ready;
   FillSpan* stack;                 // fill->pending's room: `size` spans wait, `capacity` fit
   size_t size, capacity;
-  int left, top, right, bottom;  // bounding box of the area, right and bottom exclusive
 
   FILL_INLINE uint8_t* Row(int y) const { return row0 + y * pitch; }
   // Row y of the mask, classified first when the growing reaches it for the first time.
@@ -215,10 +200,6 @@ struct Grower {
     } else {
       std::memset(p, kInArea, static_cast<size_t>(length));
     }
-    left = std::min(left, s.left);
-    right = std::max(right, s.right + 1);
-    top = std::min(top, s.y);
-    bottom = std::max(bottom, s.y + 1);
   }
 
   FILL_INLINE void Push(const FillSpan& s) {
@@ -272,18 +253,18 @@ struct Grower {
     while (size) {
       FillSpan s = stack[--size];
       if (s.y < 1 || s.y > last) continue;
-      // A one-pixel run under a parent that covers it only looks ahead, at one pixel: follow
-      // such a corridor row by row without the stack while the next run is one pixel too.
+      // A run its parent covers only looks ahead. While the row ahead holds exactly one run,
+      // that run is the one the stack would give next: take it at once (a corridor is followed
+      // row by row), and go on while it too is covered.
       bool spread = true;
-      while (s.left == s.right && s.dir != 0 && s.parentLeft <= s.left && s.left <= s.parentRight) {
-        const int ny = s.y + s.dir;
-        const uint8_t* row = Reached(ny);
-        if (row[s.left] != kOpen) {
-          spread = false;  // a dead end (or a pixel already in the area)
+      while (s.dir != 0 && s.parentLeft <= s.left && s.right <= s.parentRight) {
+        FillSpan next{0, 0, s.y + s.dir, s.dir, s.left, s.right};
+        const int runs = RunsAhead(Reached(next.y), s.left, s.right, &next.left, &next.right);
+        if (runs == 0) {
+          spread = false;  // a dead end (or pixels already in the area)
           break;
         }
-        if (row[s.left - 1] == kOpen || row[s.left + 1] == kOpen) break;
-        FillSpan next{s.left, s.left, ny, s.dir, s.left, s.left};
+        if (runs > 1) break;
         Mark(next);
         s = next;
         if (s.y < 1 || s.y > last) break;
@@ -293,149 +274,35 @@ struct Grower {
   }
 };
 
-// The part of row y the clip allows: pixels [0, *end) of the row, filtered by the returned
-// byte mask (null = all of them). *end is 0 when the row lies outside the clip.
-const uint8_t* ClipRow(const ClipMask& clip, const PixelView& canvas, int y, int* end) {
-  if (y < 0 || y >= clip.Height() || y >= canvas.height) {
-    *end = 0;
-    return nullptr;
-  }
-  *end = std::min(clip.Width(), canvas.width);
-  return clip.Row(y);
-}
-
-// Paints the pixels of `box` the clip allows. Each pixel gets a weight in 128ths: 128 in the
-// area, 16 per area neighbour (of eight) outside it, 0 outside the clip; then
-//   new = (old·(128 − w) + colour·w) >> 7
-// per channel, which leaves w = 0 pixels as they are and gives w = 128 pixels the colour. The
-// mask is only read, so the order of the visit does not matter. `colours(y, x0, x1, w, c)`
-// fills c[3x .. 3x + 2] (blue, green, red) for each x in [x0, x1) with w[x] > 0.
-template <class Colours>
-void PaintArea(const FillState& fill, PixelView* canvas, const ClipMask& clip, const ClipRect& box,
-               std::vector<uint8_t>* colourRow, Colours colours) {
+// The bounding box of the area (right and bottom exclusive), read from the mask once the
+// growing is done: only classified rows can hold area pixels.
+ClipRect AreaBox(const FillState& fill) {
+  constexpr uint64_t kAreaBits = 0x0202020202020202ull;
   const int width = fill.width;
-  std::vector<uint8_t> weight(static_cast<size_t>(width)), weightBytes(static_cast<size_t>(width) * 3);
-  uint8_t* __restrict w = weight.data();
-  uint8_t* c = colourRow->data();
-  for (int y = box.top; y < box.bottom; ++y) {
-    int end;
-    const uint8_t* allowed = ClipRow(clip, *canvas, y, &end);
-    const int x0 = box.left, x1 = std::min(box.right, end);
-    if (x0 >= x1) continue;
-    unsigned reduced = WeighRowBytes(MaskRow(fill, y - 1) + x0, MaskRow(fill, y) + x0,
-                                     MaskRow(fill, y + 1) + x0, w + x0, x1 - x0);
-    uint8_t any = static_cast<uint8_t>(reduced), all = static_cast<uint8_t>(reduced >> 8);
-    if (allowed) {
-      any = 0;
-      for (int x = x0; x < x1; ++x) {
-        w[x] = allowed[x] ? w[x] : 0;
-        any |= w[x];
+  ClipRect box{width, fill.height, 0, 0};
+  for (int y = 0; y < fill.height; ++y) {
+    if (!fill.rowReady[y]) continue;
+    const uint8_t* row = MaskRow(fill, y);
+    int first = width;
+    for (int x = 0; x < width; x += 8)
+      if (uint64_t a = Load8(row + x) & kAreaBits) {
+        first = x + __builtin_ctzll(a) / 8;
+        break;
       }
-      all = 0;
-    }
-    if (!any) continue;
-    colours(y, x0, x1, w, c);
-    uint8_t* px = canvas->Row(y) + 3 * x0;
-    if (all)
-      std::memcpy(px, c + 3 * x0, static_cast<size_t>(x1 - x0) * 3);  // the row is all area
-    else
-      BlendRow(px, c + 3 * x0, w + x0, weightBytes.data(), x1 - x0);
-  }
-}
-
-// A row of one colour in pixel byte order.
-std::vector<uint8_t> ColourRow(int width, uint32_t colour) {
-  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-  for (int x = 0; x < width; ++x) {
-    row[3 * x] = BlueOf(colour);
-    row[3 * x + 1] = GreenOf(colour);
-    row[3 * x + 2] = RedOf(colour);
-  }
-  return row;
-}
-
-// How far along the gradient a pixel lies, from the gesture and the (inclusive) box.
-struct GradientFrame {
-  enum Kind { kRadial, kVertical, kHorizontal, kSlanted } kind;
-  double length;      // L
-  double slope;       // m of a slanted drag
-  double norm;        // sqrt(m² + 1)
-  int ax, ay;         // the start corner of a slanted drag
-  int left, top, right, bottom;
-  int x0, y0, x1, y1;
-};
-
-GradientFrame MakeGradientFrame(const GradientGesture& g, int left, int top, int right,
-                                int bottom) {
-  GradientFrame f{};
-  f.left = left;
-  f.top = top;
-  f.right = right;
-  f.bottom = bottom;
-  f.x0 = g.x0;
-  f.y0 = g.y0;
-  f.x1 = g.x1;
-  f.y1 = g.y1;
-  if (g.x0 == g.x1 && g.y0 == g.y1) {
-    f.kind = GradientFrame::kRadial;
-    const int cx[2] = {left, right}, cy[2] = {top, bottom};
-    for (int i = 0; i < 2; ++i)
-      for (int j = 0; j < 2; ++j) {
-        double dx = static_cast<double>(cx[i]) - g.x0, dy = static_cast<double>(cy[j]) - g.y0;
-        f.length = std::max(f.length, std::sqrt(dx * dx + dy * dy));
+    if (first >= width) continue;  // (bytes past the row's end belong to the border and on)
+    int last = first;
+    for (int x = width - 8;; x -= 8)
+      if (uint64_t a = Load8(row + x) & kAreaBits & (~0ull << (8 * std::max(-x, 0)))) {
+        last = x + (63 - __builtin_clzll(a)) / 8;
+        break;
       }
-  } else if (g.x0 == g.x1) {
-    f.kind = GradientFrame::kVertical;
-    f.length = bottom - top;
-  } else if (g.y0 == g.y1) {
-    f.kind = GradientFrame::kHorizontal;
-    f.length = right - left;
-  } else {
-    f.kind = GradientFrame::kSlanted;
-    f.slope = (static_cast<double>(g.y0) - g.y1) / (static_cast<double>(g.x0) - g.x1);
-    f.norm = std::sqrt(f.slope * f.slope + 1);
-    f.ax = g.x0 < g.x1 ? left : right;
-    int bx = g.x0 < g.x1 ? right : left;
-    f.ay = g.y0 < g.y1 ? top : bottom;
-    int by = g.y0 < g.y1 ? bottom : top;
-    f.length = std::fabs((f.ax - bx) + (f.ay - by) * f.slope) / f.norm;
+    box.left = std::min(box.left, first);
+    box.right = std::max(box.right, last + 1);
+    box.top = std::min(box.top, y);
+    box.bottom = y + 1;
   }
-  return f;
+  return box;
 }
-
-// t in 0..1: 0 at the press side, 1 at the far side.
-double GradientPosition(const GradientFrame& f, int px, int py) {
-  if (f.length == 0) return 0;
-  double t = 0;
-  switch (f.kind) {
-    case GradientFrame::kRadial: {
-      double dx = static_cast<double>(px) - f.x0, dy = static_cast<double>(py) - f.y0;
-      t = std::sqrt(dx * dx + dy * dy) / f.length;
-      break;
-    }
-    case GradientFrame::kVertical:
-      t = (f.y0 < f.y1 ? py - f.top : f.bottom - py) / f.length;
-      break;
-    case GradientFrame::kHorizontal:
-      t = (f.x0 < f.x1 ? px - f.left : f.right - px) / f.length;
-      break;
-    case GradientFrame::kSlanted:
-      t = std::fabs((f.ax - px) + (f.ay - py) * f.slope) / f.norm / f.length;
-      break;
-  }
-  return std::min(t, 1.0);
-}
-
-// Each channel: trunc(background·t + foreground·(1 − t)).
-uint32_t GradientColour(uint32_t fg, uint32_t bg, double t) {
-  auto mix = [t](uint8_t f, uint8_t b) {
-    return static_cast<uint8_t>(static_cast<int>(b * t + f * (1 - t)));
-  };
-  return MakeColour(mix(RedOf(fg), RedOf(bg)), mix(GreenOf(fg), GreenOf(bg)),
-                    mix(BlueOf(fg), BlueOf(bg)));
-}
-
-bool HasPixels(const PixelView* v) { return v && v->bits && v->width > 0 && v->height > 0; }
 
 }  // namespace
 
@@ -451,76 +318,16 @@ int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip,
   ResetMask(fill, canvas.width, canvas.height);
   SetSeedColour(fill, canvas.At(x, y));
   ClassifyRow(fill, canvas, y);
-  Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2, fill->rowReady.data(),
-           fill->pending.data(), 0, fill->pending.size(), x, y, x + 1, y + 1};
+  Grower g{fill, &canvas, MaskRow(fill, 0), static_cast<ptrdiff_t>(canvas.width) + 2,
+           fill->rowReady.data(), fill->pending.data(), 0, fill->pending.size()};
   g.Run(x, y);
-  fill->rect = {g.left, g.top, g.right, g.bottom};
+  fill->rect = AreaBox(*fill);
   return 1;
 }
+
+const uint8_t* FillMaskRow(const FillState& fill, int y) { return MaskRow(fill, y); }
 
 int InFillArea(const FillState& fill, int x, int y) {
   if (x < 0 || y < 0 || x >= fill.width || y >= fill.height) return 0;
   return fill.mask[MaskIndex(fill, x, y)] == kInArea;
-}
-
-void PaintFillColour(const FillState& fill, PixelView* canvas, const ClipMask& clip, uint32_t colour) {
-  std::vector<uint8_t> row = ColourRow(fill.width, colour);
-  PaintArea(fill, canvas, clip, fill.rect, &row, [](int, int, int, const uint8_t*, uint8_t*) {});
-}
-
-// The texture is tiled from the canvas origin: pixel (x, y) takes texel (x mod tw, y mod th).
-void PaintFillTexture(const FillState& fill, PixelView* canvas, const ClipMask& clip,
-                      const PixelView& texture) {
-  std::vector<uint8_t> row(static_cast<size_t>(fill.width) * 3);
-  PaintArea(fill, canvas, clip, fill.rect, &row,
-            [&texture](int y, int x0, int x1, const uint8_t*, uint8_t* c) {
-              const uint8_t* tex = texture.Row(y % texture.height);
-              for (int x = x0; x < x1;) {
-                int tx = x % texture.width;
-                int n = std::min(texture.width - tx, x1 - x);
-                std::memcpy(c + 3 * x, tex + 3 * tx, static_cast<size_t>(n) * 3);
-                x += n;
-              }
-            });
-}
-
-ChangedRect PaintFillGradient(const FillState& fill, PixelView* canvas, const ClipMask& clip,
-                              const GradientGesture& gesture) {
-  ClipRect box = fill.rect;
-  if (!clip.IsAll()) {
-    ClipRect b = clip.Bounds();
-    box = {std::max(box.left, b.left), std::max(box.top, b.top), std::min(box.right, b.right),
-           std::min(box.bottom, b.bottom)};
-    if (box.left >= box.right || box.top >= box.bottom) return {};
-  }
-  GradientFrame frame = MakeGradientFrame(gesture, box.left, box.top, box.right - 1, box.bottom - 1);
-  std::vector<uint8_t> row(static_cast<size_t>(fill.width) * 3);
-  PaintArea(fill, canvas, clip, box, &row,
-            [&frame, &gesture](int y, int x0, int x1, const uint8_t* w, uint8_t* c) {
-              for (int x = x0; x < x1; ++x) {
-                if (!w[x]) continue;
-                uint32_t colour = GradientColour(gesture.foreground, gesture.background,
-                                                 GradientPosition(frame, x, y));
-                c[3 * x] = BlueOf(colour);
-                c[3 * x + 1] = GreenOf(colour);
-                c[3 * x + 2] = RedOf(colour);
-              }
-            });
-  return Changed(box);
-}
-
-ChangedRect FillAtPoint(FillState* fill, PixelView* canvas, const ClipMask& clip, int x, int y,
-                        uint32_t colour, const PixelView* texture) {
-  if (!GrowFillArea(fill, *canvas, clip, x, y)) return {};
-  if (HasPixels(texture))
-    PaintFillTexture(*fill, canvas, clip, *texture);
-  else
-    PaintFillColour(*fill, canvas, clip, colour);
-  return Changed(fill->rect);
-}
-
-ChangedRect GradientFill(FillState* fill, PixelView* canvas, const ClipMask& clip,
-                         const GradientGesture& gesture) {
-  if (!GrowFillArea(fill, *canvas, clip, gesture.x0, gesture.y0)) return {};
-  return PaintFillGradient(*fill, canvas, clip, gesture);
 }

@@ -54,6 +54,10 @@ int ColourDistance(uint32_t a, uint32_t b);
 int GrowFillArea(FillState* fill, const PixelView& canvas, const ClipMask& clip, int x, int y);
 // 1 when (x, y) belongs to the last grown area.
 int InFillArea(const FillState& fill, int x, int y);
+// Row y of the mask (y from -1 to height, indexed by x from -1 to width), as the painting reads
+// it: kFillMaskArea marks the area's pixels.
+constexpr uint8_t kFillMaskArea = 2;
+const uint8_t* FillMaskRow(const FillState& fill, int y);
 
 // Paint the grown area (only pixels inside the clip change): area pixels take the colour, and a
 // pixel outside the area but inside its bounding box takes 16/128 of the colour per neighbour

@@ -32,4 +32,5 @@ struct StrokeState {
   std::vector<uint8_t> markerTable;  // marker results by weight, channel and old byte for markerInk
   uint32_t markerInk = 0;
   int markerMaxWeight = 0;
+  bool markerArithmetic = false;  // the table's bytes follow from integer arithmetic
 };

@@ -102,13 +102,17 @@ TEST(DabRows, EveryModeMatchesThePlainDabAtEverySizeAndEdge) {
 
 TEST(DabRows, MarkerFollowsAChangeOfInk) {
   TestCanvas rows(80, 80), plain(80, 80);
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < 80; ++x)
+      rows.Set(x, y, MakeColour(x + 3 * y, 2 * x + y, x * y)), plain.Set(x, y, rows.Get(x, y));
   DabMasks masks;
   SetStrokeSize(&masks, 20, kModeMarker);
   StrokeTarget target;
   target.clip = &rows.all;
   target.drawingMode = kModeMarker;
   StrokeState state;
-  for (uint32_t ink : {0x0000FFu, 0xFF8000u, 0x0000FFu}) {
+  // Over 0x333333 the doubles fall a byte short of the exact product for some old bytes.
+  for (uint32_t ink : {0x0000FFu, 0xFF8000u, 0x333333u, 0x0000FFu}) {
     target.foreground = ink;
     target.canvas = rows.view;
     Dab(&state, masks, target, 40.3, 40.6);
