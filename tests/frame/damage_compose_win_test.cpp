@@ -180,7 +180,6 @@ const Change kChanges[] = {
     {"option panel", [] { Command(cmd::kBrush); }},
     {"effects panel", [] { Command(cmd::kEffects); }},
     {"shapes panel", [] { Command(cmd::kShapes); }},
-    {"stamp panel", [] { Command(cmd::kMagicStamp); }},
     {"rope panel", [] { Command(cmd::kRope); }},
     {"fill panel", [] { Command(cmd::kFill); }},
     {"eraser panel", [] { Command(cmd::kEraser); }},
