@@ -21,8 +21,11 @@ void DrawRubberBand(HWND window, int x0, int y0, int x1, int y1) {
   ReleaseDC(window, dc);
 }
 
+bool cursorConfined = false;  // set free at the release; freeing it when it isn't held costs time
+
 // The cursor stays on the whole 640 x 480 canvas while a line is drawn.
 void ConfineCursorToCanvas(HWND window) {
+  cursorConfined = true;
   POINT corner{Screen().paperOriginX, Screen().paperOriginY};
   ClientToScreen(window, &corner);
   RECT r{corner.x, corner.y, corner.x + kCanvasWidth, corner.y + kCanvasHeight};
@@ -30,6 +33,11 @@ void ConfineCursorToCanvas(HWND window) {
 }
 
 }  // namespace
+
+void FreeCursorFromCanvas() {
+  if (cursorConfined) ClipCursor(nullptr);
+  cursorConfined = false;
+}
 
 StrokeTarget CurrentStrokeTarget(int mode) {
   StrokeTarget t = SessionStrokeTarget(&Session());

@@ -8,6 +8,8 @@
 
 // The target of a stroke in drawing mode `mode`: canvas, clip, colours, grain, area picture.
 StrokeTarget CurrentStrokeTarget(int mode);
+// The cursor may leave the canvas again, if a line gesture held it there.
+void FreeCursorFromCanvas();
 
 // Press, drag and release of a straight-line gesture (line modes and the gradient fill): the
 // press is refused outside the clip, the drag moves an R2_NOT rubber band, the cursor stays on

@@ -140,7 +140,7 @@ bool CanvasMove(HWND window, POINT p) {
 
 bool CanvasRelease(HWND window, POINT p) {
   if (DeskCovered()) return false;
-  ClipCursor(nullptr);
+  FreeCursorFromCanvas();
   PaintSession& s = Session();
   const ToolRow* row = RowOf(s.choice.drawingMode);
   if (!row || !row->pressSound) StopSoundEffects();

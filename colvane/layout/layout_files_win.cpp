@@ -88,9 +88,13 @@ int GetLayoutRect(const char* section, const char* key, int left, int top, int r
 }
 
 void UserSettingsFolder(char* folder) {
-  char data[MAX_PATH] = "";
+  // Asked once: every settings read needs it, and the shell takes a while to answer.
+  static char data[MAX_PATH] = "";
   folder[0] = '\0';
-  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, data))) return;
+  if (!data[0] && FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, data))) {
+    data[0] = '\0';
+    return;
+  }
   if (!JoinFolderPath(data, kUserFolderName, folder, MAX_PATH)) folder[0] = '\0';
 }
 

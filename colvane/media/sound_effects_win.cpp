@@ -13,16 +13,23 @@ char eventSound[80] = "CHIME.WAV";
 char toolSound[80] = "CHIME.WAV";
 bool effectsOn = true;
 bool toolLoop = false;  // a stroke's tool sound is looping
+char toolPath[MAX_PATH] = "";  // the tool sound's wave, found at its first press after a change
+bool toolPathKnown = false;
 
 // The wave file of a sound name: the asset folder, a backslash and the file the layout names.
 // A missing file must stay silent, so SND_NODEFAULT keeps Windows from playing its own sound.
-bool PlayNamed(const char* name, UINT flags) {
+bool FindWave(const char* name, char* path) {
   char file[256] = "";
   GetLayoutString("SOUND", name, "", file, sizeof(file));
   if (!file[0]) return false;
-  char folder[144] = "", path[MAX_PATH];
+  char folder[144] = "";
   GetAssetFolder(folder);
-  if (!JoinFolderPath(folder, file, path, sizeof(path))) return false;
+  return JoinFolderPath(folder, file, path, MAX_PATH) != 0;
+}
+
+bool PlayNamed(const char* name, UINT flags) {
+  char path[MAX_PATH];
+  if (!FindWave(name, path)) return false;
   Drivers().PlayWave(path, flags | SND_NODEFAULT);
   return true;
 }
@@ -39,7 +46,10 @@ void ChooseToolSound(ToolIcon toolIconIndex) {
   if (const char* name = ToolSoundName(toolIconIndex)) SetToolSound(name);
 }
 
-void SetToolSound(const char* name) { lstrcpynA(toolSound, name, sizeof(toolSound)); }
+void SetToolSound(const char* name) {
+  lstrcpynA(toolSound, name, sizeof(toolSound));
+  toolPathKnown = false;
+}
 const char* ToolSound() { return toolSound; }
 
 void PlayToolSound() {
@@ -49,7 +59,11 @@ void PlayToolSound() {
     toolLoop = false;
     return;
   }
-  toolLoop = PlayNamed(toolSound, SND_ASYNC | SND_LOOP);
+  // Every press on the paper plays it: the layout and settings files are read once per tool.
+  if (!toolPathKnown && !FindWave(toolSound, toolPath)) toolPath[0] = '\0';
+  toolPathKnown = true;
+  toolLoop = toolPath[0] != '\0';
+  if (toolLoop) Drivers().PlayWave(toolPath, SND_ASYNC | SND_LOOP | SND_NODEFAULT);
 }
 
 void LoopJingle(const char* name) {
