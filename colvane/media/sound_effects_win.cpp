@@ -13,11 +13,7 @@ char eventSound[80] = "CHIME.WAV";
 char toolSound[80] = "CHIME.WAV";
 bool effectsOn = true;
 bool toolLoop = false;  // a stroke's tool sound is looping
-char toolPath[MAX_PATH] = "";  // the tool sound's wave, found at its first press after a change
-bool toolPathKnown = false;
-
 // The wave file of a sound name: the asset folder, a backslash and the file the layout names.
-// A missing file must stay silent, so SND_NODEFAULT keeps Windows from playing its own sound.
 bool FindWave(const char* name, char* path) {
   char file[256] = "";
   GetLayoutString("SOUND", name, "", file, sizeof(file));
@@ -27,9 +23,54 @@ bool FindWave(const char* name, char* path) {
   return JoinFolderPath(folder, file, path, MAX_PATH) != 0;
 }
 
+// Waves found before, kept while the layout file and both settings files stay as they were:
+// a key press or a press on the paper plays one, and reading the files takes longer than that.
+struct FoundWave {
+  char name[80];
+  char path[MAX_PATH];
+  bool found;
+};
+FoundWave foundWaves[16];
+int foundCount = 0;
+WIN32_FILE_ATTRIBUTE_DATA stamps[3];
+
+bool FilesAsBefore() {
+  char paths[3][MAX_PATH];
+  LayoutFilePath(paths[0]);
+  SettingsFilePath(paths[1]);
+  UserSettingsFilePath(paths[2]);
+  bool same = true;
+  for (int i = 0; i < 3; ++i) {
+    WIN32_FILE_ATTRIBUTE_DATA now{};
+    if (!paths[i][0] || !GetFileAttributesExA(paths[i], GetFileExInfoStandard, &now)) now = WIN32_FILE_ATTRIBUTE_DATA{};
+    if (CompareFileTime(&now.ftLastWriteTime, &stamps[i].ftLastWriteTime) != 0 ||
+        now.nFileSizeLow != stamps[i].nFileSizeLow || now.nFileSizeHigh != stamps[i].nFileSizeHigh)
+      same = false;
+    stamps[i] = now;
+  }
+  return same;
+}
+
+bool KnownWave(const char* name, char* path) {
+  if (!FilesAsBefore()) foundCount = 0;
+  for (int i = 0; i < foundCount; ++i)
+    if (lstrcmpA(foundWaves[i].name, name) == 0) {
+      lstrcpynA(path, foundWaves[i].path, MAX_PATH);
+      return foundWaves[i].found;
+    }
+  const bool found = FindWave(name, path);
+  if (foundCount == 16) foundCount = 0;
+  FoundWave& w = foundWaves[foundCount++];
+  lstrcpynA(w.name, name, sizeof(w.name));
+  lstrcpynA(w.path, found ? path : "", sizeof(w.path));
+  w.found = found;
+  return found;
+}
+
+// A missing file must stay silent, so SND_NODEFAULT keeps Windows from playing its own sound.
 bool PlayNamed(const char* name, UINT flags) {
   char path[MAX_PATH];
-  if (!FindWave(name, path)) return false;
+  if (!KnownWave(name, path)) return false;
   Drivers().PlayWave(path, flags | SND_NODEFAULT);
   return true;
 }
@@ -46,10 +87,7 @@ void ChooseToolSound(ToolIcon toolIconIndex) {
   if (const char* name = ToolSoundName(toolIconIndex)) SetToolSound(name);
 }
 
-void SetToolSound(const char* name) {
-  lstrcpynA(toolSound, name, sizeof(toolSound));
-  toolPathKnown = false;
-}
+void SetToolSound(const char* name) { lstrcpynA(toolSound, name, sizeof(toolSound)); }
 const char* ToolSound() { return toolSound; }
 
 void PlayToolSound() {
@@ -59,11 +97,7 @@ void PlayToolSound() {
     toolLoop = false;
     return;
   }
-  // Every press on the paper plays it: the layout and settings files are read once per tool.
-  if (!toolPathKnown && !FindWave(toolSound, toolPath)) toolPath[0] = '\0';
-  toolPathKnown = true;
-  toolLoop = toolPath[0] != '\0';
-  if (toolLoop) Drivers().PlayWave(toolPath, SND_ASYNC | SND_LOOP | SND_NODEFAULT);
+  toolLoop = PlayNamed(toolSound, SND_ASYNC | SND_LOOP);
 }
 
 void LoopJingle(const char* name) {

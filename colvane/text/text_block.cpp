@@ -30,24 +30,55 @@ TextBlockPart BlockOnCanvas(int x, int y, TextBlockSize block, int canvasWidth, 
   return part;
 }
 
-std::vector<uint8_t> TextCoverage(const PixelView& mask) {
+namespace {
+
+// Pixels 1 .. w-2 of a row whose neighbourhoods all hold `kCells` cells: the divisor is known,
+// so the division is a multiply.
+template <int kCells>
+void MiddleCoverage(const uint8_t* row, const int* columns, int w, uint8_t* out) {
+  for (int c = 1; c + 1 < w; ++c) {
+    const uint8_t* px = row + c * 3;
+    if (px[0] == 255 && px[1] == 255 && px[2] == 255) {
+      out[c] = 255;
+      continue;
+    }
+    out[c] = static_cast<uint8_t>((columns[c - 1] + columns[c] + columns[c + 1]) / kCells);
+  }
+}
+
+}  // namespace
+
+void TextCoverage(const PixelView& mask, std::vector<uint8_t>* coverage) {
   const int w = mask.width, h = mask.height;
-  std::vector<uint8_t> coverage(static_cast<size_t>(w) * std::max(h, 0));
-  if (w <= 0 || h <= 0) return coverage;
+  coverage->resize(static_cast<size_t>(std::max(w, 0)) * std::max(h, 0));
+  if (w <= 0 || h <= 0) return;
   // Each pixel is the mean of the red bytes of its 3 x 3 neighbours inside the block: the red
   // bytes of the rows above, at and below are summed per column once, then three columns at a time.
+  // Most of a block is the black around the letters: rows all black are found once, and a pixel
+  // with only black rows about it is 0.
+  std::vector<uint8_t> black(static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* p = mask.At(0, y);
+    black[static_cast<size_t>(y)] = std::all_of(p, p + w * 3, [](uint8_t b) { return b == 0; });
+  }
   std::vector<int> columns(static_cast<size_t>(w));
   for (int r = 0; r < h; ++r) {
     const int first = std::max(r - 1, 0), last = std::min(r + 1, h - 1);
     const int rows = last - first + 1;
+    uint8_t* out = coverage->data() + static_cast<size_t>(r) * w;
+    if (std::all_of(&black[static_cast<size_t>(first)], &black[static_cast<size_t>(last)] + 1,
+                    [](uint8_t b) { return b != 0; })) {
+      std::fill(out, out + w, 0);
+      continue;
+    }
     std::fill(columns.begin(), columns.end(), 0);
     for (int y = first; y <= last; ++y) {
+      if (black[static_cast<size_t>(y)]) continue;
       const uint8_t* p = mask.At(0, y);
       for (int c = 0; c < w; ++c) columns[static_cast<size_t>(c)] += p[c * 3 + 2];
     }
     const uint8_t* p = mask.At(0, r);
-    uint8_t* out = &coverage[static_cast<size_t>(r) * w];
-    for (int c = 0; c < w; ++c) {
+    for (int c : {0, w - 1}) {  // the side columns: fewer neighbours
       const uint8_t* px = p + c * 3;
       if (px[0] == 255 && px[1] == 255 && px[2] == 255) {
         out[c] = 255;
@@ -58,7 +89,18 @@ std::vector<uint8_t> TextCoverage(const PixelView& mask) {
       for (int x = left; x <= right; ++x) sum += columns[static_cast<size_t>(x)];
       out[c] = static_cast<uint8_t>(sum / (rows * (right - left + 1)));
     }
+    if (rows == 3)
+      MiddleCoverage<9>(p, columns.data(), w, out);
+    else if (rows == 2)
+      MiddleCoverage<6>(p, columns.data(), w, out);
+    else
+      MiddleCoverage<3>(p, columns.data(), w, out);
   }
+}
+
+std::vector<uint8_t> TextCoverage(const PixelView& mask) {
+  std::vector<uint8_t> coverage;
+  TextCoverage(mask, &coverage);
   return coverage;
 }
 

@@ -31,6 +31,8 @@ TextBlockPart BlockOnCanvas(int x, int y, TextBlockSize block, int canvasWidth, 
 // pixel is pure white, else the integer average of the red bytes of its 3 x 3 neighbourhood,
 // counting only neighbours inside the mask. The average gives every glyph a soft rim.
 std::vector<uint8_t> TextCoverage(const PixelView& mask);
+// The same into `coverage`, whose memory is used again.
+void TextCoverage(const PixelView& mask, std::vector<uint8_t>* coverage);
 
 // Lays the text over the canvas pixels of `part` inside the clip, from the snapshot:
 //   a = 0: the snapshot's pixel; a = 255: the colour; else each channel

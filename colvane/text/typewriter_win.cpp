@@ -158,8 +158,10 @@ void Render(HWND window) {
     PixelView mask;
     if (RenderMask(dc, current, block, &mask)) {
       PixelView canvas = CanvasView(s.canvas);
-      const ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, TextCoverage(mask),
-                                                 block.width, s.colours.foregroundColour);
+      static std::vector<uint8_t> coverage;  // kept: a new block's worth of memory costs more than the sums
+      TextCoverage(mask, &coverage);
+      const ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, coverage, block.width,
+                                                 s.colours.foregroundColour);
       FlushChangedRect(window, changed);
     }
   }
