@@ -8,6 +8,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/palette_scope_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
@@ -177,7 +178,7 @@ namespace {
 // The whole screen composed again: cartoons on the paper stay on top of the restored picture.
 void ShowRestoredCanvas(HWND window) {
   RefreshCanvasBitmap(window);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 

@@ -7,6 +7,7 @@
 #include "colvane/canvas/rope_win.h"
 #include "colvane/canvas/stroke_engine_win.h"
 #include "colvane/canvas/tool_state.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/screen_layout.h"
 
 namespace {
@@ -84,7 +85,7 @@ bool ShapeRelease(HWND window, PaintSession& s, POINT p) {
     const int n = ShapeVertices(shape, tools.shapeAnchor, CanvasPoint{p.x, p.y}, v);
     if (n > 0) DrawShapePolygon(window, v, n, filled);
   }
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   return true;
 }
 

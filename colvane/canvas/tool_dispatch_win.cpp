@@ -14,6 +14,7 @@
 #include "colvane/canvas/tool_select_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/media/sound_effects_win.h"
 
 namespace {
@@ -49,7 +50,7 @@ bool SoftEraserDrag(HWND window, PaintSession& s, POINT p) {
   FreeDrag(window, s, p);
   const CartoonHooks& hooks = CurrentCartoonHooks();
   if (hooks.eraseAt && hooks.eraseAt(window, p)) {
-    InvalidateRect(window, nullptr, FALSE);
+    DamageWholeScreen(window);
     UpdateWindow(window);
   }
   return true;

@@ -28,6 +28,7 @@
 #include "colvane/frame/gdi_holders_win.h"
 #include "colvane/frame/locks_win.h"
 #include "colvane/frame/message_box_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/screen_bitmap_win.h"
 #include "colvane/frame/wait_cursor_win.h"
 #include "colvane/ids.h"
@@ -251,7 +252,7 @@ int ButtonAt(POINT layout) {
   return -1;
 }
 
-void Repaint(HWND window) { InvalidateRect(window, nullptr, FALSE); }
+void Repaint(HWND window) { DamageWholeScreen(window); }
 
 // A one-pixel outline around a cell, drawn with a hollow brush.
 void Outline(HDC dc, const GridRect& cell) {

@@ -15,6 +15,7 @@
 #include "colvane/files/recovery_file.h"
 #include "colvane/frame/file_bytes.h"
 #include "colvane/frame/message_box_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/layout_values.h"
@@ -177,7 +178,7 @@ bool SaveBeforeLeaving(HWND window) {
   if (ShowProgramMessageA(window, LeaveUnkeptQuestion(lastFailure, path).c_str(), "Colvane",
                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
     return true;
-  InvalidateRect(window, nullptr, FALSE);  // under Wine the place of the box was left as it was
+  DamageWholeScreen(window);  // under Wine the place of the box was left as it was
   return false;
 }
 
@@ -207,7 +208,7 @@ void NewPicture(HWND window) {
   // A name whose file doesn't exist: the blank white page, not modified, so it is never written
   // while it stays blank.
   OpenCanvasPicture(window, path);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 

@@ -1,6 +1,7 @@
 // Conversions between layout, screen and paper coordinates, and the palette every blit realises.
 #include "colvane/frame/coords_win.h"
 
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/screen_layout.h"
 
 namespace {
@@ -33,11 +34,7 @@ void ScreenToPaper(POINT* p) {
 }
 
 void RepaintLayoutRect(HWND window, const RECT* layoutRect) {
-  POINT a{layoutRect->left, layoutRect->top}, b{layoutRect->right, layoutRect->bottom};
-  LayoutToScreen(&a);
-  LayoutToScreen(&b);
-  RECT r{a.x, a.y, b.x, b.y};
-  InvalidateRect(window, &r, FALSE);
+  DamageScreen(window, *layoutRect);
   UpdateWindow(window);
 }
 

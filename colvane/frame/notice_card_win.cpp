@@ -5,6 +5,7 @@
 
 #include "colvane/frame/coords_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/ids.h"
 
@@ -126,7 +127,7 @@ void HideNoticeCard(HWND window) {
   if (!card.shown) return;
   card.shown = false;
   KillTimer(window, timer::kNoticeCard);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 

@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/frame_art_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
@@ -160,6 +161,27 @@ void Paint(HWND window, HDC dc) {
   }
 }
 
+// The tray with its page button and the chosen tool's look, as Paint draws them.
+RECT Bounds() {
+  const int page = CurrentPage();
+  const FrameArt& f = Frame();
+  HBITMAP tray = page == 2 && f.tool1 ? f.tool1 : f.tool;
+  const SIZE traySize = BitmapSize(tray);
+  RECT all{f.toolCord.x, f.toolCord.y, f.toolCord.x + traySize.cx, f.toolCord.y + traySize.cy};
+  const auto add = [&all](POINT at, int width, int height) {
+    const RECT r{at.x, at.y, at.x + width, at.y + height};
+    UnionRect(&all, &all, &r);
+  };
+  const PageButton& b = pageButtons[page - 1];
+  if (b.look.bitmap) add(b.look.origin, BitmapSize(b.look.bitmap).cx, BitmapSize(b.look.bitmap).cy);
+  const int i = selected[page - 1];
+  if (i >= 0) {
+    const StripRecord& strip = Buttons(page)[i].select;
+    add(strip.origin, strip.frameWidth, strip.height);
+  }
+  return all;
+}
+
 bool Hover(HWND window, POINT p) {
   const int page = CurrentPage();
   bool hoverEnded = false;
@@ -201,8 +223,9 @@ bool Press(HWND window, POINT p) {
     return 1;
   }
   PlayStrip(window, buttons[at].plain, 0, 1, 1, nullptr, WM_LBUTTONDOWN);
+  const RECT before = Bounds();  // with the look of the tool chosen until now
   selected[0] = selected[1] = -1;
-  InvalidateRect(window, nullptr, FALSE);
+  DamageScreen(window, before);
   UpdateWindow(window);
   PlayStrip(window, buttons[at].select, 0, 0, 0, nullptr, WM_LBUTTONDOWN);
   selected[page - 1] = at;
@@ -232,13 +255,13 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
-                                 Paint, nullptr, false, Targets, nullptr};
+                                 Paint, nullptr, false, Targets, Bounds};
 
 void ShowToolboxPage(HWND window, int page) {
   toolboxPage = page == 2 ? 2 : 1;
   SetDeskPageTurn(window, toolboxPage);
   hovered = kNone;
   hoverCursorSet = false;
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }

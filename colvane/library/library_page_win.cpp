@@ -1,4 +1,5 @@
 // The library page on the screen: loading a category's page, drawing it, and taking its items.
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/library/library_page_win.h"
 
 #include "colvane/canvas/canvas_view_win.h"
@@ -108,7 +109,7 @@ void TakeSamplePicture(HWND window, const char* path) {
   WaitCursor wait(window);
   if (pictureKeeper.before) pictureKeeper.before(window);
   OpenCanvasPicture(window, path);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
   MarkPictureChanged(&Session().canvas);
   if (pictureKeeper.after) pictureKeeper.after(window);
@@ -137,7 +138,7 @@ bool LibraryCommand(HWND window, int id) {
     page.page = NextLibraryPage(page.page, page.pageCount);
   }
   LoadPage(window);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
   PlaySoundEffect(ToolSound());
   return true;
@@ -191,7 +192,7 @@ bool Press(HWND window, POINT p) {
 bool Release(HWND window, POINT) {
   if (page.backPressed || page.forwardPressed) {
     page.backPressed = page.forwardPressed = false;
-    InvalidateRect(window, nullptr, FALSE);
+    DamageWholeScreen(window);
   }
   // A sticker stays in hand until it is dropped on the picture; a cartoon must be placed at once.
   if (PickedCartoon() >= 0) {

@@ -1,4 +1,5 @@
 // The library's shelf on the screen: its category buttons, their animations and the turn to the tools.
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/library/library_shelf_win.h"
 
 #include <cstdio>
@@ -44,7 +45,7 @@ void Play(HWND window, const StripRecord& s, int first, int count, int interrupt
 }
 
 void Repaint(HWND window) {
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 

@@ -10,6 +10,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/gdi_holders_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/ids.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/panels/option_panels_win.h"
@@ -251,12 +252,12 @@ void DragKnob(HWND window, POINT p) {
 }  // namespace
 
 void ShowOptionPanel(HWND window, int toolbarCommand) {
+  if (panel.spec) DamageScreen(window, PanelRect());  // where the old panel was
   FreeOptionPanels();
   const PanelSpec* spec = FindPanel(toolbarCommand);
   panel = OpenPanel{};
   if (!spec) {
     // The absorber shows no panel: the old one must leave the screen.
-    InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
     return;
   }
@@ -271,7 +272,7 @@ void ShowOptionPanel(HWND window, int toolbarCommand) {
   panel.selected = spec->defaultIndex;
   panel.selectedCommand = panel.selected >= 0 ? spec->buttons[panel.selected].command : -1;
   if (panel.selected >= 0 && spec->sendsDefault) SendCommand(window, panel.selectedCommand);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageScreen(window, PanelRect());
   UpdateWindow(window);
 }
 

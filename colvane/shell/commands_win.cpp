@@ -10,6 +10,7 @@
 #include "colvane/files/picture_save_win.h"
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/locks_win.h"
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/frame/toolbox_win.h"
 #include "colvane/ids.h"
 #include "colvane/library/library_shelf_win.h"
@@ -50,7 +51,7 @@ void ToLibrary(HWND window) {
 void ToTools(HWND window) {
   TurnToTools(window);
   LoadToolboxAndTools(window);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 
@@ -81,7 +82,7 @@ void SayGoodbye(HWND window) {
   StopTune();
   LoopJingle("end");
   StartExitScreen(window);
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 
@@ -89,6 +90,7 @@ bool DispatchCommand(HWND window, WPARAM wParam) {
   const int id = static_cast<int>(wParam);
   if ((id == cmd::kRedo || id == cmd::kUndoAgain) && !UndoStepsKept()) return true;  // the toggle: nothing at all
   KillTimer(window, timer::kCaret);  // any command stops the text caret
+  HideTypewriterCaret(window);
   if (OfferToAreas(window, id)) return true;
   // Every command but new picture and paper goes back to the paper's own grain first.
   if (id != cmd::kNewPicture && id != cmd::kPaper) ResetStrokeTexture();

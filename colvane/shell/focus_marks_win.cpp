@@ -1,4 +1,5 @@
 // The focus marks: their one state, and their painting over everything else.
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/shell/focus_marks_win.h"
 
 #include <cstdio>
@@ -114,13 +115,13 @@ void ShowFocusMarks(HWND window, const FocusMarks& next) {
   marks = next;
   shown = true;
   Tell();
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
 }
 
 void HideFocusMarks(HWND window) {
   if (!shown) return;
   shown = false;
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
 }
 
 bool FocusMarksShown() { return shown; }

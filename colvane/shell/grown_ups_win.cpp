@@ -1,5 +1,6 @@
 // The grown-ups' screen and the chord that reaches it, drawn in the program's own colours over
 // the whole screen.
+#include "colvane/frame/screen_area_win.h"
 #include "colvane/shell/grown_ups_win.h"
 
 #include <shlobj.h>
@@ -207,7 +208,7 @@ void Paint(HWND window, HDC dc) {
 }
 
 void Repaint(HWND window) {
-  InvalidateRect(window, nullptr, FALSE);
+  DamageWholeScreen(window);
   UpdateWindow(window);
 }
 

@@ -26,6 +26,7 @@ LOGFONTA previousFont{};  // the font of the last render
 bool havePreviousFont = false;
 POINT caretAt{0, 0};  // canvas point where the caret was last drawn
 bool caretShown = false;
+RECT caretOnScreen{0, 0, 0, 0};  // the window's pixels the shown caret inverted
 
 bool Typing() { return Session().choice.drawingMode == kModeTypewriter; }
 
@@ -212,8 +213,18 @@ void EndTypewriterText() {
 
 bool TypewriterHasText() { return Typing() && !(origin.x == kNoOrigin && origin.y == kNoOrigin); }
 
+void HideTypewriterCaret(HWND window) {
+  if (!caretShown) return;
+  // The caret is drawn on the window only: composing its place again takes it away.
+  InvalidateRect(window, &caretOnScreen, FALSE);
+  caretShown = false;
+}
+
 void TypewriterCaretTick(HWND window) {
-  if (origin.x == kNoOrigin && origin.y == kNoOrigin) return;
+  if (origin.x == kNoOrigin && origin.y == kNoOrigin) {
+    HideTypewriterCaret(window);  // the text ended some other way than by a command
+    return;
+  }
   const ScreenLayout& screen = Screen();
   HDC dc = GetDC(window);
   FontInDc font(dc, CurrentFont());
@@ -239,6 +250,8 @@ void TypewriterCaretTick(HWND window) {
       ShowCanvasRect(dc, RECT{caret.x, caret.y, caret.x + 1, bottom});
     } else {
       const int oldRop = SetROP2(dc, R2_NOT);
+      caretOnScreen = RECT{screen.paperOriginX + caret.x, screen.paperOriginY + caret.y,
+                           screen.paperOriginX + caret.x + 1, screen.paperOriginY + bottom};
       MoveToEx(dc, screen.paperOriginX + caret.x, screen.paperOriginY + caret.y, nullptr);
       LineTo(dc, screen.paperOriginX + caret.x, screen.paperOriginY + bottom);
       SetROP2(dc, oldRop);

@@ -15,6 +15,8 @@ void TypewriterRerender(HWND window);
 // Ends the text being typed (undo, new picture, the library, the file box): what was typed stays
 // painted in, and keys type nothing until the next press on the paper.
 void EndTypewriterText();
+// Takes the caret off the window, if it is shown.
+void HideTypewriterCaret(HWND window);
 // Frees the bitmap the text is rendered through (at shutdown).
 void FreeTypewriter();
 // A text is begun and keys type into it.
