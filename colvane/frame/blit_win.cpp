@@ -147,6 +147,16 @@ void PairThroughDc(HDC destination, HDC memory, HBITMAP image, HBITMAP mask, int
 
 }  // namespace
 
+void BlitTransparentPairThrough(HDC destination, HDC memory, HBITMAP image, HBITMAP mask, int x, int y, int width,
+                                int height, int sourceX, int sourceY) {
+  if (!image || !mask || !memory) return;
+  COLORREF oldText = SetTextColor(destination, RGB(0, 0, 0));
+  COLORREF oldBk = SetBkColor(destination, RGB(255, 255, 255));
+  PairThroughDc(destination, memory, image, mask, x, y, width, height, sourceX, sourceY);
+  SetTextColor(destination, oldText);
+  SetBkColor(destination, oldBk);
+}
+
 void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY) {

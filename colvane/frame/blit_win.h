@@ -13,6 +13,9 @@ void MakeTransparentPair(HWND window, HBITMAP bitmap, HPALETTE palette, COLORREF
                          HBITMAP* image, HBITMAP* mask);
 void BlitTransparentKeyed(HWND window, HDC destination, HBITMAP bitmap, HPALETTE palette, int x,
                           int y, int width, int height, int sourceX, int sourceY);
+// The same through a memory DC the caller lends, for many pairs in a row.
+void BlitTransparentPairThrough(HDC destination, HDC memory, HBITMAP image, HBITMAP mask, int x, int y, int width,
+                                int height, int sourceX, int sourceY);
 void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY);

@@ -1,6 +1,7 @@
 // The typewriter's text on the screen: fonts, the render through a memory bitmap, the caret.
 #include "colvane/text/typewriter_win.h"
 
+#include <cstring>
 #include <vector>
 
 #include "colvane/canvas/canvas_view_win.h"
@@ -45,15 +46,40 @@ LOGFONTA CurrentFont() {
   return f;
 }
 
-// A font selected into a DC for the holder's lifetime.
+// The fonts of the last renders, kept: every key measures and draws with them.
+struct KeptFont {
+  LOGFONTA look;
+  HFONT font = nullptr;
+};
+KeptFont keptFonts[2];
+int nextKeptFont = 0;
+
+HFONT FontFor(const LOGFONTA& f) {
+  for (const KeptFont& k : keptFonts)
+    if (k.font && std::memcmp(&k.look, &f, sizeof(f)) == 0) return k.font;
+  KeptFont& k = keptFonts[nextKeptFont];
+  nextKeptFont = (nextKeptFont + 1) % 2;
+  if (k.font) DeleteObject(k.font);
+  k.look = f;
+  k.font = CreateFontIndirectA(&f);
+  return k.font;
+}
+
+void FreeKeptFonts() {
+  for (KeptFont& k : keptFonts) {
+    if (k.font) DeleteObject(k.font);
+    k.font = nullptr;
+  }
+}
+
+// A font selected into a DC for the holder's lifetime (the font stays kept).
 class FontInDc {
  public:
-  FontInDc(HDC dc, const LOGFONTA& f) : dc_(dc), font_(CreateFontIndirectA(&f)) {
+  FontInDc(HDC dc, const LOGFONTA& f) : dc_(dc), font_(FontFor(f)) {
     old_ = font_ ? SelectObject(dc, font_) : nullptr;
   }
   ~FontInDc() {
     if (old_) SelectObject(dc_, old_);
-    if (font_) DeleteObject(font_);
   }
   FontInDc(const FontInDc&) = delete;
   FontInDc& operator=(const FontInDc&) = delete;
@@ -204,7 +230,10 @@ void TypewriterRerender(HWND window) {
   Render(window);
 }
 
-void FreeTypewriter() { FreeMaskBitmap(); }
+void FreeTypewriter() {
+  FreeMaskBitmap();
+  FreeKeptFonts();
+}
 
 void EndTypewriterText() {
   ClearText(&text);
