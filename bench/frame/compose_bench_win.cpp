@@ -94,20 +94,6 @@ int main() {
       area.push_back(Now() - t0);
     }
     Report((std::string("Paint/") + row.name).c_str(), area);
-    {
-      const int saved = SaveDC(offscreen);
-      IntersectClipRect(offscreen, 300, 250, 364, 306);
-      SetMetaRgn(offscreen);
-      std::vector<double> clipped;
-      for (int i = 0; i < 30; ++i) {
-        double t0 = Now();
-        row.paint(window, offscreen);
-        GdiFlush();
-        clipped.push_back(Now() - t0);
-      }
-      RestoreDC(offscreen, saved);
-      Report((std::string("PaintClipped/") + row.name).c_str(), clipped);
-    }
   }
   SelectObject(offscreen, oldOff);
   DeleteObject(offBitmap);

@@ -152,24 +152,17 @@ void PaintCanvas(HWND, HDC dc) {
   ShowCanvasRect(dc, RECT{0, 0, app.paperWidth, app.paperHeight});
 }
 
-// The shown paper in layout coordinates.
-RECT PaperBounds() {
-  const ScreenLayout& s = Screen();
-  const int left = s.paperOriginX - s.screenOriginX, top = s.paperOriginY - s.screenOriginY;
-  return RECT{left, top, left + s.paperWidth, top + s.paperHeight};
-}
-
 // The shown paper, as a place to point at rather than a button.
 int Targets(AreaTarget* out, int capacity) {
   int n = 0;
-  AddTarget(out, capacity, &n, PaperBounds(), "paper", TargetUse::kPoint);
+  AddTarget(out, capacity, &n, ShownPaperRect(), "paper", TargetUse::kPoint);
   return n;
 }
 
 }  // namespace
 
 const ScreenArea kCanvasArea = {"canvas", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                PaintCanvas, nullptr, false, Targets, PaperBounds};
+                                PaintCanvas, nullptr, false, Targets, ShownPaperRect};
 
 void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
 

@@ -99,10 +99,3 @@ void DamageScreen(HWND window, const RECT& layoutRect) {
 }
 
 void DamageWholeScreen(HWND window) { InvalidateRect(window, nullptr, FALSE); }
-
-void DamageArea(HWND window, const ScreenArea& area) {
-  if (area.bounds)
-    DamageScreen(window, area.bounds());
-  else
-    DamageWholeScreen(window);
-}

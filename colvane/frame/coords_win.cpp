@@ -38,6 +38,12 @@ void RepaintLayoutRect(HWND window, const RECT* layoutRect) {
   UpdateWindow(window);
 }
 
+RECT ShownPaperRect() {
+  const ScreenLayout& s = Screen();
+  const int left = s.paperOriginX - s.screenOriginX, top = s.paperOriginY - s.screenOriginY;
+  return RECT{left, top, left + s.paperWidth, top + s.paperHeight};
+}
+
 SIZE BitmapSize(HBITMAP bitmap) {
   SIZE s{0, 0};
   BITMAP bm{};

@@ -14,6 +14,8 @@ void ScreenToLayout(POINT* p);
 void PaperToScreen(POINT* p);
 void ScreenToPaper(POINT* p);
 void RepaintLayoutRect(HWND window, const RECT* layoutRect);
+// The shown paper in layout coordinates.
+RECT ShownPaperRect();
 
 // Bitmap size helper; 0 x 0 for a null bitmap.
 SIZE BitmapSize(HBITMAP bitmap);

@@ -73,5 +73,3 @@ void FreeKeptComposition();
 // An area changed: its layout rectangle (or the whole window) is composed again at the next paint.
 void DamageScreen(HWND window, const RECT& layoutRect);
 void DamageWholeScreen(HWND window);
-// The area's bounds, or the whole window for an area without them.
-void DamageArea(HWND window, const ScreenArea& area);

@@ -276,13 +276,6 @@ namespace {
 
 bool Uncovered() { return !DeskCovered(); }
 
-// They are drawn inside the shown paper only.
-RECT PaperBounds() {
-  const ScreenLayout& s = Screen();
-  const int left = s.paperOriginX - s.screenOriginX, top = s.paperOriginY - s.screenOriginY;
-  return RECT{left, top, left + s.paperWidth, top + s.paperHeight};
-}
-
 void PaintCartoons(HWND window, HDC dc) {
   if (table.Count() == 0) return;
   const ScreenLayout& s = Screen();
@@ -301,7 +294,7 @@ void PaintCartoons(HWND window, HDC dc) {
 }  // namespace
 
 const ScreenArea kCartoonsArea = {"cartoons", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, PaintCartoons, nullptr, false, nullptr, PaperBounds};
+                                  nullptr, PaintCartoons, nullptr, false, nullptr, ShownPaperRect};  // drawn inside the paper only
 
 void InstallCartoonHooks() {
   CartoonHooks hooks;

@@ -3,8 +3,6 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include <vector>
-
 #include "colvane/canvas/rope_win.h"
 #include "colvane/files/file_box_win.h"
 #include "colvane/files/picture_save_win.h"
@@ -60,27 +58,27 @@ void PointerUsed(HWND window, bool press) {
   if (!SendingMouse() && !SwitchScanning()) KeyboardPointerUsed(window, press);
 }
 
-// The update region as GDI made it, read back as rectangles before BeginPaint validates it; many
-// small pieces are composed as their bounding rectangle.
+// The update region as GDI made it, read back as rectangles before BeginPaint validates it; more
+// pieces than `capacity` are composed as their bounding rectangle.
 int UpdateRects(HWND window, RECT* out, int capacity) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (!region) return 0;
   int count = 0;
-  if (region && GetUpdateRgn(window, region, FALSE) > NULLREGION) {
+  if (GetUpdateRgn(window, region, FALSE) > NULLREGION) {
+    struct {
+      RGNDATAHEADER header;
+      RECT rects[16];
+    } data;
+    const int room = capacity < 16 ? capacity : 16;
     const DWORD bytes = GetRegionData(region, 0, nullptr);
-    std::vector<char> data(bytes);
-    auto* header = reinterpret_cast<RGNDATA*>(data.data());
-    if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(region, bytes, header) == bytes) {
-      const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
-      const int n = static_cast<int>(header->rdh.nCount);
-      if (n > capacity) {
-        out[0] = header->rdh.rcBound;
-        count = 1;
-      } else {
-        for (count = 0; count < n; ++count) out[count] = rects[count];
-      }
+    if (bytes <= sizeof(data.header) + room * sizeof(RECT) &&
+        GetRegionData(region, bytes, reinterpret_cast<RGNDATA*>(&data)) == bytes) {
+      for (count = 0; count < static_cast<int>(data.header.nCount) && count < room; ++count) out[count] = data.rects[count];
+    } else if (GetRgnBox(region, &out[0]) > NULLREGION) {
+      count = 1;
     }
   }
-  if (region) DeleteObject(region);
+  DeleteObject(region);
   return count;
 }
 
