@@ -25,6 +25,8 @@ bool FindWave(const char* name, char* path) {
 
 // Waves found before, kept while the layout file and both settings files stay as they were:
 // a key press or a press on the paper plays one, and reading the files takes longer than that.
+// The files are looked at once a second at most (three looks cost a key a tenth of a millisecond),
+// so an edit made while the program runs is heard within a second.
 struct FoundWave {
   char name[80];
   char path[MAX_PATH];
@@ -33,20 +35,26 @@ struct FoundWave {
 FoundWave foundWaves[16];
 int foundCount = 0;
 WIN32_FILE_ATTRIBUTE_DATA stamps[3];
+DWORD lastLook = 0;
+bool looked = false;
 
 bool FilesAsBefore() {
+  const DWORD now = GetTickCount();
+  if (looked && now - lastLook < 1000) return true;
+  looked = true;
+  lastLook = now;
   char paths[3][MAX_PATH];
   LayoutFilePath(paths[0]);
   SettingsFilePath(paths[1]);
   UserSettingsFilePath(paths[2]);
   bool same = true;
   for (int i = 0; i < 3; ++i) {
-    WIN32_FILE_ATTRIBUTE_DATA now{};
-    if (!paths[i][0] || !GetFileAttributesExA(paths[i], GetFileExInfoStandard, &now)) now = WIN32_FILE_ATTRIBUTE_DATA{};
-    if (CompareFileTime(&now.ftLastWriteTime, &stamps[i].ftLastWriteTime) != 0 ||
-        now.nFileSizeLow != stamps[i].nFileSizeLow || now.nFileSizeHigh != stamps[i].nFileSizeHigh)
+    WIN32_FILE_ATTRIBUTE_DATA stamp{};
+    if (!paths[i][0] || !GetFileAttributesExA(paths[i], GetFileExInfoStandard, &stamp)) stamp = WIN32_FILE_ATTRIBUTE_DATA{};
+    if (CompareFileTime(&stamp.ftLastWriteTime, &stamps[i].ftLastWriteTime) != 0 ||
+        stamp.nFileSizeLow != stamps[i].nFileSizeLow || stamp.nFileSizeHigh != stamps[i].nFileSizeHigh)
       same = false;
-    stamps[i] = now;
+    stamps[i] = stamp;
   }
   return same;
 }

@@ -110,29 +110,47 @@ ChangedRect BlendTextBlock(PixelView* canvas, const PixelView& snapshot, const C
   ChangedRect changed;
   if (part.width <= 0 || part.height <= 0 || !canvas->bits || !snapshot.bits) return changed;
   const uint8_t channel[3] = {BlueOf(colour), GreenOf(colour), RedOf(colour)};
+  // The pixels every view holds, and the clip's area: the same columns for every row.
+  const int x0 = std::max(part.x, 0);
+  const int x1 = std::min({part.x + part.width, canvas->width, snapshot.width, clip.Width()});
+  int left = x1, right = -1, top = -1, bottom = -1;
   for (int r = 0; r < part.height; ++r) {
     const int y = part.y + r;
-    const uint8_t* a = &coverage[static_cast<size_t>(part.blockY + r) * blockWidth + part.blockX];
-    for (int c = 0; c < part.width; ++c) {
-      const int x = part.x + c;
-      if (!clip.Contains(x, y) || !canvas->Inside(x, y) || !snapshot.Inside(x, y)) continue;
-      uint8_t* out = canvas->At(x, y);
-      const uint8_t* under = snapshot.At(x, y);
-      for (int k = 0; k < 3; ++k) {
-        if (a[c] == 0)
-          out[k] = under[k];
-        else if (a[c] == 255)
-          out[k] = channel[k];
-        else
-          out[k] = static_cast<uint8_t>((under[k] * (255 - a[c]) + channel[k] * a[c]) / 256);
+    if (y < 0 || y >= canvas->height || y >= snapshot.height || y >= clip.Height()) continue;
+    const uint8_t* a = &coverage[static_cast<size_t>(part.blockY + r) * blockWidth + part.blockX] - part.x;
+    const uint8_t* inside = clip.Row(y);  // null: all of it
+    uint8_t* out = canvas->Row(y);
+    const uint8_t* under = snapshot.Row(y);
+    int rowLeft = x1, rowRight = -1;
+    for (int x = x0; x < x1; ++x) {
+      if (inside && !inside[x]) continue;
+      uint8_t* o = out + x * 3;
+      const uint8_t* u = under + x * 3;
+      uint8_t v[3];
+      if (a[x] == 0) {
+        v[0] = u[0], v[1] = u[1], v[2] = u[2];
+      } else if (a[x] == 255) {
+        v[0] = channel[0], v[1] = channel[1], v[2] = channel[2];
+      } else {
+        for (int k = 0; k < 3; ++k) v[k] = static_cast<uint8_t>((u[k] * (255 - a[x]) + channel[k] * a[x]) / 256);
       }
+      if (v[0] == o[0] && v[1] == o[1] && v[2] == o[2]) continue;
+      o[0] = v[0], o[1] = v[1], o[2] = v[2];
+      rowLeft = std::min(rowLeft, x);
+      rowRight = x;
     }
+    if (rowRight < 0) continue;
+    left = std::min(left, rowLeft);
+    right = std::max(right, rowRight);
+    if (top < 0) top = y;
+    bottom = y;
   }
+  if (right < 0) return changed;  // the canvas already showed this text
   changed.changed = 1;
-  changed.left = part.x;
-  changed.top = part.y;
-  changed.right = part.x + part.width - 1;
-  changed.bottom = part.y + part.height - 1;
+  changed.left = left;
+  changed.top = top;
+  changed.right = right;
+  changed.bottom = bottom;
   return changed;
 }
 

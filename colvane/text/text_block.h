@@ -37,7 +37,8 @@ void TextCoverage(const PixelView& mask, std::vector<uint8_t>* coverage);
 // Lays the text over the canvas pixels of `part` inside the clip, from the snapshot:
 //   a = 0: the snapshot's pixel; a = 255: the colour; else each channel
 //   (snapshot * (255 - a) + colour * a) / 256.
-// `coverage` is the block's (blockWidth values per row). Returns the rectangle to repaint.
+// `coverage` is the block's (blockWidth values per row). Returns the bounds of the pixels whose
+// value changed: a key that adds a letter repaints only that letter.
 ChangedRect BlendTextBlock(PixelView* canvas, const PixelView& snapshot, const ClipMask& clip,
                            const TextBlockPart& part, const std::vector<uint8_t>& coverage, int blockWidth,
                            uint32_t colour);

@@ -1,6 +1,7 @@
 // The typewriter's text on the screen: fonts, the render through a memory bitmap, the caret.
 #include "colvane/text/typewriter_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -174,12 +175,30 @@ bool RenderMask(HDC dc, const LOGFONTA& f, TextBlockSize block, PixelView* mask)
   return true;
 }
 
+// The shown caret's pixels join what a render flushes: the canvas shown there again takes it off.
+void AddCaret(ChangedRect* changed) {
+  const ScreenLayout& screen = Screen();
+  const int left = caretOnScreen.left - screen.paperOriginX, top = caretOnScreen.top - screen.paperOriginY;
+  const int right = caretOnScreen.right - 1 - screen.paperOriginX, bottom = caretOnScreen.bottom - 1 - screen.paperOriginY;
+  if (right < left || bottom < top) return;
+  if (!changed->changed) {
+    *changed = ChangedRect{1, left, top, right, bottom};
+    return;
+  }
+  changed->left = std::min(changed->left, left);
+  changed->top = std::min(changed->top, top);
+  changed->right = std::max(changed->right, right);
+  changed->bottom = std::max(changed->bottom, bottom);
+}
+
 void Render(HWND window) {
   const LOGFONTA current = CurrentFont();
   if (!havePreviousFont) previousFont = current;
   PaintSession& s = Session();
   HDC dc = GetDC(window);
-  const TextBlockSize block = LargerBlock(Measure(dc, previousFont), Measure(dc, current));
+  const TextBlockSize now = Measure(dc, current);
+  const bool sameFont = std::memcmp(&previousFont, &current, sizeof(current)) == 0;
+  const TextBlockSize block = sameFont ? now : LargerBlock(Measure(dc, previousFont), now);
   const TextBlockPart part = BlockOnCanvas(origin.x, origin.y, block, kCanvasWidth, s.canvas.height);
   if (part.width > 0 && part.height > 0) {
     PixelView mask;
@@ -187,8 +206,9 @@ void Render(HWND window) {
       PixelView canvas = CanvasView(s.canvas);
       static std::vector<uint8_t> coverage;  // kept: a new block's worth of memory costs more than the sums
       TextCoverage(mask, &coverage);
-      const ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, coverage, block.width,
-                                                 s.colours.foregroundColour);
+      ChangedRect changed = BlendTextBlock(&canvas, UndoSnapshotView(), s.clip, part, coverage, block.width,
+                                           s.colours.foregroundColour);
+      if (caretShown) AddCaret(&changed);
       FlushChangedRect(window, changed);
     }
   }

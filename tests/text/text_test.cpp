@@ -182,6 +182,13 @@ TEST(TextBlock, BlendsOverTheSnapshotInsideTheClipOnly) {
   EXPECT_EQ(p2[0], 200 * 127 / 256);           // blue: snapshot only
   EXPECT_EQ(p2[2], (200 * 127 + 255 * 128) / 256);
   EXPECT_EQ(canvas.view.At(3, 0)[0], 7);  // outside the clip: untouched
+  EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}), (std::vector<int>{0, 0, 2, 0}));
+  // Again with one pixel's coverage changed: only that pixel is to be shown again; the same text
+  // again changes nothing.
+  const std::vector<uint8_t> next = {0, 128, 128, 255};
+  const ChangedRect one = BlendTextBlock(&canvas.view, snapshot.view, clip, part, next, 4, 0x000000FF);
+  EXPECT_EQ((std::vector<int>{one.changed, one.left, one.right}), (std::vector<int>{1, 1, 1}));
+  EXPECT_FALSE(BlendTextBlock(&canvas.view, snapshot.view, clip, part, next, 4, 0x000000FF).changed);
 }
 
 TEST(FaceTable, KeepsTrueTypeFacesOnceAndAtMost49) {
