@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "colvane/layout/profile_reads_win.h"
+
 namespace {
 
 enum class OwnerState { kNone, kMainWindow, kGone };
@@ -73,6 +75,7 @@ int ShowProgramMessage(HWND fallback, const wchar_t* text, const wchar_t* captio
   if (GetCapture()) ReleaseCapture();
   shown.push_back(key);
   int answer = MessageBoxW(owner, text, caption, style);
+  ForgetProfileSnapshots();  // someone may have changed a settings file while the box waited
   shown.erase(std::find(shown.begin(), shown.end(), key));
   return answer;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "colvane/layout/layout_values.h"
+#include "colvane/layout/profile_reads_win.h"
 #include "colvane/layout/settings_layers.h"
 
 namespace {
@@ -51,14 +52,14 @@ void SettingsFilePath(char* path) {
 UINT GetLayoutInt(const char* section, const char* key, int defaultValue) {
   char path[MAX_PATH];
   LayoutFilePath(path);
-  return GetPrivateProfileIntA(section, key, defaultValue, path);
+  return ReadProfileInt(path, section, key, defaultValue);
 }
 
 DWORD GetLayoutString(const char* section, const char* key, const char* defaultValue, char* buffer,
                       DWORD size) {
   char path[MAX_PATH];
   LayoutFilePath(path);
-  return GetPrivateProfileStringA(section, key, defaultValue, buffer, size, path);
+  return ReadProfileString(path, section, key, defaultValue, buffer, size);
 }
 
 // How far a layout number may reach on this screen.
@@ -121,7 +122,7 @@ class ProfileFile : public SettingsFile {
     static const char kAbsent[] = "\x01";
     char buffer[1024];
     if (!path_[0]) return false;
-    GetPrivateProfileStringA(section, key, kAbsent, buffer, sizeof(buffer), path_);
+    ReadProfileString(path_, section, key, kAbsent, buffer, sizeof(buffer));
     if (lstrcmpA(buffer, kAbsent) == 0) return false;
     *value = buffer;
     return true;
@@ -134,6 +135,7 @@ class ProfileFile : public SettingsFile {
       CutLastEntry(folder);
       CreateDirectoryA(folder, nullptr);
     }
+    ForgetProfileSnapshots();
     return WritePrivateProfileStringA(section, key, value, path_) != FALSE;
   }
 
@@ -146,7 +148,7 @@ class ProfileFile : public SettingsFile {
 UINT GetSettingInt(const char* section, const char* key, int defaultValue) {
   ProfileFile user(true), machine(false);
   auto& holding = static_cast<ProfileFile&>(SettingsFileHolding(user, machine, section, key));
-  return GetPrivateProfileIntA(section, key, defaultValue, holding.Path());
+  return ReadProfileInt(holding.Path(), section, key, defaultValue);
 }
 
 DWORD GetSettingString(const char* section, const char* key, const char* defaultValue, char* buffer,

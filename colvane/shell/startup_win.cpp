@@ -25,6 +25,7 @@
 #include "colvane/media/music_win.h"
 #include "colvane/layout/layout_files_win.h"
 #include "colvane/layout/policy_win.h"
+#include "colvane/layout/profile_reads_win.h"
 #include "colvane/library/cartoons_win.h"
 #include "colvane/library/library_page_win.h"
 #include "colvane/library/library_shelf_win.h"
@@ -74,6 +75,7 @@ void LoadToolboxAndTools(HWND window) {
 
 bool StartUp(HWND window) {
   AppState& app = App();
+  ProfileReadScope manyReads;  // start-up reads a few hundred keys of the same three files
   LoadPolicy();
   // The switches first: the "start" jingle is an effect like any other.
   LoadSoundSettings();

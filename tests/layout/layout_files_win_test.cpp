@@ -9,6 +9,7 @@
 #include "colvane/frame/frame_art_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/layout/layout_files_win.h"
+#include "colvane/layout/profile_reads_win.h"
 #include "colvane/shell/app_state_win.h"
 
 namespace {
@@ -155,4 +156,40 @@ TEST_F(Layout, AnAssetFolderThatIsNotThereFallsBackToTheProgramFolder) {
   SetSettingString("FILE", "PATH", old[0] ? old : nullptr);
   DeleteFileA(file.c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+// Many reads at once come from a snapshot of the file: every read must give what the profile
+// functions give, whatever the file holds (a second file adds a key outside plain ASCII).
+TEST_F(Layout, ReadsInAScopeGiveWhatTheProfileFunctionsGive) {
+  const std::string files[] = {
+      "[TEST]\nPlain=value\n  Spaced  =  with spaces  \nquoted=\"in quotes\"\nsingle='x'\nhalf=\"open\n"
+      "empty=\nnovalue\nnovalue2\nnovalue2=later\ndup=first\nDUP=second\neq=a=b\n; note=comment\nnum=42\n"
+      "neg=-5\nbig=99999999999\nhex=0x10\nlead= 7\nmixed=12abc\nlong=" + std::string(300, 'x') + "\n"
+      "[test]\nlate=a second section of the same name\n[Other]\nKey=1\n",
+      "[TEST]\nPlain=value\nnum=42\n[Other]\nK\xe9y=1\n"};
+  const char* const queries[][2] = {
+      {"TEST", "Plain"}, {"test", "PLAIN"}, {"TEST", "Spaced"}, {"TEST", "quoted"}, {"TEST", "single"},
+      {"TEST", "half"},  {"TEST", "empty"}, {"TEST", "novalue"}, {"TEST", "novalue2"}, {"TEST", "dup"},
+      {"TEST", "eq"},    {"TEST", "; note"}, {"TEST", "num"},    {"TEST", "neg"},     {"TEST", "big"},
+      {"TEST", "hex"},   {"TEST", "lead"},  {"TEST", "mixed"},   {"TEST", "long"},    {"TEST", "late"},
+      {"Other", "Key"},  {"Other", "k\xe9y"}, {"Missing", "x"},  {"TEST", "missing"}};
+  char path[MAX_PATH];
+  LayoutFilePath(path);
+  for (const std::string& text : files) {
+    std::ofstream(path, std::ios::binary) << text;
+    const auto readAll = [&] {
+      std::string all;
+      for (const auto& q : queries) {
+        char wide[1024], narrow[4];
+        const DWORD n = GetLayoutString(q[0], q[1], "dflt  ", wide, sizeof(wide));
+        const DWORD m = GetLayoutString(q[0], q[1], "dflt  ", narrow, sizeof(narrow));
+        all += std::string(q[1]) + ": " + std::to_string(n) + " [" + wide + "] " + std::to_string(m) + " [" + narrow +
+               "] " + std::to_string(GetLayoutInt(q[0], q[1], 77)) + "\n";
+      }
+      return all;
+    };
+    const std::string direct = readAll();
+    ProfileReadScope scope;
+    EXPECT_EQ(readAll(), direct);
+  }
 }
