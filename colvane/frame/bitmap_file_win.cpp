@@ -30,7 +30,8 @@ static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
   std::vector<uint8_t> bytes;
   if (!path || !path[0] || !ReadFileBytes(path, kMaxBitmapFile, &bytes)) return nullptr;
   DibImage image;
-  DibResult r = ReadDibFile(bytes.data(), bytes.size(), &image);
+  const uint8_t* rows = nullptr;  // the file's own rows: art is large, and a copy costs its time
+  DibResult r = ReadDibFileHeader(bytes.data(), bytes.size(), &image, &rows);
   if (r == kDibNotBitmap) {
     ShowNotBitmapMessage(owner, path);
     return nullptr;
@@ -41,7 +42,7 @@ static HBITMAP BitmapFromFile(HWND owner, const char* path, HPALETTE palette) {
   {
     PaletteScope realized(dc, palette);
     auto* info = reinterpret_cast<const BITMAPINFO*>(image.packed.data());
-    bitmap = CreateScreenBitmapFromDib(dc, info, image.Bits());
+    bitmap = CreateScreenBitmapFromDib(dc, info, rows);
   }
   ReleaseDC(owner, dc);
   return bitmap;

@@ -132,7 +132,27 @@ DibResult ParseDibLayout(const uint8_t* data, size_t size, DibMode mode, DibLayo
   return kDibOk;
 }
 
-DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const char** why) {
+namespace {
+
+// The packed form's 40-byte header and full colour table for the checked layout, into `p`.
+void PutPackedHeader(const uint8_t* data, const DibLayout& d, uint32_t fullTable, uint8_t* p) {
+  Put32(p, 40);
+  Put32(p + 4, static_cast<uint32_t>(d.width));
+  Put32(p + 8, static_cast<uint32_t>(d.Rows()));
+  Put16(p + 12, 1);
+  Put16(p + 14, static_cast<uint32_t>(d.bitCount));
+  Put32(p + 20, static_cast<uint32_t>(d.imageSize));
+  Put32(p + 32, fullTable);
+  for (uint64_t i = 0; fullTable && i < d.colours; ++i) {
+    const uint8_t* e = data + d.tableAt + i * d.entrySize;
+    uint8_t* q = p + 40 + i * 4;
+    q[0] = e[0];
+    q[1] = e[1];
+    q[2] = e[2];
+  }
+}
+
+DibResult ReadDib(const uint8_t* data, size_t size, DibImage* out, const uint8_t** rowsInData, const char** why) {
   DibLayout d;
   const DibResult r = ParseDibLayout(data, size, kDibWholeFile, &d, why);
   if (r != kDibOk) return r;
@@ -141,40 +161,39 @@ DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const cha
   // pixel index reads past it); none is kept for 16 to 32 bits.
   const uint32_t fullTable = d.bitCount <= 8 ? (1u << d.bitCount) : 0;
   const uint64_t rows = static_cast<uint64_t>(d.Rows());
-  const uint64_t total = 40 + static_cast<uint64_t>(fullTable) * 4 + d.imageSize;
-  out->packed.assign(static_cast<size_t>(total), 0);
-  uint8_t* p = out->packed.data();
-  Put32(p, 40);
-  Put32(p + 4, static_cast<uint32_t>(d.width));
-  Put32(p + 8, static_cast<uint32_t>(rows));
-  Put16(p + 12, 1);
-  Put16(p + 14, static_cast<uint32_t>(d.bitCount));
-  Put32(p + 20, static_cast<uint32_t>(d.imageSize));
-  Put32(p + 32, fullTable);
-  if (fullTable) {
-    for (uint64_t i = 0; i < d.colours; ++i) {
-      const uint8_t* e = data + d.tableAt + i * d.entrySize;
-      uint8_t* q = p + 40 + i * 4;
-      q[0] = e[0];
-      q[1] = e[1];
-      q[2] = e[2];
-    }
-  }
-  uint8_t* dst = p + 40 + static_cast<size_t>(fullTable) * 4;
+  const size_t headerBytes = 40 + static_cast<size_t>(fullTable) * 4;
   const uint8_t* src = data + d.bitsAt;
-  if (d.height < 0) {
+  const bool inPlace = rowsInData && d.height > 0;  // stored bottom-up: the file's rows as they are
+  out->packed.assign(inPlace ? headerBytes : headerBytes + static_cast<size_t>(d.imageSize), 0);
+  uint8_t* p = out->packed.data();
+  PutPackedHeader(data, d, fullTable, p);
+  uint8_t* dst = p + headerBytes;
+  if (inPlace) {
+    *rowsInData = src;
+  } else if (d.height < 0) {
     for (uint64_t r = 0; r < rows; ++r)
       std::memcpy(dst + r * d.rowSize, src + (rows - 1 - r) * d.rowSize, d.rowSize);
   } else {
     std::memcpy(dst, src, static_cast<size_t>(d.imageSize));
   }
+  if (rowsInData && !inPlace) *rowsInData = dst;
   out->width = d.width;
   out->height = static_cast<int>(rows);
   out->bitCount = d.bitCount;
   out->colours = fullTable;
   out->rowSize = d.rowSize;
-  out->bitsOffset = 40 + static_cast<size_t>(fullTable) * 4;
+  out->bitsOffset = headerBytes;
   return kDibOk;
+}
+
+}  // namespace
+
+DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const char** why) {
+  return ReadDib(data, size, out, nullptr, why);
+}
+
+DibResult ReadDibFileHeader(const uint8_t* data, size_t size, DibImage* out, const uint8_t** rows, const char** why) {
+  return ReadDib(data, size, out, rows, why);
 }
 
 uint32_t DibColorCount(const uint8_t* header, size_t size) {

@@ -69,6 +69,11 @@ DibResult ParseDibLayout(const uint8_t* data, size_t size, DibMode mode, DibLayo
 // Reads a whole bitmap file (ParseDibLayout in whole-file mode) into its normalised form;
 // top-down files are flipped. `out` is left as it was unless the result is kDibOk.
 DibResult ReadDibFile(const uint8_t* data, size_t size, DibImage* out, const char** why = nullptr);
+// The same without copying rows a file stores bottom-up: `out->packed` holds the header and the
+// colour table, and *rows points at the rows inside `data`. A top-down file's rows are flipped
+// into `out->packed` after the table, and *rows points there. Valid while both live.
+DibResult ReadDibFileHeader(const uint8_t* data, size_t size, DibImage* out, const uint8_t** rows,
+                            const char** why = nullptr);
 
 // Colour-table entries of a packed DIB header: biClrUsed when nonzero (40-byte header), else by
 // the bit count: 1 -> 2, 4 -> 16, 8 -> 256, anything else 0. size bounds the header read.

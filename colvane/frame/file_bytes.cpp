@@ -10,6 +10,15 @@ int ReadFileBytes(const char* path, size_t limit, std::vector<uint8_t>* bytes, i
   std::FILE* f = std::fopen(path, "rb");
   if (!f) return 0;
   if (opened) *opened = 1;
+  // Room for the whole file at once: growing step by step copies a large file several times.
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    const long length = std::ftell(f);
+    if (std::fseek(f, 0, SEEK_SET) != 0) {
+      std::fclose(f);
+      return 0;
+    }
+    if (length > 0) bytes->reserve(static_cast<unsigned long>(length) < limit ? static_cast<size_t>(length) : limit);
+  }
   uint8_t piece[32768];
   int ok = 1;
   while (bytes->size() < limit) {

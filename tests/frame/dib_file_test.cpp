@@ -105,6 +105,26 @@ TEST(DibFile, TopDownPicturesAreFlippedToBottomUp) {
   EXPECT_EQ(d.Bits()[8], 0);
 }
 
+TEST(DibFile, HeaderOnlyReadGivesTheSameHeaderAndRowsAsTheCopy) {
+  for (int bits : {1, 8, 24}) {
+    for (int height : {3, -3}) {
+      BmpSpec s;
+      s.bits = static_cast<uint16_t>(bits);
+      s.width = 5;
+      s.height = height;
+      const std::vector<uint8_t> file = BuildBmp(s);
+      DibImage copy, header;
+      const uint8_t* rows = nullptr;
+      ASSERT_EQ(Read(file, &copy), kDibOk);
+      ASSERT_EQ(ReadDibFileHeader(file.data(), file.size(), &header, &rows), kDibOk);
+      ASSERT_EQ(header.bitsOffset, copy.bitsOffset);
+      EXPECT_TRUE(std::equal(copy.packed.data(), copy.packed.data() + copy.bitsOffset, header.packed.data()));
+      EXPECT_TRUE(std::equal(rows, rows + copy.rowSize * 3, copy.Bits())) << bits << " " << height;
+      EXPECT_EQ(rows >= file.data() && rows < file.data() + file.size(), height > 0);  // bottom-up: not copied
+    }
+  }
+}
+
 TEST(DibFile, RefusesDamagedOrLyingFiles) {
   BmpSpec good;
   std::vector<uint8_t> file = BuildBmp(good);
