@@ -258,10 +258,12 @@ const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullpt
                                  Paint, nullptr, false, Targets, Bounds};
 
 void ShowToolboxPage(HWND window, int page) {
+  const RECT before = Bounds();
   toolboxPage = page == 2 ? 2 : 1;
-  SetDeskPageTurn(window, toolboxPage);
+  SetDeskPageTurn(window, toolboxPage);  // the fold played at the next turn; nothing shown changes
   hovered = kNone;
   hoverCursorSet = false;
-  DamageWholeScreen(window);
+  DamageScreen(window, before);
+  DamageScreen(window, Bounds());
   UpdateWindow(window);
 }
