@@ -14,16 +14,28 @@ bool composing = false;  // the screen is being composed: the paper comes last, 
 HDC composeSource = nullptr;  // one memory DC for every art bitmap blitted into the composition
 HGDIOBJ composeSourceDefault = nullptr;
 
+// Whether a rectangle of dc (device coordinates) reaches into its clipping: a blit wholly
+// outside costs nothing then, not even the selection of its source.
+bool ReachesClip(HDC dc, int x, int y, int width, int height) {
+  RECT clip;
+  const int kind = GetClipBox(dc, &clip);
+  if (kind == ERROR) return true;
+  const RECT r{x, y, x + width, y + height};
+  RECT both;
+  return kind != NULLREGION && IntersectRect(&both, &clip, &r) != 0;
+}
+
 // Draws a source rectangle of bitmap at the layout point on dc as it is.
 int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height, POINT source) {
+  POINT at = destination;
+  LayoutToScreen(&at);
+  if (!ReachesClip(dc, at.x, at.y, width, height)) return 1;
   if (!composeSource) {
     composeSource = CreateCompatibleDC(dc);
     if (!composeSource) return 0;
     composeSourceDefault = GetCurrentObject(composeSource, OBJ_BITMAP);
   }
   SelectObject(composeSource, bitmap);
-  POINT at = destination;
-  LayoutToScreen(&at);
   BitBlt(dc, at.x, at.y, width, height, composeSource, source.x, source.y, SRCCOPY);
   return 1;
 }
@@ -193,7 +205,7 @@ void FindPaperCovers(PaperArt* paper) {
 
 void BlitPaperPart(HDC dc, const PaperArt& paper, int x, int y, int width, int height, int sourceX, int sourceY) {
   if (!paper.image || !paper.mask) return;
-  MemoryDc memory(dc);
+  HDC memory = nullptr;  // made at the first band that shows
   COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
   const RECT part{sourceX, sourceY, sourceX + width, sourceY + height};
@@ -201,9 +213,13 @@ void BlitPaperPart(HDC dc, const PaperArt& paper, int x, int y, int width, int h
     const RECT b{band.left, band.top, band.right, band.bottom};
     RECT both;
     if (!IntersectRect(&both, &b, &part)) continue;
-    PairThroughDc(dc, memory, paper.image, paper.mask, x + both.left - sourceX, y + both.top - sourceY,
-                  both.right - both.left, both.bottom - both.top, both.left, both.top);
+    const int atX = x + both.left - sourceX, atY = y + both.top - sourceY;
+    const int w = both.right - both.left, h = both.bottom - both.top;
+    if (!ReachesClip(dc, atX, atY, w, h)) continue;
+    if (!memory && !(memory = CreateCompatibleDC(dc))) break;
+    PairThroughDc(dc, memory, paper.image, paper.mask, atX, atY, w, h, both.left, both.top);
   }
+  if (memory) DeleteDC(memory);
   SetTextColor(dc, oldText);
   SetBkColor(dc, oldBk);
 }
