@@ -162,7 +162,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kCanvasArea = {"canvas", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                PaintCanvas, nullptr, false, Targets, ShownPaperRect};
+                                PaintCanvas, nullptr, false, Targets, ShownPaperRect, true};
 
 void TakeCanvasUndo() { TakeUndoSnapshot(&canvas); }
 

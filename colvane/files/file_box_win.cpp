@@ -714,7 +714,7 @@ int Targets(AreaTarget* out, int capacity) {
 bool FileBoxCarrying() { return box.open && box.dragging; }
 
 const ScreenArea kFileBoxArea = {"file box", FileBoxOpen, Hover, Press, Release, DoubleClick, nullptr, nullptr,
-                                 EndThumbnailDrag, Paint, Command, true, Targets, nullptr};
+                                 EndThumbnailDrag, Paint, Command, true, Targets, nullptr, false};
 
 bool FileBoxKeyUp(HWND window, WPARAM key) {
   if (!box.open) return false;

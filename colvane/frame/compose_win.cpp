@@ -30,8 +30,44 @@ bool Meets(const RECT& a, const RECT& b) {
   return IntersectRect(&common, &a, &b) != 0;
 }
 
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// The rectangles shown rows above row `below` cover whole within `layout` (layout coordinates):
+// nothing of that row shows there. -1 when one of them covers all of `layout`.
+int CoversAbove(ScreenAreas areas, int below, const RECT& layout, RECT* covers, int capacity) {
+  int n = 0;
+  for (int j = 0; j < below; ++j) {
+    const ScreenArea& area = *areas.rows[j];
+    if (!area.coversBounds || !area.bounds || !area.paint || !AreaShown(area)) continue;
+    const RECT cover = area.bounds();
+    if (Contains(cover, layout)) return -1;
+    if (Meets(cover, layout) && n < capacity) covers[n++] = cover;
+  }
+  return n;
+}
+
+// A row painted with what covers it above left out of its clipping.
+void PaintUncovered(HWND window, HDC dc, const ScreenArea& area, const RECT* covers, int count) {
+  if (count == 0) {
+    area.paint(window, dc);
+    return;
+  }
+  const int saved = SaveDC(dc);
+  for (int k = 0; k < count; ++k) {
+    POINT a{covers[k].left, covers[k].top}, b{covers[k].right, covers[k].bottom};
+    LayoutToScreen(&a);
+    LayoutToScreen(&b);
+    ExcludeClipRect(dc, a.x, a.y, b.x, b.y);
+  }
+  area.paint(window, dc);
+  RestoreDC(dc, saved);
+}
+
 // The rows shown bottom-up, each held inside `rect` (client coordinates): the meta region keeps a
-// row that sets its own clipping inside it too.
+// row that sets its own clipping inside it too. A row is left out where a row above covers it.
 void ComposeRect(HWND window, HDC dc, ScreenAreas areas, const RECT& rect) {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
@@ -44,7 +80,9 @@ void ComposeRect(HWND window, HDC dc, ScreenAreas areas, const RECT& rect) {
     const ScreenArea& area = *areas.rows[i];
     if (!area.paint || !AreaShown(area)) continue;
     if (area.bounds && !Meets(area.bounds(), layout)) continue;
-    area.paint(window, dc);
+    RECT covers[4];
+    const int count = CoversAbove(areas, i, layout, covers, 4);
+    if (count >= 0) PaintUncovered(window, dc, area, covers, count);
   }
   RestoreDC(dc, saved);
 }

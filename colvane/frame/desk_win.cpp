@@ -255,6 +255,6 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kDeskArea = {"desk", Uncovered, Hover, Press, Release, DoubleClick, RightPress, RightPress, nullptr,
-                              PaintDesk, nullptr, true, Targets, nullptr};
+                              PaintDesk, nullptr, true, Targets, nullptr, false};
 const ScreenArea kPaperArea = {"paper", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               PaintPaper, nullptr, false, nullptr, PaperBounds};
+                               PaintPaper, nullptr, false, nullptr, PaperBounds, false};

@@ -83,7 +83,7 @@ void PaintBackdrop(HWND window, HDC dc) {
 }  // namespace
 
 const ScreenArea kBackdropArea = {"backdrop", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  PaintBackdrop, nullptr, false, nullptr, nullptr};
+                                  PaintBackdrop, nullptr, false, nullptr, nullptr, false};
 
 // The swatch is the 35 x 35 square at the colour panel's origin.
 void RepaintColourSwatch(HWND window) {

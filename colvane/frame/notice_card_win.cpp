@@ -136,4 +136,4 @@ int NoticeCardSerial() { return card.serial; }
 void NoticeCardTimer(HWND window) { HideNoticeCard(window); }
 
 const ScreenArea kNoticeCardArea = {"notice card", Shown, nullptr, Press, Swallow, Swallow, Press, Swallow,
-                                    nullptr, Paint, nullptr, false, Targets, Bounds};
+                                    nullptr, Paint, nullptr, false, Targets, Bounds, false};

@@ -36,6 +36,7 @@ struct ScreenArea {
   bool pressSound;                    // the "butdown" sound when it takes a press
   AreaTargetLister targets;           // null: nothing to press here
   RECT (*bounds)();                   // where it paints, in layout coordinates; null: anywhere
+  bool coversBounds;                  // it paints every pixel of its bounds: nothing beneath shows there
 };
 
 inline bool AreaShown(const ScreenArea& area) { return !area.shown || area.shown(); }

@@ -255,7 +255,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kToolboxArea = {"toolbox", Shown, Hover, Press, Release, nullptr, nullptr, nullptr, nullptr,
-                                 Paint, nullptr, false, Targets, Bounds};
+                                 Paint, nullptr, false, Targets, Bounds, false};
 
 void ShowToolboxPage(HWND window, int page) {
   const RECT before = Bounds();

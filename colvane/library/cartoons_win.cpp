@@ -294,7 +294,7 @@ void PaintCartoons(HWND window, HDC dc) {
 }  // namespace
 
 const ScreenArea kCartoonsArea = {"cartoons", Uncovered, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, PaintCartoons, nullptr, false, nullptr, ShownPaperRect};  // drawn inside the paper only
+                                  nullptr, PaintCartoons, nullptr, false, nullptr, ShownPaperRect, false};  // drawn inside the paper only
 
 void InstallCartoonHooks() {
   CartoonHooks hooks;

@@ -218,7 +218,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kLibraryPageArea = {"library page", Shown, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     nullptr, Paint, LibraryCommand, false, Targets, nullptr};
+                                     nullptr, Paint, LibraryCommand, false, Targets, nullptr, false};
 
 void FreeLibraryPage() {
   FreePictures();

@@ -134,7 +134,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kLibraryShelfArea = {"library shelf", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
-                                      nullptr, Paint, nullptr, false, Targets, nullptr};
+                                      nullptr, Paint, nullptr, false, Targets, nullptr, false};
 
 void TurnToLibrary(HWND window) {
   PlaySoundEffect("MOVE");

@@ -99,24 +99,20 @@ void SetHoverCursor(HWND window, bool* flag, int cursorIndex) {
   SetClassCursor(window, ToolCursor(cursorIndex));
 }
 
+// The DC's own pen and brush, set to the colour: a box needs no pen and brush of its own.
 void FillBox(HDC dc, RECT r, COLORREF colour) {
-  HPEN pen = CreatePen(PS_SOLID, 1, colour);
-  HBRUSH brush = CreateSolidBrush(colour);
-  {
-    SelectedObject penIn(dc, pen), brushIn(dc, brush);
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
-  }
-  DeleteObject(brush);
-  DeleteObject(pen);
+  SelectedObject penIn(dc, GetStockObject(DC_PEN)), brushIn(dc, GetStockObject(DC_BRUSH));
+  const COLORREF oldPen = SetDCPenColor(dc, colour), oldBrush = SetDCBrushColor(dc, colour);
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SetDCPenColor(dc, oldPen);
+  SetDCBrushColor(dc, oldBrush);
 }
 
 void DrawSwatchSquare(HDC dc, int x, int y, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  {
-    SelectedObject brushIn(dc, brush), black(dc, GetStockObject(BLACK_PEN));
-    Rectangle(dc, x, y, x + 16, y + 16);
-  }
-  DeleteObject(brush);
+  SelectedObject brushIn(dc, GetStockObject(DC_BRUSH)), black(dc, GetStockObject(BLACK_PEN));
+  const COLORREF oldBrush = SetDCBrushColor(dc, colour);
+  Rectangle(dc, x, y, x + 16, y + 16);
+  SetDCBrushColor(dc, oldBrush);
 }
 
 // Opens the system colour dialog on a slot, with the page's colours as custom colours.
@@ -354,11 +350,11 @@ int ColourPageTargets(AreaTarget* out, int capacity) {
 
 const ScreenArea kColourBoxesArea = {"colour boxes", nullptr, ColourBoxHover, ColourBoxPress, nullptr,
                                      ColourBoxDoubleClick, ColourBoxRightPress, ColourBoxRightDoubleClick,
-                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets, ColourPanelBounds};
+                                     nullptr, PaintColourPanel, nullptr, false, ColourBoxTargets, ColourPanelBounds, false};
 const ScreenArea kSizeBarArea = {"size bar", nullptr, SizeBarHover, SizeBarPress, nullptr, nullptr, nullptr, nullptr,
-                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets, SizeBarBounds};
+                                 SizeBarEndDrag, PaintSizeBar, nullptr, false, SizeBarTargets, SizeBarBounds, false};
 const ScreenArea kColourPagesArea = {"colour pages", nullptr, ColourPageHover, ColourPagePress, ColourPageRelease,
                                      nullptr, nullptr, nullptr, nullptr, PaintColourPageButtons, nullptr, false,
-                                     ColourPageTargets, ColourPagesBounds};
+                                     ColourPageTargets, ColourPagesBounds, false};
 
 bool SizeBarDragging() { return draggingThumb; }

@@ -409,7 +409,7 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kOptionPanelArea = {"option panel", Uncovered, Hover, Press, Release, nullptr, nullptr, nullptr,
-                                     EndDrag, Paint, Command, true, Targets, PanelRect};
+                                     EndDrag, Paint, Command, true, Targets, PanelRect, false};
 
 void FreeOptionPanels() {
   FreeExtras();

@@ -181,4 +181,4 @@ int Targets(AreaTarget* out, int capacity) {
 }  // namespace
 
 const ScreenArea kSoundPanelArea = {"sound panel", Shown, Hover, Press, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, Paint, nullptr, true, Targets, Bounds};
+                                    nullptr, Paint, nullptr, true, Targets, Bounds, false};

@@ -161,4 +161,4 @@ void FreeDwell(HWND window) {
 }
 
 const ScreenArea kDwellArea = {"dwell", DwellShown, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, PaintDwell, nullptr, false, nullptr, nullptr};
+                               nullptr, PaintDwell, nullptr, false, nullptr, nullptr, false};

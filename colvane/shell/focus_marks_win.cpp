@@ -127,4 +127,4 @@ void HideFocusMarks(HWND window) {
 bool FocusMarksShown() { return shown; }
 
 const ScreenArea kFocusMarksArea = {"focus", Shown, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    nullptr, Paint, nullptr, false, nullptr, nullptr};
+                                    nullptr, Paint, nullptr, false, nullptr, nullptr, false};

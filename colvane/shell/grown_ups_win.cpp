@@ -345,4 +345,4 @@ void NoteQuitRefused() {
 bool GrownUpsShown() { return grownUps.shown; }
 
 const ScreenArea kGrownUpsArea = {"grown-ups", Shown, Swallow, Press, Swallow, Press, Swallow, Swallow,
-                                  nullptr, Paint, nullptr, false, Targets, nullptr};
+                                  nullptr, Paint, nullptr, false, Targets, nullptr, false};

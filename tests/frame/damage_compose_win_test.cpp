@@ -169,6 +169,34 @@ std::string RowsOutsideTheirBounds() {
   return out;
 }
 
+// Rows that say they cover their bounds leave nothing beneath showing there: each is painted
+// alone over a colour no art uses, and none of it may be left inside the bounds.
+std::string RowsLeavingGapsInTheirBounds() {
+  std::string out;
+  const ScreenAreas areas = ProgramAreas();
+  for (int i = 0; i < areas.count; ++i) {
+    const ScreenArea& row = *areas.rows[i];
+    if (!row.coversBounds || !row.bounds || !row.paint || !AreaShown(row)) continue;
+    const std::vector<uint32_t> pixels = Capture([&](HDC memory, HDC, const RECT& client) {
+      HBRUSH key = CreateSolidBrush(RGB(1, 254, 3));
+      FillRect(memory, &client, key);
+      DeleteObject(key);
+      CompositionScope composing;
+      row.paint(window, memory);
+    });
+    RECT client, bounds = row.bounds();
+    GetClientRect(window, &client);
+    OffsetRect(&bounds, Screen().screenOriginX, Screen().screenOriginY);
+    IntersectRect(&bounds, &bounds, &client);
+    int gaps = 0;
+    for (int y = bounds.top; y < bounds.bottom; ++y)
+      for (int x = bounds.left; x < bounds.right; ++x)
+        gaps += pixels[static_cast<size_t>(y) * client.right + x] == 0x01FE03;
+    if (gaps) out += std::string(row.name) + " left " + std::to_string(gaps) + " pixels; ";
+  }
+  return out;
+}
+
 struct Change {
   const char* what;
   void (*make)();
@@ -260,5 +288,6 @@ TEST_F(DamagedComposition, EqualsTheFullCompositionAfterEveryKindOfChange) {
     change.make();
     EXPECT_EQ(Differences(), "") << "after: " << change.what;
     EXPECT_EQ(RowsOutsideTheirBounds(), "") << "after: " << change.what;
+    EXPECT_EQ(RowsLeavingGapsInTheirBounds(), "") << "after: " << change.what;
   }
 }
