@@ -25,16 +25,21 @@ bool ReachesClip(HDC dc, int x, int y, int width, int height) {
   return kind != NULLREGION && IntersectRect(&both, &clip, &r) != 0;
 }
 
+// The memory DC the composition's blits take their art through, made at the first.
+HDC ComposeSource(HDC dc) {
+  if (!composeSource) {
+    composeSource = CreateCompatibleDC(dc);
+    if (composeSource) composeSourceDefault = GetCurrentObject(composeSource, OBJ_BITMAP);
+  }
+  return composeSource;
+}
+
 // Draws a source rectangle of bitmap at the layout point on dc as it is.
 int BlitDirect(HDC dc, HBITMAP bitmap, POINT destination, int width, int height, POINT source) {
   POINT at = destination;
   LayoutToScreen(&at);
   if (!ReachesClip(dc, at.x, at.y, width, height)) return 1;
-  if (!composeSource) {
-    composeSource = CreateCompatibleDC(dc);
-    if (!composeSource) return 0;
-    composeSourceDefault = GetCurrentObject(composeSource, OBJ_BITMAP);
-  }
+  if (!ComposeSource(dc)) return 0;
   SelectObject(composeSource, bitmap);
   BitBlt(dc, at.x, at.y, width, height, composeSource, source.x, source.y, SRCCOPY);
   return 1;
@@ -172,13 +177,13 @@ void BlitTransparentPairThrough(HDC destination, HDC memory, HBITMAP image, HBIT
 void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP mask,
                          HPALETTE palette, int x, int y, int width, int height, int sourceX,
                          int sourceY) {
-  if (!image || !mask) return;
+  if (!image || !mask || !ReachesClip(destination, x, y, width, height)) return;
+  if (composing && ComposeSource(destination)) {
+    BlitTransparentPairThrough(destination, composeSource, image, mask, x, y, width, height, sourceX, sourceY);
+    return;
+  }
   MemoryDc memory(destination);
-  COLORREF oldText = SetTextColor(destination, RGB(0, 0, 0));
-  COLORREF oldBk = SetBkColor(destination, RGB(255, 255, 255));
-  PairThroughDc(destination, memory, image, mask, x, y, width, height, sourceX, sourceY);
-  SetTextColor(destination, oldText);
-  SetBkColor(destination, oldBk);
+  BlitTransparentPairThrough(destination, memory, image, mask, x, y, width, height, sourceX, sourceY);
 }
 
 void FindPaperCovers(PaperArt* paper) {
