@@ -99,20 +99,24 @@ void SetHoverCursor(HWND window, bool* flag, int cursorIndex) {
   SetClassCursor(window, ToolCursor(cursorIndex));
 }
 
-// The DC's own pen and brush, set to the colour: a box needs no pen and brush of its own.
 void FillBox(HDC dc, RECT r, COLORREF colour) {
-  SelectedObject penIn(dc, GetStockObject(DC_PEN)), brushIn(dc, GetStockObject(DC_BRUSH));
-  const COLORREF oldPen = SetDCPenColor(dc, colour), oldBrush = SetDCBrushColor(dc, colour);
-  Rectangle(dc, r.left, r.top, r.right, r.bottom);
-  SetDCPenColor(dc, oldPen);
-  SetDCBrushColor(dc, oldBrush);
+  HPEN pen = CreatePen(PS_SOLID, 1, colour);
+  HBRUSH brush = CreateSolidBrush(colour);
+  {
+    SelectedObject penIn(dc, pen), brushIn(dc, brush);
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  }
+  DeleteObject(brush);
+  DeleteObject(pen);
 }
 
 void DrawSwatchSquare(HDC dc, int x, int y, COLORREF colour) {
-  SelectedObject brushIn(dc, GetStockObject(DC_BRUSH)), black(dc, GetStockObject(BLACK_PEN));
-  const COLORREF oldBrush = SetDCBrushColor(dc, colour);
-  Rectangle(dc, x, y, x + 16, y + 16);
-  SetDCBrushColor(dc, oldBrush);
+  HBRUSH brush = CreateSolidBrush(colour);
+  {
+    SelectedObject brushIn(dc, brush), black(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, x, y, x + 16, y + 16);
+  }
+  DeleteObject(brush);
 }
 
 // Opens the system colour dialog on a slot, with the page's colours as custom colours.
