@@ -203,28 +203,44 @@ EFFECT_AVX2 void BlurStepAvx2(const uint8_t* next, const uint16_t* u, const uint
 
 // centre·m − u − d − left − right as two pair products and one difference; the pack limits
 // to 0..255.
-EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, int c) {
-  const __m256i centreLessUp = _mm256_set1_epi16(static_cast<int16_t>((c & 0xFF) | 0xFF00));
+EFFECT_AVX2_INLINE __m256i SharpenBlock(const RowBlocks& b, const uint8_t* u, const uint8_t* d,
+                                        __m256i centreLessUp) {
   const __m256i lessBoth = _mm256_set1_epi16(-1), zero = _mm256_setzero_si256();
+  const __m256i up = _mm256_loadu_si256(In(u)), down = _mm256_loadu_si256(In(d));
+  const __m256i lo =
+      _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
+                                        _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
+                       _mm256_unpacklo_epi8(b.right, zero));
+  const __m256i hi =
+      _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
+                                        _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
+                       _mm256_unpackhi_epi8(b.right, zero));
+  return _mm256_packus_epi16(lo, hi);
+}
+
+// A row's last bytes short of a block are taken by one more block ending at the row's end.
+EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, int c) {
+  if (n < 32) return SharpenBody(u, m, d, o, n, c);
+  const __m256i centreLessUp = _mm256_set1_epi16(static_cast<int16_t>((c & 0xFF) | 0xFF00));
   RowBlocks b(m, n);
   int i = 0;
   for (; i + 32 <= n; i += 32, b.Advance()) {
     b.At(i);
-    const __m256i up = _mm256_loadu_si256(In(u + i)), down = _mm256_loadu_si256(In(d + i));
-    const __m256i lo =
-        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
-                                          _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
-                         _mm256_unpacklo_epi8(b.right, zero));
-    const __m256i hi =
-        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
-                                          _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
-                         _mm256_unpackhi_epi8(b.right, zero));
-    _mm256_storeu_si256(Out(o + i), _mm256_packus_epi16(lo, hi));
+    _mm256_storeu_si256(Out(o + i), SharpenBlock(b, u + i, d + i, centreLessUp));
   }
-  SharpenBody(u + i, m + i, d + i, o + i, n - i, c);
+  if (i == n) return;
+  const int at = n - 32;
+  RowBlocks last(m + at, 32);
+  last.At(0);
+  _mm256_storeu_si256(Out(o + at), SharpenBlock(last, u + at, d + at, centreLessUp));
 }
 
-EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(u, d, o, n); }
+EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) {
+  if (n < 32) return EmbossBody(u, d, o, n);
+  const int whole = n - n % 32;
+  EmbossBody(u, d, o, whole);
+  if (whole < n) EmbossBody(u + n - 32, d + n - 32, o + n - 32, 32);
+}
 }  // namespace
 
 const EffectRows& TheEffectRows() {
