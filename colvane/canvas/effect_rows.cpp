@@ -135,12 +135,12 @@ EFFECT_AVX2_INLINE void ForBlurBlocks(int count, Block f) {
   if (i < count && count >= 32) f(count - 32, i);
 }
 
-// 10·(r[i − 3] + r[i + 3]) + 30·r[i] for the block at r: the bytes either side merged into one
-// lane (low byte from the left, high from the right) and weighed as a pair.
 // 3 for the multiplies of the middle row across, held in a register: one multiply with the row
 // loaded in it is fewer instructions than the shift and add the compiler would make of it.
 EFFECT_AVX2_INLINE __m256i Three() { return Held(_mm256_set1_epi16(3)); }
 
+// 10·(r[i − 3] + r[i + 3]) + 30·r[i] for the block at r: the bytes either side merged into one
+// lane (low byte from the left, high from the right) and weighed as a pair.
 EFFECT_AVX2_INLINE void AcrossBlock(const uint8_t* r, __m256i* even, __m256i* odd) {
   const __m256i w1010 = _mm256_set1_epi16(10 | 10 << 8), w30 = _mm256_set1_epi16(30);
   const __m256i w30odd = _mm256_set1_epi16(30 << 8), high = _mm256_set1_epi16(static_cast<int16_t>(0xFF00));

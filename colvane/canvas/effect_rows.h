@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+// `out` never overlaps a row read: a row's last 32 bytes may be written twice.
 struct EffectRows {
   // The blur in two passes, each source row taken across once and used by three output rows:
   //   across[i] = 10·(row[i − 3] + row[i + 3]) + 30·row[i]
