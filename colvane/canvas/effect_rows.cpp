@@ -74,14 +74,14 @@ void Emboss(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(
 namespace {
 #define EFFECT_AVX2 __attribute__((target("avx2")))
 #define EFFECT_AVX2_INLINE inline __attribute__((always_inline, target("avx2")))
+#define EFFECT_AVX2_LAMBDA __attribute__((always_inline, target("avx2")))
 
-// The loops take 32 bytes at a time and leave the rest to the plain loops. Loads are what
-// these loops wait on, so a row is loaded once, in whole blocks, and its neighbours 3 bytes to
-// either side are shifted out of the block and the next one. Bytes widen to 16 bits by
-// unpacking inside each 128-bit half, which puts the 16-bit lanes in an order of their own;
-// packing the two halves back undoes it. The blur's rows across are kept in that order
-// (blurDown reads them the same way). u8 × s8 pair products (maddubs) weigh and add two
-// unpacked bytes in one step. Few registers are live, so nothing spills to the stack.
+// The loops take 32 bytes at a time. The sharpen's row is loaded once, in whole blocks, and its
+// neighbours 3 bytes to either side are shifted out of the block and the next one; its bytes
+// widen to 16 bits by unpacking inside each 128-bit half and pack back the same way. The blur
+// is bound by its instruction count more than by loads, so it loads the neighbours instead.
+// u8 × s8 pair products (maddubs) weigh and add two bytes in one step. Few registers are live,
+// so nothing spills to the stack.
 
 inline const __m256i* In(const void* p) { return static_cast<const __m256i*>(p); }
 inline __m256i* Out(void* p) { return static_cast<__m256i*>(p); }
@@ -116,96 +116,135 @@ struct RowBlocks {
   }
 };
 
-EFFECT_AVX2_INLINE void AcrossHalves(const RowBlocks& b, __m256i* lo, __m256i* hi) {
-  const __m256i w1010 = _mm256_set1_epi16(10 | 10 << 8), w30 = _mm256_set1_epi16(30);
-  const __m256i zero = _mm256_setzero_si256();
-  *lo = _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.left, b.right), w1010),
-                         _mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, zero), w30));
-  *hi = _mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.left, b.right), w1010),
-                         _mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, zero), w30));
+// The blur keeps a block's 16-bit sums as those of its even bytes, then those of its odd ones:
+// a 16-bit lane holds two neighbouring bytes, so a pair product with one weight 0 weighs either
+// byte where it lies, and no byte is unpacked. A row's last bytes short of a block are taken by
+// one more block ending at the row's end, its sums kept after the whole blocks'.
+
+// Stops the compiler from loading a block once more where it is used twice.
+EFFECT_AVX2_INLINE __m256i Held(__m256i v) {
+  asm("" : "+x"(v));
+  return v;
 }
 
-// (up + down + 3·mid + centre·m) >> 8 for one block, its rows below given as values.
-EFFECT_AVX2_INLINE __m256i DownBlock(const uint16_t* u, const uint16_t* m16, __m256i downLo, __m256i downHi,
-                                     const uint8_t* m, __m256i centre) {
-  const __m256i zero = _mm256_setzero_si256(), px = _mm256_loadu_si256(In(m));
-  const __m256i midLo = _mm256_loadu_si256(In(m16)), midHi = _mm256_loadu_si256(In(m16 + 16));
-  const __m256i lo =
-      _mm256_add_epi16(_mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u)), downLo),
-                                        _mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), centre)),
-                       _mm256_add_epi16(midLo, _mm256_add_epi16(midLo, midLo)));
-  const __m256i hi =
-      _mm256_add_epi16(_mm256_add_epi16(_mm256_add_epi16(_mm256_loadu_si256(In(u + 16)), downHi),
-                                        _mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), centre)),
-                       _mm256_add_epi16(midHi, _mm256_add_epi16(midHi, midHi)));
-  return _mm256_packus_epi16(_mm256_srli_epi16(lo, 8), _mm256_srli_epi16(hi, 8));
+// The blocks of a row: f(byte offset, offset of its sums).
+template <class Block>
+EFFECT_AVX2_INLINE void ForBlurBlocks(int count, Block f) {
+  int i = 0;
+  for (; i + 32 <= count; i += 32) f(i, i);
+  if (i < count && count >= 32) f(count - 32, i);
+}
+
+// 3 for the multiplies of the middle row across, held in a register: one multiply with the row
+// loaded in it is fewer instructions than the shift and add the compiler would make of it.
+EFFECT_AVX2_INLINE __m256i Three() { return Held(_mm256_set1_epi16(3)); }
+
+// 10·(r[i − 3] + r[i + 3]) + 30·r[i] for the block at r: the bytes either side merged into one
+// lane (low byte from the left, high from the right) and weighed as a pair.
+EFFECT_AVX2_INLINE void AcrossBlock(const uint8_t* r, __m256i* even, __m256i* odd) {
+  const __m256i w1010 = _mm256_set1_epi16(10 | 10 << 8), w30 = _mm256_set1_epi16(30);
+  const __m256i w30odd = _mm256_set1_epi16(30 << 8), high = _mm256_set1_epi16(static_cast<int16_t>(0xFF00));
+  const __m256i left = Held(_mm256_loadu_si256(In(r - 3))), mid = Held(_mm256_loadu_si256(In(r)));
+  const __m256i right = Held(_mm256_loadu_si256(In(r + 3)));
+  const __m256i sidesEven = _mm256_blendv_epi8(left, _mm256_slli_epi16(right, 8), high);
+  const __m256i sidesOdd = _mm256_blendv_epi8(_mm256_srli_epi16(left, 8), right, high);
+  *even = _mm256_add_epi16(_mm256_maddubs_epi16(sidesEven, w1010), _mm256_maddubs_epi16(mid, w30));
+  *odd = _mm256_add_epi16(_mm256_maddubs_epi16(sidesOdd, w1010), _mm256_maddubs_epi16(mid, w30odd));
+}
+
+// (up + down + 3·mid + centre·m) >> 8 for one block, its row below given as values; the even
+// bytes take their sums' high bytes down, the odd ones keep theirs in place.
+EFFECT_AVX2_INLINE __m256i DownBlock(const uint16_t* u, const uint16_t* m16, __m256i downEven, __m256i downOdd,
+                                     const uint8_t* m, __m256i centre, __m256i three) {
+  const __m256i high = _mm256_set1_epi16(static_cast<int16_t>(0xFF00));
+  const __m256i px = Held(_mm256_loadu_si256(In(m)));
+  const __m256i even = _mm256_add_epi16(
+      _mm256_add_epi16(_mm256_loadu_si256(In(u)), downEven),
+      _mm256_add_epi16(_mm256_mullo_epi16(_mm256_loadu_si256(In(m16)), three), _mm256_maddubs_epi16(px, centre)));
+  const __m256i odd = _mm256_add_epi16(
+      _mm256_add_epi16(_mm256_loadu_si256(In(u + 16)), downOdd),
+      _mm256_add_epi16(_mm256_mullo_epi16(_mm256_loadu_si256(In(m16 + 16)), three),
+                       _mm256_maddubs_epi16(px, _mm256_slli_epi16(centre, 8))));
+  return _mm256_blendv_epi8(_mm256_srli_epi16(even, 8), odd, high);
 }
 
 EFFECT_AVX2 void BlurAcrossAvx2(const uint8_t* r, uint16_t* a, int n) {
-  RowBlocks b(r, n);
-  int i = 0;
-  for (; i + 32 <= n; i += 32, b.Advance()) {
-    b.At(i);
-    __m256i lo, hi;
-    AcrossHalves(b, &lo, &hi);
-    _mm256_storeu_si256(Out(a + i), lo);
-    _mm256_storeu_si256(Out(a + i + 16), hi);
-  }
-  BlurAcrossBody(r + i, a + i, n - i);
+  if (n < 32) return BlurAcrossBody(r, a, n);
+  ForBlurBlocks(n, [&](int at, int slot) EFFECT_AVX2_LAMBDA {
+    __m256i even, odd;
+    AcrossBlock(r + at, &even, &odd);
+    _mm256_storeu_si256(Out(a + slot), even);
+    _mm256_storeu_si256(Out(a + slot + 16), odd);
+  });
 }
 
 EFFECT_AVX2 void BlurDownAvx2(const uint16_t* u, const uint16_t* m16, const uint16_t* d, const uint8_t* m,
                               uint8_t* o, int n, int c) {
-  const __m256i centre = _mm256_set1_epi16(static_cast<int16_t>(c));
-  int i = 0;
-  for (; i + 32 <= n; i += 32)
-    _mm256_storeu_si256(Out(o + i), DownBlock(u + i, m16 + i, _mm256_loadu_si256(In(d + i)),
-                                              _mm256_loadu_si256(In(d + i + 16)), m + i, centre));
-  BlurDownBody(u + i, m16 + i, d + i, m + i, o + i, n - i, c);
+  if (n < 32) return BlurDownBody(u, m16, d, m, o, n, c);
+  const __m256i centre = _mm256_set1_epi16(static_cast<int16_t>(c)), three = Three();
+  ForBlurBlocks(n, [&](int at, int slot) EFFECT_AVX2_LAMBDA {
+    _mm256_storeu_si256(Out(o + at), DownBlock(u + slot, m16 + slot, _mm256_loadu_si256(In(d + slot)),
+                                               _mm256_loadu_si256(In(d + slot + 16)), m + at, centre, three));
+  });
 }
 
 // The next row across, kept for the rows to come and used at once as the row below.
 EFFECT_AVX2 void BlurStepAvx2(const uint8_t* next, const uint16_t* u, const uint16_t* m16, uint16_t* d,
                               const uint8_t* m, uint8_t* o, int n, int c) {
-  const __m256i centre = _mm256_set1_epi16(static_cast<int16_t>(c));
-  RowBlocks b(next, n);
-  int i = 0;
-  for (; i + 32 <= n; i += 32, b.Advance()) {
-    b.At(i);
-    __m256i lo, hi;
-    AcrossHalves(b, &lo, &hi);
-    _mm256_storeu_si256(Out(d + i), lo);
-    _mm256_storeu_si256(Out(d + i + 16), hi);
-    _mm256_storeu_si256(Out(o + i), DownBlock(u + i, m16 + i, lo, hi, m + i, centre));
+  if (n < 32) {
+    BlurAcrossBody(next, d, n);
+    return BlurDownBody(u, m16, d, m, o, n, c);
   }
-  BlurAcrossBody(next + i, d + i, n - i);
-  BlurDownBody(u + i, m16 + i, d + i, m + i, o + i, n - i, c);
+  const __m256i centre = _mm256_set1_epi16(static_cast<int16_t>(c)), three = Three();
+  ForBlurBlocks(n, [&](int at, int slot) EFFECT_AVX2_LAMBDA {
+    __m256i even, odd;
+    AcrossBlock(next + at, &even, &odd);
+    _mm256_storeu_si256(Out(d + slot), even);
+    _mm256_storeu_si256(Out(d + slot + 16), odd);
+    _mm256_storeu_si256(Out(o + at), DownBlock(u + slot, m16 + slot, even, odd, m + at, centre, three));
+  });
 }
 
 // centre·m − u − d − left − right as two pair products and one difference; the pack limits
 // to 0..255.
-EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, int c) {
-  const __m256i centreLessUp = _mm256_set1_epi16(static_cast<int16_t>((c & 0xFF) | 0xFF00));
+EFFECT_AVX2_INLINE __m256i SharpenBlock(const RowBlocks& b, const uint8_t* u, const uint8_t* d,
+                                        __m256i centreLessUp) {
   const __m256i lessBoth = _mm256_set1_epi16(-1), zero = _mm256_setzero_si256();
+  const __m256i up = _mm256_loadu_si256(In(u)), down = _mm256_loadu_si256(In(d));
+  const __m256i lo =
+      _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
+                                        _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
+                       _mm256_unpacklo_epi8(b.right, zero));
+  const __m256i hi =
+      _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
+                                        _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
+                       _mm256_unpackhi_epi8(b.right, zero));
+  return _mm256_packus_epi16(lo, hi);
+}
+
+// A row's last bytes short of a block are taken by one more block ending at the row's end.
+EFFECT_AVX2 void SharpenAvx2(const uint8_t* u, const uint8_t* m, const uint8_t* d, uint8_t* o, int n, int c) {
+  if (n < 32) return SharpenBody(u, m, d, o, n, c);
+  const __m256i centreLessUp = _mm256_set1_epi16(static_cast<int16_t>((c & 0xFF) | 0xFF00));
   RowBlocks b(m, n);
   int i = 0;
   for (; i + 32 <= n; i += 32, b.Advance()) {
     b.At(i);
-    const __m256i up = _mm256_loadu_si256(In(u + i)), down = _mm256_loadu_si256(In(d + i));
-    const __m256i lo =
-        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpacklo_epi8(b.mid, up), centreLessUp),
-                                          _mm256_maddubs_epi16(_mm256_unpacklo_epi8(down, b.left), lessBoth)),
-                         _mm256_unpacklo_epi8(b.right, zero));
-    const __m256i hi =
-        _mm256_sub_epi16(_mm256_add_epi16(_mm256_maddubs_epi16(_mm256_unpackhi_epi8(b.mid, up), centreLessUp),
-                                          _mm256_maddubs_epi16(_mm256_unpackhi_epi8(down, b.left), lessBoth)),
-                         _mm256_unpackhi_epi8(b.right, zero));
-    _mm256_storeu_si256(Out(o + i), _mm256_packus_epi16(lo, hi));
+    _mm256_storeu_si256(Out(o + i), SharpenBlock(b, u + i, d + i, centreLessUp));
   }
-  SharpenBody(u + i, m + i, d + i, o + i, n - i, c);
+  if (i == n) return;
+  const int at = n - 32;
+  RowBlocks last(m + at, 32);
+  last.At(0);
+  _mm256_storeu_si256(Out(o + at), SharpenBlock(last, u + at, d + at, centreLessUp));
 }
 
-EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) { EmbossBody(u, d, o, n); }
+EFFECT_AVX2 void EmbossAvx2(const uint8_t* u, const uint8_t* d, uint8_t* o, int n) {
+  if (n < 32) return EmbossBody(u, d, o, n);
+  const int whole = n - n % 32;
+  EmbossBody(u, d, o, whole);
+  if (whole < n) EmbossBody(u + n - 32, d + n - 32, o + n - 32, 32);
+}
 }  // namespace
 
 const EffectRows& TheEffectRows() {

@@ -45,7 +45,7 @@ struct EffectJob {
     return Slot(y, count);
   }
   bool HasAcross(int y) const { return acrossRow[y % 3] == y; }
-  uint16_t* Slot(int y, int count) { return across.get() + static_cast<size_t>(y % 3) * count; }
+  uint16_t* Slot(int y, int count) { return across.get() + static_cast<size_t>(y % 3) * AcrossLength(count); }
   uint16_t* Claim(int y, int count) {
     acrossRow[y % 3] = y;
     return Slot(y, count);
@@ -53,19 +53,21 @@ struct EffectJob {
 };
 
 // The row loops over `count` bytes of row m (bytes 3 back and 3 on readable) between rows up
-// and down, either missing (null); the blur's rows across go to `scratch` (3 × count values).
+// and down, either missing (null); the blur's rows across go to `scratch` (3 × AcrossLength(count)
+// values).
 template <int kEffect>
 void KernelRow(const EffectJob& job, const uint8_t* up, const uint8_t* m, const uint8_t* down, uint8_t* out,
                int count, uint16_t* scratch) {
   const int missing = !up + !down;
   if (kEffect == kEffectBlur) {
-    uint16_t* across[3] = {scratch, scratch + count, scratch + 2 * count};
+    const int length = AcrossLength(count);
+    uint16_t* across[3] = {scratch, scratch + length, scratch + 2 * length};
     const uint8_t* rows[3] = {up, m, down};
     for (int k = 0; k < 3; ++k) {
       if (rows[k])
         job.rows->blurAcross(rows[k], across[k], count);
       else
-        std::fill_n(across[k], count, uint16_t{0});
+        std::fill_n(across[k], length, uint16_t{0});
     }
     job.rows->blurDown(across[0], across[1], across[2], m, out, count, 6 + 50 * missing);
   } else if (kEffect == kEffectSharpen) {
@@ -105,7 +107,7 @@ template <int kEffect>
 void SideColumn(const EffectJob& job, int x) {
   const int h = job.height, bytes = 3 * h;
   std::vector<uint8_t> columns(4 * static_cast<size_t>(bytes));
-  std::vector<uint16_t> scratch(kEffect == kEffectBlur ? 3 * static_cast<size_t>(bytes) : 0);
+  std::vector<uint16_t> scratch(kEffect == kEffectBlur ? 3 * static_cast<size_t>(AcrossLength(bytes)) : 0);
   const uint8_t* laid[3] = {nullptr, nullptr, nullptr};
   for (int k = 0; k < 3; ++k) {
     const int c = x - 1 + k;
@@ -205,8 +207,9 @@ int ApplyPictureEffect(int effect, PixelView* canvas, const PixelView& snapshot,
   if (job.width <= 0 || job.height <= 0) return 1;
   const size_t rowBytes = static_cast<size_t>(job.width) * 3;
   if (effect == kEffectBlur) {
-    job.across.reset(new uint16_t[3 * rowBytes]);
-    job.zero16.resize(rowBytes);
+    const size_t length = AcrossLength(static_cast<int>(rowBytes));
+    job.across.reset(new uint16_t[3 * length]);
+    job.zero16.resize(length);
   }
   // Columns may run as rows too.
   if (effect == kEffectSharpen) job.zero8.resize(static_cast<size_t>(std::max(job.width, job.height)) * 3);

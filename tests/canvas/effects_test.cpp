@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "colvane/canvas/effect_rows.h"
 #include "colvane/canvas/effects.h"
 #include "colvane/canvas/lens.h"
 #include "tests/canvas/paint_test_support.h"
@@ -97,6 +98,40 @@ TEST(PictureEffectProperty, MatchesTheKernelTable) {
           int expected = clip.Contains(x, y) ? Reference(effect, snapshot, clip, x, y, c) : (0xEFCDAB >> (8 * c)) & 0xFF;
           ASSERT_EQ(canvas.view.At(x, y)[c], expected) << "round " << round << " at " << x << "," << y;
         }
+  }
+}
+
+// The row loops at lengths around their 32-byte blocks, in buffers just as long as they may
+// read and write: three rows with 3 readable bytes either side, rows across of AcrossLength.
+TEST(EffectRows, EveryLengthMatchesTheFormulas) {
+  const EffectRows& rows = TheEffectRows();
+  std::mt19937 rng(7);
+  for (int n : {1, 5, 31, 32, 33, 45, 63, 64, 65, 96, 100, 129}) {
+    std::vector<uint8_t> bytes[3];
+    for (auto& b : bytes) {
+      b.resize(n + 6);
+      for (auto& v : b) v = static_cast<uint8_t>(rng());
+    }
+    const uint8_t *u = bytes[0].data() + 3, *m = bytes[1].data() + 3, *d = bytes[2].data() + 3;
+    auto across = [](const uint8_t* r, int i) { return 10 * (r[i - 3] + r[i + 3]) + 30 * r[i]; };
+    std::vector<uint16_t> a[3], zero(AcrossLength(n), 0);
+    for (auto& v : a) v.resize(AcrossLength(n));
+    std::vector<uint8_t> out(n), stepped(n), bottom(n), sharp(n), emboss(n);
+    rows.blurAcross(u, a[0].data(), n);
+    rows.blurAcross(m, a[1].data(), n);
+    rows.blurStep(d, a[0].data(), a[1].data(), a[2].data(), m, stepped.data(), n, 6);
+    rows.blurDown(a[0].data(), a[1].data(), a[2].data(), m, out.data(), n, 6);
+    rows.blurDown(a[1].data(), a[2].data(), zero.data(), d, bottom.data(), n, 56);
+    rows.sharpen(u, m, d, sharp.data(), n, 5);
+    rows.emboss(u, d, emboss.data(), n);
+    for (int i = 0; i < n; ++i) {
+      const int blur = (across(u, i) + 3 * across(m, i) + across(d, i) + 6 * m[i]) >> 8;
+      ASSERT_EQ(out[i], blur) << n << " at " << i;
+      ASSERT_EQ(stepped[i], blur) << n << " at " << i;
+      ASSERT_EQ(bottom[i], (across(m, i) + 3 * across(d, i) + 56 * d[i]) >> 8) << n << " at " << i;
+      ASSERT_EQ(sharp[i], std::clamp(5 * m[i] - u[i] - d[i] - m[i - 3] - m[i + 3], 0, 255)) << n << " at " << i;
+      ASSERT_EQ(emboss[i], std::clamp(d[i + 3] - u[i - 3] + 128, 0, 255)) << n << " at " << i;
+    }
   }
 }
 
