@@ -109,12 +109,13 @@ void SideColumn(const EffectJob& job, int x) {
   std::vector<uint8_t> columns(4 * static_cast<size_t>(bytes));
   std::vector<uint16_t> scratch(kEffect == kEffectBlur ? 3 * static_cast<size_t>(AcrossLength(bytes)) : 0);
   const uint8_t* laid[3] = {nullptr, nullptr, nullptr};
-  for (int k = 0; k < 3; ++k) {
-    const int c = x - 1 + k;
-    if (c < 0 || c >= job.width) continue;
-    uint8_t* row = columns.data() + static_cast<size_t>(k) * bytes;
-    for (int y = 0; y < h; ++y) std::memcpy(row + 3 * y, job.snapshot->At(c, y), 3);
-    laid[k] = row;
+  const int first = std::max(x - 1, 0), last = std::min(x + 1, job.width - 1);
+  for (int c = first; c <= last; ++c) laid[c - x + 1] = columns.data() + static_cast<size_t>(c - x + 1) * bytes;
+  // Row by row, all the columns at once: each row of the picture is visited once.
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* p = job.snapshot->At(first, y);
+    for (int c = first; c <= last; ++c, p += 3)
+      std::memcpy(columns.data() + static_cast<size_t>(c - x + 1) * bytes + 3 * y, p, 3);
   }
   uint8_t* out = columns.data() + 3 * static_cast<size_t>(bytes);
   KernelRow<kEffect>(job, laid[0] ? laid[0] + 3 : nullptr, laid[1] + 3, laid[2] ? laid[2] + 3 : nullptr,
