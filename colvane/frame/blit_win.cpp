@@ -188,6 +188,7 @@ void BlitTransparentPair(HWND window, HDC destination, HBITMAP image, HBITMAP ma
 
 void FindPaperCovers(PaperArt* paper) {
   paper->covers.clear();
+  paper->runs = CoverRuns{};
   const SIZE size = BitmapSize(paper->bitmap);
   if (size.cx <= 0 || size.cy <= 0) return;
   std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * size.cy);
@@ -206,10 +207,84 @@ void FindPaperCovers(PaperArt* paper) {
   }
   for (uint32_t& p : pixels) p &= 0xFFFFFF;
   paper->covers = CoverBands(pixels.data(), size.cx, size.cy, size.cx, 0xFF0000);
+  paper->runs = FindCoverRuns(pixels.data(), size.cx, size.cy, size.cx, 0xFF0000);
 }
+
+namespace {
+
+// Whether a 32-bit section's rows run bottom-up in memory (1) or top-down (0); -1 when it cannot
+// be told. Its reported height is positive either way, so one pixel inside the clip at (x, y) is
+// changed through GDI and looked for at the two places it may lie, then put back. The kept
+// composition is the section nearly every time: its answer is kept.
+int RowsRunUpward(HDC dc, HGDIOBJ bitmap, const DIBSECTION& section, int x, int y) {
+  static struct {
+    HGDIOBJ bitmap;
+    void* bits;
+    int width, height, upward;
+  } last{nullptr, nullptr, 0, 0, -1};
+  const int w = section.dsBm.bmWidth, h = section.dsBm.bmHeight;
+  if (last.bitmap == bitmap && last.bits == section.dsBm.bmBits && last.width == w && last.height == h)
+    return last.upward;
+  if (x < 0 || y < 0 || x >= w || y >= h || y == h - 1 - y) return -1;
+  const ptrdiff_t stride = section.dsBm.bmWidthBytes / 4;
+  const uint32_t* bits = static_cast<const uint32_t*>(section.dsBm.bmBits);
+  const uint32_t* down = bits + y * stride + x;  // where the pixel lies if rows run top-down
+  const uint32_t* up = bits + (h - 1 - y) * stride + x;
+  const COLORREF was = GetPixel(dc, x, y);
+  if (was == CLR_INVALID) return -1;
+  COLORREF probe = was;
+  uint32_t value = 0;
+  for (int k = 1; k <= 3; ++k) {  // a colour neither place holds now
+    probe = was ^ RGB(k, k, k);
+    value = (GetRValue(probe) << 16) | (GetGValue(probe) << 8) | GetBValue(probe);
+    if ((*down & 0xFFFFFF) != value && (*up & 0xFFFFFF) != value) break;
+  }
+  SetPixelV(dc, x, y, probe);
+  GdiFlush();
+  const bool atDown = (*down & 0xFFFFFF) == value, atUp = (*up & 0xFFFFFF) == value;
+  SetPixelV(dc, x, y, was);
+  GdiFlush();
+  if (atDown == atUp) return -1;
+  last = {bitmap, section.dsBm.bmBits, w, h, atUp ? 1 : 0};
+  return last.upward;
+}
+
+// The paper laid by copying its pixels into dc's bitmap, when that is a 32-bit section seen
+// through a plain rectangle with no mapping: the same pixels as the mask and image give. False
+// when the blits must do it.
+bool LayPaperStraight(HDC dc, const PaperArt& paper, int x, int y, int width, int height, int sourceX,
+                      int sourceY) {
+  if (paper.runs.runs.empty() && !paper.covers.empty()) return false;  // its pixels could not be read
+  DIBSECTION section{};
+  HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  if (!bitmap || GetObjectA(bitmap, sizeof(section), &section) != sizeof(section)) return false;
+  if (!section.dsBm.bmBits || section.dsBm.bmBitsPixel != 32 || section.dsBmih.biCompression != BI_RGB) return false;
+  POINT viewport, origin;
+  if (GetMapMode(dc) != MM_TEXT || GetGraphicsMode(dc) != GM_COMPATIBLE || !GetViewportOrgEx(dc, &viewport) ||
+      !GetWindowOrgEx(dc, &origin) || viewport.x || viewport.y || origin.x || origin.y)
+    return false;
+  RECT clip;
+  const int kind = GetClipBox(dc, &clip);
+  if (kind == NULLREGION) return true;
+  if (kind != SIMPLEREGION) return false;
+  const RECT part{x, y, x + width, y + height};
+  if (!IntersectRect(&clip, &clip, &part)) return true;
+  GdiFlush();  // what GDI drew before must be in the pixels first
+  const int w = section.dsBm.bmWidth, h = section.dsBm.bmHeight;
+  const ptrdiff_t stride = section.dsBm.bmWidthBytes / 4;
+  auto* bits = static_cast<uint32_t*>(section.dsBm.bmBits);
+  const int bottomUp = RowsRunUpward(dc, bitmap, section, clip.left, clip.top);
+  if (bottomUp < 0) return false;
+  LayCoverRuns(paper.runs, bottomUp ? bits + (h - 1) * stride : bits, w, h, bottomUp ? -stride : stride,
+               x - sourceX, y - sourceY, BandRect{clip.left, clip.top, clip.right, clip.bottom});
+  return true;
+}
+
+}  // namespace
 
 void BlitPaperPart(HDC dc, const PaperArt& paper, int x, int y, int width, int height, int sourceX, int sourceY) {
   if (!paper.image || !paper.mask) return;
+  if (LayPaperStraight(dc, paper, x, y, width, height, sourceX, sourceY)) return;
   HDC memory = nullptr;  // made at the first band that shows
   COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "colvane/frame/cover_bands.h"
+#include "colvane/frame/cover_runs.h"
 
 struct PaperArt {
   HBITMAP bitmap = nullptr;  // owned by the desk
@@ -17,6 +18,7 @@ struct PaperArt {
   // Where the paper covers anything, in its own pixels: most of it is see-through, and only these
   // parts are laid over the screen.
   std::vector<BandRect> covers;
+  CoverRuns runs;  // its pixels that are not the key, for laying straight into 32-bit pictures
 };
 
 // Finds the parts of paper.bitmap that are not its red key (all of it when they can't be read).

@@ -12,6 +12,7 @@
 #include "colvane/frame/desk_win.h"
 #include "colvane/frame/filmstrip_win.h"
 #include "colvane/frame/offscreen_win.h"
+#include "colvane/frame/paper_overlay_win.h"
 #include "colvane/frame/screen_layout.h"
 #include "colvane/shell/app_state_win.h"
 #include "tests/frame/bmp_builder.h"
@@ -171,6 +172,55 @@ TEST_F(Frame, TransparentBlitsSkipPureRed) {
   SelectObject(memory, old);
   DeleteObject(target);
   DeleteObject(art);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+// The paper laid straight into a 32-bit section gives the pixels its mask and image give (which
+// a clip of more than one rectangle makes it use), bottom-up and top-down, whole and in part.
+TEST_F(Frame, PaperLaidStraightEqualsItsMaskAndImage) {
+  HDC screen = GetDC(nullptr);
+  PaperArt paper;
+  paper.bitmap = CreateCompatibleBitmap(screen, 9, 7);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, paper.bitmap);
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 9; ++x) SetPixel(memory, x, y, (x * y) % 4 == 1 ? RGB(x * 20, 200, y * 30) : RGB(255, 0, 0));
+  SelectObject(memory, old);
+  paper.size = SIZE{9, 7};
+  MakeTransparentPair(nullptr, paper.bitmap, nullptr, RGB(255, 0, 0), &paper.image, &paper.mask);
+  FindPaperCovers(&paper);
+  const auto lay = [&](int height, bool oneRectangle, int x, int y, RECT part) {
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 16, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP target = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = SelectObject(memory, target);
+    PatBlt(memory, 0, 0, 16, 12, DSTINVERT);  // white: nothing in the paper's colours
+    if (!oneRectangle) {  // all of it but one corner pixel the paper never reaches
+      HRGN clip = CreateRectRgn(0, 0, 16, 12), corner = CreateRectRgn(15, 11, 16, 12);
+      CombineRgn(clip, clip, corner, RGN_DIFF);
+      SelectClipRgn(memory, clip);
+      DeleteObject(clip);
+      DeleteObject(corner);
+    }
+    BlitPaperPart(memory, paper, x, y, part.right - part.left, part.bottom - part.top, part.left, part.top);
+    SelectClipRgn(memory, nullptr);
+    GdiFlush();
+    const auto* p = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixels(p, p + 16 * 12);
+    for (uint32_t& v : pixels) v &= 0xFFFFFF;  // the fourth byte of a 32-bit pixel means nothing here
+    SelectObject(memory, before);
+    DeleteObject(target);
+    return pixels;
+  };
+  for (int height : {12, -12})
+    for (RECT part : {RECT{0, 0, 9, 7}, RECT{2, 1, 7, 5}}) {
+      const std::vector<uint32_t> straight = lay(height, true, 3, 2, part), blitted = lay(height, false, 3, 2, part);
+      for (size_t i = 0; i < straight.size(); ++i)
+        ASSERT_EQ(straight[i], blitted[i]) << height << " " << part.left << " at " << i % 16 << "," << i / 16;
+    }
+  for (HBITMAP b : {paper.bitmap, paper.image, paper.mask}) DeleteObject(b);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
 }
