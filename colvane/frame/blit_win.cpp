@@ -214,17 +214,20 @@ namespace {
 
 // Whether a 32-bit section's rows run bottom-up in memory (1) or top-down (0); -1 when it cannot
 // be told. Its reported height is positive either way, so one pixel inside the clip at (x, y) is
-// changed through GDI and looked for at the two places it may lie, then put back. The kept
-// composition is the section nearly every time: its answer is kept.
+// changed through GDI and looked for at the two places it may lie, then put back. The same few
+// sections come back every time (the kept composition, the cartoons' work bitmap): their answers
+// are kept.
 int RowsRunUpward(HDC dc, HGDIOBJ bitmap, const DIBSECTION& section, int x, int y) {
-  static struct {
+  struct Known {
     HGDIOBJ bitmap;
     void* bits;
     int width, height, upward;
-  } last{nullptr, nullptr, 0, 0, -1};
+  };
+  static Known known[4] = {};
+  static int next = 0;
   const int w = section.dsBm.bmWidth, h = section.dsBm.bmHeight;
-  if (last.bitmap == bitmap && last.bits == section.dsBm.bmBits && last.width == w && last.height == h)
-    return last.upward;
+  for (const Known& k : known)
+    if (k.bitmap == bitmap && k.bits == section.dsBm.bmBits && k.width == w && k.height == h) return k.upward;
   if (x < 0 || y < 0 || x >= w || y >= h || y == h - 1 - y) return -1;
   const ptrdiff_t stride = section.dsBm.bmWidthBytes / 4;
   const uint32_t* bits = static_cast<const uint32_t*>(section.dsBm.bmBits);
@@ -245,8 +248,9 @@ int RowsRunUpward(HDC dc, HGDIOBJ bitmap, const DIBSECTION& section, int x, int 
   SetPixelV(dc, x, y, was);
   GdiFlush();
   if (atDown == atUp) return -1;
-  last = {bitmap, section.dsBm.bmBits, w, h, atUp ? 1 : 0};
-  return last.upward;
+  known[next] = Known{bitmap, section.dsBm.bmBits, w, h, atUp ? 1 : 0};
+  next = (next + 1) % 4;
+  return atUp ? 1 : 0;
 }
 
 // The paper laid by copying its pixels into dc's bitmap, when that is a 32-bit section seen
