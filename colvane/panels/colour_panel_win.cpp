@@ -99,15 +99,37 @@ void SetHoverCursor(HWND window, bool* flag, int cursorIndex) {
   SetClassCursor(window, ToolCursor(cursorIndex));
 }
 
-void FillBox(HDC dc, RECT r, COLORREF colour) {
-  HPEN pen = CreatePen(PS_SOLID, 1, colour);
-  HBRUSH brush = CreateSolidBrush(colour);
-  {
-    SelectedObject penIn(dc, pen), brushIn(dc, brush);
-    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+COLORREF SlotColour(int slot) { return ColourTable()[colourPage * kColoursPerPage + slot]; }
+
+// Each box's pen and brush, kept while its colour stays: every paint of the panel would
+// otherwise make and delete thirty-two of them.
+struct BoxTools {
+  COLORREF colour = CLR_INVALID;
+  HPEN pen = nullptr;
+  HBRUSH brush = nullptr;
+};
+BoxTools boxTools[16];
+
+void FreeBoxTools() {
+  for (BoxTools& t : boxTools) {
+    if (t.pen) DeleteObject(t.pen);
+    if (t.brush) DeleteObject(t.brush);
+    t = BoxTools{};
   }
-  DeleteObject(brush);
-  DeleteObject(pen);
+}
+
+void FillBox(HDC dc, RECT r, int slot) {
+  BoxTools& t = boxTools[slot];
+  const COLORREF colour = SlotColour(slot);
+  if (t.colour != colour || !t.pen || !t.brush) {
+    if (t.pen) DeleteObject(t.pen);
+    if (t.brush) DeleteObject(t.brush);
+    t.pen = CreatePen(PS_SOLID, 1, colour);
+    t.brush = CreateSolidBrush(colour);
+    t.colour = colour;
+  }
+  SelectedObject penIn(dc, t.pen), brushIn(dc, t.brush);
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void DrawSwatchSquare(HDC dc, int x, int y, COLORREF colour) {
@@ -134,7 +156,6 @@ int ChooseSlotColour(HWND window, int slot, COLORREF* chosen) {
 }
 
 int SlotAt(POINT p) { return HitColourBox(Geometry(), p.x, p.y); }
-COLORREF SlotColour(int slot) { return ColourTable()[colourPage * kColoursPerPage + slot]; }
 
 // The thumb follows the pointer; the stroke size follows the bar.
 void DragThumb(HWND window, POINT p) {
@@ -150,7 +171,10 @@ void DragThumb(HWND window, POINT p) {
 
 }  // namespace
 
-void FreeColourPanel() { FreeThumbPair(); }
+void FreeColourPanel() {
+  FreeThumbPair();
+  FreeBoxTools();
+}
 
 namespace {
 
@@ -165,7 +189,7 @@ void PaintColourPanel(HWND window, HDC dc) {
     for (int slot : {i, i + 8}) {
       RECT r = ToRect(ColourBoxRect(g, slot));
       OffsetRect(&r, shift.x, shift.y);
-      FillBox(dc, r, SlotColour(slot));
+      FillBox(dc, r, slot);
     }
   }
   POINT o = f.colorCord;
