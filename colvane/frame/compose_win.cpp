@@ -35,16 +35,27 @@ bool Contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// The rectangles shown rows above row `below` cover whole within `layout` (layout coordinates):
-// nothing of that row shows there. -1 when one of them covers all of `layout`.
-int CoversAbove(ScreenAreas areas, int below, const RECT& layout, RECT* covers, int capacity) {
+// The shown rows that cover their bounds whole, looked at once per composed rectangle.
+struct Cover {
+  int row;
+  RECT rect;  // layout coordinates
+};
+int FindCovers(ScreenAreas areas, Cover* covers, int capacity) {
   int n = 0;
-  for (int j = 0; j < below; ++j) {
+  for (int j = 0; j < areas.count && n < capacity; ++j) {
     const ScreenArea& area = *areas.rows[j];
-    if (!area.coversBounds || !area.bounds || !area.paint || !AreaShown(area)) continue;
-    const RECT cover = area.bounds();
-    if (Contains(cover, layout)) return -1;
-    if (Meets(cover, layout) && n < capacity) covers[n++] = cover;
+    if (area.coversBounds && area.bounds && area.paint && AreaShown(area)) covers[n++] = Cover{j, area.bounds()};
+  }
+  return n;
+}
+
+// The covers of rows above row `below` that meet `layout`: nothing of that row shows there. -1
+// when one of them holds all of `layout`.
+int CoversAbove(const Cover* covers, int count, int below, const RECT& layout, RECT* out) {
+  int n = 0;
+  for (int k = 0; k < count && covers[k].row < below; ++k) {
+    if (Contains(covers[k].rect, layout)) return -1;
+    if (Meets(covers[k].rect, layout)) out[n++] = covers[k].rect;
   }
   return n;
 }
@@ -76,13 +87,15 @@ void ComposeRect(HWND window, HDC dc, ScreenAreas areas, const RECT& rect) {
   ScreenToLayout(&a);
   ScreenToLayout(&b);
   const RECT layout{a.x, a.y, b.x, b.y};
+  Cover covers[4];
+  const int coverCount = FindCovers(areas, covers, 4);
   for (int i = areas.count - 1; i >= 0; --i) {
     const ScreenArea& area = *areas.rows[i];
     if (!area.paint || !AreaShown(area)) continue;
     if (area.bounds && !Meets(area.bounds(), layout)) continue;
-    RECT covers[4];
-    const int count = CoversAbove(areas, i, layout, covers, 4);
-    if (count >= 0) PaintUncovered(window, dc, area, covers, count);
+    RECT above[4];
+    const int count = CoversAbove(covers, coverCount, i, layout, above);
+    if (count >= 0) PaintUncovered(window, dc, area, above, count);
   }
   RestoreDC(dc, saved);
 }

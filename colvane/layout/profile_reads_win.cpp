@@ -14,6 +14,7 @@ int scopes = 0;
 
 struct Snapshot {
   std::string path;
+  bool listed;  // false: the file could not be listed, and its reads go to the functions
   ProfileSnapshot keys;
 };
 std::vector<Snapshot> snapshots;  // one per file read in the scope
@@ -36,8 +37,9 @@ bool ListInto(std::vector<char>* buffer, Call call) {
 const ProfileSnapshot* SnapshotOf(const char* path) {
   if (scopes == 0 || !path || !path[0]) return nullptr;
   for (const Snapshot& s : snapshots)
-    if (lstrcmpiA(s.path.c_str(), path) == 0) return &s.keys;
-  Snapshot taken{path, {}};
+    if (lstrcmpiA(s.path.c_str(), path) == 0) return s.listed ? &s.keys : nullptr;
+  snapshots.push_back(Snapshot{path, false, {}});
+  Snapshot& taken = snapshots.back();
   std::vector<char> names, lines;
   if (!ListInto(&names, [&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, path); })) return nullptr;
   for (size_t at = 0; at < names.size() && names[at]; at += strlen(&names[at]) + 1) {
@@ -46,8 +48,8 @@ const ProfileSnapshot* SnapshotOf(const char* path) {
       return nullptr;
     taken.keys.AddSection(name, lines.data(), lines.size());
   }
-  snapshots.push_back(std::move(taken));
-  return &snapshots.back().keys;
+  taken.listed = true;
+  return &taken.keys;
 }
 
 DWORD CopyOut(const char* text, size_t length, char* buffer, DWORD size) {

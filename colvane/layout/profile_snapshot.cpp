@@ -50,9 +50,10 @@ void ProfileSnapshot::AddSection(const std::string& name, const char* lines, siz
 
 ProfileSnapshot::Found ProfileSnapshot::Find(const char* section, const char* key, std::string* value) const {
   if (!section || !key || !asciiNames_ || !Ascii(section) || !Ascii(key)) return Found::kUnsure;
+  const std::string keyName = Name(key);
   // Comment lines are left out of the listing, yet a lookup of one finds it.
-  if (Name(key).rfind(';', 0) == 0) return Found::kUnsure;
-  const auto e = entries_.find(EntryName(section, key));
+  if (keyName.rfind(';', 0) == 0) return Found::kUnsure;
+  const auto e = entries_.find(Name(section) + '\n' + keyName);
   if (e == entries_.end()) return Found::kAbsent;
   if (e->second.quoted) return Found::kUnsure;
   if (!e->second.hasValue) return Found::kAbsent;

@@ -117,7 +117,7 @@ ChangedRect BlendTextBlock(PixelView* canvas, const PixelView& snapshot, const C
   for (int r = 0; r < part.height; ++r) {
     const int y = part.y + r;
     if (y < 0 || y >= canvas->height || y >= snapshot.height || y >= clip.Height()) continue;
-    const uint8_t* a = &coverage[static_cast<size_t>(part.blockY + r) * blockWidth + part.blockX] - part.x;
+    const uint8_t* a = &coverage[static_cast<size_t>(part.blockY + r) * blockWidth + part.blockX];  // from part.x
     const uint8_t* inside = clip.Row(y);  // null: all of it
     uint8_t* out = canvas->Row(y);
     const uint8_t* under = snapshot.Row(y);
@@ -127,12 +127,13 @@ ChangedRect BlendTextBlock(PixelView* canvas, const PixelView& snapshot, const C
       uint8_t* o = out + x * 3;
       const uint8_t* u = under + x * 3;
       uint8_t v[3];
-      if (a[x] == 0) {
+      const int cover = a[x - part.x];
+      if (cover == 0) {
         v[0] = u[0], v[1] = u[1], v[2] = u[2];
-      } else if (a[x] == 255) {
+      } else if (cover == 255) {
         v[0] = channel[0], v[1] = channel[1], v[2] = channel[2];
       } else {
-        for (int k = 0; k < 3; ++k) v[k] = static_cast<uint8_t>((u[k] * (255 - a[x]) + channel[k] * a[x]) / 256);
+        for (int k = 0; k < 3; ++k) v[k] = static_cast<uint8_t>((u[k] * (255 - cover) + channel[k] * cover) / 256);
       }
       if (v[0] == o[0] && v[1] == o[1] && v[2] == o[2]) continue;
       o[0] = v[0], o[1] = v[1], o[2] = v[2];
