@@ -27,12 +27,14 @@ std::string Trimmed(const char* begin, const char* end) {
 
 std::string Name(const std::string& name) { return Lower(Trimmed(name.data(), name.data() + name.size()).c_str()); }
 
-std::string EntryName(const std::string& section, const std::string& key) { return Name(section) + '\n' + Name(key); }
+// The entries' key for a section and a key, both already through Name.
+std::string Joined(const std::string& section, const std::string& key) { return section + '\n' + key; }
 
 }  // namespace
 
 void ProfileSnapshot::AddSection(const std::string& name, const char* lines, size_t length) {
-  if (!sections_.insert(Name(name)).second) return;
+  const std::string section = Name(name);
+  if (!sections_.insert(section).second) return;
   if (!Ascii(name)) asciiNames_ = false;
   const char* end = lines + length;
   for (const char* line = lines; line < end && *line;) {
@@ -44,7 +46,7 @@ void ProfileSnapshot::AddSection(const std::string& name, const char* lines, siz
     if (!Ascii(key)) asciiNames_ = false;
     Entry entry{equals != nullptr, false, equals ? Trimmed(equals + 1, lineEnd) : std::string()};
     entry.quoted = !entry.value.empty() && (entry.value[0] == '"' || entry.value[0] == '\'');
-    entries_.emplace(EntryName(name, key), entry);  // the first of a key named twice stays
+    entries_.emplace(Joined(section, Lower(key.c_str())), entry);  // the first of a key named twice stays
   }
 }
 
@@ -53,7 +55,7 @@ ProfileSnapshot::Found ProfileSnapshot::Find(const char* section, const char* ke
   const std::string keyName = Name(key);
   // Comment lines are left out of the listing, yet a lookup of one finds it.
   if (keyName.rfind(';', 0) == 0) return Found::kUnsure;
-  const auto e = entries_.find(Name(section) + '\n' + keyName);
+  const auto e = entries_.find(Joined(Name(section), keyName));
   if (e == entries_.end()) return Found::kAbsent;
   if (e->second.quoted) return Found::kUnsure;
   if (!e->second.hasValue) return Found::kAbsent;
